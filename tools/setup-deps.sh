@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs that are not there yet.
+# Runs apt-get directly as root, through sudo otherwise; does nothing when
+# everything is present, so every make target can call it.
+set -euo pipefail
+
+packages=(
+  g++ make cmake ninja-build pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
+  qt6-base-dev xvfb xauth
+  clang libclang-rt-14-dev
+  gcovr
+)
+if [ "$#" -gt 0 ]; then packages=("$@"); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ "${#missing[@]}" -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
