@@ -36,8 +36,11 @@ extern const std::array<int16_t, 256> TS4Table;
 extern uint8_t CtScale;
 
 // a*b/c rounded to nearest, halves away from zero (for positive c), in
-// 32-bit signed arithmetic with truncating division.
+// 32-bit signed arguments and result, with truncating division.
+// The product never overflows (it is formed in 64 bits); a quotient outside
+// the 32-bit range is clamped to it, and c == 0 gives InvalidValue.
 int32_t MulDivRound(int32_t a, int32_t b, int32_t c);
+// a/b rounded the same way: MulDivRound(a, 1, b).
 int32_t DivRound(int32_t a, int32_t b);
 // Tenths of a degree Celsius to tenths of a degree Fahrenheit;
 // InvalidValue passes through.
