@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 #include <span>
+#include <string_view>
 
 namespace zerb {
 
@@ -130,6 +131,19 @@ class TMList : public TMObject {
   int32_t count_ = 0;
   int32_t cursorIndex_ = -1;
 };
+
+// Text of a fixed-width text field: up to its first NUL, or the whole field
+// when it holds none. Nothing beyond the field is read.
+std::string_view FieldText(std::span<const char> field);
+// Stores text in a fixed-width field, cut to field.size() - 1 characters so
+// that a NUL always ends it, and NUL-pads the rest.
+void StoreFieldText(std::span<char> field, std::string_view text);
+// Copies a file's text bytes into a field at least as wide; the rest of the
+// field becomes NUL.
+void DecodeFieldText(std::span<char> field, std::span<const uint8_t> bytes);
+// Writes a field into a file's text bytes: at most bytes.size() - 1 of its
+// bytes, then NULs, so the stored text is always NUL-terminated.
+void EncodeFieldText(std::span<uint8_t> bytes, std::span<const char> field);
 
 // Reads a 2-byte list count as a signed 16-bit number; false on a short read.
 bool ReadListCount(std::FILE* stream, int16_t& count);
