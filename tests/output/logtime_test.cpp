@@ -59,11 +59,6 @@ TEST(LogTimeText, KnownInstants) {
   }
 }
 
-TEST(LogTimeText, SerialUsesTheGivenSeparator) {
-  EXPECT_EQ(TLogTime(0).SerialText('\t'), "25569\t0E-6");
-  EXPECT_EQ(TLogTime(1394195696).SerialText(';'), "41705;524259E-6");
-}
-
 TEST(LogTimeText, SharedBufferIsTerminatedAndReused) {
   const TLogTime t(4294967295);
   const std::string_view serial = t.SerialText(',');  // the longest text
@@ -72,32 +67,6 @@ TEST(LogTimeText, SharedBufferIsTerminatedAndReused) {
   const std::string_view date = t.DateText();
   EXPECT_EQ(date.data(), serial.data());
   EXPECT_STREQ(date.data(), "07/02/2106");
-}
-
-struct BreakdownRow {
-  uint32_t count;
-  TBrokenDownTime want;
-};
-
-TEST(LogTimeBreakdown, FillsTheSharedRecord) {
-  const BreakdownRow rows[] = {
-      {0, {0, 0, 0, 1, 1, 1970}},
-      {68212800, {12, 0, 0, 29, 2, 1972}},
-      {1394195696, {12, 34, 56, 7, 3, 2014}},
-      {4107542400, {0, 0, 0, 1, 3, 2100}},
-      {4294967295, {6, 28, 15, 7, 2, 2106}},
-  };
-  for (const BreakdownRow& row : rows) {
-    SCOPED_TRACE(row.count);
-    TLogTime(row.count).Breakdown();
-    const TBrokenDownTime& got = BrokenDownTime;
-    EXPECT_EQ(got.hour, row.want.hour);
-    EXPECT_EQ(got.minute, row.want.minute);
-    EXPECT_EQ(got.second, row.want.second);
-    EXPECT_EQ(got.day, row.want.day);
-    EXPECT_EQ(got.month, row.want.month);
-    EXPECT_EQ(got.year, row.want.year);
-  }
 }
 
 // ---- Every day of the range against an independent calendar ----------------
