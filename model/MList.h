@@ -99,8 +99,8 @@ class TMList : public TMObject {
   virtual std::unique_ptr<TMListItem> Unlink();
   // Unlinks and destroys the cursor item; nothing when there is no cursor.
   virtual void DeleteCurrent();
-  // Destroys every item; the list is then as new except CursorIndex
-  // (which Unlink leaves at -1 for an emptied list).
+  // Destroys every item; the list is then empty, with no cursor and
+  // CursorIndex -1.
   virtual void Clear();
   // Listing title.
   virtual const char* Title() const { return "LIST"; }
