@@ -1,0 +1,123 @@
+// TLog: state, per-channel arrays and the decoding of delta sets (pass 1).
+// Loading lives in LogLoad.cpp.
+#include "model/Log.h"
+
+#include <new>
+
+#include "model/BitReader.h"
+#include "model/ByteIO.h"
+
+namespace zerb {
+
+TLog::TLog(TSite& siteToUse) : site(siteToUse) {}
+
+// The devices in the channel table belong to the site and stay there.
+TLog::~TLog() = default;
+
+void TLog::Reset() {
+  loaded = false;
+  oldestReady = false;
+  description.fill(0);
+  formatVersion = 0;
+  configStart = configEnd = 0;
+  entryCount = newEntryCount = interval = 0;
+  sensorCountA = sensorCountB = outputCountA = outputCountB = asmCount = 0;
+  dataSize = startByte = 0;
+  startBit = 0;
+  pcTime = lanTime = localLanTime = 0;
+  configLength = 0;
+  sensorCount = outputCount = channelCount = 0;
+  byteCursor = 0;
+  bitCursor = 0;
+  SizeArrays();
+}
+
+bool TLog::SizeArrays() {
+  if (arraySize == channelCount) return true;
+  channels.reset();
+  deltas.reset();
+  rowValues.reset();
+  oldestValues.reset();
+  arraySize = 0;
+  if (channelCount == 0) return true;
+  // Value-initialised: a walk before pass 1 never meets indeterminate values.
+  channels.reset(new (std::nothrow) TDev*[channelCount]());
+  deltas.reset(new (std::nothrow) int16_t[channelCount]());
+  rowValues.reset(new (std::nothrow) int16_t[channelCount]());
+  oldestValues.reset(new (std::nothrow) int16_t[channelCount]());
+  if (!channels || !deltas || !rowValues || !oldestValues) {
+    channels.reset();
+    deltas.reset();
+    rowValues.reset();
+    oldestValues.reset();
+    return false;
+  }
+  arraySize = channelCount;
+  return true;
+}
+
+std::string_view TLog::Description() const {
+  return FieldText(std::span<const char>(description.data(), description.size()));
+}
+
+std::size_t TLog::ValuesIndex() const {
+  const auto size = static_cast<std::size_t>(dataSize);
+  return size + (size & 1);
+}
+
+int16_t TLog::InitialValue(std::size_t i) const { return load_le16s(dataArea.data() + ValuesIndex() + 2 * i); }
+
+uint32_t TLog::StartRow(int overlap) const {
+  if (overlap < 0) return 0;
+  // newEntryCount above entryCount wraps s to near 65536: few or no rows.
+  const uint32_t s = static_cast<uint16_t>(entryCount - newEntryCount);
+  const uint32_t o = static_cast<uint16_t>(overlap);
+  return s <= o ? 0 : s - o;
+}
+
+bool TLog::DecodeEntry(std::span<int16_t> out) {
+  if (!loaded || out.size() < channelCount) return false;
+  if (channelCount == 0) return true;
+  if (dataSize <= 0) return false;  // a log with no data area has no delta sets
+  RingBitReader reader(dataArea.data(), static_cast<uint32_t>(dataSize), byteCursor, bitCursor);
+  bool sound = true;
+  for (std::size_t i = 0; i < channelCount && sound; ++i) {
+    sound = reader.Next(out[i]);
+    if (!sound)
+      passError = "channel " + std::to_string(i + 1) + " has a code with five or more leading one-bits at byte " +
+                  std::to_string(reader.Byte()) + ", bit " + std::to_string(reader.Bit()) + " of the data area";
+  }
+  byteCursor = static_cast<uint16_t>(reader.Byte());
+  bitCursor = static_cast<uint8_t>(reader.Bit());
+  return sound;
+}
+
+void TLog::NoteDamage(uint32_t entry) {
+  passError = "the log's data is damaged: delta set " + std::to_string(entry) + ", " + passError;
+}
+
+int TLog::ComputeOldestValues(ProgressCallback callback) {
+  passError.clear();
+  oldestReady = false;
+  if (!loaded) {
+    passError = "no log is loaded";
+    return -1;
+  }
+  byteCursor = static_cast<uint16_t>(startByte);
+  bitCursor = startBit;
+  for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
+  int16_t* const delta = deltas.get();
+  int16_t* const oldest = oldestValues.get();
+  for (uint32_t e = 0; e < entryCount; ++e) {
+    if (!DecodeEntry(std::span<int16_t>(delta, channelCount))) {
+      NoteDamage(e);
+      return -1;
+    }
+    for (std::size_t i = 0; i < channelCount; ++i) oldest[i] = static_cast<int16_t>(oldest[i] - delta[i]);
+    if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
+  }
+  oldestReady = true;
+  return entryCount;
+}
+
+}  // namespace zerb

@@ -1,0 +1,107 @@
+#include "model/BitReader.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "tools/DiffCode.h"
+
+namespace zerb {
+namespace {
+
+// Every 16-bit difference, written with the shortest code at every bit
+// offset of a ring just big enough, reads back with the cursor behind it.
+TEST(RingBitReader, ReadsBackEveryDifferenceAtEveryBitOffset) {
+  for (unsigned bit = 0; bit < 8; ++bit) {
+    for (int d = -32768; d <= 32767; ++d) {
+      const DiffCode code = ShortestCode(static_cast<int16_t>(d));
+      std::vector<uint8_t> ring((bit + code.length + 7) / 8);
+      RingBitWriter(ring, 0, bit).Put(code);
+      RingBitReader reader(ring.data(), static_cast<uint32_t>(ring.size()), 0, bit);
+      int16_t value = 0;
+      ASSERT_TRUE(reader.Next(value)) << d;
+      ASSERT_EQ(value, d) << "bit " << bit;
+      const unsigned end = bit + code.length;
+      ASSERT_EQ(reader.Byte() * 8 + reader.Bit(), end % (ring.size() * 8)) << d;
+    }
+  }
+}
+
+// Rings of 1 to 6 bytes (heap blocks of exactly that size, so a read beyond
+// them is caught): random codes written from a random start come back.
+TEST(RingBitReader, FollowsTheRingRoundItsEndAtAnySize) {
+  std::mt19937 rng(7);
+  for (uint32_t size = 1; size <= 6; ++size) {
+    for (int trial = 0; trial < 200; ++trial) {
+      std::vector<uint8_t> ring(size);
+      const uint32_t startByte = rng() % size;
+      const uint32_t startBit = rng() % 8;
+      RingBitWriter writer(ring, startByte, startBit);
+      std::vector<int16_t> written;
+      for (;;) {
+        const auto d = static_cast<int16_t>(static_cast<int>(rng() % 301) - 150);
+        const DiffCode code = ShortestCode(d);
+        if (writer.BitsWritten() + code.length > size * 8) break;
+        writer.Put(code);
+        written.push_back(d);
+      }
+      RingBitReader reader(ring.data(), size, startByte, startBit);
+      for (std::size_t k = 0; k < written.size(); ++k) {
+        int16_t value = 0;
+        ASSERT_TRUE(reader.Next(value));
+        ASSERT_EQ(value, written[k]) << "size " << size << " code " << k;
+      }
+      const uint64_t end = (startByte * 8 + startBit + writer.BitsWritten()) % (size * 8);
+      EXPECT_EQ(reader.Byte() * 8 + reader.Bit(), end);
+    }
+  }
+}
+
+TEST(RingBitReader, DecodesHandMadeCodes) {
+  struct Row {
+    std::vector<uint8_t> ring;
+    uint32_t byte, bit;
+    std::vector<int16_t> want;
+    uint32_t endByte, endBit;
+    const char* why;
+  };
+  const Row rows[] = {
+      {{0x3D, 0x02}, 0, 0, {-2, 5}, 1, 3, "the first bytes of a two-channel log"},
+      {{0x00, 0x55}, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}, 1, 0, "a zero byte holds eight zero differences"},
+      // +5 (0100011) starting at bit 6 of the last byte: bits 6-7 there, 5 in byte 0.
+      {{0x08, 0x00, 0xC0}, 2, 6, {5}, 0, 5, "a code read across the end continues at byte 0"},
+      // Magnitude 32906 (base 139 + field 0x7FFF) wraps to -32630; -32906 to +32630.
+      {{0xCF, 0xFF, 0x1F, 0x00}, 0, 0, {-32630}, 2, 5, "a magnitude above 32767 wraps"},
+      {{0xEF, 0xFF, 0x1F, 0x00}, 0, 0, {32630}, 2, 5, "a negative one too"},
+      // -32768: magnitude 32768 = 139 + 32629.
+      {{0x6F, 0xDD, 0x1F, 0x00}, 0, 0, {-32768}, 2, 5, "the most negative difference"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    RingBitReader reader(row.ring.data(), static_cast<uint32_t>(row.ring.size()), row.byte, row.bit);
+    std::vector<int16_t> got(row.want.size());
+    for (auto& v : got) ASSERT_TRUE(reader.Next(v));
+    EXPECT_EQ(got, row.want);
+    EXPECT_EQ(reader.Byte(), row.endByte);
+    EXPECT_EQ(reader.Bit(), row.endBit);
+  }
+}
+
+TEST(RingBitReader, StopsAtFiveLeadingOnesWithoutMoving) {
+  for (uint32_t size = 1; size <= 5; ++size) {
+    for (uint32_t bit = 0; bit < 8; ++bit) {
+      SCOPED_TRACE(testing::Message() << "size " << size << " bit " << bit);
+      std::vector<uint8_t> ring(size, 0xFF);
+      RingBitReader reader(ring.data(), size, size - 1, bit);
+      int16_t value = 123;
+      EXPECT_FALSE(reader.Next(value));
+      EXPECT_EQ(value, 123);
+      EXPECT_EQ(reader.Byte(), size - 1);
+      EXPECT_EQ(reader.Bit(), bit);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zerb
