@@ -99,7 +99,7 @@ const CursorRow cursorRows[] = {
     {"first on new list", "", -1, Op::First, 0, "", '-', -1, '-', 0},
 };
 
-TEST(MListCursor, EveryOperationLeavesTheSpecifiedCursor) {
+TEST(MListCursor, EveryOperationLeavesOrderCursorAndIndex) {
   for (const CursorRow& row : cursorRows) {
     SCOPED_TRACE(row.what);
     TTagList list;
