@@ -1,0 +1,69 @@
+#pragma once
+// A 64 KiB staging buffer in front of an OutputSink: the writers format
+// straight into it and it goes to the sink in large blocks. The first failed
+// write is remembered and everything after it is dropped, so a writer checks
+// Failed() once per row instead of after every field.
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+#include "output/OutputSink.h"
+
+namespace zerb {
+
+class TextBuffer {
+ public:
+  static constexpr std::size_t Capacity = 64 * 1024;
+
+  explicit TextBuffer(OutputSink& sink) : sink_(sink) {}
+  TextBuffer(const TextBuffer&) = delete;
+  TextBuffer& operator=(const TextBuffer&) = delete;
+
+  // A place for up to n chars (n <= Capacity); Commit says how many were used.
+  char* Reserve(std::size_t n) {
+    if (Capacity - used_ < n) Flush();
+    return buffer_.data() + used_;
+  }
+  void Commit(std::size_t n) { used_ += n; }
+
+  void Append(std::string_view text) {
+    if (text.size() > Capacity - used_) {
+      Flush();
+      if (text.size() > Capacity) {  // larger than the buffer: straight through
+        Send(text);
+        return;
+      }
+    }
+    std::memcpy(buffer_.data() + used_, text.data(), text.size());
+    used_ += text.size();
+  }
+  void Put(char c) { *Reserve(1) = c; ++used_; }
+  // Every line of the output ends in CR LF, whatever the platform.
+  void EndLine() {
+    char* p = Reserve(2);
+    p[0] = '\r';
+    p[1] = '\n';
+    used_ += 2;
+  }
+
+  // Hands the buffered text to the sink; false once any write has failed.
+  bool Flush() {
+    Send(std::string_view(buffer_.data(), used_));
+    used_ = 0;
+    return !failed_;
+  }
+  bool Failed() const { return failed_; }
+
+ private:
+  void Send(std::string_view text) {
+    if (!failed_ && !text.empty() && !sink_.Write(text)) failed_ = true;
+  }
+
+  OutputSink& sink_;
+  std::size_t used_ = 0;
+  bool failed_ = false;
+  std::array<char, Capacity> buffer_;
+};
+
+}  // namespace zerb
