@@ -1,0 +1,124 @@
+#include "output/Conversion.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "model/Site.h"
+#include "output/OutputSink.h"
+
+namespace zerb {
+
+namespace {
+
+std::string SystemError() { return std::strerror(errno); }
+
+// Loads the site file into `site` when there is one to open; the site number
+// is set whatever the load gave. A missing site file is not an error.
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site) {
+  std::FILE* stream = std::fopen(ref.path.c_str(), "rb");
+  if (!stream) return false;
+  const bool loaded = site.Load(stream) == 1;
+  site.SetSiteNumber(ref.number);
+  std::fclose(stream);
+  return loaded;
+}
+
+// A new file beside `path` that no one else has: the output is written there
+// and moved over `path` only when the run ends.
+std::FILE* CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
+  std::random_device random;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    tempPath = path + ".tmp" + std::to_string(random() % 1000000);
+    if (std::FILE* stream = std::fopen(tempPath.c_str(), "wbx")) return stream;
+    if (errno != EEXIST) break;
+  }
+  return nullptr;
+}
+
+RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error)}; }
+
+int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, ProgressCallback callback) {
+  return options.xml ? log.WriteXml(sink, options.overlap, options.skip, options.flags, callback)
+                     : log.WriteCsv(sink, options.overlap, options.skip, options.flags, callback);
+}
+
+std::string Pass1Error(const TLog& log) {
+  if (!log.IsLoaded()) return log.LoadError().empty() ? "the log is not loaded" : log.LoadError();
+  return log.PassError().empty() ? "stopped in pass 1" : log.PassError();
+}
+
+// Straight to standard output: nothing to put in place afterwards.
+RunResult ConvertToStdout(TLog& log, const ConvertOptions& options, ProgressCallback callback) {
+  if (log.ComputeOldestValues(callback) < 0) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  FileSink sink(stdout);
+  const int written = RunPass2(log, sink, options, callback);
+  if (written < 0 || std::fflush(stdout) != 0 || std::ferror(stdout))
+    return Failure(RunStatus::WriteFailed, "cannot write to standard output: " + SystemError());
+  return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+}
+
+// Finishes the temporary file: everything flushed and closed without error,
+// then moved over the output. On any failure the temporary file goes and the
+// output stays as it was.
+RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::string& outputPath, int written) {
+  bool ok = written >= 0;
+  int error = ok ? 0 : EIO;
+  if (std::fflush(stream) != 0 || std::ferror(stream)) ok = false, error = errno ? errno : EIO;
+  if (std::fclose(stream) != 0 && ok) ok = false, error = errno;
+  std::error_code ec;
+  if (ok) std::filesystem::rename(tempPath, outputPath, ec);
+  if (ok && !ec) return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+  std::remove(tempPath.c_str());
+  const std::string reason = ok ? ec.message() : std::strerror(error);
+  return Failure(RunStatus::WriteFailed, "cannot write " + outputPath + ": " + reason);
+}
+
+}  // namespace
+
+OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
+  OpenedLog opened;
+  site.Reset();
+  opened.site = SiteFileFor(logPath);
+  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site);
+  std::FILE* stream = std::fopen(logPath.c_str(), "rb");
+  if (!stream) {
+    opened.error = "cannot open the log: " + SystemError();
+    site.Reset();
+    log.Reset();  // its channel table named devices of the site just cleared
+    return opened;
+  }
+  opened.logOpened = true;
+  opened.logLoaded = log.Load(stream) == 1;
+  if (!opened.logLoaded) opened.error = log.LoadError();
+  std::fclose(stream);
+  return opened;
+}
+
+RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
+                        const ConvertOptions& options, ProgressCallback callback) {
+  if (outputPath == "-") return ConvertToStdout(log, options, callback);
+  if (SameFile(outputPath, logPath))
+    return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log file itself");
+  const auto site = SiteFileFor(logPath);
+  if (site && SameFile(outputPath, site->path))
+    return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log's site file");
+  if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+
+  std::string tempPath;
+  std::FILE* stream = CreateTemporaryBeside(outputPath, tempPath);
+  if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + outputPath + ": " + SystemError());
+  if (log.ComputeOldestValues(callback) < 0) {
+    std::fclose(stream);
+    std::remove(tempPath.c_str());
+    return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  }
+  FileSink sink(stream);
+  errno = 0;
+  const int written = RunPass2(log, sink, options, callback);
+  return PutInPlace(stream, tempPath, outputPath, written);
+}
+
+}  // namespace zerb
