@@ -1,0 +1,72 @@
+#include "cli/LogInfo.h"
+
+#include <string>
+
+#include "model/Log.h"
+#include "model/Site.h"
+#include "output/Conversion.h"
+#include "output/LogTime.h"
+
+namespace zerb {
+
+namespace {
+
+void PrintSite(std::FILE* out, const OpenedLog& opened, const TSite& site) {
+  if (!opened.site) {
+    std::fprintf(out, "Site: none (the log's file name does not start with a number)\n");
+    return;
+  }
+  const std::string name(site.NameText());
+  const char* state = opened.siteLoaded ? "" : " (site file missing or incomplete)";
+  std::fprintf(out, "Site: %s, number %u, file %s%s\n", name.c_str(), unsigned{site.SiteNumber},
+               opened.site->path.c_str(), state);
+}
+
+void PrintTime(std::FILE* out, const char* label, uint32_t count) {
+  const TLogTime time(count);
+  const std::string date(time.DateText());
+  std::fprintf(out, "%-15s%s %s (%u)\n", label, date.c_str(), std::string(time.TimeText()).c_str(), count);
+}
+
+void PrintHeader(std::FILE* out, const TLog& log) {
+  const std::string description(log.Description());
+  std::fprintf(out, "Log: %s\n", description.c_str());
+  std::fprintf(out, "Entries: %u (%u new), %u rows, interval %u s\n", unsigned{log.GetEntryCount()},
+               unsigned{log.NewEntryCount()}, log.GetEntryCount() + 1u, unsigned{log.Interval()});
+  std::fprintf(out, "Channels: %u (%u sensors, %u outputs, %u ASMs)\n", unsigned{log.ChannelCount()},
+               unsigned{log.SensorChannelCount()}, unsigned{log.OutputChannelCount()},
+               unsigned{log.ChannelCount()} - log.SensorChannelCount() - log.OutputChannelCount());
+  std::fprintf(out, "Data area: %d bytes from byte %d, bit %u\n", log.DataSize(), log.StartByte(),
+               unsigned{log.StartBit()});
+  PrintTime(out, "PC time:", log.PcTime());
+  PrintTime(out, "LAN time:", log.LanTime());
+  PrintTime(out, "Local LAN time:", log.LocalLanTime());
+}
+
+void PrintChannels(std::FILE* out, const TLog& log) {
+  std::fprintf(out, "\nCOLUMN DEVICE       KEY    TYPE     EXPONENT UNITS\n");
+  std::size_t column = 1;
+  for (const TDev* device : log.Channels()) {
+    const std::string name(device->NameText());
+    std::fprintf(out, "%6zu %-12s 0x%04X %-8s %8d %c\n", column++, name.c_str(), unsigned{device->Key},
+                 device->TypeName(), device->Exponent(), device->UnitsChar());
+  }
+}
+
+}  // namespace
+
+void PrintLogInfo(std::FILE* out, const OpenedLog& opened, const TSite& site, const TLog& log) {
+  PrintSite(out, opened, site);
+  if (!opened.logLoaded) {
+    std::fprintf(out, "Log: not loaded: %s\n", opened.error.c_str());
+    return;
+  }
+  PrintHeader(out, log);
+  PrintChannels(out, log);
+  site.Units.Print(out);
+  site.Sensors.Print(out);
+  site.Outputs.Print(out);
+  site.Asms.Print(out);
+}
+
+}  // namespace zerb

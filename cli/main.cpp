@@ -1,0 +1,76 @@
+// zerb32-cli: converts each log given on the command line as the window's
+// Convert would, with the same site file, output path and bytes.
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <variant>
+
+#include "cli/CliOptions.h"
+#include "cli/LogInfo.h"
+#include "model/Log.h"
+#include "model/Site.h"
+#include "output/Conversion.h"
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int) { interrupted = 1; }
+
+// Stops the running pass at the next row once Ctrl-C arrives.
+int Progress(uint16_t) { return interrupted; }
+
+void Fail(const std::string& log, const std::string& reason) {
+  std::fprintf(stderr, "zerb32-cli: %s: %s\n", log.c_str(), reason.c_str());
+}
+
+std::string ReasonOf(const zerb::RunResult& result) {
+  if (result.status == zerb::RunStatus::Aborted)
+    return "interrupted; the output holds the rows written before the stop";
+  return result.error;
+}
+
+// The one log object is reloaded for every path, as the window reloads its own.
+bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zerb::TLog& log) {
+  const zerb::OpenedLog opened = zerb::OpenLogFiles(logPath, zerb::Site, log);
+  if (options.info) {
+    zerb::PrintLogInfo(stdout, opened, zerb::Site, log);
+    if (!opened.logLoaded) Fail(logPath, opened.error);
+    return opened.logLoaded;
+  }
+  if (!opened.logLoaded) {
+    Fail(logPath, opened.error);
+    return false;
+  }
+  const std::string outputPath =
+      options.output.empty() ? zerb::OutputPathFor(logPath, options.extension) : options.output;
+  const zerb::RunResult result = zerb::ConvertToFile(log, logPath, outputPath, options.convert, Progress);
+  if (result.status != zerb::RunStatus::Done) {
+    Fail(logPath, ReasonOf(result));
+    return false;
+  }
+  if (outputPath != "-") std::printf("%s\n", outputPath.c_str());
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  auto parsed = zerb::ParseCommandLine(argc, argv);
+  if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {
+    std::fputs(exit->out.c_str(), stdout);
+    std::fputs(exit->err.c_str(), stderr);
+    return exit->code;
+  }
+  const auto& options = std::get<zerb::CliOptions>(parsed);
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
+  static zerb::TLog log;  // large fixed areas: not on the stack
+  bool allConverted = true;
+  for (const auto& logPath : options.logs) {
+    allConverted = ConvertOne(options, logPath, log) && allConverted;
+    if (interrupted) return 1;
+  }
+  return allConverted ? 0 : 1;
+}
