@@ -50,14 +50,41 @@ std::string Pass1Error(const TLog& log) {
   return log.PassError().empty() ? "stopped in pass 1" : log.PassError();
 }
 
-// Straight to standard output: nothing to put in place afterwards.
-RunResult ConvertToStdout(TLog& log, const ConvertOptions& options, ProgressCallback callback) {
+// Straight into a stream that is not a regular file (standard output, a
+// device, a pipe): there is nothing to put in place afterwards, and a device
+// node must never be replaced by a file.
+RunResult ConvertToStream(TLog& log, std::FILE* stream, const std::string& name, const ConvertOptions& options,
+                          ProgressCallback callback) {
   if (log.ComputeOldestValues(callback) < 0) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  FileSink sink(stdout);
+  FileSink sink(stream);
+  errno = 0;
   const int written = RunPass2(log, sink, options, callback);
-  if (written < 0 || std::fflush(stdout) != 0 || std::ferror(stdout))
-    return Failure(RunStatus::WriteFailed, "cannot write to standard output: " + SystemError());
+  if (written < 0 || std::fflush(stream) != 0 || std::ferror(stream))
+    return Failure(RunStatus::WriteFailed, "cannot write " + name + ": " + SystemError());
   return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+}
+
+RunResult ConvertToDevice(TLog& log, const std::string& path, const ConvertOptions& options,
+                          ProgressCallback callback) {
+  if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  std::FILE* stream = std::fopen(path.c_str(), "wb");
+  if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
+  RunResult result = ConvertToStream(log, stream, path, options, callback);
+  if (std::fclose(stream) != 0 && result.status == RunStatus::Done)
+    result = Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
+  return result;
+}
+
+// An existing path that is not a regular file: a device or pipe is written
+// in place, anything else (a folder) refused.
+std::optional<RunResult> ConvertToSpecial(TLog& log, const std::string& path, const ConvertOptions& options,
+                                          ProgressCallback callback) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return std::nullopt;
+  if (std::filesystem::is_directory(status))
+    return Failure(RunStatus::WriteFailed, "cannot write " + path + ": it is a folder");
+  return ConvertToDevice(log, path, options, callback);
 }
 
 // Finishes the temporary file: everything flushed and closed without error,
@@ -99,13 +126,17 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
 
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
                         const ConvertOptions& options, ProgressCallback callback) {
-  if (outputPath == "-") return ConvertToStdout(log, options, callback);
+  if (outputPath == "-") {
+    if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+    return ConvertToStream(log, stdout, "standard output", options, callback);
+  }
   if (SameFile(outputPath, logPath))
     return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log file itself");
   const auto site = SiteFileFor(logPath);
   if (site && SameFile(outputPath, site->path))
     return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log's site file");
   if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  if (auto special = ConvertToSpecial(log, outputPath, options, callback)) return *special;
 
   std::string tempPath;
   std::FILE* stream = CreateTemporaryBeside(outputPath, tempPath);
