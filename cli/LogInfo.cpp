@@ -25,7 +25,7 @@ void PrintSite(std::FILE* out, const OpenedLog& opened, const TSite& site) {
 void PrintTime(std::FILE* out, const char* label, uint32_t count) {
   const TLogTime time(count);
   const std::string date(time.DateText());
-  std::fprintf(out, "%-15s%s %s (%u)\n", label, date.c_str(), std::string(time.TimeText()).c_str(), count);
+  std::fprintf(out, "%-16s%s %s (%u)\n", label, date.c_str(), std::string(time.TimeText()).c_str(), count);
 }
 
 void PrintHeader(std::FILE* out, const TLog& log) {
@@ -48,8 +48,13 @@ void PrintChannels(std::FILE* out, const TLog& log) {
   std::size_t column = 1;
   for (const TDev* device : log.Channels()) {
     const std::string name(device->NameText());
+    // An ASM's value text is scaled by its own exponent byte and carries its
+    // own units letter, whatever its type says.
+    const bool isAsm = dynamic_cast<const TAsm*>(device) != nullptr;
+    const int exponent = isAsm ? device->ExpByte : device->Exponent();
+    const char units = isAsm ? device->UnitsByte : device->UnitsChar();
     std::fprintf(out, "%6zu %-12s 0x%04X %-8s %8d %c\n", column++, name.c_str(), unsigned{device->Key},
-                 device->TypeName(), device->Exponent(), device->UnitsChar());
+                 device->TypeName(), exponent, units);
   }
 }
 
