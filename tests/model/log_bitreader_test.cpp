@@ -88,6 +88,55 @@ TEST(RingBitReader, DecodesHandMadeCodes) {
   }
 }
 
+// Bit by bit, as the format reads: one bit at a time round the ring.
+struct ReferenceReader {
+  const std::vector<uint8_t>& ring;
+  uint64_t pos;  // bit index into the ring
+  unsigned Bit() {
+    const unsigned b = (ring[pos / 8] >> (pos % 8)) & 1u;
+    pos = (pos + 1) % (ring.size() * 8);
+    return b;
+  }
+  // False at a fifth leading one-bit.
+  bool Next(int16_t& value) {
+    uint32_t n = 0, base = 0;
+    for (unsigned ones = 0; Bit() == 1; ++ones) {
+      if (ones == 4) return false;
+      base += 1u << n;
+      n = 2 * n + 1;
+    }
+    if (n == 0) return value = 0, true;
+    const unsigned negative = Bit();
+    uint32_t field = 0;
+    for (uint32_t k = 0; k < n; ++k) field |= Bit() << k;
+    const auto magnitude = static_cast<uint16_t>(base + field);
+    value = static_cast<int16_t>(negative ? -magnitude : magnitude);
+    return true;
+  }
+};
+
+// Random bytes, even ones where a code is longer than the whole ring, read
+// the same as bit by bit; the sanitizers watch the ring's bounds.
+TEST(RingBitReader, AgreesWithABitByBitReaderOnAnyBytes) {
+  std::mt19937 rng(11);
+  for (int trial = 0; trial < 3000; ++trial) {
+    const uint32_t size = 1 + rng() % 6;
+    std::vector<uint8_t> ring(size);
+    for (auto& b : ring) b = static_cast<uint8_t>(rng() & rng());  // sparse ones: long codes
+    const uint32_t byte = rng() % size, bit = rng() % 8;
+    RingBitReader reader(ring.data(), size, byte, bit);
+    ReferenceReader reference{ring, byte * 8 + bit};
+    for (int k = 0; k < 20; ++k) {
+      int16_t want = 0, got = 0;
+      const bool sound = reference.Next(want);
+      ASSERT_EQ(reader.Next(got), sound) << "trial " << trial << " code " << k;
+      if (!sound) break;
+      ASSERT_EQ(got, want) << "trial " << trial << " code " << k;
+      ASSERT_EQ(reader.Byte() * 8 + reader.Bit(), reference.pos) << "trial " << trial << " code " << k;
+    }
+  }
+}
+
 TEST(RingBitReader, StopsAtFiveLeadingOnesWithoutMoving) {
   for (uint32_t size = 1; size <= 5; ++size) {
     for (uint32_t bit = 0; bit < 8; ++bit) {
