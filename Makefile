@@ -31,3 +31,8 @@ run: build
 # Rewrites samples/42.STE and samples/42.log with the sample generator.
 samples: build
 	$(RELDIR)/tools/zerb32-mksample samples
+
+# Release benchmarks (Google Benchmark); figures are read by people, never
+# asserted by tests.
+bench: build
+	@for b in $(RELDIR)/bench/bench_*; do echo "== $$b"; $$b; done
