@@ -1,0 +1,81 @@
+#pragma once
+// Log and site files in a private temporary folder, for the controller's
+// and the window's tests.
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+#include "model/Site.h"
+#include "tools/LogWriter.h"
+
+namespace zerb::testfiles {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zerb-ui-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A log of `rows` rows (entry count rows - 1) with two sensors and one
+// output whose values climb and fall within what their default devices
+// convert, so every row differs and no value text is empty.
+inline std::string WriteLog(const std::string& path, int rows, const std::string& description = "Boiler house") {
+  LogSource source;
+  source.description = description;
+  source.interval = 60;
+  source.pcTime = 1700000000;
+  source.lanTime = 1700000030;
+  source.localLanTime = 1700003600;
+  source.newEntryCount = static_cast<uint16_t>(rows / 2);
+  source.sensorSlotsA = {1, 2};
+  source.outputSlotsA = {9};
+  for (int r = 0; r < rows; ++r) {
+    source.rows.push_back({static_cast<int16_t>(200 + r % 37), static_cast<int16_t>(210 + 3 * (r % 9)),
+                           static_cast<int16_t>(r % 2)});
+  }
+  if (!WriteLogFile(path, MakeLogImage(source))) throw std::runtime_error("cannot write " + path);
+  return path;
+}
+
+// A site file with only a name.
+inline void WriteSite(const std::string& path, const std::string& name) {
+  TSite site;
+  site.SetName(name);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) throw std::runtime_error("cannot write " + path);
+  const int saved = site.Save(file);
+  std::fclose(file);
+  if (!saved) throw std::runtime_error("cannot save " + path);
+}
+
+inline void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+}  // namespace zerb::testfiles

@@ -1,0 +1,189 @@
+#include "ui/Controller.h"
+
+#include "model/Site.h"
+#include "output/Paths.h"
+#include "ui/IntegerText.h"
+
+namespace zerb {
+
+uint32_t LoadedEntryCount = 0;
+uint32_t CurrentEntry = 0;
+int32_t AbortRequested = 0;
+TZerbController* ActiveController = nullptr;
+
+uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex) {
+  uint16_t flags = 0;
+  if (headers) flags |= FlagHeaders;
+  if (separatorIndex == 1) flags |= FlagTab;
+  if (timeIndex == 1) flags |= FlagLanTime;
+  if (dateTimeIndex != 0) {
+    flags |= FlagDateTime;
+    if (dateTimeIndex == 1) flags |= FlagSerial;
+  }
+  return flags;
+}
+
+TZerbController::TZerbController(TWindowOps& window) : window_(window) { ActiveController = this; }
+
+TZerbController::~TZerbController() {
+  if (ActiveController == this) ActiveController = nullptr;
+}
+
+void TZerbController::FormCreate(const std::string& fileVersion,
+                                 const std::optional<std::string>& firstArgument) {
+  window_.SetWindowCaption("ZERB32 " + fileVersion);
+  ResetDisplay();
+  SetDefaults();
+  if (firstArgument) LogOpen = OpenLog(*firstArgument);
+}
+
+void TZerbController::SetDefaults() {
+  window_.SetText(Control::editExt, "CSV");
+  window_.SetText(Control::editSkip, "0");
+  window_.SetText(Control::editNewOverlap, "0");
+  window_.SetChecked(Control::cbHdrs, true);
+  window_.SetChecked(Control::cbNewOnly, false);
+  window_.SetItemIndex(Control::rgDateTime, 2);
+  window_.SetItemIndex(Control::rgSep, 0);
+  window_.SetItemIndex(Control::rgTime, 0);
+}
+
+void TZerbController::ResetDisplay() {
+  window_.SetCaption(Control::buttLog, "Log ... ");
+  window_.SetCaption(Control::stLogDescr, "Not open");
+  window_.SetCaption(Control::stSiteDescr, "Not open");
+  Site.Reset();
+  LoadedEntryCount = 0;
+}
+
+int32_t TZerbController::OpenLog(const std::string& path) {
+  ResetDisplay();
+  LogPath = path;
+  const OpenedLog opened = OpenLogFiles(path, Site, Log);
+  SitePath = opened.site ? opened.site->path : std::string();
+  if (opened.siteLoaded) window_.SetCaption(Control::stSiteDescr, std::string(Site.NameText()));
+  if (!opened.logOpened) {
+    ResetDisplay();
+    return 0;
+  }
+  if (opened.logLoaded) {
+    window_.SetCaption(Control::stLogDescr, std::string(Log.Description()));
+    window_.SetCaption(Control::buttLog, LogPath);
+  }
+  LoadedEntryCount = Log.GetEntryCount();
+  return 1;
+}
+
+std::optional<ConvertOptions> TZerbController::ReadOptions() {
+  ConvertOptions options;
+  options.flags = PackConvertFlags(window_.Checked(Control::cbHdrs), window_.ItemIndex(Control::rgDateTime),
+                                   window_.ItemIndex(Control::rgSep), window_.ItemIndex(Control::rgTime));
+  // The overlap is read first, so with both fields bad its text is quoted.
+  if (window_.Checked(Control::cbNewOnly)) {
+    const std::string text = window_.Text(Control::editNewOverlap);
+    const std::optional<int32_t> overlap = ParseInteger(text);
+    if (!overlap) {
+      window_.ShowError(NotAnIntegerMessage(text));
+      return std::nullopt;
+    }
+    options.overlap = *overlap;
+  }
+  const std::string text = window_.Text(Control::editSkip);
+  const std::optional<int32_t> skip = ParseInteger(text);
+  if (!skip) {
+    window_.ShowError(NotAnIntegerMessage(text));
+    return std::nullopt;
+  }
+  // Only the low 16 bits count: 70000 skips 4464, -1 skips 65535.
+  options.skip = static_cast<uint16_t>(*skip);
+  options.xml = window_.Checked(Control::cbxXML);
+  return options;
+}
+
+void TZerbController::RunConversion() {
+  if (Busy) return;
+  const std::string outputPath = OutputPathFor(LogPath, window_.Text(Control::editExt));
+  const std::optional<ConvertOptions> options = ReadOptions();
+  if (!options) return;
+
+  Busy = 1;
+  AbortRequested = 0;
+  ActiveController = this;
+  window_.SetCaption(Control::buttConvert, "Abort");
+  // Reopening a log under a running pass would pull the log and site away
+  // from it.
+  window_.SetEnabled(Control::buttLog, false);
+  window_.SetProgressMax(LoadedEntryCount);
+  window_.SetProgressPosition(0);
+  SetStatus("Conversion - Pass 1");
+  runEntryCount_ = Log.GetEntryCount();
+  callsThisRun_ = 0;
+
+  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress);
+  ShowResult(result, outputPath);
+
+  window_.SetCaption(Control::buttConvert, "Convert");
+  window_.SetEnabled(Control::buttLog, true);
+  Busy = 0;
+  if (closeWhenDone_) {
+    closeWhenDone_ = false;
+    window_.CloseWindow();
+  }
+}
+
+void TZerbController::ShowResult(const RunResult& result, const std::string& outputPath) {
+  switch (result.status) {
+    case RunStatus::Done:
+    case RunStatus::Aborted:
+      SetStatus(AbortRequested ? "Aborted" : "Done");
+      return;
+    case RunStatus::Pass1Failed:
+      // An operator who closed the window wants it gone, not a box.
+      if (!closeWhenDone_) window_.ShowMessage("Log conversion failed", "Error");
+      SetStatus(AbortRequested ? "Aborted" : "Failed");
+      return;
+    case RunStatus::OutputIsInput:
+    case RunStatus::WriteFailed:
+      if (!closeWhenDone_) window_.ShowMessage("Couldn't write", outputPath);
+      SetStatus("Failed");
+      return;
+  }
+}
+
+void TZerbController::buttLogClick() {
+  if (Busy) return;
+  const std::optional<std::string> path = window_.ChooseLogFile();
+  if (path) LogOpen = OpenLog(*path);
+}
+
+void TZerbController::buttConvertClick() {
+  if (!LogOpen) return;
+  if (Busy) {
+    AbortRequested = 1;
+    return;
+  }
+  RunConversion();
+}
+
+bool TZerbController::FormCloseQuery() {
+  if (!Busy) return true;
+  AbortRequested = 1;
+  closeWhenDone_ = true;
+  return false;
+}
+
+void TZerbController::SetStatus(const std::string& text) { window_.SetStatusText(text); }
+
+void TZerbController::ReportProgress(uint16_t index) {
+  if (callsThisRun_++ == runEntryCount_) SetStatus("Conversion - Pass 2");
+  CurrentEntry = index;
+  window_.ProcessPendingInput();
+  window_.SetProgressPosition(CurrentEntry);
+}
+
+int TZerbController::ConversionProgress(uint16_t index) {
+  if (ActiveController) ActiveController->ReportProgress(index);
+  return AbortRequested;
+}
+
+}  // namespace zerb

@@ -1,0 +1,92 @@
+#pragma once
+// The conversion controller: the logic half of the main window. It opens a
+// log with its site file, runs a conversion with the options read from the
+// window, and keeps the status line, the progress bar and the Convert/Abort
+// button in step. It reaches the window only through TWindowOps.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/Log.h"
+#include "output/Conversion.h"
+#include "ui/WindowOps.h"
+
+namespace zerb {
+
+class TZerbController;
+
+// Process-wide, because the progress callback carries no context.
+extern uint32_t LoadedEntryCount;  // entry count of the last open; 0 after a reset
+extern uint32_t CurrentEntry;      // index last reported to the callback
+extern int32_t AbortRequested;     // set by Abort, cleared at the start of a run
+// The controller whose run the callback reports to.
+extern TZerbController* ActiveController;
+
+// ConvertFlags from the window's choices: headers 0x10, rgSep 1 (Tab) 0x01,
+// rgTime 1 (LAN) 0x02, rgDateTime 1 (Serial) 0x0C, 2 (Text) 0x04.
+uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex);
+
+class TZerbController {
+ public:
+  explicit TZerbController(TWindowOps& window);
+  ~TZerbController();
+  TZerbController(const TZerbController&) = delete;
+  TZerbController& operator=(const TZerbController&) = delete;
+
+  std::string LogPath;   // the path last given to OpenLog
+  std::string SitePath;  // the site file OpenLog looked for; empty when none
+  TLog Log;
+  int32_t LogOpen = 0;   // 1 once a log file could be opened
+  int32_t Busy = 0;      // 1 while a run's passes are going
+
+  // Start-up when the window is first shown: caption "ZERB32 " + the file
+  // version, empty display, option defaults, then the log named by the
+  // first command-line argument, if any.
+  void FormCreate(const std::string& fileVersion, const std::optional<std::string>& firstArgument);
+  // The option fields' start values.
+  void SetDefaults();
+
+  // Empties the display and the site; LoadedEntryCount 0. LogOpen and Log
+  // stay as they are.
+  void ResetDisplay();
+  // Loads the log's site file (silently skipped when missing) and the log,
+  // and shows what loaded. Returns 1 when the log file could be opened, even
+  // if its load failed; 0 (display and site reset) when it couldn't.
+  int32_t OpenLog(const std::string& path);
+  // One conversion run with the window's options into the file beside the
+  // log. A bad number shows the error and starts nothing; failures show
+  // their box and end with the status "Failed". The output file changes only
+  // when the run is done or aborted in pass 2.
+  void RunConversion();
+
+  // Log File: the open dialog, then OpenLog; ignored during a run.
+  void buttLogClick();
+  // Convert/Abort: nothing without an open log; during a run only asks the
+  // run to stop; otherwise runs a conversion.
+  void buttConvertClick();
+  // Asked before the window closes. True: close now. During a run: false,
+  // the run is asked to stop and the window is closed when it has ended.
+  bool FormCloseQuery();
+
+  void SetStatus(const std::string& text);
+  // The progress callback of both passes: records the index, lets the
+  // window handle queued input (an Abort click among it), moves the progress
+  // bar. Returns AbortRequested: non-zero stops the pass.
+  static int ConversionProgress(uint16_t index);
+
+ private:
+  // The run's options from the window; nothing (error shown) on a bad number.
+  std::optional<ConvertOptions> ReadOptions();
+  void ShowResult(const RunResult& result, const std::string& outputPath);
+  void ReportProgress(uint16_t index);
+
+  TWindowOps& window_;
+  bool closeWhenDone_ = false;
+  // Pass 1 reports exactly entryCount indexes; the call after those is the
+  // first of pass 2.
+  uint32_t runEntryCount_ = 0;
+  uint32_t callsThisRun_ = 0;
+};
+
+}  // namespace zerb
