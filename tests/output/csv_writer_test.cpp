@@ -1,0 +1,244 @@
+// The CSV writer's bytes, written out by hand from the line format: every
+// field followed by the separator, every line ended by CR LF.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "output/ConvertFlags.h"
+#include "tests/output/writer_support.h"
+
+namespace zerb {
+namespace {
+
+using namespace writertest;
+
+// The lines, each ended by CR LF.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
+std::pair<int, std::string> Csv(TLog& log, uint16_t flags, int overlap = -1, uint16_t skip = 0,
+                                ProgressCallback callback = nullptr) {
+  StringSink sink;
+  const int result = log.WriteCsv(sink, overlap, skip, flags, callback);
+  return {result, sink.text};
+}
+
+// Data lines of the fixture: PC times 12:32:56, 12:33:56, 12:34:56 (serial
+// day 41705, fractions 45176, 45236, 45296 s x 10000 / 864, truncated).
+constexpr std::string_view Header = R"("DATE","TIME","Temp","Raw","Valve/A","Set pt",)";
+constexpr std::string_view Row0 = R"("07/03/2014","12:32:56",20.2,7,5.5,21.0,)";
+constexpr std::string_view Row1 = R"("07/03/2014","12:33:56",-31.5,"",0.0,-0.5,)";
+constexpr std::string_view Row2 = R"("07/03/2014","12:34:56",101.5,32767,100.0,"",)";
+
+TEST(CsvWriter, OptionSets) {
+  struct Row {
+    const char* why;
+    uint16_t flags;
+    std::string want;
+  };
+  const Row rows[] = {
+      {"defaults: header, quoted date and time, PC clock", DefaultFlags, Lines({Header, Row0, Row1, Row2})},
+      {"headers and date/time off: value fields only, each followed by the separator", 0,
+       Lines({"20.2,7,5.5,21.0,", R"(-31.5,"",0.0,-0.5,)", R"(101.5,32767,100.0,"",)"})},
+      {"header without date/time", FlagHeaders, Lines({R"("Temp","Raw","Valve/A","Set pt",)", "20.2,7,5.5,21.0,",
+                                                        R"(-31.5,"",0.0,-0.5,)", R"(101.5,32767,100.0,"",)"})},
+      {"serial with tab: day and fraction are two tab-separated fields",
+       FlagHeaders | FlagDateTime | FlagSerial | FlagTab,
+       Lines({"\"DATE\"\t\"TIME\"\t\"Temp\"\t\"Raw\"\t\"Valve/A\"\t\"Set pt\"\t",
+              "41705\t522870E-6\t20.2\t7\t5.5\t21.0\t", "41705\t523564E-6\t-31.5\t\"\"\t0.0\t-0.5\t",
+              "41705\t524259E-6\t101.5\t32767\t100.0\t\"\"\t"})},
+      {"LAN clock: the last row is at lanTime (12:33:16)", FlagHeaders | FlagDateTime | FlagLanTime,
+       Lines({Header, R"("07/03/2014","12:31:16",20.2,7,5.5,21.0,)", R"("07/03/2014","12:32:16",-31.5,"",0.0,-0.5,)",
+              R"("07/03/2014","12:33:16",101.5,32767,100.0,"",)"})},
+      {"LAN clock, serial, comma", FlagDateTime | FlagSerial | FlagLanTime,
+       Lines({"41705,521712E-6,20.2,7,5.5,21.0,", R"(41705,522407E-6,-31.5,"",0.0,-0.5,)",
+              R"(41705,523101E-6,101.5,32767,100.0,"",)"})},
+      {"serial flag without date/time writes no date/time", FlagSerial, Lines({"20.2,7,5.5,21.0,",
+                                                                               R"(-31.5,"",0.0,-0.5,)",
+                                                                               R"(101.5,32767,100.0,"",)"})},
+  };
+  auto loaded = Load(FixtureSource());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    const auto [result, text] = Csv(*loaded->log, row.flags);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(text, row.want);
+  }
+}
+
+TEST(CsvWriter, LinesEndInCarriageReturnLineFeed) {
+  auto loaded = Load(FixtureSource());
+  EXPECT_EQ(Csv(*loaded->log, 0).second, "20.2,7,5.5,21.0,\r\n-31.5,\"\",0.0,-0.5,\r\n101.5,32767,100.0,\"\",\r\n");
+}
+
+TEST(CsvWriter, RowSelection) {
+  struct Row {
+    const char* why;
+    uint16_t newEntries;
+    int overlap;
+    uint16_t skip;
+    std::string want;
+  };
+  const Row rows[] = {
+      {"skip 1: rows 0 and 2", 0, -1, 1, Lines({Header, Row0, Row2})},
+      {"skip 2: row 0 only", 0, -1, 2, Lines({Header, Row0})},
+      {"new only, 1 new entry, overlap 0: the last two rows", 1, 0, 0, Lines({Header, Row1, Row2})},
+      {"new only, 1 new entry, overlap 1: every row", 1, 1, 0, Lines({Header, Row0, Row1, Row2})},
+      {"new only, 0 new entries: the last row", 0, 0, 0, Lines({Header, Row2})},
+      {"new only with skip 1 keeps rows counted from row 0", 1, 0, 1, Lines({Header, Row2})},
+      {"more new entries than entries: nothing past the header", 5, 0, 0, Lines({Header})},
+      {"overlap -1 is off, whatever the new count", 1, -1, 0, Lines({Header, Row0, Row1, Row2})},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    auto loaded = Load(FixtureSource(row.newEntries));
+    const auto [result, text] = Csv(*loaded->log, DefaultFlags, row.overlap, row.skip);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(text, row.want);
+  }
+}
+
+TEST(CsvWriter, NamesAreQuotedWithInnerQuotesDoubled) {
+  struct Row {
+    const char* name;
+    uint16_t flags;
+    std::string_view header;
+  };
+  const Row rows[] = {
+      {"a\"b,c", FlagHeaders, "\"a\"\"b,c\","},
+      {"\"\"", FlagHeaders, "\"\"\"\"\"\","},
+      {"tab\there", FlagHeaders | FlagTab, "\"tab\there\"\t"},
+      {"x;y z", FlagHeaders, "\"x;y z\","},
+      {"", FlagHeaders, "\"\","},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto loaded = std::make_unique<LoadedLog>();
+    AddDevice<TSensor>(loaded->site.Sensors, row.name, 1, 0);
+    LogSource source;
+    source.sensorSlotsA = {1};
+    source.rows = {{4}};
+    std::vector<uint8_t> image = MakeLogImage(source);
+    std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+    ASSERT_EQ(loaded->log->Load(f), 1);
+    std::fclose(f);
+    ASSERT_EQ(loaded->log->ComputeOldestValues(nullptr), 0);
+    const char sep = (row.flags & FlagTab) ? '\t' : ',';
+    EXPECT_EQ(Csv(*loaded->log, row.flags).second, Lines({row.header, std::string("4") + sep}));
+  }
+}
+
+TEST(CsvWriter, ShapesOfLog) {
+  struct Row {
+    const char* why;
+    LogSource source;
+    uint16_t flags;
+    std::string want;
+  };
+  LogSource single = FixtureSource();
+  single.rows = {{51, 1, 2, 3}};
+  LogSource empty = FixtureSource();
+  empty.sensorSlotsA = {0xFF};
+  empty.sensorSlotsB = {};
+  empty.outputSlotsA = {};
+  empty.asmSlots = {0};
+  empty.rows = {{}, {}, {}};
+  const Row rows[] = {
+      {"entryCount 0: one line, the newest values at pcTime", single, DefaultFlags,
+       Lines({Header, R"("07/03/2014","12:34:56",101.5,1,0.2,0.3,)"})},
+      {"no channels, header on, date/time off: an empty header line", empty, FlagHeaders, Lines({"", "", "", ""})},
+      {"no channels with date/time: the times alone", empty, DefaultFlags,
+       Lines({R"("DATE","TIME",)", R"("07/03/2014","12:32:56",)", R"("07/03/2014","12:33:56",)",
+              R"("07/03/2014","12:34:56",)"})},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    auto loaded = Load(row.source);
+    const auto [result, text] = Csv(*loaded->log, row.flags);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(text, row.want);
+  }
+}
+
+TEST(CsvWriter, StopLeavesCompleteLines) {
+  struct Row {
+    long stopRow;
+    int result;
+    std::string want;
+  };
+  const Row rows[] = {
+      {0, 0, Lines({Header})},
+      {1, 0, Lines({Header, Row0})},
+      {2, 0, Lines({Header, Row0, Row1})},
+      {3, 1, Lines({Header, Row0, Row1, Row2})},  // row 3 does not exist: no stop
+  };
+  auto loaded = Load(FixtureSource());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.stopRow);
+    StopRow = row.stopRow;
+    const auto [result, text] = Csv(*loaded->log, DefaultFlags, -1, 0, StopAtRow);
+    EXPECT_EQ(result, row.result);
+    EXPECT_EQ(text, row.want);
+  }
+}
+
+// A stop after a skipped row: nothing of the skipped row, the last line whole.
+TEST(CsvWriter, StopAfterSkippedRow) {
+  auto loaded = Load(FixtureSource());
+  StopRow = 2;
+  const auto [result, text] = Csv(*loaded->log, DefaultFlags, -1, 1, StopAtRow);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(text, Lines({Header, Row0}));
+}
+
+TEST(CsvWriter, WalkThatCannotRunIsAFailure) {
+  auto loaded = Load(FixtureSource(), true, /*pass1=*/false);
+  EXPECT_EQ(Csv(*loaded->log, 0).first, -1);
+  TSite site;
+  TLog unloaded(site);
+  EXPECT_EQ(Csv(unloaded, 0).first, -1);
+}
+
+// Every limit of a small output: the writer reports -1, the sink got the
+// bytes that fit, and nothing is asked of it after the failed write.
+TEST(CsvWriter, WriteFailureAtEveryByte) {
+  auto loaded = Load(FixtureSource());
+  const std::string full = Lines({Header, Row0, Row1, Row2});
+  for (std::size_t limit = 0; limit <= full.size(); ++limit) {
+    SCOPED_TRACE(limit);
+    FailingSink sink(limit);
+    const int result = loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr);
+    EXPECT_EQ(result, limit == full.size() ? 1 : -1);
+    EXPECT_EQ(sink.text, full.substr(0, limit));
+    EXPECT_EQ(sink.writesAfterFailure, 0);
+  }
+}
+
+// An output of several 64 KiB blocks failing in the first, at a block
+// boundary and in the last block: -1 and no write after the failed one.
+TEST(CsvWriter, WriteFailureInLongOutput) {
+  LogSource source = FixtureSource();
+  source.rows.clear();
+  for (int r = 0; r < 4000; ++r) source.rows.push_back({512, static_cast<int16_t>(r), 55, 210});
+  auto loaded = Load(source);
+  StringSink whole;
+  ASSERT_EQ(loaded->log->WriteCsv(whole, -1, 0, DefaultFlags, nullptr), 1);
+  ASSERT_GT(whole.text.size(), 2u * 65536);
+  for (std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                            std::size_t{65537}, whole.text.size() - 1}) {
+    SCOPED_TRACE(limit);
+    FailingSink sink(limit);
+    EXPECT_EQ(loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr), -1);
+    EXPECT_EQ(sink.text, whole.text.substr(0, limit));
+    EXPECT_EQ(sink.writesAfterFailure, 0);
+  }
+}
+
+}  // namespace
+}  // namespace zerb
