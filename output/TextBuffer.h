@@ -28,6 +28,9 @@ class TextBuffer {
   void Commit(std::size_t n) { used_ += n; }
 
   void Append(std::string_view text) {
+    // An empty view may have no data pointer at all (an invalid value's
+    // text), and memcpy must not be handed one.
+    if (text.empty()) return;
     if (text.size() > Capacity - used_) {
       Flush();
       if (text.size() > Capacity) {  // larger than the buffer: straight through
