@@ -14,12 +14,11 @@
 //   3  7   11    12
 //   4  15  139   21
 //
-// The longest code is 21 bits, so a 32-bit window of four bytes shifted by
-// at most 7 bits always holds a whole code. Five or more leading one-bits do
-// not occur in a sound stream; the reader reports them instead of reading on.
-// The reader never touches a byte outside [0, size).
+// The reader keeps up to 63 stream bits in a 64-bit buffer and tops it up
+// before a code when fewer than 21 (the longest code) are left. Five or more
+// leading one-bits do not occur in a sound stream; the reader reports them
+// instead of reading on. It never touches a byte outside [0, size).
 
-#include <array>
 #include <bit>
 #include <cassert>
 #include <cstdint>
@@ -33,62 +32,76 @@ class RingBitReader {
   // ring[0..size) is the data area; size > 0, byte < size and bit < 8 (the
   // caller checks these: a violation is a programming error).
   RingBitReader(const uint8_t* ring, uint32_t size, uint32_t byte, uint32_t bit)
-      : ring_(ring), size_(size), byte_(byte), bit_(bit) {
+      : ring_(ring), size_(size), next_(byte) {
     assert(size > 0 && byte < size && bit < 8);
+    Refill();
+    bits_ >>= bit;
+    held_ -= bit;
   }
 
   // Decodes the code at the position into `value` and moves past it.
   // Returns false, leaving position and value alone, when the code begins
   // with five or more one-bits.
   bool Next(int16_t& value) {
-    const uint32_t window = Window() >> bit_;
-    const unsigned ones = static_cast<unsigned>(std::countr_one(window));
+    if (held_ < MaxCodeBits) Refill();
+    const auto ones = static_cast<unsigned>(std::countr_one(bits_));
     if (ones > 4) return false;
-    const Level& level = Levels[ones];
+    // Per level m, one byte each: code length, field width n, base.
+    const unsigned length = Pick(Lengths, ones);
+    const uint32_t low = static_cast<uint32_t>(bits_);
+    const uint32_t mask = (1u << Pick(Widths, ones)) - 1;
     // For m = 0 the mask is 0 and the sign bit is read but multiplies 0.
-    const uint32_t negative = (window >> (ones + 1)) & 1u;
-    const uint32_t magnitude = (level.base + ((window >> (ones + 2)) & level.mask)) & 0xFFFFu;
+    const uint32_t negative = (low >> (ones + 1)) & 1u;
+    const uint32_t magnitude = (Pick(Bases, ones) + ((low >> (ones + 2)) & mask)) & 0xFFFFu;
     value = static_cast<int16_t>((magnitude ^ (0u - negative)) + negative);
-    Advance(level.length);
+    bits_ >>= length;
+    held_ -= length;
     return true;
   }
 
-  uint32_t Byte() const { return byte_; }
-  uint32_t Bit() const { return bit_; }
+  // The position: byte index in the ring and bit in that byte.
+  uint32_t Byte() const { return Position() / 8; }
+  uint32_t Bit() const { return Position() % 8; }
 
  private:
-  struct Level {
-    uint32_t base;
-    uint32_t mask;    // 2^n - 1
-    uint32_t length;  // m + 1 for m = 0, else m + 2 + n
-  };
-  static constexpr std::array<Level, 5> Levels = {
-      {{0, 0, 1}, {1, 0x1, 4}, {3, 0x7, 7}, {11, 0x7F, 12}, {139, 0x7FFF, 21}}};
+  static constexpr unsigned MaxCodeBits = 21;
+  static constexpr uint64_t Lengths = 0x15'0C'07'04'01;  // 21, 12, 7, 4, 1
+  static constexpr uint64_t Widths = 0x0F'07'03'01'00;   // 15, 7, 3, 1, 0
+  static constexpr uint64_t Bases = 0x8B'0B'03'01'00;    // 139, 11, 3, 1, 0
+  static unsigned Pick(uint64_t table, unsigned m) { return static_cast<unsigned>(table >> (8 * m)) & 0xFFu; }
 
-  // Four bytes from the position, the first one lowest.
-  uint32_t Window() const {
-    if (byte_ + 4 <= size_) return load_le32(ring_ + byte_);
-    uint32_t window = 0;
-    uint32_t at = byte_;
-    for (unsigned k = 0; k < 4; ++k) {
-      window |= static_cast<uint32_t>(ring_[at]) << (8 * k);
-      if (++at == size_) at = 0;
+  // Tops the bit buffer up to at least 56 bits. Away from the ring's end
+  // one 8-byte load serves (bits above held_ are the stream's next bits
+  // or zero, so OR-ing them in again is harmless); near it, byte by byte.
+  void Refill() {
+    if (next_ + 8 <= size_) {
+      uint64_t word = 0;
+      for (unsigned k = 0; k < 8; ++k) word |= static_cast<uint64_t>(ring_[next_ + k]) << (8 * k);
+      bits_ |= word << held_;
+      const unsigned taken = (63 - held_) / 8;
+      next_ += taken;
+      held_ += 8 * taken;
+      return;
     }
-    return window;
+    while (held_ <= 55) {
+      bits_ |= static_cast<uint64_t>(ring_[next_]) << held_;
+      held_ += 8;
+      if (++next_ == size_) next_ = 0;
+    }
   }
 
-  void Advance(uint32_t bits) {
-    bit_ += bits;
-    byte_ += bit_ >> 3;
-    bit_ &= 7;
-    // At most 3 bytes on; a ring of fewer than 3 bytes may go round more than once.
-    if (byte_ >= size_) byte_ %= size_;
+  // Bit index in the ring of the first bit not yet decoded. A tiny ring may
+  // be held more than once over in the buffer.
+  uint32_t Position() const {
+    const uint32_t ringBits = size_ * 8;
+    return (next_ * 8 + ringBits - held_ % ringBits) % ringBits;
   }
 
   const uint8_t* ring_;
   uint32_t size_;
-  uint32_t byte_;
-  uint32_t bit_;
+  uint32_t next_;      // next ring byte to enter the buffer
+  uint64_t bits_ = 0;  // bit 0 is the next stream bit
+  unsigned held_ = 0;  // stream bits in bits_ (always below 64)
 };
 
 }  // namespace zerb

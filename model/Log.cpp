@@ -79,17 +79,24 @@ bool TLog::DecodeEntry(std::span<int16_t> out) {
   if (!loaded || out.size() < channelCount) return false;
   if (channelCount == 0) return true;
   if (dataSize <= 0) return false;  // a log with no data area has no delta sets
-  RingBitReader reader(dataArea.data(), static_cast<uint32_t>(dataSize), byteCursor, bitCursor);
-  bool sound = true;
-  for (std::size_t i = 0; i < channelCount && sound; ++i) {
-    sound = reader.Next(out[i]);
-    if (!sound)
-      passError = "channel " + std::to_string(i + 1) + " has a code with five or more leading one-bits at byte " +
-                  std::to_string(reader.Byte()) + ", bit " + std::to_string(reader.Bit()) + " of the data area";
-  }
+  RingBitReader reader = Reader();
+  const bool sound = DecodeSet(reader, [&](std::size_t i, int16_t d) { out[i] = d; });
+  SaveCursors(reader);
+  return sound;
+}
+
+RingBitReader TLog::Reader() const {
+  return RingBitReader(dataArea.data(), static_cast<uint32_t>(dataSize), byteCursor, bitCursor);
+}
+
+void TLog::SaveCursors(const RingBitReader& reader) {
   byteCursor = static_cast<uint16_t>(reader.Byte());
   bitCursor = static_cast<uint8_t>(reader.Bit());
-  return sound;
+}
+
+void TLog::NoteBadCode(std::size_t channel, const RingBitReader& reader) {
+  passError = "channel " + std::to_string(channel + 1) + " has a code with five or more leading one-bits at byte " +
+              std::to_string(reader.Byte()) + ", bit " + std::to_string(reader.Bit()) + " of the data area";
 }
 
 void TLog::NoteDamage(uint32_t entry) {
@@ -106,15 +113,26 @@ int TLog::ComputeOldestValues(ProgressCallback callback) {
   byteCursor = static_cast<uint16_t>(startByte);
   bitCursor = startBit;
   for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
-  int16_t* const delta = deltas.get();
-  int16_t* const oldest = oldestValues.get();
-  for (uint32_t e = 0; e < entryCount; ++e) {
-    if (!DecodeEntry(std::span<int16_t>(delta, channelCount))) {
-      NoteDamage(e);
-      return -1;
+  if (channelCount == 0) {
+    // Nothing to decode; the entries still count for the progress display.
+    for (uint32_t e = 0; e < entryCount; ++e)
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
+  } else if (entryCount > 0) {
+    // One reader for the whole pass; the load made sure dataSize > 0 here.
+    RingBitReader reader = Reader();
+    int16_t* const oldest = oldestValues.get();
+    for (uint32_t e = 0; e < entryCount; ++e) {
+      if (!DecodeSet(reader, [oldest](std::size_t i, int16_t d) { oldest[i] = static_cast<int16_t>(oldest[i] - d); })) {
+        SaveCursors(reader);
+        NoteDamage(e);
+        return -1;
+      }
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) {
+        SaveCursors(reader);
+        return -1;
+      }
     }
-    for (std::size_t i = 0; i < channelCount; ++i) oldest[i] = static_cast<int16_t>(oldest[i] - delta[i]);
-    if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
+    SaveCursors(reader);
   }
   oldestReady = true;
   return entryCount;

@@ -30,6 +30,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/BitReader.h"
 #include "model/MList.h"
 #include "model/Site.h"
 
@@ -148,6 +149,23 @@ class TLog : public TMObject {
   uint16_t UsedSlots() const;
   std::size_t ValuesIndex() const;
   void NoteDamage(uint32_t entry);
+  void NoteBadCode(std::size_t channel, const RingBitReader& reader);
+  RingBitReader Reader() const;
+  void SaveCursors(const RingBitReader& reader);
+  // Decodes one code per channel, handing each to take(i, difference);
+  // false (reason noted) at a damaged code.
+  template <class Take>
+  bool DecodeSet(RingBitReader& reader, Take&& take) {
+    for (std::size_t i = 0; i < channelCount; ++i) {
+      int16_t difference;
+      if (!reader.Next(difference)) {
+        NoteBadCode(i, reader);
+        return false;
+      }
+      take(i, difference);
+    }
+    return true;
+  }
 
   TSite& site;
   std::array<char, LogDescriptionBytes> description{};
@@ -202,15 +220,23 @@ int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback ca
   byteCursor = static_cast<uint16_t>(startByte);
   bitCursor = startBit;
   const std::span<int16_t> values(rowValues.get(), channelCount);
-  const std::span<int16_t> delta(deltas.get(), channelCount);
+  int16_t* const delta = deltas.get();
   std::copy_n(oldestValues.get(), channelCount, values.begin());
+  // One reader for the whole walk; without codes to read it stands on a
+  // byte of the area it never reads.
+  const bool decode = channelCount > 0 && entryCount > 0;
+  RingBitReader reader = decode ? Reader() : RingBitReader(dataArea.data(), 1, 0, 0);
   // Rows left to pass over before the next written one; written rows are
   // the multiples of skip + 1 counted from row 0.
   int skipLeft = 0;
   for (uint32_t r = 0; r <= entryCount; ++r) {
-    if (callback && callback(static_cast<uint16_t>(r)) != 0) return 0;
+    if (callback && callback(static_cast<uint16_t>(r)) != 0) {
+      if (decode) SaveCursors(reader);
+      return 0;
+    }
     // The last row has no delta set of its own; the previous one stays.
-    if (r < entryCount && !DecodeEntry(delta)) {
+    if (r < entryCount && decode && !DecodeSet(reader, [delta](std::size_t i, int16_t d) { delta[i] = d; })) {
+      SaveCursors(reader);
       NoteDamage(r);
       return 0;
     }
@@ -219,6 +245,7 @@ int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback ca
     if (skip != 0) skipLeft = skipLeft <= 0 ? skip : skipLeft - 1;
     rowTime += interval;
   }
+  if (decode) SaveCursors(reader);
   return 1;
 }
 
