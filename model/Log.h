@@ -120,9 +120,10 @@ class TLog : public TMObject {
   uint16_t ChannelCount() const { return channelCount; }
   uint16_t SensorChannelCount() const { return sensorCount; }
   uint16_t OutputChannelCount() const { return outputCount; }
-  // The device of channel i < ChannelCount(); the site owns it.
+  // The device of channel i < ChannelCount() of a loaded log; the site owns it.
   TDev* Channel(std::size_t i) const { return channels[i]; }
-  std::span<TDev* const> Channels() const { return {channels.get(), arraySize}; }
+  // The channel table; empty while no log is loaded.
+  std::span<TDev* const> Channels() const { return {channels.get(), loaded ? arraySize : 0}; }
   TSite& GetSite() const { return site; }
   bool IsLoaded() const { return loaded; }
 

@@ -89,11 +89,15 @@ TEST(LogDecode, FiveLeadingOnesMarkTheStreamDamaged) {
     const char* reason;
   };
   const Row rows[] = {
-      {"first code", 1, 3, {0x1F}, "delta set 0, channel 1 has a code with five or more leading one-bits at byte 0, bit 0"},
+      {"first code", 1, 3, {0x1F},
+       "the log's data is damaged: delta set 0, channel 1 has a code with five or more leading one-bits at byte 0, "
+       "bit 0 of the data area"},
       {"all ones, one byte", 3, 1, {0xFF}, "delta set 0, channel 1"},
       {"all ones, three bytes", 1, 9, {0xFF, 0xFF, 0xFF}, "delta set 0, channel 1"},
-      {"after two zero sets", 2, 3, {0xF0, 0x01}, "delta set 2, channel 1 has a code with five or more leading one-bits at byte 0, bit 4"},
-      {"second channel", 2, 1, {0x3E}, "delta set 0, channel 2 has a code with five or more leading one-bits at byte 0, bit 1"},
+      {"after two zero sets", 2, 3, {0xF0, 0x01}, "delta set 2, channel 1 has a code with five or more leading one-bits "
+                                                   "at byte 0, bit 4"},
+      {"second channel", 2, 1, {0x3E}, "delta set 0, channel 2 has a code with five or more leading one-bits at byte 0, "
+                                       "bit 1"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.why);
