@@ -29,36 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace writertest;
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "zerb-conv-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  // The names in the folder, sorted.
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename().string());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
@@ -114,13 +84,13 @@ TEST_F(Conversion, WritesBesideTheLogAndLeavesNoTemporaryFile) {
   const std::string out = OutputPathFor(dir.File("42.log"), "CSV");
   const RunResult result = ConvertToFile(*o->log, dir.File("42.log"), out, ConvertOptions{}, nullptr);
   EXPECT_EQ(result.status, RunStatus::Done) << result.error;
-  EXPECT_EQ(Read(dir.File("42.CSV")), FixtureCsv);
+  EXPECT_EQ(ReadFile(dir.File("42.CSV")), FixtureCsv);
   EXPECT_EQ(dir.Names(), (std::set<std::string>{"42.CSV", "42.STE", "42.log"}));
 
   // A second run replaces the output whole.
   WriteText(out, std::string(100000, 'x'));
   EXPECT_EQ(ConvertToFile(*o->log, dir.File("42.log"), out, ConvertOptions{}, nullptr).status, RunStatus::Done);
-  EXPECT_EQ(Read(out), FixtureCsv);
+  EXPECT_EQ(ReadFile(out), FixtureCsv);
 }
 
 // The site file comes from the number that starts the log's file name; a
@@ -155,7 +125,7 @@ TEST_F(Conversion, SiteFileAndNumberFromTheLogName) {
     options.flags = 0;
     const std::string out = dir.File("out.xml");
     ASSERT_EQ(ConvertToFile(*o->log, dir.File(row.logName), out, options, nullptr).status, RunStatus::Done);
-    const std::string text = Read(out);
+    const std::string text = ReadFile(out);
     EXPECT_NE(text.find("\t\t<Location Name=\"" + std::string(row.location) + "\">\r\n"), std::string::npos);
     EXPECT_NE(text.find("\t\t\t<" + std::string(row.firstChannel) + " SensorType=\"TS4-C\">20.2</"),
               std::string::npos);
@@ -171,7 +141,7 @@ TEST_F(Conversion, OutputNameCutAtFirstDotOfFileName) {
   EXPECT_EQ(out, dir.File("data.old/5.CSV"));
   EXPECT_EQ(ConvertToFile(*o->log, dir.File("data.old/5.old.log"), out, ConvertOptions{}, nullptr).status,
             RunStatus::Done);
-  EXPECT_EQ(Read(out), FixtureCsv);
+  EXPECT_EQ(ReadFile(out), FixtureCsv);
 }
 
 // Sets a file-size limit for one scope: writes past it fail (EFBIG) instead
@@ -199,7 +169,7 @@ class FileSizeLimit {
 std::string WatchedPath;
 bool OutputChangedDuringRun = false;
 int WatchOutput(uint16_t index) {
-  if (Read(WatchedPath) != "OLD") OutputChangedDuringRun = true;
+  if (ReadFile(WatchedPath) != "OLD") OutputChangedDuringRun = true;
   return StopAtCall(index);
 }
 
@@ -243,8 +213,8 @@ TEST_F(Conversion, FailuresLeaveTheOutputAsItWas) {
     auto o = Open(logPath);
     ASSERT_EQ(o->opened.logLoaded, !row.corruptLog);
     WriteText(out, "OLD");
-    const std::string logBytes = Read(dir.File("42.log"));
-    const std::string siteBytes = Read(dir.File("42.STE"));
+    const std::string logBytes = ReadFile(dir.File("42.log"));
+    const std::string siteBytes = ReadFile(dir.File("42.STE"));
     const auto before = dir.Names();
 
     Calls = 0;
@@ -260,10 +230,10 @@ TEST_F(Conversion, FailuresLeaveTheOutputAsItWas) {
     EXPECT_EQ(result.status, row.status);
     EXPECT_NE(result.error, "");
     EXPECT_NE(result.error.find(row.errorText), std::string::npos) << result.error;
-    EXPECT_EQ(Read(out), "OLD");
+    EXPECT_EQ(ReadFile(out), "OLD");
     EXPECT_FALSE(OutputChangedDuringRun);
-    EXPECT_EQ(Read(dir.File("42.log")), logBytes);
-    EXPECT_EQ(Read(dir.File("42.STE")), siteBytes);
+    EXPECT_EQ(ReadFile(dir.File("42.log")), logBytes);
+    EXPECT_EQ(ReadFile(dir.File("42.STE")), siteBytes);
     EXPECT_EQ(dir.Names(), before);
     fs::remove(dir.File("bad.log"));
   }
@@ -297,7 +267,7 @@ TEST_F(Conversion, StopInPass2ReplacesTheOutputWithTheRowsWritten) {
     const RunResult result = ConvertToFile(*o->log, dir.File("42.log"), out, ConvertOptions{}, WatchOutput);
     EXPECT_EQ(result.status, row.status);
     EXPECT_FALSE(OutputChangedDuringRun);
-    EXPECT_EQ(Read(out), row.want);
+    EXPECT_EQ(ReadFile(out), row.want);
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"42.CSV", "42.STE", "42.log"}));
   }
 }
