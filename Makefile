@@ -3,8 +3,12 @@
 JOBS    ?= $(shell nproc)
 TESTDIR ?= build/test
 RELDIR  ?= build/release
+FUZZDIR ?= build/fuzz
+COVDIR  ?= build/coverage
+FUZZ_SECONDS    ?= 180
+FUZZ_CI_SECONDS ?= 60
 
-.PHONY: setup test build run samples bench gui fuzz coverage clean
+.PHONY: setup test build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean
 
 setup:
 	@tools/setup-deps.sh
@@ -14,6 +18,7 @@ test: setup
 	cmake -S . -B $(TESTDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_SANITIZE=ON
 	cmake --build $(TESTDIR) -j $(JOBS)
 	ctest --test-dir $(TESTDIR) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-ci
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON
@@ -36,3 +41,53 @@ samples: build
 # asserted by tests.
 bench: build
 	@for b in $(RELDIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Opens the window on the bundled sample log.
+gui: build
+	$(RELDIR)/ui/zerb32 samples/42.log
+
+# Photographs the real window, open on the sample log, under a virtual X
+# server: docs/window.png, shown in the README.
+screenshot: build
+	@tools/setup-deps.sh imagemagick
+	xvfb-run -a -s "-screen 0 640x480x24" sh -c '\
+	  $(RELDIR)/ui/zerb32 samples/42.log & pid=$$!; status=1; \
+	  for i in 1 2 3 4 5 6 7 8 9 10; do sleep 1; \
+	    if import -window "ZERB32 1.2.2.0" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
+	  kill $$pid; exit $$status'
+	@echo "Wrote docs/window.png"
+
+# The libFuzzer targets of fuzz/, built with clang and the sanitizers.
+fuzz-build: setup
+	cmake -S . -B $(FUZZDIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZERB32_FUZZ=ON -DZERB32_SANITIZE=ON -DZERB32_TESTS=OFF -DZERB32_UI=OFF
+	cmake --build $(FUZZDIR) -j $(JOBS) --target fuzz_all
+
+# Fuzzes every target for FUZZ_SECONDS seconds after replaying its seeds and
+# regression inputs; a finding is stored as a regression input under
+# tests/fuzz-regressions/<target>/.
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_SECONDS) tests/fuzz-regressions
+
+# The CI part of `make test`: the same replay, then FUZZ_CI_SECONDS seconds
+# per target (0: replay only); findings go to $(FUZZDIR)/findings.
+fuzz-ci: fuzz-build
+	fuzz/run.sh $(FUZZ_CI_SECONDS) $(FUZZDIR)/findings
+
+# Rewrites the seed corpus fuzz/corpus/ with the seed generator.
+fuzz-seeds: setup
+	cmake -S . -B $(TESTDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_SANITIZE=ON
+	cmake --build $(TESTDIR) -j $(JOBS) --target zerb32-fuzz-seeds
+	$(TESTDIR)/fuzz/zerb32-fuzz-seeds samples fuzz/corpus
+
+# Line and branch coverage of the core and the command line by the tests
+# (the fuzz replays included); report in $(COVDIR)/coverage.html.
+coverage: setup
+	cmake -S . -B $(COVDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_COVERAGE=ON -DZERB32_UI=OFF
+	cmake --build $(COVDIR) -j $(JOBS)
+	find $(COVDIR) -name '*.gcda' -delete
+	ctest --test-dir $(COVDIR) --output-on-failure -j $(JOBS)
+	gcovr -r . $(COVDIR) --filter 'model/' --filter 'sensor/' --filter 'output/' --filter 'cli/' \
+	  --exclude-throw-branches --exclude-unreachable-branches --print-summary \
+	  --html-details $(COVDIR)/coverage.html --txt $(COVDIR)/coverage.txt
+	@cat $(COVDIR)/coverage.txt

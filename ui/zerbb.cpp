@@ -1,0 +1,326 @@
+#include "ui/zerbb.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include "ui/About.h"
+
+namespace zerb {
+
+TZerbDlg* ZerbDlg = nullptr;
+
+namespace {
+
+// The client area and the three option columns.
+constexpr int ClientWidth = 408;
+constexpr int ClientHeight = 309;
+constexpr int ColumnWidth = 98;
+constexpr int Column[3] = {7, 117, 228};
+constexpr int StatusHeight = 19;
+
+QString FromText(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// Button captions treat "&" as an accelerator mark; a path may hold one.
+QString LiteralCaption(const QString& text) {
+  QString escaped = text;
+  return escaped.replace('&', "&&");
+}
+
+}  // namespace
+
+// ---- TRadioGroup
+
+TRadioGroup::TRadioGroup(const QString& title, const QStringList& items, QWidget* parent)
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
+  constexpr int Top = 18;
+  constexpr int Step = 20;
+  for (int i = 0; i < items.size(); ++i) {
+    auto* button = new QRadioButton(items[i], this);
+    button->setGeometry(8, Top + i * Step, ColumnWidth - 12, Step);
+    buttons_->addButton(button, i);
+  }
+}
+
+int TRadioGroup::ItemIndex() const { return buttons_->checkedId(); }
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (QAbstractButton* button = buttons_->button(index)) button->setChecked(true);
+}
+
+// ---- TStatusBar
+
+TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {}
+
+void TStatusBar::SetPanelText(const QString& text) {
+  text_ = text;
+  update(PanelRect(0));
+}
+
+QRect TStatusBar::PanelRect(int panel) const {
+  if (panel == 0) return QRect(0, 0, panel0Width_, height());
+  return QRect(panel0Width_, 0, width() - panel0Width_, height());
+}
+
+void TStatusBar::HostInLastPanel(QWidget* widget) {
+  hosted_ = widget;
+  widget->setParent(this);
+  statusDrawPanel();
+  widget->show();
+}
+
+void TStatusBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  statusResize();
+  statusDrawPanel();
+}
+
+void TStatusBar::statusResize() { panel0Width_ = width() / 2; }
+
+void TStatusBar::statusDrawPanel() {
+  if (hosted_) hosted_->setGeometry(PanelRect(1));
+}
+
+void TStatusBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect panel = PanelRect(0).adjusted(0, 0, -2, -1);
+  QStyleOptionFrame frame;
+  frame.initFrom(this);
+  frame.rect = panel;
+  frame.lineWidth = 1;
+  frame.state |= QStyle::State_Sunken;
+  style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+  const QRect textRect = panel.adjusted(4, 0, -4, 0);
+  painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
+                   fontMetrics().elidedText(text_, Qt::ElideRight, textRect.width()));
+}
+
+// ---- TZerbDlg
+
+TZerbDlg::TZerbDlg(std::optional<std::string> firstArgument, QWidget* parent)
+    : QDialog(parent), firstArgument_(std::move(firstArgument)) {
+  setObjectName("ZerbDlg");
+  // The columns are 98 pixels wide: a small face keeps "New Entries Only" whole.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
+  BuildControls();
+  SetTabOrder();
+  resize(ClientWidth, ClientHeight);
+}
+
+TZerbDlg::~TZerbDlg() {
+  if (ZerbDlg == this) ZerbDlg = nullptr;
+}
+
+void TZerbDlg::BuildControls() {
+  auto button = [this](const char* name, const QString& caption, QRect place) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    return b;
+  };
+  auto label = [this](const char* name, const QString& caption, QRect place) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);  // descriptions come from files
+    l->setGeometry(place);
+    return l;
+  };
+  auto edit = [this](const char* name, int column) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    e->setGeometry(Column[column], 101, ColumnWidth, 22);
+    return e;
+  };
+  auto check = [this](const char* name, const QString& caption, QRect place) {
+    auto* c = new QCheckBox(caption, this);
+    c->setObjectName(name);
+    c->setGeometry(place);
+    return c;
+  };
+  auto group = [this](const char* name, const QString& title, const QStringList& items, QRect place) {
+    auto* g = new TRadioGroup(title, items, this);
+    g->setObjectName(name);
+    g->setGeometry(place);
+    return g;
+  };
+
+  QPushButton* buttLog = button("buttLog", "&Log File...", QRect(7, 8, 394, 25));
+  label("Label1", "Site:", QRect(7, 40, 34, 16));
+  label("stSiteDescr", "Not open", QRect(44, 40, 357, 16));
+  label("Label2", "Log:", QRect(7, 60, 34, 16));
+  label("stLogDescr", "Not open", QRect(44, 60, 357, 16));
+
+  label("Label3", "Extension", QRect(Column[0], 84, ColumnWidth, 16));
+  edit("editExt", 0);
+  check("cbHdrs", "Headers", QRect(Column[0], 130, ColumnWidth, 20));
+  group("rgDateTime", "&Date/Time", {"Off", "Serial", "Text"}, QRect(Column[0], 156, ColumnWidth, 84));
+  check("cbxXML", "XML", QRect(Column[0], 254, ColumnWidth, 20));
+
+  label("Label4", "Skip Entries", QRect(Column[1], 84, ColumnWidth, 16));
+  edit("editSkip", 1);
+  // The third column has no check box: this caption may reach into it.
+  check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, 150, 20));
+  group("rgSep", "&Separator", {"Comma", "Tab"}, QRect(Column[1], 156, ColumnWidth, 64));
+  QPushButton* buttConvert = button("buttConvert", "&Convert", QRect(Column[1], 251, ColumnWidth, 26));
+
+  label("Label5", "New Overlap", QRect(Column[2], 84, ColumnWidth, 16));
+  edit("editNewOverlap", 2);
+  group("rgTime", "&Time base", {"PC", "LAN"}, QRect(Column[2], 156, ColumnWidth, 64));
+  QPushButton* buttExit = button("buttExit", "E&xit", QRect(Column[2], 251, ColumnWidth, 26));
+
+  // Enter presses Convert, or the button that has the focus.
+  buttConvert->setDefault(true);
+  connect(buttLog, &QPushButton::clicked, this, &TZerbDlg::buttLogClick);
+  connect(buttConvert, &QPushButton::clicked, this, &TZerbDlg::buttConvertClick);
+  connect(buttExit, &QPushButton::clicked, this, &TZerbDlg::buttExitClick);
+
+  status_ = new TStatusBar(this);
+  status_->setObjectName("status");
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("progress");
+  progress_->setTextVisible(false);
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  status_->HostInLastPanel(progress_);
+
+  dlgOpenLog_ = new QFileDialog(this);
+  dlgOpenLog_->setObjectName("dlgOpenLog");
+  dlgOpenLog_->setNameFilter("Log Files (*.log)");
+  dlgOpenLog_->setDefaultSuffix("log");
+  dlgOpenLog_->setFileMode(QFileDialog::ExistingFile);
+  dlgOpenLog_->setAcceptMode(QFileDialog::AcceptOpen);
+}
+
+void TZerbDlg::SetTabOrder() {
+  QList<QWidget*> order;
+  for (const char* name : {"buttLog", "editExt", "editSkip", "editNewOverlap", "cbHdrs", "cbNewOnly"})
+    order << findChild<QWidget*>(name);
+  for (const char* name : {"rgDateTime", "rgSep", "rgTime"})
+    for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
+  for (const char* name : {"buttConvert", "buttExit", "cbxXML"}) order << findChild<QWidget*>(name);
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* TZerbDlg::Find(Control control) const {
+  const std::string_view name = ControlName(control);
+  return findChild<QWidget*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+}
+
+void TZerbDlg::SetWindowCaption(const std::string& text) { setWindowTitle(FromText(text)); }
+
+void TZerbDlg::SetCaption(Control control, const std::string& text) {
+  QWidget* widget = Find(control);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(LiteralCaption(QFile::decodeName(text.c_str())));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    // Site names and log descriptions are single-byte texts from the files.
+    label->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+  }
+}
+
+std::string TZerbDlg::Text(Control control) {
+  auto* edit = qobject_cast<QLineEdit*>(Find(control));
+  return edit ? edit->text().toStdString() : std::string();
+}
+
+void TZerbDlg::SetText(Control control, const std::string& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Find(control))) edit->setText(FromText(text));
+}
+
+bool TZerbDlg::Checked(Control control) {
+  auto* box = qobject_cast<QCheckBox*>(Find(control));
+  return box && box->isChecked();
+}
+
+void TZerbDlg::SetChecked(Control control, bool checked) {
+  if (auto* box = qobject_cast<QCheckBox*>(Find(control))) box->setChecked(checked);
+}
+
+int TZerbDlg::ItemIndex(Control control) {
+  auto* group = qobject_cast<TRadioGroup*>(Find(control));
+  return group ? group->ItemIndex() : -1;
+}
+
+void TZerbDlg::SetItemIndex(Control control, int index) {
+  if (auto* group = qobject_cast<TRadioGroup*>(Find(control))) group->SetItemIndex(index);
+}
+
+void TZerbDlg::SetEnabled(Control control, bool enabled) {
+  if (QWidget* widget = Find(control)) widget->setEnabled(enabled);
+}
+
+void TZerbDlg::SetProgressMax(uint32_t maximum) {
+  // A range of 0 to 0 would make the bar an endless busy animation.
+  progress_->setRange(0, maximum == 0 ? 1 : int(maximum));
+}
+
+void TZerbDlg::SetProgressPosition(uint32_t position) { progress_->setValue(int(position)); }
+
+void TZerbDlg::SetStatusText(const std::string& text) { status_->SetPanelText(FromText(text)); }
+
+void TZerbDlg::ShowMessage(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::NoIcon, FromText(caption), FromText(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+void TZerbDlg::ShowError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, "ZERB32", FromText(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+std::optional<std::string> TZerbDlg::ChooseLogFile() {
+  if (dlgOpenLog_->exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dlgOpenLog_->selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  return QFile::encodeName(files.first()).toStdString();
+}
+
+void TZerbDlg::ProcessPendingInput() { QCoreApplication::processEvents(); }
+
+void TZerbDlg::CloseWindow() { close(); }
+
+void TZerbDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only the first show: a window restored from an icon keeps its state.
+  if (created_) return;
+  created_ = true;
+  controller_.FormCreate(TAboutBox::GetFileVersion(), firstArgument_);
+}
+
+void TZerbDlg::closeEvent(QCloseEvent* event) {
+  if (controller_.FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TZerbDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // Only the status bar follows the window; the controls keep their places.
+  status_->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+}
+
+void TZerbDlg::reject() { findChild<QPushButton*>("buttExit")->click(); }
+
+void TZerbDlg::buttLogClick() { controller_.buttLogClick(); }
+
+void TZerbDlg::buttConvertClick() { controller_.buttConvertClick(); }
+
+void TZerbDlg::buttExitClick() { close(); }
+
+}  // namespace zerb

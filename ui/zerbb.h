@@ -1,0 +1,120 @@
+#pragma once
+// The main window: the controls, their arrangement and the two-panel status
+// bar. Every event goes to the conversion controller; the window keeps no
+// decisions of its own, only how things are shown.
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "ui/Controller.h"
+#include "ui/WindowOps.h"
+
+class QButtonGroup;
+class QFileDialog;
+class QProgressBar;
+
+namespace zerb {
+
+// A titled group of radio buttons with one selected item.
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  TRadioGroup(const QString& title, const QStringList& items, QWidget* parent);
+  // The selected item, 0 for the first; -1 when none is.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+ private:
+  QButtonGroup* buttons_;
+};
+
+// A status bar of two panels: panel 0 holds the status line and half the
+// width; panel 1, the rest, is covered by a hosted widget (the progress bar).
+class TStatusBar : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TStatusBar(QWidget* parent);
+  void SetPanelText(const QString& text);
+  QString PanelText() const { return text_; }
+  // The rectangle of panel 0 or 1 in the bar's coordinates.
+  QRect PanelRect(int panel) const;
+  // From now on the widget belongs to the bar and covers panel 1.
+  void HostInLastPanel(QWidget* widget);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Panel 0 takes half the bar, rounded toward zero.
+  void statusResize();
+  // Places the hosted widget over panel 1's rectangle.
+  void statusDrawPanel();
+
+  QString text_;
+  int panel0Width_ = 0;
+  QWidget* hosted_ = nullptr;
+};
+
+class TZerbDlg : public QDialog, public TWindowOps {
+  Q_OBJECT
+ public:
+  // The first command-line argument, if any, opens when the window shows.
+  explicit TZerbDlg(std::optional<std::string> firstArgument = std::nullopt, QWidget* parent = nullptr);
+  ~TZerbDlg() override;
+
+  TZerbController& Controller() { return controller_; }
+
+  void SetWindowCaption(const std::string& text) override;
+  void SetCaption(Control control, const std::string& text) override;
+  std::string Text(Control control) override;
+  void SetText(Control control, const std::string& text) override;
+  bool Checked(Control control) override;
+  void SetChecked(Control control, bool checked) override;
+  int ItemIndex(Control control) override;
+  void SetItemIndex(Control control, int index) override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetProgressMax(uint32_t maximum) override;
+  void SetProgressPosition(uint32_t position) override;
+  void SetStatusText(const std::string& text) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> ChooseLogFile() override;
+  void ProcessPendingInput() override;
+  void CloseWindow() override;
+
+ protected:
+  // The first show runs the start-up (FormCreate).
+  void showEvent(QShowEvent* event) override;
+  // Asks the controller: during a run the close waits for its end.
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  // Esc presses Exit.
+  void reject() override;
+
+ private:
+  void BuildControls();
+  void SetTabOrder();
+  QWidget* Find(Control control) const;
+
+  void buttLogClick();
+  void buttConvertClick();
+  void buttExitClick();
+
+  std::optional<std::string> firstArgument_;
+  bool created_ = false;
+  TStatusBar* status_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QFileDialog* dlgOpenLog_ = nullptr;
+  // Last: destroyed first, while the controls it may still name exist.
+  TZerbController controller_{*this};
+};
+
+// The main window, once the program has made it.
+extern TZerbDlg* ZerbDlg;
+
+}  // namespace zerb
