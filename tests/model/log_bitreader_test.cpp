@@ -28,36 +28,6 @@ TEST(RingBitReader, ReadsBackEveryDifferenceAtEveryBitOffset) {
   }
 }
 
-// Rings of 1 to 6 bytes (heap blocks of exactly that size, so a read beyond
-// them is caught): random codes written from a random start come back.
-TEST(RingBitReader, FollowsTheRingRoundItsEndAtAnySize) {
-  std::mt19937 rng(7);
-  for (uint32_t size = 1; size <= 6; ++size) {
-    for (int trial = 0; trial < 200; ++trial) {
-      std::vector<uint8_t> ring(size);
-      const uint32_t startByte = rng() % size;
-      const uint32_t startBit = rng() % 8;
-      RingBitWriter writer(ring, startByte, startBit);
-      std::vector<int16_t> written;
-      for (;;) {
-        const auto d = static_cast<int16_t>(static_cast<int>(rng() % 301) - 150);
-        const DiffCode code = ShortestCode(d);
-        if (writer.BitsWritten() + code.length > size * 8) break;
-        writer.Put(code);
-        written.push_back(d);
-      }
-      RingBitReader reader(ring.data(), size, startByte, startBit);
-      for (std::size_t k = 0; k < written.size(); ++k) {
-        int16_t value = 0;
-        ASSERT_TRUE(reader.Next(value));
-        ASSERT_EQ(value, written[k]) << "size " << size << " code " << k;
-      }
-      const uint64_t end = (startByte * 8 + startBit + writer.BitsWritten()) % (size * 8);
-      EXPECT_EQ(reader.Byte() * 8 + reader.Bit(), end);
-    }
-  }
-}
-
 TEST(RingBitReader, DecodesHandMadeCodes) {
   struct Row {
     std::vector<uint8_t> ring;

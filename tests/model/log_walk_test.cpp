@@ -65,16 +65,6 @@ TEST(LogWalk, WritesExactlyTheSelectedRowsWithTheirTimes) {
   }
 }
 
-TEST(LogWalk, NewEntriesWithNoOverlapAreTheLastNewEntryCountPlusOneRows) {
-  TSite site;
-  TLog log(site);
-  LoadCountingLog(log, 10, 3);
-  const auto [result, written] = Walk(log, 0, 0);
-  ASSERT_EQ(written.size(), 4u);
-  EXPECT_EQ(written.front().values[0], 7);
-  EXPECT_EQ(written.back().values[0], 10);
-}
-
 TEST(LogWalk, CallsBackBeforeEveryRowAndStopsAtOnce) {
   static std::vector<uint16_t> seen;
   static int stopAt;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -120,19 +119,6 @@ TEST(LogWriter, CutsTheDescriptionAt41BytesAndFillsReservedBytes) {
   EXPECT_EQ(image[47], 0xEE);
   EXPECT_EQ(image[113 - 20], 0);  // startBit stays a field
   EXPECT_EQ(image.back(), 7);
-}
-
-TEST(LogWriter, WritesTheImageToAStream) {
-  const std::vector<uint8_t> image = MakeLogImage(SmallSource());
-  std::FILE* f = std::tmpfile();
-  ASSERT_NE(f, nullptr);
-  EXPECT_TRUE(WriteLogImage(f, image));
-  std::rewind(f);
-  std::vector<uint8_t> back(image.size() + 1);
-  EXPECT_EQ(std::fread(back.data(), 1, back.size(), f), image.size());
-  back.pop_back();
-  EXPECT_EQ(back, image);
-  std::fclose(f);
 }
 
 TEST(LogText, DescribesTheSameLogAsTheSource) {
