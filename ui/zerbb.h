@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -79,11 +80,15 @@ class TZerbDlg : public QDialog, public TWindowOps {
   void SetItemIndex(Control control, int index) override;
   void SetEnabled(Control control, bool enabled) override;
   void SetProgressMax(uint32_t maximum) override;
+  // Recorded at once, drawn at the next look at the input or status change.
   void SetProgressPosition(uint32_t position) override;
+  // Brings the progress bar up to date first.
   void SetStatusText(const std::string& text) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   void ShowError(const std::string& text) override;
   std::optional<std::string> ChooseLogFile() override;
+  // Called after every entry: looks at the input queue only once a time
+  // slice has passed since the last look (see ProcessPendingInputNow).
   void ProcessPendingInput() override;
   void CloseWindow() override;
 
@@ -95,6 +100,8 @@ class TZerbDlg : public QDialog, public TWindowOps {
   void resizeEvent(QResizeEvent* event) override;
   // Esc presses Exit.
   void reject() override;
+  // Draws the progress bar's position and handles all queued input.
+  void ProcessPendingInputNow();
 
  private:
   void BuildControls();
@@ -107,6 +114,9 @@ class TZerbDlg : public QDialog, public TWindowOps {
 
   std::optional<std::string> firstArgument_;
   bool created_ = false;
+  uint32_t progressPosition_ = 0;
+  unsigned callsSinceClock_ = 0;
+  std::chrono::steady_clock::time_point lastInput_{};
   TStatusBar* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QFileDialog* dlgOpenLog_ = nullptr;

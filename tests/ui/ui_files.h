@@ -56,6 +56,17 @@ inline std::string WriteLog(const std::string& path, int rows, const std::string
   return path;
 }
 
+// A log of up to 65536 rows whose one sensor changes every 256 rows: the
+// differences fit the data area even for the largest entry count.
+inline std::string WriteQuietLog(const std::string& path, int rows) {
+  LogSource source;
+  source.description = "Quiet";
+  source.sensorSlotsA = {1};
+  for (int r = 0; r < rows; ++r) source.rows.push_back({static_cast<int16_t>(220 + (r / 256) % 3)});
+  if (!WriteLogFile(path, MakeLogImage(source))) throw std::runtime_error("cannot write " + path);
+  return path;
+}
+
 // A site file with only a name.
 inline void WriteSite(const std::string& path, const std::string& name) {
   TSite site;

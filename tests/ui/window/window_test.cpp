@@ -28,23 +28,30 @@ using testfiles::WriteLog;
 using testfiles::WriteSite;
 using testfiles::WriteText;
 
-// The real window with its modal boxes recorded instead of shown, and a
-// hook that queues input while a run processes it.
-class TestDlg : public TZerbDlg {
+// The real window with its modal boxes recorded instead of shown.
+class BoxDlg : public TZerbDlg {
  public:
   using TZerbDlg::TZerbDlg;
   QStringList boxes;  // "text / caption", errors as "error: text"
-  std::function<void(int call)> beforeInput;
-  int inputCalls = 0;
 
   void ShowMessage(const std::string& text, const std::string& caption) override {
     boxes << QString::fromStdString(text + " / " + caption);
   }
   void ShowError(const std::string& text) override { boxes << QString::fromStdString("error: " + text); }
+};
+
+// ... with a hook that queues input before each look at the queue; it looks
+// after every entry, so a test knows where its input lands.
+class TestDlg : public BoxDlg {
+ public:
+  using BoxDlg::BoxDlg;
+  std::function<void(int call)> beforeInput;
+  int inputCalls = 0;
+
   void ProcessPendingInput() override {
     if (beforeInput) beforeInput(inputCalls);
     ++inputCalls;
-    TZerbDlg::ProcessPendingInput();
+    ProcessPendingInputNow();
   }
 };
 
@@ -250,6 +257,20 @@ class WindowTest : public QObject {
     QCOMPARE(convert->text(), QString("Convert"));
     QVERIFY(logButton->isEnabled());
     QCOMPARE(QFile::exists(QString::fromStdString(dir->File("42.CSV"))), outputWritten);
+  }
+
+  // Unhooked, the window looks at its input once per time slice: an Abort
+  // queued before the run still stops the largest log before its end.
+  void abortReachesARunOfTheLargestLog() {
+    testfiles::WriteQuietLog(log, 65536);
+    BoxDlg window(log);
+    window.show();
+    auto* convert = Child<QPushButton>(&window, "buttConvert");
+    QTimer::singleShot(0, convert, [convert] { QueueClick(convert); });
+    convert->click();
+    QCOMPARE(StatusText(&window), QString("Aborted"));
+    QVERIFY(!QFile::exists(QString::fromStdString(dir->File("42.CSV"))) ||
+            ReadFile(dir->File("42.CSV")).size() < 65536u * 10);
   }
 
   void exitDuringARunClosesWhenItEnds() {
