@@ -99,38 +99,6 @@ class ControllerTest : public ::testing::Test {
   TZerbController controller{window};
 };
 
-TEST_F(ControllerTest, StartUpShowsNothingOpenAndTheDefaults) {
-  EXPECT_EQ(window.windowCaption, "ZERB32 1.2.2.0");
-  EXPECT_EQ(window.captions[Control::buttLog], "Log ... ");
-  EXPECT_EQ(window.captions[Control::stLogDescr], "Not open");
-  EXPECT_EQ(window.captions[Control::stSiteDescr], "Not open");
-  EXPECT_EQ(window.texts[Control::editExt], "CSV");
-  EXPECT_EQ(window.texts[Control::editSkip], "0");
-  EXPECT_EQ(window.texts[Control::editNewOverlap], "0");
-  EXPECT_TRUE(window.checked[Control::cbHdrs]);
-  EXPECT_FALSE(window.checked[Control::cbNewOnly]);
-  EXPECT_FALSE(window.checked.contains(Control::cbxXML));  // keeps its design state
-  EXPECT_EQ(window.items[Control::rgDateTime], 2);
-  EXPECT_EQ(window.items[Control::rgSep], 0);
-  EXPECT_EQ(window.items[Control::rgTime], 0);
-  EXPECT_EQ(window.status, "");
-  EXPECT_EQ(controller.LogOpen, 0);
-  EXPECT_EQ(LoadedEntryCount, 0u);
-}
-
-TEST_F(ControllerTest, FirstArgumentOpensTheLog) {
-  WriteLog(dir.File("7.log"), 5, "Plant room");
-  FakeWindow other;
-  TZerbController started(other);
-  started.FormCreate("1.2.2.0", dir.File("7.log"));
-  EXPECT_EQ(started.LogOpen, 1);
-  EXPECT_EQ(other.captions[Control::buttLog], dir.File("7.log"));
-  EXPECT_EQ(other.captions[Control::stLogDescr], "Plant room");
-  EXPECT_EQ(other.captions[Control::stSiteDescr], "Not open");  // no 7.STE: no message either
-  EXPECT_TRUE(other.shown.empty());
-  EXPECT_EQ(started.SitePath, dir.File("7.STE"));
-}
-
 TEST_F(ControllerTest, OpenLogShowsWhatLoaded) {
   const struct {
     const char* name;
@@ -182,12 +150,6 @@ TEST(PackConvertFlags, EachChoiceAddsItsBit) {
   }
 }
 
-TEST_F(ControllerTest, ConvertWithoutAnOpenLogDoesNothing) {
-  controller.buttConvertClick();
-  EXPECT_TRUE(window.shown.empty());
-  EXPECT_EQ(controller.Busy, 0);
-}
-
 TEST_F(ControllerTest, RunShowsPassesAndWritesBesideTheLog) {
   OpenSample(30);
   controller.buttConvertClick();
@@ -200,18 +162,6 @@ TEST_F(ControllerTest, RunShowsPassesAndWritesBesideTheLog) {
   EXPECT_EQ(window.progressPosition, 29u);  // pass 2's last row index
   EXPECT_EQ(window.inputCalls, 29 + 30);
   EXPECT_EQ(ReadFile(dir.File("42.CSV")), Expected(ConvertOptions{}));
-}
-
-TEST_F(ControllerTest, DuringARunAbortIsOfferedAndLogFileIsOff) {
-  OpenSample(5);
-  std::vector<std::string> seen;
-  window.onInput = [&](int) {
-    seen.push_back(window.captions[Control::buttConvert] + (window.enabled[Control::buttLog] ? " on" : " off") +
-                   (controller.Busy ? " busy" : ""));
-  };
-  controller.buttConvertClick();
-  ASSERT_FALSE(seen.empty());
-  for (const std::string& s : seen) EXPECT_EQ(s, "Abort off busy");
 }
 
 TEST_F(ControllerTest, OptionsReachTheRun) {

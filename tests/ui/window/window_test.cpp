@@ -16,7 +16,6 @@
 #include <functional>
 
 #include "../ui_files.h"
-#include "ui/About.h"
 #include "ui/zerbb.h"
 
 namespace zerb {
@@ -164,16 +163,6 @@ class WindowTest : public QObject {
     QCOMPARE(Child<QLabel>(window.get(), "stLogDescr")->text(), QString("Boiler house"));
     QCOMPARE(window->Controller().LogOpen, 1);
     QCOMPARE(LoadedEntryCount, 11u);
-  }
-
-  void argumentThatCannotBeOpened() {
-    TestDlg window(dir->File("missing.log"));
-    window.show();
-    QCOMPARE(window.Controller().LogOpen, 0);
-    QCOMPARE(Child<QPushButton>(&window, "buttLog")->text(), QString("Log ... "));
-    QTest::mouseClick(Child<QPushButton>(&window, "buttConvert"), Qt::LeftButton);
-    QVERIFY(window.boxes.isEmpty());
-    QCOMPARE(StatusText(&window), QString());
   }
 
   void enterInAnEditFieldConverts() {
@@ -339,11 +328,6 @@ class WindowTest : public QObject {
     QCOMPARE(text, QString::fromStdString(log).replace("&", "&&"));
   }
 
-  void aboutBoxCarriesTheFileVersion() {
-    TAboutBox about;
-    QCOMPARE(QString::fromStdString(TAboutBox::GetFileVersion()), QString("1.2.2.0"));
-    QVERIFY(!about.isVisible());
-  }
 };
 
 }  // namespace zerb
