@@ -1,6 +1,7 @@
 // zerb32-cli: converts each log given on the command line as the window's
 // Convert would, with the same site file, output path and bytes.
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     return exit->code;
   }
   const auto& options = std::get<zerb::CliOptions>(parsed);
+  // The XML time of day follows the user's time format, as in the window.
+  std::setlocale(LC_TIME, "");
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
   static zerb::TLog log;  // large fixed areas: not on the stack
