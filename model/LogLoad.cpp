@@ -106,6 +106,16 @@ bool TLog::CheckHeader() {
   if (dataSize == 0 && entryCount > 0 && channelCount > 0)
     return Fail("the data area is empty, but the header counts " + Num(entryCount) + " delta sets of " +
                 Num(channelCount) + " channels");
+  // The delta sets follow one another once round the ring, and every code
+  // takes at least one bit. More codes than the area has bits would decode
+  // the same bits again as later entries: rows of made-up values, and a
+  // file of a few kilobytes asking for gigabytes of output.
+  const uint64_t leastBits = uint64_t{entryCount} * channelCount;
+  const uint64_t areaBits = 8 * static_cast<uint64_t>(dataSize);
+  if (leastBits > areaBits)
+    return Fail("the header counts " + Num(entryCount) + " delta sets of " + Num(channelCount) +
+                " channels, at least " + Num(static_cast<long long>(leastBits)) + " bits, but the data area holds " +
+                Num(static_cast<long long>(areaBits)));
   return true;
 }
 
