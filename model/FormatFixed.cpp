@@ -9,9 +9,8 @@ namespace zerb {
 
 namespace {
 
-// The shared text buffer. It starts at the 80 characters that every value
-// of a 16-bit channel needs and grows only for a longer text, so the
-// writers' per-value calls do not allocate.
+// The general form's text buffer. It starts at 80 characters and grows only
+// for a longer text, so repeated calls do not allocate.
 std::string& TextBuffer() {
   static std::string buffer(80, '\0');
   return buffer;
@@ -26,9 +25,48 @@ unsigned DigitCount(uint64_t n) {
   return digits;
 }
 
+// The form every logged value takes (no padding, no appended zeros, at most
+// nine fraction digits), built backwards in 32 bits in a buffer of its own,
+// with no length pass and no fill calls. Same text as the general form.
+std::string_view ShortForm(int value, int exponent, char* dest) {
+  // Room for the longest text: "-2.147483648" (INT_MIN, nine fraction digits).
+  static char text[24];
+  char* const end = text + sizeof text - 1;
+  char* p = end;
+  *p = '\0';
+  const bool negative = value < 0;
+  uint32_t magnitude = negative ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  if (exponent < 0) {
+    for (int i = exponent; i < 0; ++i) {
+      *--p = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    }
+    *--p = '.';
+  }
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (negative) *--p = '-';
+  const auto length = static_cast<std::size_t>(end - p);
+  if (dest != nullptr) std::memcpy(dest, p, length + 1);
+  return std::string_view(p, length);
+}
+
+// Every other form: padding, appended zeros, any exponent. Kept out of line
+// so that the short form's callers don't pay for its registers.
+[[gnu::noinline]] std::string_view GeneralForm(int value, int exponent, int width, char* dest);
+
 }  // namespace
 
 std::string_view FormatFixed(int value, int exponent, int width, char* dest) {
+  if (width <= 0 && exponent <= 0 && exponent >= -9) return ShortForm(value, exponent, dest);
+  return GeneralForm(value, exponent, width, dest);
+}
+
+namespace {
+
+std::string_view GeneralForm(int value, int exponent, int width, char* dest) {
   const bool negative = value < 0;
   // 64 bits so that the magnitude of INT_MIN and -INT_MIN exponents fit.
   uint64_t magnitude = negative ? uint64_t{0} - static_cast<uint64_t>(static_cast<int64_t>(value))
@@ -68,5 +106,7 @@ std::string_view FormatFixed(int value, int exponent, int width, char* dest) {
   if (dest != nullptr) std::memcpy(dest, begin, total + 1);
   return std::string_view(begin, total);
 }
+
+}  // namespace
 
 }  // namespace zerb

@@ -74,5 +74,20 @@ TEST(FormatFixed, NextCallOverwritesAfterALongText) {
   EXPECT_EQ(shortText, "2.5");
 }
 
+// Value texts take a short route (no width, exponent -9 to 0); width 1
+// never pads a text, but takes the general one: both must agree on every
+// 16-bit value and the ends of the int range.
+TEST(FormatFixed, ShortRouteMatchesGeneralRoute) {
+  std::vector<int> values = {INT_MIN, INT_MIN + 1, -1000000000, 999999999, 1000000000, INT_MAX};
+  for (int v = -32768; v <= 32767; ++v) values.push_back(v);
+  for (int exponent = -9; exponent <= 0; ++exponent) {
+    for (int value : values) {
+      const std::string shortText(FormatFixed(value, exponent));
+      const std::string general(FormatFixed(value, exponent, 1));
+      ASSERT_EQ(shortText, general) << value << " e" << exponent;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zerb
