@@ -2,9 +2,13 @@
 // line per written row. Every field, the last included, is followed by the
 // separator; every line ends in CR LF.
 
+#include <array>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "model/Log.h"
+#include "output/ChannelFields.h"
 #include "output/ConvertFlags.h"
 #include "output/LogTime.h"
 #include "output/OutputSink.h"
@@ -37,40 +41,55 @@ void PutHeader(TextBuffer& text, std::span<TDev* const> devices, char sep, bool 
   text.EndLine();
 }
 
-// Serial: day number, separator, day fraction, separator (two fields).
-// Text: the date and the time, each in double quotes.
-void PutTime(TextBuffer& text, TLogTime time, char sep, bool serial) {
-  char* p = text.Reserve(2 * LogTimeTextCapacity + 6);
-  std::size_t n = 0;
-  if (serial) {
-    n = time.SerialTextTo(p, sep);
-  } else {
-    p[n++] = '"';
-    n += time.DateTextTo(p + n);
-    p[n++] = '"';
-    p[n++] = sep;
-    p[n++] = '"';
-    n += time.TimeTextTo(p + n);
-    p[n++] = '"';
-  }
-  p[n++] = sep;
-  text.Commit(n);
-}
+// The date/time columns of a row. Serial: day number, separator, day
+// fraction (two fields). Text: the date and the time, each in double
+// quotes. The quoted date changes once a day and is kept between rows.
+class TimeColumns {
+ public:
+  TimeColumns(char sep, bool serial) : sep_(sep), serial_(serial) {}
 
-// A value's text, or an empty quoted field for an invalid value, then the
-// separator.
-void PutValue(TextBuffer& text, std::string_view value, char sep) {
-  char* p = text.Reserve(value.size() + 3);
-  std::size_t n = value.size();
-  if (n == 0) {
-    p[0] = '"';
-    p[1] = '"';
-    n = 2;
-  } else {
-    std::memcpy(p, value.data(), n);
+  void Put(TextBuffer& text, uint32_t time) {
+    char* p = text.Reserve(sizeof date_ + LogTimeTextCapacity + 3);
+    std::size_t n = 0;
+    if (serial_) {
+      n = TLogTime(time).SerialTextTo(p, sep_);
+    } else {
+      const uint32_t day = time / SecondsPerDay;
+      if (day != day_) MakeDate(time, day);
+      std::memcpy(p, date_.data(), date_.size());  // the whole array: a fixed-size copy
+      n = dateSize_;
+      p[n++] = '"';
+      n += TLogTime(time % SecondsPerDay).TimeTextTo(p + n);
+      p[n++] = '"';
+    }
+    p[n++] = sep_;
+    text.Commit(n);
   }
-  p[n++] = sep;
-  text.Commit(n);
+
+ private:
+  static constexpr uint32_t SecondsPerDay = 86400;
+
+  void MakeDate(uint32_t time, uint32_t day) {
+    std::size_t n = 0;
+    date_[n++] = '"';
+    n += TLogTime(time).DateTextTo(date_.data() + n);  // DD/MM/YYYY
+    date_[n++] = '"';
+    date_[n++] = sep_;
+    dateSize_ = n;
+    day_ = day;
+  }
+
+  char sep_;
+  bool serial_;
+  std::array<char, 24> date_{};  // "\"DD/MM/YYYY\"" and the separator
+  std::size_t dateSize_ = 0;
+  uint32_t day_ = UINT32_MAX;  // no day yet
+};
+
+// Per channel: the value text, or an empty quoted field for an invalid
+// value, then the separator.
+ChannelFields FieldsOf(std::span<TDev* const> devices, char sep) {
+  return ChannelFields(devices, [sep](const TDev&) { return ChannelFields::Parts{"", std::string(1, sep), "\"\""}; });
 }
 
 }  // namespace
@@ -84,11 +103,12 @@ int TLog::WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
 
   auto text = std::make_unique<TextBuffer>(out);
   if (flags & FlagHeaders) PutHeader(*text, devices, sep, dateTime);
+  TimeColumns time(sep, serial);
+  ChannelFields fields = FieldsOf(devices, sep);
   const int walked = WalkRows(end.Seconds(), overlap, skip, callback,
                               [&](uint32_t rowTime, std::span<const int16_t> values) {
-                                if (dateTime) PutTime(*text, TLogTime(rowTime), sep, serial);
-                                for (std::size_t i = 0; i < values.size(); ++i)
-                                  PutValue(*text, devices[i]->ValueText(values[i]), sep);
+                                if (dateTime) time.Put(*text, rowTime);
+                                fields.Put(*text, values);
                                 text->EndLine();
                               });
   const bool written = text->Flush();

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "output/OutputSink.h"
 
@@ -41,6 +42,17 @@ class TextBuffer {
     std::memcpy(buffer_.data() + used_, text.data(), text.size());
     used_ += text.size();
   }
+  // Appends n chars from src, which must be readable for PaddedSize(n)
+  // bytes: copied in whole 16-byte blocks, which beats a memcpy call for the
+  // short fields the writers put out by the million.
+  static constexpr std::size_t PaddedSize(std::size_t n) { return (n + 15) & ~std::size_t{15}; }
+  void AppendPadded(const char* src, std::size_t n) {
+    const std::size_t padded = PaddedSize(n);
+    if (padded > Capacity) return Append(std::string_view(src, n));
+    char* p = Reserve(padded);
+    for (std::size_t k = 0; k < padded; k += 16) std::memcpy(p + k, src + k, 16);
+    used_ += n;
+  }
   void Put(char c) { *Reserve(1) = c; ++used_; }
   // Every line of the output ends in CR LF, whatever the platform.
   void EndLine() {
@@ -67,6 +79,30 @@ class TextBuffer {
   std::size_t used_ = 0;
   bool failed_ = false;
   std::array<char, Capacity> buffer_;
+};
+
+// A text kept for TextBuffer::AppendPadded: its bytes are followed by room
+// up to the padded size.
+class PaddedText {
+ public:
+  PaddedText() = default;
+  explicit PaddedText(std::string_view text) { Set(text); }
+  void Set(std::string_view text) {
+    bytes_.assign(TextBuffer::PaddedSize(text.size()), '\0');
+    if (!text.empty()) std::memcpy(bytes_.data(), text.data(), text.size());
+    size_ = text.size();
+  }
+  void AppendTo(TextBuffer& out) const { out.AppendPadded(bytes_.data(), size_); }
+  // Copies the text in whole 16-byte blocks: dest must have room for
+  // TextBuffer::PaddedSize(size()) chars.
+  void CopyTo(char* dest) const {
+    for (std::size_t k = 0; k < size_; k += 16) std::memcpy(dest + k, bytes_.data() + k, 16);
+  }
+  std::size_t size() const { return size_; }
+
+ private:
+  std::vector<char> bytes_;
+  std::size_t size_ = 0;
 };
 
 }  // namespace zerb

@@ -2,11 +2,14 @@
 // row's date and time of day and one element per channel named after the
 // channel's device. Every line ends in CR LF.
 
-#include <charconv>
+#include <langinfo.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "model/Log.h"
+#include "output/ChannelFields.h"
 #include "output/ConvertFlags.h"
 #include "output/LocalTime.h"
 #include "output/LogTime.h"
@@ -18,44 +21,80 @@ namespace zerb {
 
 namespace {
 
-// The fixed text around one channel's value, built once per run:
-// "\t\t\t<NAME SensorType=\"TYPE\">" before it and "</NAME>" after it.
-struct ChannelMarkup {
-  std::string open;
-  std::string close;
-};
+// Per channel: "\t\t\t<NAME SensorType=\"TYPE\">" + value text + "</NAME>"
+// and the line end; an invalid value leaves the element empty.
+ChannelFields FieldsOf(std::span<TDev* const> devices) {
+  return ChannelFields(devices, [](const TDev& device) {
+    const std::string name = XmlElementName(device.NameText());
+    return ChannelFields::Parts{"\t\t\t<" + name + " SensorType=\"" + device.TypeName() + "\">",
+                                "</" + name + ">\r\n", ""};
+  });
+}
 
-std::vector<ChannelMarkup> MarkupOf(std::span<TDev* const> devices) {
-  std::vector<ChannelMarkup> markup;
-  markup.reserve(devices.size());
-  for (const TDev* device : devices) {
-    const std::string name = XmlElementName(device->NameText());
-    markup.push_back({"\t\t\t<" + name + " SensorType=\"" + device->TypeName() + "\">", "</" + name + ">\r\n"});
+// strftime's "%X" is the locale's T_FMT. When that is plain "%H:%M:%S" (the
+// C locale's) the time of day is made without strftime, the same text.
+bool TimeFormatIsHms() {
+  const char* format = nl_langinfo(T_FMT);
+  return format != nullptr && std::strcmp(format, "%H:%M:%S") == 0;
+}
+
+// The opening of each row element up to the Location element. With
+// date/time, the part up to the LocalTime text changes once a day and is
+// kept between rows: Month and day with two digits, the year with all of
+// them, then the time of day in the locale's time format.
+class RowOpening {
+ public:
+  RowOpening(bool dateTime, uint16_t siteNumber)
+      : dateTime_(dateTime), hms_(TimeFormatIsHms()) {
+    const std::string location = "\t\t<Location Name=\"" + std::to_string(siteNumber) + "\">\r\n";
+    if (dateTime) {
+      afterTime_.Set("</LocalTime>\r\n" + location);
+    } else {
+      beforeTime_.Set("\t<DataElement>\r\n" + location);
+    }
   }
-  return markup;
-}
 
-// Month and day with two digits, the year with all of them, then the time
-// of day in the locale's time format.
-void PutDateTime(TextBuffer& text, uint32_t rowTime) {
-  const TCalendarDate date = CalendarOf(rowTime);
-  char number[16];
-  auto put = [&](std::string_view open, unsigned value, int width, std::string_view close) {
-    text.Append(open);
-    char* end = std::to_chars(number, number + sizeof number, value).ptr;
-    if (width == 2 && end - number < 2) text.Put('0');
-    text.Append(std::string_view(number, static_cast<std::size_t>(end - number)));
-    text.Append(close);
-  };
-  put("\t\t<Month>", date.month, 2, "</Month>\r\n");
-  put("\t\t<Day>", date.day, 2, "</Day>\r\n");
-  put("\t\t<Year>", date.year, 0, "</Year>\r\n");
-  char time[128];
-  const std::size_t n = LocalTimeTextTo(time, sizeof time, rowTime);
-  text.Append("\t\t<LocalTime>");
-  text.Append(std::string_view(time, n));
-  text.Append("</LocalTime>\r\n");
-}
+  void Put(TextBuffer& text, uint32_t time) {
+    if (dateTime_) {
+      const uint32_t day = time / SecondsPerDay;
+      if (day != day_) MakeDate(time, day);
+      beforeTime_.AppendTo(text);
+      char* p = text.Reserve(TimeRoom);
+      const std::size_t n = hms_ ? TLogTime(time % SecondsPerDay).TimeTextTo(p) : LocalTimeTextTo(p, TimeRoom, time);
+      text.Commit(n);
+      afterTime_.AppendTo(text);
+    } else {
+      beforeTime_.AppendTo(text);
+    }
+  }
+
+ private:
+  static constexpr uint32_t SecondsPerDay = 86400;
+  static constexpr std::size_t TimeRoom = 128;
+
+  void MakeDate(uint32_t time, uint32_t day) {
+    const TCalendarDate date = CalendarOf(time);
+    std::string head = "\t<DataElement>\r\n";
+    auto put = [&](const char* open, unsigned value, bool twoDigits, const char* close) {
+      head += open;
+      if (twoDigits && value < 10) head += '0';
+      head += std::to_string(value);
+      head += close;
+    };
+    put("\t\t<Month>", date.month, true, "</Month>\r\n");
+    put("\t\t<Day>", date.day, true, "</Day>\r\n");
+    put("\t\t<Year>", date.year, false, "</Year>\r\n");
+    head += "\t\t<LocalTime>";
+    beforeTime_.Set(head);
+    day_ = day;
+  }
+
+  bool dateTime_;
+  bool hms_;
+  PaddedText beforeTime_;
+  PaddedText afterTime_;
+  uint32_t day_ = UINT32_MAX;  // no day yet
+};
 
 }  // namespace
 
@@ -63,23 +102,17 @@ int TLog::WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
   const bool dateTime = (flags & FlagDateTime) != 0;
   const auto end = XmlEndTime(TLogTime(pcTime), TLogTime(lanTime), TLogTime(localLanTime),
                               (flags & FlagLanTime) != 0);
-  const std::span<TDev* const> devices = Channels();
-  const std::vector<ChannelMarkup> markup = MarkupOf(devices);
-  const std::string location = "\t\t<Location Name=\"" + std::to_string(site.SiteNumber) + "\">\r\n";
+  ChannelFields fields = FieldsOf(Channels());
+  RowOpening opening(dateTime, site.SiteNumber);
+  const PaddedText closing("\t\t</Location>\r\n\t</DataElement>\r\n");
 
   auto text = std::make_unique<TextBuffer>(out);
   text->Append("<RootElement>\r\n");
   const int walked = WalkRows(end.Seconds(), overlap, skip, callback,
                               [&](uint32_t rowTime, std::span<const int16_t> values) {
-                                text->Append("\t<DataElement>\r\n");
-                                if (dateTime) PutDateTime(*text, rowTime);
-                                text->Append(location);
-                                for (std::size_t i = 0; i < values.size(); ++i) {
-                                  text->Append(markup[i].open);
-                                  text->Append(devices[i]->ValueText(values[i]));
-                                  text->Append(markup[i].close);
-                                }
-                                text->Append("\t\t</Location>\r\n\t</DataElement>\r\n");
+                                opening.Put(*text, rowTime);
+                                fields.Put(*text, values);
+                                closing.AppendTo(*text);
                               });
   if (walked == 1) text->Append("</RootElement>\r\n");
   const bool written = text->Flush();

@@ -166,6 +166,26 @@ TEST(CsvWriter, ShapesOfLog) {
   }
 }
 
+// An ASM's own exponent may reach 127: a value text far longer than usual,
+// changing length from row to row.
+TEST(CsvWriter, LongValueTexts) {
+  auto loaded = std::make_unique<LoadedLog>();
+  AddDevice<TAsm>(loaded->site.Asms, "Big", AsmKey, 0, 100);
+  AddDevice<TSensor>(loaded->site.Sensors, "Raw", 2, 0);
+  LogSource source;
+  source.sensorSlotsA = {2};
+  source.asmSlots = {AsmKey};
+  source.rows = {{1, 5}, {2, -7}, {3, 0}, {4, 32767}, {5, 12}};
+  std::vector<uint8_t> image = MakeLogImage(source);
+  std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+  ASSERT_EQ(loaded->log->Load(f), 1);
+  std::fclose(f);
+  ASSERT_EQ(loaded->log->ComputeOldestValues(nullptr), 4);
+  const std::string zeros(100, '0');
+  EXPECT_EQ(Csv(*loaded->log, 0).second,
+            Lines({"1,5" + zeros + ",", "2,-7" + zeros + ",", "3,0,", "4,\"\",", "5,12" + zeros + ","}));
+}
+
 TEST(CsvWriter, StopLeavesCompleteLines) {
   struct Row {
     long stopRow;

@@ -202,6 +202,54 @@ TEST_F(XmlWriter, ElementNamesInDocument) {
                                              std::string(Close));
 }
 
+// 1200 channels, 200 of them an ASM whose exponent 100 makes 101-digit
+// texts: a row of more than 64 KiB of text. Keys missing from the site give
+// default devices (TS4-C sensors, ON/OFF outputs).
+TEST_F(XmlWriter, RowsLargerThanTheBuffer) {
+  auto loaded = std::make_unique<LoadedLog>();
+  AddDevice<TAsm>(loaded->site.Asms, "Big", AsmKey, 0, 100);
+  LogSource source;
+  std::vector<int16_t> row0, row1;
+  std::string want0, want1;
+  auto add = [&](const std::string& name, const char* type, int16_t raw0, std::string text0, int16_t raw1,
+                 std::string text1) {
+    const std::string open = "\t\t\t<" + name + " SensorType=\"" + type + "\">";
+    const std::string close = "</" + name + ">\r\n";
+    row0.push_back(raw0);
+    row1.push_back(raw1);
+    want0 += open + text0 + close;
+    want1 += open + text1 + close;
+  };
+  auto name = [](const char* kind, int key) {
+    return kind + std::to_string(key >> 3) + "-" + std::to_string((key & 7) + 1);
+  };
+  for (std::vector<uint8_t>* slots : {&source.sensorSlotsA, &source.sensorSlotsB})
+    for (int k = 1; k <= 250; ++k) {
+      slots->push_back(static_cast<uint8_t>(k));
+      add(name("SENSOR", k), "TS4-C", 512, "20.2", 960, "-31.5");
+    }
+  for (std::vector<uint8_t>* slots : {&source.outputSlotsA, &source.outputSlotsB})
+    for (int k = 1; k <= 250; ++k) {
+      slots->push_back(static_cast<uint8_t>(k));
+      add(name("OUTPUT", k), "ON/OFF", 1, "50", -1, "");
+    }
+  for (int k = 0; k < 200; ++k) {
+    source.asmSlots.push_back(AsmKey);
+    add("Big", "ASM", 5, "5" + std::string(100, '0'), 32767, "");
+  }
+  source.rows = {row0, row1};  // sensors, outputs, ASMs: the channel order
+  std::vector<uint8_t> image = MakeLogImage(source);
+  std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+  ASSERT_EQ(loaded->log->Load(f), 1) << loaded->log->LoadError();
+  std::fclose(f);
+  ASSERT_EQ(loaded->log->ComputeOldestValues(nullptr), 1);
+  ASSERT_GT(want0.size(), 65536u);
+  const std::string location = "\t\t<Location Name=\"0\">\r\n";
+  const std::string end = "\t\t</Location>\r\n\t</DataElement>\r\n";
+  EXPECT_EQ(Xml(*loaded->log, 0).second, std::string(Open) + "\t<DataElement>\r\n" + location + want0 + end +
+                                             "\t<DataElement>\r\n" + location + want1 + end + std::string(Close));
+}
+
 TEST(XmlNames, ElementNameOfDeviceName) {
   struct Row {
     std::string_view device;

@@ -1,0 +1,111 @@
+#pragma once
+// What a writer puts out for the channel values of a row: per channel the
+// device's value text with the writer's fixed text around it. A channel's
+// bytes are remade only when its raw value changes: a device's text depends
+// on the raw value alone (type and exponent stay put during a pass), and
+// most logged values repeat from one row to the next, which is why the log
+// stores differences in the first place.
+
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Devices.h"
+#include "output/TextBuffer.h"
+
+namespace zerb {
+
+class ChannelFields {
+ public:
+  // The fixed text of one channel's field: before + value text + after,
+  // with `invalid` in place of an empty value text.
+  struct Parts {
+    std::string before, after, invalid;
+  };
+
+  // partsOf(device) gives each channel's Parts.
+  template <class PartsOf>
+  ChannelFields(std::span<TDev* const> devices, PartsOf&& partsOf) {
+    for (const TDev* device : devices) {
+      Channel c{device, partsOf(*device), {}};
+      c.after.Set(c.parts.after);
+      // Room for the fixed text and a value text of up to 32 characters; a
+      // longer text makes more. The part before the value never changes.
+      std::vector<char> bytes(TextBuffer::PaddedSize(c.parts.before.size() + c.parts.after.size() + 32));
+      std::memcpy(bytes.data(), c.parts.before.data(), c.parts.before.size());
+      rowRoom_ += bytes.size();
+      channels_.push_back(std::move(c));
+      storage_.push_back(std::move(bytes));
+    }
+    fields_.resize(channels_.size());
+    last_.resize(channels_.size());
+  }
+
+  // Appends the fields of a row's raw values, one per channel in order.
+  void Put(TextBuffer& out, std::span<const int16_t> raws) {
+    if (!made_) {
+      for (std::size_t i = 0; i < raws.size(); ++i) Remake(i, raws[i]);
+      made_ = true;
+    } else {
+      for (std::size_t i = 0; i < raws.size(); ++i)
+        if (raws[i] != last_[i]) Remake(i, raws[i]);
+    }
+    if (rowRoom_ > TextBuffer::Capacity) {
+      for (const Field& f : fields_) out.AppendPadded(f.bytes, f.size);
+      return;
+    }
+    // One reservation for the row; each field is copied in whole 16-byte
+    // blocks (its storage is padded), the next one starting at its end.
+    char* const start = out.Reserve(rowRoom_);
+    char* p = start;
+    for (const Field& f : fields_) {
+      std::memcpy(p, f.bytes, 16);
+      for (std::size_t k = 16; k < f.size; k += 16) std::memcpy(p + k, f.bytes + k, 16);
+      p += f.size;
+    }
+    out.Commit(static_cast<std::size_t>(p - start));
+  }
+
+ private:
+  struct Channel {
+    const TDev* device;
+    Parts parts;
+    PaddedText after;  // parts.after, for a copy in whole blocks
+  };
+  struct Field {
+    const char* bytes = nullptr;
+    std::size_t size = 0;
+  };
+
+  void Remake(std::size_t i, int16_t raw) {
+    const Channel& c = channels_[i];
+    std::string_view text = c.device->ValueText(raw);
+    if (text.empty()) text = c.parts.invalid;
+    const std::size_t at = c.parts.before.size() + text.size();
+    const std::size_t size = at + c.parts.after.size();
+    std::vector<char>& bytes = storage_[i];
+    // The storage holds the field padded, and the after part's padded copy.
+    const std::size_t room = TextBuffer::PaddedSize(at) + TextBuffer::PaddedSize(c.parts.after.size());
+    if (bytes.size() < room) {
+      rowRoom_ -= bytes.size();
+      bytes.resize(room);
+      rowRoom_ += bytes.size();
+    }
+    if (!text.empty()) std::memcpy(bytes.data() + c.parts.before.size(), text.data(), text.size());
+    c.after.CopyTo(bytes.data() + at);
+    fields_[i] = {bytes.data(), size};
+    last_[i] = raw;
+  }
+
+  std::vector<Channel> channels_;
+  std::vector<std::vector<char>> storage_;  // per channel: the field, padded
+  std::vector<Field> fields_;               // what Put copies, per channel
+  std::vector<int16_t> last_;               // the raw value each field is for
+  bool made_ = false;                       // fields made for a first row
+  std::size_t rowRoom_ = 0;                 // storage of all fields together
+};
+
+}  // namespace zerb
