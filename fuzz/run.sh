@@ -33,15 +33,19 @@ run_one() {
 }
 
 status=0
+passed=0
+failed=0
 pids=()
 names=()
 finish() {
   local i=$1
   if wait "${pids[$i]}"; then
+    passed=$((passed + 1))
     echo "fuzz_${names[$i]}: $(grep -E '^(#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::new_units_added)' \
       "$fuzzdir/logs/${names[$i]}.log" | tr '\n' ' ')"
   else
     status=1
+    failed=$((failed + 1))
     echo "fuzz_${names[$i]}: FINDING (log: $fuzzdir/logs/${names[$i]}.log, input in $artifacts/${names[$i]}/)"
     grep -vE '^#[0-9]+' "$fuzzdir/logs/${names[$i]}.log" | tail -n 60
   fi
@@ -58,4 +62,5 @@ for t in "${targets[@]}"; do
   fi
 done
 for i in "${!pids[@]}"; do finish "$i"; done
+echo "fuzz: $passed passed, $failed failed"
 exit $status
