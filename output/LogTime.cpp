@@ -30,10 +30,13 @@ constexpr std::array<char, 200> DigitPairs = [] {
 // Two digits of v (0-99), with a leading zero.
 void PutTwo(char* out, unsigned v) { std::memcpy(out, &DigitPairs[2 * v], 2); }
 
-// v in decimal without leading zeros; returns the number of digits.
+// v in decimal without leading zeros; returns the number of digits. Always
+// stores 10 chars (a fixed-size copy is cheaper than one of n): out must
+// have room for them.
 std::size_t PutDecimal(char* out, uint32_t v) {
-  char digits[10];
-  char* const end = digits + sizeof digits;
+  // The digits end at index 10; the copy takes 10 chars from the first one.
+  char digits[20] = {};
+  char* const end = digits + 10;
   char* p = end;
   while (v >= 100) {
     p -= 2;
@@ -46,9 +49,8 @@ std::size_t PutDecimal(char* out, uint32_t v) {
   } else {
     *--p = static_cast<char>('0' + v);
   }
-  const auto n = static_cast<std::size_t>(end - p);
-  std::memcpy(out, p, n);
-  return n;
+  std::memcpy(out, p, 10);  // the digits, then zeros
+  return static_cast<std::size_t>(end - p);
 }
 
 // Month (1-12) of day d (0-364) of a common year. d / 32 is never past the
@@ -134,7 +136,13 @@ std::size_t TLogTime::DateTextTo(char* out) const {
 }
 
 std::size_t TLogTime::TimeTextTo(char* out) const {
-  return FormatTime(BreakdownOf(count_), out);
+  // The time of day alone: no calendar needed.
+  TBrokenDownTime t;
+  const uint32_t sod = count_ % SecondsPerDay;
+  t.hour = sod / 3600;
+  t.minute = sod % 3600 / 60;
+  t.second = sod % 60;
+  return FormatTime(t, out);
 }
 
 std::string_view TLogTime::SerialText(char separator) const {
