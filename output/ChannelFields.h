@@ -44,29 +44,36 @@ class ChannelFields {
     last_.resize(channels_.size());
   }
 
-  // Appends the fields of a row's raw values, one per channel in order.
-  void Put(TextBuffer& out, std::span<const int16_t> raws) {
+  // Remakes the fields whose raw value changed; raws holds one value per
+  // channel, in order.
+  void Update(std::span<const int16_t> raws) {
     if (!made_) {
       for (std::size_t i = 0; i < raws.size(); ++i) Remake(i, raws[i]);
       made_ = true;
-    } else {
-      for (std::size_t i = 0; i < raws.size(); ++i)
-        if (raws[i] != last_[i]) Remake(i, raws[i]);
-    }
-    if (rowRoom_ > TextBuffer::Capacity) {
-      for (const Field& f : fields_) out.AppendPadded(f.bytes, f.size);
       return;
     }
-    // One reservation for the row; each field is copied in whole 16-byte
-    // blocks (its storage is padded), the next one starting at its end.
-    char* const start = out.Reserve(rowRoom_);
-    char* p = start;
+    for (std::size_t i = 0; i < raws.size(); ++i)
+      if (raws[i] != last_[i]) Remake(i, raws[i]);
+  }
+
+  // The room the fields of a row take in a reservation, padding included.
+  std::size_t Room() const { return rowRoom_; }
+
+  // Copies the fields to p, which has Room() chars: each in whole 16-byte
+  // blocks (its storage is padded), the next one starting at its end.
+  // Returns the end of the last one.
+  char* CopyTo(char* p) const {
     for (const Field& f : fields_) {
       std::memcpy(p, f.bytes, 16);
       for (std::size_t k = 16; k < f.size; k += 16) std::memcpy(p + k, f.bytes + k, 16);
       p += f.size;
     }
-    out.Commit(static_cast<std::size_t>(p - start));
+    return p;
+  }
+
+  // Appends the fields one by one (a row larger than the buffer).
+  void AppendTo(TextBuffer& out) const {
+    for (const Field& f : fields_) out.AppendPadded(f.bytes, f.size);
   }
 
  private:

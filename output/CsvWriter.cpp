@@ -46,24 +46,27 @@ void PutHeader(TextBuffer& text, std::span<TDev* const> devices, char sep, bool 
 // quotes. The quoted date changes once a day and is kept between rows.
 class TimeColumns {
  public:
+  // The room PutTo may take.
+  static constexpr std::size_t Room = 24 + LogTimeTextCapacity + 3;
+
   TimeColumns(char sep, bool serial) : sep_(sep), serial_(serial) {}
 
-  void Put(TextBuffer& text, uint32_t time) {
-    char* p = text.Reserve(sizeof date_ + LogTimeTextCapacity + 3);
-    std::size_t n = 0;
+  // Writes the columns of the time to p, which has Room chars; returns
+  // their end.
+  char* PutTo(char* p, uint32_t time) {
     if (serial_) {
-      n = TLogTime(time).SerialTextTo(p, sep_);
+      p += TLogTime(time).SerialTextTo(p, sep_);
     } else {
       const uint32_t day = time / SecondsPerDay;
       if (day != day_) MakeDate(time, day);
       std::memcpy(p, date_.data(), date_.size());  // the whole array: a fixed-size copy
-      n = dateSize_;
-      p[n++] = '"';
-      n += TLogTime(time % SecondsPerDay).TimeTextTo(p + n);
-      p[n++] = '"';
+      p += dateSize_;
+      *p++ = '"';
+      p += TLogTime(time).TimeTextTo(p);
+      *p++ = '"';
     }
-    p[n++] = sep_;
-    text.Commit(n);
+    *p++ = sep_;
+    return p;
   }
 
  private:
@@ -105,12 +108,27 @@ int TLog::WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
   if (flags & FlagHeaders) PutHeader(*text, devices, sep, dateTime);
   TimeColumns time(sep, serial);
   ChannelFields fields = FieldsOf(devices, sep);
-  const int walked = WalkRows(end.Seconds(), overlap, skip, callback,
-                              [&](uint32_t rowTime, std::span<const int16_t> values) {
-                                if (dateTime) time.Put(*text, rowTime);
-                                fields.Put(*text, values);
-                                text->EndLine();
-                              });
+  const int walked =
+      WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
+        fields.Update(values);
+        const std::size_t room = TimeColumns::Room + fields.Room() + 2;
+        if (room <= TextBuffer::Capacity) {  // the whole line in one reservation
+          char* const start = text->Reserve(room);
+          char* p = start;
+          if (dateTime) p = time.PutTo(p, rowTime);
+          p = fields.CopyTo(p);
+          *p++ = '\r';
+          *p++ = '\n';
+          text->Commit(static_cast<std::size_t>(p - start));
+        } else {
+          if (dateTime) {
+            char* const start = text->Reserve(TimeColumns::Room);
+            text->Commit(static_cast<std::size_t>(time.PutTo(start, rowTime) - start));
+          }
+          fields.AppendTo(*text);
+          text->EndLine();
+        }
+      });
   const bool written = text->Flush();
   if (!written || (walked == 0 && !PassError().empty())) return -1;
   return walked;

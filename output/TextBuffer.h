@@ -94,10 +94,12 @@ class PaddedText {
   }
   void AppendTo(TextBuffer& out) const { out.AppendPadded(bytes_.data(), size_); }
   // Copies the text in whole 16-byte blocks: dest must have room for
-  // TextBuffer::PaddedSize(size()) chars.
-  void CopyTo(char* dest) const {
+  // Room() chars. Returns the end of the text in dest.
+  char* CopyTo(char* dest) const {
     for (std::size_t k = 0; k < size_; k += 16) std::memcpy(dest + k, bytes_.data() + k, 16);
+    return dest + size_;
   }
+  std::size_t Room() const { return bytes_.size(); }
   std::size_t size() const { return size_; }
 
  private:

@@ -44,8 +44,7 @@ bool TimeFormatIsHms() {
 // them, then the time of day in the locale's time format.
 class RowOpening {
  public:
-  RowOpening(bool dateTime, uint16_t siteNumber)
-      : dateTime_(dateTime), hms_(TimeFormatIsHms()) {
+  RowOpening(bool dateTime, uint16_t siteNumber) : dateTime_(dateTime), hms_(TimeFormatIsHms()) {
     const std::string location = "\t\t<Location Name=\"" + std::to_string(siteNumber) + "\">\r\n";
     if (dateTime) {
       afterTime_.Set("</LocalTime>\r\n" + location);
@@ -54,25 +53,26 @@ class RowOpening {
     }
   }
 
-  void Put(TextBuffer& text, uint32_t time) {
-    if (dateTime_) {
-      const uint32_t day = time / SecondsPerDay;
-      if (day != day_) MakeDate(time, day);
-      beforeTime_.AppendTo(text);
-      char* p = text.Reserve(TimeRoom);
-      const std::size_t n = hms_ ? TLogTime(time % SecondsPerDay).TimeTextTo(p) : LocalTimeTextTo(p, TimeRoom, time);
-      text.Commit(n);
-      afterTime_.AppendTo(text);
-    } else {
-      beforeTime_.AppendTo(text);
-    }
+  // The room PutTo may take for a row of the given time.
+  std::size_t Room(uint32_t time) {
+    if (dateTime_ && time / SecondsPerDay != day_) MakeDate(time);
+    return beforeTime_.Room() + (dateTime_ ? TimeRoom + afterTime_.Room() : 0);
+  }
+
+  // Writes the opening to p, which has Room(time) chars; returns its end.
+  char* PutTo(char* p, uint32_t time) {
+    if (dateTime_ && time / SecondsPerDay != day_) MakeDate(time);
+    p = beforeTime_.CopyTo(p);
+    if (!dateTime_) return p;
+    p += hms_ ? TLogTime(time).TimeTextTo(p) : LocalTimeTextTo(p, TimeRoom, time);
+    return afterTime_.CopyTo(p);
   }
 
  private:
   static constexpr uint32_t SecondsPerDay = 86400;
   static constexpr std::size_t TimeRoom = 128;
 
-  void MakeDate(uint32_t time, uint32_t day) {
+  void MakeDate(uint32_t time) {
     const TCalendarDate date = CalendarOf(time);
     std::string head = "\t<DataElement>\r\n";
     auto put = [&](const char* open, unsigned value, bool twoDigits, const char* close) {
@@ -86,7 +86,7 @@ class RowOpening {
     put("\t\t<Year>", date.year, false, "</Year>\r\n");
     head += "\t\t<LocalTime>";
     beforeTime_.Set(head);
-    day_ = day;
+    day_ = time / SecondsPerDay;
   }
 
   bool dateTime_;
@@ -108,12 +108,23 @@ int TLog::WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
 
   auto text = std::make_unique<TextBuffer>(out);
   text->Append("<RootElement>\r\n");
-  const int walked = WalkRows(end.Seconds(), overlap, skip, callback,
-                              [&](uint32_t rowTime, std::span<const int16_t> values) {
-                                opening.Put(*text, rowTime);
-                                fields.Put(*text, values);
-                                closing.AppendTo(*text);
-                              });
+  const int walked =
+      WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
+        fields.Update(values);
+        const std::size_t room = opening.Room(rowTime) + fields.Room() + closing.Room();
+        if (room <= TextBuffer::Capacity) {  // the whole element in one reservation
+          char* const start = text->Reserve(room);
+          char* p = opening.PutTo(start, rowTime);
+          p = fields.CopyTo(p);
+          p = closing.CopyTo(p);
+          text->Commit(static_cast<std::size_t>(p - start));
+        } else {
+          char* const start = text->Reserve(opening.Room(rowTime));
+          text->Commit(static_cast<std::size_t>(opening.PutTo(start, rowTime) - start));
+          fields.AppendTo(*text);
+          closing.AppendTo(*text);
+        }
+      });
   if (walked == 1) text->Append("</RootElement>\r\n");
   const bool written = text->Flush();
   if (!written || (walked == 0 && !PassError().empty())) return -1;

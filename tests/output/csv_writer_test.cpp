@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "output/ConvertFlags.h"
+#include "output/LogTime.h"
 #include "tests/output/writer_support.h"
 
 namespace zerb {
@@ -184,6 +185,44 @@ TEST(CsvWriter, LongValueTexts) {
   const std::string zeros(100, '0');
   EXPECT_EQ(Csv(*loaded->log, 0).second,
             Lines({"1,5" + zeros + ",", "2,-7" + zeros + ",", "3,0,", "4,\"\",", "5,12" + zeros + ","}));
+}
+
+// The writer keeps a row's date between rows: every row's columns must
+// still be the time texts of the row's own time, over every second of 18
+// hours (from 1970 and from 2014) and over 136 years in steps of 65521 s
+// (past the wrap in 2106).
+TEST(CsvWriter, TimeColumnsMatchTheTimeTexts) {
+  struct Row {
+    uint16_t interval;
+    uint32_t pcTime;
+  };
+  const Row rows[] = {{1, 1394195696}, {1, 65535}, {65521, 4294967295}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.interval);
+    LogSource source;
+    source.interval = row.interval;
+    source.pcTime = row.pcTime;
+    source.rows.assign(65536, {});
+    auto loaded = Load(source, false);
+    const uint32_t start = row.pcTime - uint32_t{row.interval} * 65535;
+    for (uint16_t flags : {FlagDateTime, uint16_t(FlagDateTime | FlagSerial | FlagTab)}) {
+      const char sep = (flags & FlagTab) ? '\t' : ',';
+      std::string want;
+      for (uint32_t r = 0; r < 65536; ++r) {
+        const TLogTime t(start + r * row.interval);
+        if (flags & FlagSerial) {
+          want.append(t.SerialText(sep)).append(1, sep);
+        } else {
+          want.append("\"").append(t.DateText()).append("\"").append(1, sep);
+          want.append("\"").append(t.TimeText()).append("\"").append(1, sep);
+        }
+        want.append("\r\n");
+      }
+      const auto [result, text] = Csv(*loaded->log, flags);
+      EXPECT_EQ(result, 1);
+      EXPECT_TRUE(text == want) << "serial " << ((flags & FlagSerial) != 0);
+    }
+  }
 }
 
 TEST(CsvWriter, StopLeavesCompleteLines) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "output/ConvertFlags.h"
+#include "output/LogTime.h"
 #include "output/XmlNames.h"
 #include "tests/output/writer_support.h"
 
@@ -175,6 +176,37 @@ TEST_F(XmlWriter, CalendarFields) {
                                                            "\t\t<Location Name=\"0\">\r\n\t\t</Location>\r\n"
                                                            "\t</DataElement>\r\n" +
                                                            std::string(Close));
+  }
+}
+
+// The date part of a row element is kept between rows: every row's fields
+// must still be those of its own time, over 136 years in steps of 65521 s
+// (past the wrap in 2106) and over every second of 18 hours.
+TEST_F(XmlWriter, DateAndTimeOfEveryRow) {
+  struct Row {
+    uint16_t interval;
+    uint32_t localLanTime;
+  };
+  const Row rows[] = {{65521, 4294967295}, {1, 1394195696}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.interval);
+    LogSource source;
+    source.interval = row.interval;
+    source.localLanTime = row.localLanTime;
+    source.rows.assign(65536, {});
+    auto loaded = Load(source, false);
+    const uint32_t start = row.localLanTime - uint32_t{row.interval} * 65535;
+    std::string want(Open);
+    for (uint32_t r = 0; r < 65536; ++r) {
+      const TLogTime t(start + r * row.interval);
+      const std::string date(t.DateText());  // DD/MM/YYYY
+      want += "\t<DataElement>\r\n" + Date(date.substr(3, 2), date.substr(0, 2), date.substr(6), std::string(t.TimeText())) +
+              "\t\t<Location Name=\"0\">\r\n\t\t</Location>\r\n\t</DataElement>\r\n";
+    }
+    want += Close;
+    const auto [result, text] = Xml(*loaded->log, FlagDateTime | FlagLanTime);
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(text == want);
   }
 }
 
