@@ -1,6 +1,7 @@
 #include "model/FormatFixed.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -25,6 +26,17 @@ unsigned DigitCount(uint64_t n) {
   return digits;
 }
 
+// Two decimal digits per entry, 00 to 99: half the divisions of a digit at a
+// time.
+constexpr std::array<char, 200> DigitPairs = [] {
+  std::array<char, 200> t{};
+  for (unsigned i = 0; i < 100; ++i) {
+    t[2 * i] = static_cast<char>('0' + i / 10);
+    t[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return t;
+}();
+
 // The form every logged value takes (no padding, no appended zeros, at most
 // nine fraction digits), built backwards in 32 bits in a buffer of its own,
 // with no length pass and no fill calls. Same text as the general form.
@@ -32,10 +44,10 @@ std::string_view ShortForm(int value, int exponent, char* dest) {
   // Room for the longest text: "-2.147483648" (INT_MIN, nine fraction digits).
   static char text[24];
   char* const end = text + sizeof text - 1;
-  char* p = end;
-  *p = '\0';
+  *end = '\0';
   const bool negative = value < 0;
   uint32_t magnitude = negative ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  char* p = end;
   if (exponent < 0) {
     for (int i = exponent; i < 0; ++i) {
       *--p = static_cast<char>('0' + magnitude % 10);
@@ -43,10 +55,18 @@ std::string_view ShortForm(int value, int exponent, char* dest) {
     }
     *--p = '.';
   }
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  // The digits before the point (at least one), two at a time.
+  while (magnitude >= 100) {
+    p -= 2;
+    std::memcpy(p, &DigitPairs[2 * (magnitude % 100)], 2);
+    magnitude /= 100;
+  }
+  if (magnitude >= 10) {
+    p -= 2;
+    std::memcpy(p, &DigitPairs[2 * magnitude], 2);
+  } else {
+    *--p = static_cast<char>('0' + magnitude);
+  }
   if (negative) *--p = '-';
   const auto length = static_cast<std::size_t>(end - p);
   if (dest != nullptr) std::memcpy(dest, p, length + 1);
