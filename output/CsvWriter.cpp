@@ -114,20 +114,19 @@ int TLog::WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
         const std::size_t room = TimeColumns::Room + fields.Room() + 2;
         if (room <= TextBuffer::Capacity) {  // the whole line in one reservation
           char* const start = text->Reserve(room);
-          char* p = start;
-          if (dateTime) p = time.PutTo(p, rowTime);
+          char* p = dateTime ? time.PutTo(start, rowTime) : start;
           p = fields.CopyTo(p);
           *p++ = '\r';
           *p++ = '\n';
           text->Commit(static_cast<std::size_t>(p - start));
-        } else {
-          if (dateTime) {
-            char* const start = text->Reserve(TimeColumns::Room);
-            text->Commit(static_cast<std::size_t>(time.PutTo(start, rowTime) - start));
-          }
-          fields.AppendTo(*text);
-          text->EndLine();
+          return;
         }
+        if (dateTime) {
+          char* const start = text->Reserve(TimeColumns::Room);
+          text->Commit(static_cast<std::size_t>(time.PutTo(start, rowTime) - start));
+        }
+        fields.AppendTo(*text);
+        text->EndLine();
       });
   const bool written = text->Flush();
   if (!written || (walked == 0 && !PassError().empty())) return -1;

@@ -114,16 +114,15 @@ int TLog::WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
         const std::size_t room = opening.Room(rowTime) + fields.Room() + closing.Room();
         if (room <= TextBuffer::Capacity) {  // the whole element in one reservation
           char* const start = text->Reserve(room);
-          char* p = opening.PutTo(start, rowTime);
-          p = fields.CopyTo(p);
+          char* p = fields.CopyTo(opening.PutTo(start, rowTime));
           p = closing.CopyTo(p);
           text->Commit(static_cast<std::size_t>(p - start));
-        } else {
-          char* const start = text->Reserve(opening.Room(rowTime));
-          text->Commit(static_cast<std::size_t>(opening.PutTo(start, rowTime) - start));
-          fields.AppendTo(*text);
-          closing.AppendTo(*text);
+          return;
         }
+        char* const start = text->Reserve(opening.Room(rowTime));
+        text->Commit(static_cast<std::size_t>(opening.PutTo(start, rowTime) - start));
+        fields.AppendTo(*text);
+        closing.AppendTo(*text);
       });
   if (walked == 1) text->Append("</RootElement>\r\n");
   const bool written = text->Flush();
