@@ -6,6 +6,7 @@
 // most logged values repeat from one row to the next, which is why the log
 // stores differences in the first place.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -33,13 +34,15 @@ class ChannelFields {
       Channel c{device, partsOf(*device), {}};
       c.after.Set(c.parts.after);
       // Room for the fixed text and a value text of up to 32 characters; a
-      // longer text makes more. The part before the value never changes.
-      std::vector<char> bytes(TextBuffer::PaddedSize(c.parts.before.size() + c.parts.after.size() + 32));
-      std::memcpy(bytes.data(), c.parts.before.data(), c.parts.before.size());
-      rowRoom_ += bytes.size();
+      // longer text makes more.
+      slot_ = std::max(slot_, TextBuffer::PaddedSize(c.parts.before.size() + c.parts.after.size() + 32));
       channels_.push_back(std::move(c));
-      storage_.push_back(std::move(bytes));
     }
+    // Every channel gets a slot of the same size, and the part before the
+    // value, which never changes, goes in once.
+    storage_.assign(channels_.size() * slot_, '\0');
+    for (std::size_t i = 0; i < channels_.size(); ++i)
+      std::memcpy(&storage_[i * slot_], channels_[i].parts.before.data(), channels_[i].parts.before.size());
     fields_.resize(channels_.size());
     last_.resize(channels_.size());
     changed_.resize(channels_.size());
@@ -64,18 +67,28 @@ class ChannelFields {
   }
 
   // The room the fields of a row take in a reservation, padding included.
-  std::size_t Room() const { return rowRoom_; }
+  std::size_t Room() const { return fields_.size() * slot_; }
 
-  // Copies the fields to p, which has Room() chars: each in whole 16-byte
-  // blocks (its storage is padded), the next one starting at its end.
-  // Returns the end of the last one.
+  // Copies the fields to p, which has Room() chars: each as a block of a
+  // fixed size that holds the longest field made so far (the slots are
+  // padded), the next one starting at its end. Returns the end of the last
+  // one.
   char* CopyTo(char* p) const {
-    for (const Field& f : fields_) {
-      std::memcpy(p, f.bytes, 16);
-      for (std::size_t k = 16; k < f.size; k += 16) std::memcpy(p + k, f.bytes + k, 16);
-      p += f.size;
+    switch (copySize_ / 16) {
+      case 0:
+      case 1: return CopyBlocks<16>(p);
+      case 2: return CopyBlocks<32>(p);
+      case 3: return CopyBlocks<48>(p);
+      case 4: return CopyBlocks<64>(p);
+      case 5: return CopyBlocks<80>(p);
+      case 6: return CopyBlocks<96>(p);
+      default:
+        for (const Field& f : fields_) {
+          for (std::size_t k = 0; k < f.size; k += 16) std::memcpy(p + k, f.bytes + k, 16);
+          p += f.size;
+        }
+        return p;
     }
-    return p;
   }
 
   // Appends the fields one by one (a row larger than the buffer).
@@ -113,33 +126,51 @@ class ChannelFields {
     }
   }
 
+  template <std::size_t Size>
+  char* CopyBlocks(char* p) const {
+    for (const Field& f : fields_) {
+      std::memcpy(p, f.bytes, Size);
+      p += f.size;
+    }
+    return p;
+  }
+
   void Remake(std::size_t i, int16_t raw) {
     const Channel& c = channels_[i];
     std::string_view text = c.device->ValueText(raw);
     if (text.empty()) text = c.parts.invalid;
     const std::size_t at = c.parts.before.size() + text.size();
     const std::size_t size = at + c.parts.after.size();
-    std::vector<char>& bytes = storage_[i];
-    // The storage holds the field padded, and the after part's padded copy.
+    // The slot holds the field padded, and the after part's padded copy.
     const std::size_t room = TextBuffer::PaddedSize(at) + TextBuffer::PaddedSize(c.parts.after.size());
-    if (bytes.size() < room) {
-      rowRoom_ -= bytes.size();
-      bytes.resize(room);
-      rowRoom_ += bytes.size();
-    }
-    CopyText(bytes.data() + c.parts.before.size(), text.data(), text.size());
-    c.after.CopyTo(bytes.data() + at);
-    fields_[i] = {bytes.data(), size};
+    if (room > slot_) Widen(room);
+    char* const bytes = &storage_[i * slot_];
+    CopyText(bytes + c.parts.before.size(), text.data(), text.size());
+    c.after.CopyTo(bytes + at);
+    fields_[i] = {bytes, size};
+    copySize_ = std::max(copySize_, TextBuffer::PaddedSize(size));
     last_[i] = raw;
   }
 
+  // Gives every slot the new size, moving the fields made so far.
+  void Widen(std::size_t slot) {
+    std::vector<char> wider(fields_.size() * slot);
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+      std::memcpy(&wider[i * slot], &storage_[i * slot_], slot_);
+      if (fields_[i].bytes != nullptr) fields_[i].bytes = &wider[i * slot];
+    }
+    storage_ = std::move(wider);
+    slot_ = slot;
+  }
+
   std::vector<Channel> channels_;
-  std::vector<std::vector<char>> storage_;  // per channel: the field, padded
-  std::vector<Field> fields_;               // what Put copies, per channel
-  std::vector<int16_t> last_;               // the raw value each field is for
-  std::vector<uint32_t> changed_;           // channels to remake in this row
-  bool made_ = false;                       // fields made for a first row
-  std::size_t rowRoom_ = 0;                 // storage of all fields together
+  std::size_t slot_ = 16;        // bytes per channel in storage_
+  std::vector<char> storage_;    // per channel a slot: the field, padded
+  std::vector<Field> fields_;    // what CopyTo copies, per channel
+  std::size_t copySize_ = 16;    // padded size of the longest field made
+  std::vector<int16_t> last_;    // the raw value each field is for
+  std::vector<uint32_t> changed_;  // channels to remake in this row
+  bool made_ = false;            // fields made for a first row
 };
 
 }  // namespace zerb
