@@ -124,7 +124,11 @@ std::size_t TLogTime::SerialTextTo(char* out, char separator) const {
   // into the next day.
   const uint32_t day = count_ / SecondsPerDay + SerialDayOf1970;
   const uint32_t millionths = count_ % SecondsPerDay * 10000 / 864;
-  std::size_t n = PutDecimal(out, day);
+  // The day number has five digits over the whole range (25569 to 75279).
+  PutTwo(out, day / 1000);
+  PutTwo(out + 2, day / 10 % 100);
+  out[4] = static_cast<char>('0' + day % 10);
+  std::size_t n = 5;
   out[n++] = separator;
   n += PutDecimal(out + n, millionths);
   std::memcpy(out + n, "E-6", 3);
