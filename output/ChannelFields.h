@@ -1,10 +1,12 @@
 #pragma once
 // What a writer puts out for the channel values of a row: per channel the
-// device's value text with the writer's fixed text around it. A channel's
-// bytes are remade only when its raw value changes: a device's text depends
-// on the raw value alone (type and exponent stay put during a pass), and
-// most logged values repeat from one row to the next, which is why the log
-// stores differences in the first place.
+// device's value text with the writer's fixed text around it. A device's
+// text depends on the raw value alone (type and exponent stay put during a
+// pass), and logged values mostly repeat from one row to the next or move
+// among a few neighbouring counts, which is why the log stores differences
+// in the first place. So each channel keeps the fields of its last few raw
+// values (one per raw value modulo Ways, 8) and makes a field only for a
+// raw value it does not hold.
 
 #include <algorithm>
 #include <cstdint>
@@ -38,12 +40,18 @@ class ChannelFields {
       slot_ = std::max(slot_, TextBuffer::PaddedSize(c.parts.before.size() + c.parts.after.size() + 32));
       channels_.push_back(std::move(c));
     }
-    // Every channel gets a slot of the same size, and the part before the
-    // value, which never changes, goes in once.
-    storage_.assign(channels_.size() * slot_, '\0');
-    for (std::size_t i = 0; i < channels_.size(); ++i)
-      std::memcpy(&storage_[i * slot_], channels_[i].parts.before.data(), channels_[i].parts.before.size());
+    // Every slot has the same size, and the part before the value, which
+    // never changes, goes in once.
+    const std::size_t slots = channels_.size() * Ways;
+    storage_.assign(slots * slot_, '\0');
+    for (std::size_t k = 0; k < slots; ++k) {
+      const std::string& before = channels_[k / Ways].parts.before;
+      std::memcpy(&storage_[k * slot_], before.data(), before.size());
+    }
+    slotRaw_.assign(slots, NoRaw);
+    slotSize_.assign(slots, 0);
     fields_.resize(channels_.size());
+    fieldSlot_.resize(channels_.size());
     last_.resize(channels_.size());
     changed_.resize(channels_.size());
   }
@@ -135,7 +143,17 @@ class ChannelFields {
     return p;
   }
 
+  // Points channel i's field at the slot of the raw value, making the field
+  // there when the slot holds another value.
   void Remake(std::size_t i, int16_t raw) {
+    const std::size_t k = i * Ways + (static_cast<uint16_t>(raw) & (Ways - 1));
+    if (slotRaw_[k] != raw) Make(i, k, raw);
+    fields_[i] = {&storage_[k * slot_], slotSize_[k]};
+    fieldSlot_[i] = k;
+    last_[i] = raw;
+  }
+
+  void Make(std::size_t i, std::size_t k, int16_t raw) {
     const Channel& c = channels_[i];
     std::string_view text = c.device->ValueText(raw);
     if (text.empty()) text = c.parts.invalid;
@@ -144,33 +162,38 @@ class ChannelFields {
     // The slot holds the field padded, and the after part's padded copy.
     const std::size_t room = TextBuffer::PaddedSize(at) + TextBuffer::PaddedSize(c.parts.after.size());
     if (room > slot_) Widen(room);
-    char* const bytes = &storage_[i * slot_];
+    char* const bytes = &storage_[k * slot_];
     CopyText(bytes + c.parts.before.size(), text.data(), text.size());
     c.after.CopyTo(bytes + at);
-    fields_[i] = {bytes, size};
+    slotRaw_[k] = raw;
+    slotSize_[k] = size;
     copySize_ = std::max(copySize_, TextBuffer::PaddedSize(size));
-    last_[i] = raw;
   }
 
   // Gives every slot the new size, moving the fields made so far.
   void Widen(std::size_t slot) {
-    std::vector<char> wider(fields_.size() * slot);
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-      std::memcpy(&wider[i * slot], &storage_[i * slot_], slot_);
-      if (fields_[i].bytes != nullptr) fields_[i].bytes = &wider[i * slot];
-    }
+    std::vector<char> wider(slotRaw_.size() * slot);
+    for (std::size_t k = 0; k < slotRaw_.size(); ++k) std::memcpy(&wider[k * slot], &storage_[k * slot_], slot_);
     storage_ = std::move(wider);
     slot_ = slot;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+      if (fields_[i].bytes != nullptr) fields_[i].bytes = &storage_[fieldSlot_[i] * slot_];
   }
 
+  static constexpr std::size_t Ways = 8;        // slots per channel, a power of 2
+  static constexpr int32_t NoRaw = INT32_MIN;    // a slot with no field yet
+
   std::vector<Channel> channels_;
-  std::size_t slot_ = 16;        // bytes per channel in storage_
-  std::vector<char> storage_;    // per channel a slot: the field, padded
-  std::vector<Field> fields_;    // what CopyTo copies, per channel
-  std::size_t copySize_ = 16;    // padded size of the longest field made
-  std::vector<int16_t> last_;    // the raw value each field is for
+  std::size_t slot_ = 16;          // bytes per slot in storage_
+  std::vector<char> storage_;      // Ways slots per channel: a field, padded
+  std::vector<int32_t> slotRaw_;   // per slot: the raw value of its field
+  std::vector<std::size_t> slotSize_;
+  std::vector<Field> fields_;      // what CopyTo copies, per channel
+  std::vector<std::size_t> fieldSlot_;  // the slot each field is in
+  std::size_t copySize_ = 16;      // padded size of the longest field made
+  std::vector<int16_t> last_;      // the raw value of each channel's field
   std::vector<uint32_t> changed_;  // channels to remake in this row
-  bool made_ = false;            // fields made for a first row
+  bool made_ = false;              // fields made for a first row
 };
 
 }  // namespace zerb

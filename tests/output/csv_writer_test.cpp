@@ -225,6 +225,28 @@ TEST(CsvWriter, TimeColumnsMatchTheTimeTexts) {
   }
 }
 
+// The writer keeps the texts of a few recent raw values per channel, one
+// per raw value modulo 8: values that share a place, come back, or turn
+// invalid must still give their own texts.
+TEST(CsvWriter, RecentValuesComeBackWithTheirOwnTexts) {
+  auto loaded = std::make_unique<LoadedLog>();
+  AddDevice<TSensor>(loaded->site.Sensors, "Raw", 2, 0);
+  LogSource source;
+  source.sensorSlotsA = {2};
+  const std::vector<int16_t> raws = {1, 9, 1, 17, 9, 9, 2, 1, 7, -1, 7, -1, -9, 32767, -32768, 0, 8, 0};
+  std::string want;
+  for (int16_t raw : raws) {
+    source.rows.push_back({raw});
+    want += (raw < 0 ? std::string("\"\"") : std::to_string(raw)) + ",\r\n";
+  }
+  std::vector<uint8_t> image = MakeLogImage(source);
+  std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+  ASSERT_EQ(loaded->log->Load(f), 1);
+  std::fclose(f);
+  ASSERT_EQ(loaded->log->ComputeOldestValues(nullptr), static_cast<int>(raws.size()) - 1);
+  EXPECT_EQ(Csv(*loaded->log, 0).second, want);
+}
+
 TEST(CsvWriter, StopLeavesCompleteLines) {
   struct Row {
     long stopRow;
