@@ -56,13 +56,13 @@ class ChannelFields {
     changed_.resize(channels_.size());
   }
 
-  // Remakes the fields whose raw value changed; raws holds one value per
-  // channel, in order. The changed channels are listed first without a
-  // branch per channel: whether a value changed is as good as random, and a
-  // mispredicted branch costs more than the comparison.
+  // Sets each channel's field to the one of its raw value; raws holds one
+  // value per channel, in order. The changed channels are listed first
+  // without a branch per channel: whether a value changed is as good as
+  // random, and a mispredicted branch costs more than the comparison.
   void Update(std::span<const int16_t> raws) {
     if (!made_) {
-      for (std::size_t i = 0; i < raws.size(); ++i) Remake(i, raws[i]);
+      for (std::size_t i = 0; i < raws.size(); ++i) SetField(i, raws[i]);
       made_ = true;
       return;
     }
@@ -71,7 +71,7 @@ class ChannelFields {
       changed_[count] = static_cast<uint32_t>(i);
       count += raws[i] != last_[i] ? 1 : 0;
     }
-    for (std::size_t k = 0; k < count; ++k) Remake(changed_[k], raws[changed_[k]]);
+    for (std::size_t k = 0; k < count; ++k) SetField(changed_[k], raws[changed_[k]]);
   }
 
   // The room the fields of a row take in a reservation, padding included.
@@ -144,16 +144,17 @@ class ChannelFields {
   }
 
   // Points channel i's field at the slot of the raw value, making the field
-  // there when the slot holds another value.
-  void Remake(std::size_t i, int16_t raw) {
+  // there when the slot holds another value's.
+  void SetField(std::size_t i, int16_t raw) {
     const std::size_t k = i * Ways + (static_cast<uint16_t>(raw) & (Ways - 1));
-    if (slotRaw_[k] != raw) Make(i, k, raw);
+    if (slotRaw_[k] != raw) MakeField(i, k, raw);
     fields_[i] = {&storage_[k * slot_], slotSize_[k]};
     fieldSlot_[i] = k;
     last_[i] = raw;
   }
 
-  void Make(std::size_t i, std::size_t k, int16_t raw) {
+  // Makes the field of the raw value in slot k of channel i.
+  void MakeField(std::size_t i, std::size_t k, int16_t raw) {
     const Channel& c = channels_[i];
     std::string_view text = c.device->ValueText(raw);
     if (text.empty()) text = c.parts.invalid;

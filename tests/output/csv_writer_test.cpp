@@ -225,6 +225,40 @@ TEST(CsvWriter, TimeColumnsMatchTheTimeTexts) {
   }
 }
 
+// 1250 channels, 250 of them with 101-digit texts: the fields of a line
+// need more room than the 64 KiB the writer formats into at once.
+TEST(CsvWriter, LinesWiderThanTheBuffer) {
+  auto loaded = std::make_unique<LoadedLog>();
+  AddDevice<TAsm>(loaded->site.Asms, "Big", AsmKey, 0, 100);
+  LogSource source;
+  std::vector<int16_t> row0, row1;
+  std::string want0, want1;
+  for (std::vector<uint8_t>* slots :
+       {&source.sensorSlotsA, &source.sensorSlotsB, &source.outputSlotsA, &source.outputSlotsB})
+    for (int k = 1; k <= 250; ++k) {
+      const bool sensor = slots == &source.sensorSlotsA || slots == &source.sensorSlotsB;
+      slots->push_back(static_cast<uint8_t>(k));
+      row0.push_back(sensor ? 512 : 1);  // TS4-C 20.2; ON/OFF 50
+      row1.push_back(sensor ? 960 : -1);  // TS4-C -31.5; invalid
+      want0 += sensor ? "20.2," : "50,";
+      want1 += sensor ? "-31.5," : "\"\",";
+    }
+  for (int k = 0; k < 250; ++k) {
+    source.asmSlots.push_back(AsmKey);
+    row0.push_back(5);
+    row1.push_back(-7);
+    want0 += "5" + std::string(100, '0') + ",";
+    want1 += "-7" + std::string(100, '0') + ",";
+  }
+  source.rows = {row0, row1};
+  std::vector<uint8_t> image = MakeLogImage(source);
+  std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+  ASSERT_EQ(loaded->log->Load(f), 1) << loaded->log->LoadError();
+  std::fclose(f);
+  ASSERT_EQ(loaded->log->ComputeOldestValues(nullptr), 1);
+  EXPECT_EQ(Csv(*loaded->log, 0).second, Lines({want0, want1}));
+}
+
 // The writer keeps the texts of a few recent raw values per channel, one
 // per raw value modulo 8: values that share a place, come back, or turn
 // invalid must still give their own texts.
