@@ -63,8 +63,8 @@ void Write(const fs::path& folder, const std::string& name, const Bytes& bytes) 
 Bytes Text(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
 // Version 257: extension, three Y-axes, a unit with a room and a creep item,
-// sensors of several types, both kinds of output, ASMs with the exponent
-// byte at its ends.
+// sensors of several types, both kinds of output with long value texts,
+// ASMs with the exponent byte at its ends.
 Bytes FullSite() {
   Builder b;
   b.header(257, "Hilltop School", "01632 960000").u16(900).u16(7).u32(1700000000).u16(3);
@@ -76,7 +76,8 @@ Bytes FullSite() {
       .device("Spud", 11, 5, 0, 'M')
       .device("Pt", 12, 17, 0, 'C')
       .device("Odd type", 13, 24, 0, '?');
-  b.u16(2).device("Pump", 8, 0, 0, '%').device("Valve", 9, 1, -1, '%');
+  // Exponents that make value texts of some 20 and some 90 characters.
+  b.u16(2).device("Pump", 8, 0, 20, '%').device("Valve", 9, 1, -90, '%');
   b.u16(3).device("Setpoint", 0x0421, 0, -1, ' ').device("Big", 0x0441, 0, 127, ' ').device("Tiny", 0x0461, 2, -128, ' ');
   return b.data;
 }
