@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Process.h"
+#include "support/TempDir.h"
 
 namespace zerb::test {
 namespace {
@@ -18,90 +19,88 @@ ProcessResult Cli(const std::vector<std::string>& args) { return RunProcess(Buil
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy_file(SourcePath("samples/42.STE"), folder / "42.STE");
-    fs::copy_file(SourcePath("samples/42.log"), folder / "42.log");
+    fs::copy_file(SourcePath("samples/42.STE"), folder.File("42.STE"));
+    fs::copy_file(SourcePath("samples/42.log"), folder.File("42.log"));
   }
   std::vector<std::string> FolderEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
+    const auto names = folder.Names();
+    return {names.begin(), names.end()};
   }
-  TempFolder folder;
+  TempDir folder;
 };
 
 TEST_F(CliTest, WritesBesideTheLogAndPrintsThePath) {
-  const auto run = Cli({folder / "42.log"});
+  const auto run = Cli({folder.File("42.log")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, folder / "42.CSV\n");
+  EXPECT_EQ(run.out, folder.File("42.CSV") + "\n");
   EXPECT_EQ(run.err, "");
-  const std::string csv = ReadFile(folder / "42.CSV");
+  const std::string csv = ReadFile(folder.File("42.CSV"));
   EXPECT_EQ(csv.substr(0, csv.find('\n') + 1),
             "\"DATE\",\"TIME\",\"Outside\",\"Duct Press\",\"Office\",\"Humidity\",\"SENSOR3/3\",\"Heating\","
             "\"Valve/LTHW\",\"Setpoint\",\r\n");
   EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"42.CSV", "42.STE", "42.log"}));
 
   // Standard output gets the very same bytes, and no path is printed.
-  const auto piped = Cli({"-o", "-", folder / "42.log"});
+  const auto piped = Cli({"-o", "-", folder.File("42.log")});
   EXPECT_EQ(piped.exitCode, 0);
   EXPECT_EQ(piped.out, csv);
 }
 
 TEST_F(CliTest, OptionsChooseFormatAndExtension) {
-  const auto run = Cli({"-x", "-e", "xml", folder / "42.log"});
+  const auto run = Cli({"-x", "-e", "xml", folder.File("42.log")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, folder / "42.xml\n");
-  EXPECT_EQ(ReadFile(folder / "42.xml").rfind("<RootElement>\r\n\t<DataElement>\r\n\t\t<Month>", 0), 0u);
+  EXPECT_EQ(run.out, folder.File("42.xml") + "\n");
+  EXPECT_EQ(ReadFile(folder.File("42.xml")).rfind("<RootElement>\r\n\t<DataElement>\r\n\t\t<Month>", 0), 0u);
 
   // The skip count keeps its low 16 bits, as the window does: 70000 is 4464.
-  const auto wrapped = Cli({"-s", "70000", "-o", "-", folder / "42.log"});
-  const auto direct = Cli({"--skip=4464", "-o", "-", folder / "42.log"});
+  const auto wrapped = Cli({"-s", "70000", "-o", "-", folder.File("42.log")});
+  const auto direct = Cli({"--skip=4464", "-o", "-", folder.File("42.log")});
   EXPECT_EQ(wrapped.exitCode, 0);
   EXPECT_EQ(wrapped.out, direct.out);
 
   // Overlap is read only with --new-only.
-  EXPECT_EQ(Cli({"--overlap", "x", "-o", "-", folder / "42.log"}).exitCode, 0);
-  const auto newOnly = Cli({"-n", "--overlap", "1", "--no-headers", "-d", "off", "-o", "-", folder / "42.log"});
+  EXPECT_EQ(Cli({"--overlap", "x", "-o", "-", folder.File("42.log")}).exitCode, 0);
+  const auto newOnly = Cli({"-n", "--overlap", "1", "--no-headers", "-d", "off", "-o", "-", folder.File("42.log")});
   EXPECT_EQ(newOnly.exitCode, 0);
   EXPECT_EQ(std::count(newOnly.out.begin(), newOnly.out.end(), '\n'), 24 + 1 + 1);
 }
 
 TEST_F(CliTest, ReportsEachFailedLogAndGoesOn) {
-  const auto run = Cli({folder / "7.log", folder / "42.log"});
+  const auto run = Cli({folder.File("7.log"), folder.File("42.log")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, folder / "42.CSV\n");
-  EXPECT_EQ(run.err, "zerb32-cli: " + folder / "7.log" + ": cannot open the log: No such file or directory\n");
+  EXPECT_EQ(run.out, folder.File("42.CSV") + "\n");
+  EXPECT_EQ(run.err, "zerb32-cli: " + folder.File("7.log") + ": cannot open the log: No such file or directory\n");
 }
 
 TEST_F(CliTest, FailureLeavesAnExistingOutputAlone) {
-  const std::string log = ReadFile(folder / "42.log");
-  WriteFile(folder / "42.log", log.substr(0, 200));  // cut inside the data area
-  WriteFile(folder / "42.CSV", "earlier output");
-  const auto run = Cli({folder / "42.log"});
+  const std::string log = ReadFile(folder.File("42.log"));
+  WriteFile(folder.File("42.log"), log.substr(0, 200));  // cut inside the data area
+  WriteFile(folder.File("42.CSV"), "earlier output");
+  const auto run = Cli({folder.File("42.log")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("zerb32-cli: " + folder / "42.log" + ": "), std::string::npos);
-  EXPECT_EQ(ReadFile(folder / "42.CSV"), "earlier output");
+  EXPECT_NE(run.err.find("zerb32-cli: " + folder.File("42.log") + ": "), std::string::npos);
+  EXPECT_EQ(ReadFile(folder.File("42.CSV")), "earlier output");
   EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"42.CSV", "42.STE", "42.log"}));
 }
 
 TEST_F(CliTest, NeverWritesOverItsInputs) {
-  const std::string log = ReadFile(folder / "42.log"), site = ReadFile(folder / "42.STE");
+  const std::string log = ReadFile(folder.File("42.log")), site = ReadFile(folder.File("42.STE"));
   for (const char* ext : {"log", "STE"}) {
     SCOPED_TRACE(ext);
-    const auto run = Cli({"-e", ext, folder / "42.log"});
+    const auto run = Cli({"-e", ext, folder.File("42.log")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("zerb32-cli: "), std::string::npos);
   }
-  EXPECT_EQ(ReadFile(folder / "42.log"), log);
-  EXPECT_EQ(ReadFile(folder / "42.STE"), site);
+  EXPECT_EQ(ReadFile(folder.File("42.log")), log);
+  EXPECT_EQ(ReadFile(folder.File("42.STE")), site);
   EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"42.STE", "42.log"}));
 }
 
 TEST_F(CliTest, AFullDiskIsAFailure) {
-  const auto run = Cli({"-o", "/dev/full", folder / "42.log"});
+  const auto run = Cli({"-o", "/dev/full", folder.File("42.log")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "zerb32-cli: " + folder / "42.log" + ": cannot write /dev/full: No space left on device\n");
+  EXPECT_EQ(run.err, "zerb32-cli: " + folder.File("42.log") + ": cannot write /dev/full: No space left on device\n");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
@@ -132,7 +131,7 @@ TEST_F(CliTest, HelpVersionAndInfo) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--new-only"), std::string::npos);
 
-  const auto info = Cli({"--info", folder / "42.log"});
+  const auto info = Cli({"--info", folder.File("42.log")});
   EXPECT_EQ(info.exitCode, 0) << info.err;
   for (const char* expected : {"Site: Riverside Offices, number 42", "Log: Riverside Offices - 2 day log",
                                "SENSOR3/3", "\nSENSORS\n", "\nOUTPUTS\n", "\nASMS\n", "\nUNIT PROGAM\n"}) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -126,33 +128,7 @@ inline long Calls = 0;
 inline int StopAtRow(uint16_t index) { return index == StopRow ? 1 : 0; }
 inline int StopAtCall(uint16_t) { return Calls++ == StopCall ? 1 : 0; }
 
-// A private folder under the system's temporary folder, removed with all
-// it holds at the end of the scope.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zerb-writers-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  // The names in the folder, sorted.
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
-      names.insert(entry.path().filename().string());
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using test::TempDir;
 
 // The whole file; empty when it cannot be read.
 inline std::string ReadFile(const std::string& path) {

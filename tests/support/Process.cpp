@@ -1,5 +1,7 @@
 #include "support/Process.h"
 
+#include "support/TempDir.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,8 +24,8 @@ std::string EnvOr(const char* name, const char* fallback) {
 }  // namespace
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args) {
-  TempFolder capture;
-  const std::string outPath = capture / "out", errPath = capture / "err";
+  TempDir capture;
+  const std::string outPath = capture.File("out"), errPath = capture.File("err");
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
@@ -50,17 +52,6 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 
 std::string BuildPath(const std::string& relative) { return EnvOr("ZERB32_BINARY_DIR", ".") + "/" + relative; }
 std::string SourcePath(const std::string& relative) { return EnvOr("ZERB32_SOURCE_DIR", ".") + "/" + relative; }
-
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "zerb32-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

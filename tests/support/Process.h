@@ -21,21 +21,6 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 std::string BuildPath(const std::string& relative);
 std::string SourcePath(const std::string& relative);
 
-// A fresh empty folder under the system's temporary folder, removed with
-// everything in it when the object goes.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 

@@ -11,29 +11,12 @@
 #include <string>
 
 #include "model/Site.h"
+#include "support/TempDir.h"
 #include "tools/LogWriter.h"
 
 namespace zerb::testfiles {
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zerb-ui-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using test::TempDir;
 
 // A log of `rows` rows (entry count rows - 1) with two sensors and one
 // output whose values climb and fall within what their default devices
