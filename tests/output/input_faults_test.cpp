@@ -3,7 +3,6 @@
 // longer than a reading usually gives.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -18,6 +17,7 @@
 #include "model/Site.h"
 #include "output/Conversion.h"
 #include "output/OutputSink.h"
+#include "support/TempDir.h"
 #include "tools/LogWriter.h"
 
 namespace zerb {
@@ -40,9 +40,6 @@ class InputFaults : public ::testing::Test {
  protected:
   void SetUp() override {
     std::setlocale(LC_TIME, "C");
-    dir = fs::temp_directory_path() / ("zerb-input-faults-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     RestoreInputs();
   }
 
@@ -53,15 +50,11 @@ class InputFaults : public ::testing::Test {
       fs::copy_file(SampleDir() / name, dir / name);
     }
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
-    return names;
-  }
+  std::set<std::string> Names() const { return temp.Names(); }
 
-  fs::path dir;
+  test::TempDir temp;
+  fs::path dir{temp.Path()};
 };
 
 struct Model {
