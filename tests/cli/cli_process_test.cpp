@@ -140,5 +140,19 @@ TEST_F(CliTest, HelpVersionAndInfo) {
   EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"42.STE", "42.log"}));
 }
 
+TEST_F(CliTest, InfoSaysWhatDidNotLoad) {
+  fs::copy_file(folder.File("42.log"), folder.File("site.log"));
+  const auto unnumbered = Cli({"--info", folder.File("site.log")});
+  EXPECT_EQ(unnumbered.exitCode, 0) << unnumbered.err;
+  EXPECT_EQ(unnumbered.out.rfind("Site: none (the log's file name does not start with a number)\n", 0), 0u);
+  EXPECT_NE(unnumbered.out.find("SENSOR1/1"), std::string::npos);  // no site: default devices
+
+  WriteFile(folder.File("42.log"), ReadFile(folder.File("42.log")).substr(0, 100));
+  const auto cut = Cli({"--info", folder.File("42.log")});
+  EXPECT_EQ(cut.exitCode, 1);
+  EXPECT_NE(cut.out.find("Log: not loaded: "), std::string::npos);
+  EXPECT_NE(cut.err.find("zerb32-cli: " + folder.File("42.log") + ": "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zerb::test
