@@ -40,9 +40,21 @@ std::FILE* CreateTemporaryBeside(const std::string& path, std::string& tempPath)
 
 RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error)}; }
 
-int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, ProgressCallback callback) {
-  return options.xml ? log.WriteXml(sink, options.overlap, options.skip, options.flags, callback)
-                     : log.WriteCsv(sink, options.overlap, options.skip, options.flags, callback);
+struct Callbacks {
+  ProgressCallback progress;
+  PassCallback passStarted;
+};
+
+bool RunPass1(TLog& log, const Callbacks& callbacks) {
+  if (callbacks.passStarted) callbacks.passStarted(1);
+  return log.ComputeOldestValues(callbacks.progress) >= 0;
+}
+
+int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
+  if (callbacks.passStarted) callbacks.passStarted(2);
+  const ProgressCallback progress = callbacks.progress;
+  return options.xml ? log.WriteXml(sink, options.overlap, options.skip, options.flags, progress)
+                     : log.WriteCsv(sink, options.overlap, options.skip, options.flags, progress);
 }
 
 std::string Pass1Error(const TLog& log) {
@@ -54,22 +66,22 @@ std::string Pass1Error(const TLog& log) {
 // device, a pipe): there is nothing to put in place afterwards, and a device
 // node must never be replaced by a file.
 RunResult ConvertToStream(TLog& log, std::FILE* stream, const std::string& name, const ConvertOptions& options,
-                          ProgressCallback callback) {
-  if (log.ComputeOldestValues(callback) < 0) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+                          const Callbacks& callbacks) {
+  if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
   FileSink sink(stream);
   errno = 0;
-  const int written = RunPass2(log, sink, options, callback);
+  const int written = RunPass2(log, sink, options, callbacks);
   if (written < 0 || std::fflush(stream) != 0 || std::ferror(stream))
     return Failure(RunStatus::WriteFailed, "cannot write " + name + ": " + SystemError());
   return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
 }
 
 RunResult ConvertToDevice(TLog& log, const std::string& path, const ConvertOptions& options,
-                          ProgressCallback callback) {
+                          const Callbacks& callbacks) {
   if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
   std::FILE* stream = std::fopen(path.c_str(), "wb");
   if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
-  RunResult result = ConvertToStream(log, stream, path, options, callback);
+  RunResult result = ConvertToStream(log, stream, path, options, callbacks);
   if (std::fclose(stream) != 0 && result.status == RunStatus::Done)
     result = Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
   return result;
@@ -78,13 +90,13 @@ RunResult ConvertToDevice(TLog& log, const std::string& path, const ConvertOptio
 // An existing path that is not a regular file: a device or pipe is written
 // in place, anything else (a folder) refused.
 std::optional<RunResult> ConvertToSpecial(TLog& log, const std::string& path, const ConvertOptions& options,
-                                          ProgressCallback callback) {
+                                          const Callbacks& callbacks) {
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return std::nullopt;
   if (std::filesystem::is_directory(status))
     return Failure(RunStatus::WriteFailed, "cannot write " + path + ": it is a folder");
-  return ConvertToDevice(log, path, options, callback);
+  return ConvertToDevice(log, path, options, callbacks);
 }
 
 // Finishes the temporary file: everything flushed and closed without error,
@@ -125,10 +137,11 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
 }
 
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
-                        const ConvertOptions& options, ProgressCallback callback) {
+                        const ConvertOptions& options, ProgressCallback callback, PassCallback passStarted) {
+  const Callbacks callbacks{callback, passStarted};
   if (outputPath == "-") {
     if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-    return ConvertToStream(log, stdout, "standard output", options, callback);
+    return ConvertToStream(log, stdout, "standard output", options, callbacks);
   }
   if (SameFile(outputPath, logPath))
     return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log file itself");
@@ -136,19 +149,19 @@ RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string
   if (site && SameFile(outputPath, site->path))
     return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log's site file");
   if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  if (auto special = ConvertToSpecial(log, outputPath, options, callback)) return *special;
+  if (auto special = ConvertToSpecial(log, outputPath, options, callbacks)) return *special;
 
   std::string tempPath;
   std::FILE* stream = CreateTemporaryBeside(outputPath, tempPath);
   if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + outputPath + ": " + SystemError());
-  if (log.ComputeOldestValues(callback) < 0) {
+  if (!RunPass1(log, callbacks)) {
     std::fclose(stream);
     std::remove(tempPath.c_str());
     return Failure(RunStatus::Pass1Failed, Pass1Error(log));
   }
   FileSink sink(stream);
   errno = 0;
-  const int written = RunPass2(log, sink, options, callback);
+  const int written = RunPass2(log, sink, options, callbacks);
   return PutInPlace(stream, tempPath, outputPath, written);
 }
 

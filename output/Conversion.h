@@ -48,10 +48,14 @@ struct RunResult {
   std::string error;  // a sentence for the user when status is not Done/Aborted
 };
 
+// Told as each pass begins, with 1 or 2 (a status line shows it).
+using PassCallback = void (*)(int pass);
+
 // Runs pass 1 and pass 2 of a loaded log into outputPath ("-" writes to
-// standard output directly). The output file changes only when the run ends
-// with Done or Aborted.
+// standard output directly; a device or pipe is written in place). A regular
+// output file changes only when the run ends with Done or Aborted.
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
-                        const ConvertOptions& options, ProgressCallback callback);
+                        const ConvertOptions& options, ProgressCallback callback,
+                        PassCallback passStarted = nullptr);
 
 }  // namespace zerb

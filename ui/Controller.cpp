@@ -116,10 +116,8 @@ void TZerbController::RunConversion() {
   window_.SetProgressMax(LoadedEntryCount);
   window_.SetProgressPosition(0);
   SetStatus("Conversion - Pass 1");
-  runEntryCount_ = Log.GetEntryCount();
-  callsThisRun_ = 0;
 
-  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress);
+  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress, &ConversionPass);
   ShowResult(result, outputPath);
 
   window_.SetCaption(Control::buttConvert, "Convert");
@@ -175,10 +173,15 @@ bool TZerbController::FormCloseQuery() {
 void TZerbController::SetStatus(const std::string& text) { window_.SetStatusText(text); }
 
 void TZerbController::ReportProgress(uint16_t index) {
-  if (callsThisRun_++ == runEntryCount_) SetStatus("Conversion - Pass 2");
   CurrentEntry = index;
   window_.ProcessPendingInput();
   window_.SetProgressPosition(CurrentEntry);
+}
+
+void TZerbController::ConversionPass(int pass) {
+  // Pass 1 is on the status line from the start of the run, before the run
+  // checks anything that could fail.
+  if (ActiveController && pass == 2) ActiveController->SetStatus("Conversion - Pass 2");
 }
 
 int TZerbController::ConversionProgress(uint16_t index) {

@@ -74,6 +74,8 @@ class TZerbController {
   // window handle queued input (an Abort click among it), moves the progress
   // bar. Returns AbortRequested: non-zero stops the pass.
   static int ConversionProgress(uint16_t index);
+  // Puts pass 2 on the status line as it begins.
+  static void ConversionPass(int pass);
 
  private:
   // The run's options from the window; nothing (error shown) on a bad number.
@@ -83,10 +85,6 @@ class TZerbController {
 
   TWindowOps& window_;
   bool closeWhenDone_ = false;
-  // Pass 1 reports exactly entryCount indexes; the call after those is the
-  // first of pass 2.
-  uint32_t runEntryCount_ = 0;
-  uint32_t callsThisRun_ = 0;
 };
 
 }  // namespace zerb
