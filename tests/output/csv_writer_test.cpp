@@ -325,14 +325,8 @@ TEST(CsvWriter, WalkThatCannotRunIsAFailure) {
 TEST(CsvWriter, WriteFailureAtEveryByte) {
   auto loaded = Load(FixtureSource());
   const std::string full = Lines({Header, Row0, Row1, Row2});
-  for (std::size_t limit = 0; limit <= full.size(); ++limit) {
-    SCOPED_TRACE(limit);
-    FailingSink sink(limit);
-    const int result = loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr);
-    EXPECT_EQ(result, limit == full.size() ? 1 : -1);
-    EXPECT_EQ(sink.text, full.substr(0, limit));
-    EXPECT_EQ(sink.writesAfterFailure, 0);
-  }
+  ExpectWriteFailureAtEveryByte(
+      full, [&](OutputSink& sink) { return loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 // An output of several 64 KiB blocks failing in the first, at a block
@@ -345,14 +339,9 @@ TEST(CsvWriter, WriteFailureInLongOutput) {
   StringSink whole;
   ASSERT_EQ(loaded->log->WriteCsv(whole, -1, 0, DefaultFlags, nullptr), 1);
   ASSERT_GT(whole.text.size(), 2u * 65536);
-  for (std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
-                            std::size_t{65537}, whole.text.size() - 1}) {
-    SCOPED_TRACE(limit);
-    FailingSink sink(limit);
-    EXPECT_EQ(loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr), -1);
-    EXPECT_EQ(sink.text, whole.text.substr(0, limit));
-    EXPECT_EQ(sink.writesAfterFailure, 0);
-  }
+  ExpectWriteFailureAt(whole.text, {0, 1, 65535, 65536, 65537, whole.text.size() - 1}, [&](OutputSink& sink) {
+    return loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr);
+  });
 }
 
 }  // namespace

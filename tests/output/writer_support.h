@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <set>
@@ -118,6 +119,24 @@ class FailingSink final : public OutputSink {
  private:
   std::size_t limit_;
 };
+
+// Runs write(sink) with a sink that takes only `limit` bytes, for each
+// limit: the result is 1 only when the whole of `full` fit, else -1; the sink
+// holds the bytes that fit, and nothing is asked of it after the failure.
+template <class Write>
+void ExpectWriteFailureAt(const std::string& full, std::initializer_list<std::size_t> limits, Write&& write) {
+  for (std::size_t limit : limits) {
+    SCOPED_TRACE(limit);
+    FailingSink sink(limit);
+    EXPECT_EQ(write(sink), limit >= full.size() ? 1 : -1);
+    EXPECT_EQ(sink.text, full.substr(0, limit));
+    EXPECT_EQ(sink.writesAfterFailure, 0);
+  }
+}
+template <class Write>
+void ExpectWriteFailureAtEveryByte(const std::string& full, Write&& write) {
+  for (std::size_t limit = 0; limit <= full.size(); ++limit) ExpectWriteFailureAt(full, {limit}, write);
+}
 
 // Callbacks: the process-wide row at which StopAtRow stops; every call is
 // counted, so a test can stop at the n-th call of a whole run (pass 1 and

@@ -319,14 +319,8 @@ TEST_F(XmlWriter, WalkThatCannotRunIsAFailure) {
 TEST_F(XmlWriter, WriteFailureAtEveryByte) {
   auto loaded = LoadFixture();
   const std::string full = std::string(Open) + Pc0 + Pc1 + Pc2 + std::string(Close);
-  for (std::size_t limit = 0; limit <= full.size(); ++limit) {
-    SCOPED_TRACE(limit);
-    FailingSink sink(limit);
-    const int result = loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr);
-    EXPECT_EQ(result, limit == full.size() ? 1 : -1);
-    EXPECT_EQ(sink.text, full.substr(0, limit));
-    EXPECT_EQ(sink.writesAfterFailure, 0);
-  }
+  ExpectWriteFailureAtEveryByte(
+      full, [&](OutputSink& sink) { return loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 // Several 64 KiB blocks: a failure at a block boundary or in the last block
@@ -338,14 +332,8 @@ TEST_F(XmlWriter, WriteFailureInLongOutput) {
   StringSink whole;
   ASSERT_EQ(loaded->log->WriteXml(whole, -1, 0, DefaultFlags, nullptr), 1);
   ASSERT_GT(whole.text.size(), 2u * 65536);
-  for (std::size_t limit : {std::size_t{0}, std::size_t{65535}, std::size_t{65536}, std::size_t{65537},
-                            whole.text.size() - Close.size(), whole.text.size() - 1}) {
-    SCOPED_TRACE(limit);
-    FailingSink sink(limit);
-    EXPECT_EQ(loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr), -1);
-    EXPECT_EQ(sink.text, whole.text.substr(0, limit));
-    EXPECT_EQ(sink.writesAfterFailure, 0);
-  }
+  ExpectWriteFailureAt(whole.text, {0, 65535, 65536, 65537, whole.text.size() - Close.size(), whole.text.size() - 1},
+                       [&](OutputSink& sink) { return loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 }  // namespace
