@@ -5,6 +5,7 @@ TESTDIR ?= build/test
 RELDIR  ?= build/release
 FUZZDIR ?= build/fuzz
 COVDIR  ?= build/coverage
+VERSION := $(shell sed -n 's/^project(zerb32 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 FUZZ_SECONDS    ?= 180
 FUZZ_CI_SECONDS ?= 60
 
@@ -15,7 +16,7 @@ setup:
 
 # Tests always run under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: setup
-	cmake -S . -B $(TESTDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_SANITIZE=ON
+	cmake -S . -B $(TESTDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_SANITIZE=ON -DZERB32_WERROR=ON
 	cmake --build $(TESTDIR) -j $(JOBS)
 	ctest --test-dir $(TESTDIR) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-ci
@@ -27,10 +28,12 @@ build: setup
 clean:
 	rm -rf build
 
-# Converts the bundled sample log with the command-line converter and shows
-# the start of the result.
+# Converts a copy of the bundled sample log (under build/, so the checkout
+# stays clean) with the command-line converter and shows the start of the result.
 run: build
-	$(RELDIR)/cli/zerb32-cli samples/42.log > $(RELDIR)/run-output.txt
+	@mkdir -p $(RELDIR)/run
+	@cp samples/42.log samples/42.STE $(RELDIR)/run/
+	$(RELDIR)/cli/zerb32-cli $(RELDIR)/run/42.log > $(RELDIR)/run-output.txt
 	@out=$$(cat $(RELDIR)/run-output.txt); echo "Wrote $$out"; head -n 8 "$$out"
 
 # Rewrites samples/42.STE and samples/42.log with the sample generator.
@@ -53,14 +56,14 @@ screenshot: build
 	xvfb-run -a -s "-screen 0 640x480x24" sh -c '\
 	  $(RELDIR)/ui/zerb32 samples/42.log & pid=$$!; status=1; \
 	  for i in 1 2 3 4 5 6 7 8 9 10; do sleep 1; \
-	    if import -window "ZERB32 1.2.2.0" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
+	    if import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
 	  kill $$pid; exit $$status'
 	@echo "Wrote docs/window.png"
 
 # The libFuzzer targets of fuzz/, built with clang and the sanitizers.
 fuzz-build: setup
 	cmake -S . -B $(FUZZDIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZERB32_FUZZ=ON -DZERB32_SANITIZE=ON -DZERB32_TESTS=OFF -DZERB32_UI=OFF
+	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZERB32_FUZZ=ON -DZERB32_SANITIZE=ON -DZERB32_WERROR=ON -DZERB32_TESTS=OFF -DZERB32_UI=OFF
 	cmake --build $(FUZZDIR) -j $(JOBS) --target fuzz_all
 
 # Fuzzes every target for FUZZ_SECONDS seconds after replaying its seeds and

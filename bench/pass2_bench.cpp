@@ -21,6 +21,7 @@
 #include "output/ConvertFlags.h"
 #include "output/OutputSink.h"
 #include "tools/LogWriter.h"
+#include "output/Writers.h"
 
 namespace zerb {
 namespace {
@@ -184,7 +185,7 @@ void BM_Csv(benchmark::State& state, uint16_t flags) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     NullSink sink;
-    const int result = loaded.log->WriteCsv(sink, -1, 0, flags, KeepGoing);
+    const int result = WriteCsv(*loaded.log, sink, -1, 0, flags, KeepGoing);
     if (result != 1) state.SkipWithError("WriteCsv failed");
     bytes = sink.written;
   }
@@ -196,7 +197,7 @@ void BM_Xml(benchmark::State& state, uint16_t flags) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     NullSink sink;
-    const int result = loaded.log->WriteXml(sink, -1, 0, flags, KeepGoing);
+    const int result = WriteXml(*loaded.log, sink, -1, 0, flags, KeepGoing);
     if (result != 1) state.SkipWithError("WriteXml failed");
     bytes = sink.written;
   }

@@ -2,13 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include "ui/IntegerText.h"
+#include "ProjectVersion.h"
+#include "convert/IntegerText.h"
 
 namespace zerb {
 
 namespace {
-
-constexpr const char* kVersion = "1.2.2.0";
 
 struct RawOptions {
   std::string skip = "0";
@@ -67,7 +66,7 @@ uint16_t FlagsOf(const RawOptions& raw) {
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
   CLI::App app{"Converts log files of a building-monitoring system to CSV or XML, beside each log.",
                "zerb32-cli"};
-  app.set_version_flag("--version", kVersion);
+  app.set_version_flag("--version", ProjectVersion);
   CliOptions options;
   RawOptions raw;
   AddOptions(app, options, raw);

@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
 
 namespace zerb {
 

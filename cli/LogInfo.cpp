@@ -4,7 +4,8 @@
 
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 #include "output/LogTime.h"
 
 namespace zerb {

@@ -9,9 +9,8 @@
 
 #include "cli/CliOptions.h"
 #include "cli/LogInfo.h"
-#include "model/Log.h"
-#include "model/Site.h"
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 
 namespace {
 
@@ -32,11 +31,12 @@ std::string ReasonOf(const zerb::RunResult& result) {
   return result.error;
 }
 
-// The one log object is reloaded for every path, as the window reloads its own.
-bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zerb::TLog& log) {
-  const zerb::OpenedLog opened = zerb::OpenLogFiles(logPath, zerb::Site, log);
+// One document is reopened for every path, as the window reopens its own.
+bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zerb::Document& document) {
+  const zerb::OpenedLog& opened = document.Open(logPath);
+  zerb::TLog& log = document.Log();
   if (options.info) {
-    zerb::PrintLogInfo(stdout, opened, zerb::Site, log);
+    zerb::PrintLogInfo(stdout, opened, document.Site(), log);
     if (!opened.logLoaded) Fail(logPath, opened.error);
     return opened.logLoaded;
   }
@@ -69,10 +69,10 @@ int main(int argc, char** argv) {
   std::setlocale(LC_TIME, "");
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
-  static zerb::TLog log;  // large fixed areas: not on the stack
+  zerb::Document document;
   bool allConverted = true;
   for (const auto& logPath : options.logs) {
-    allConverted = ConvertOne(options, logPath, log) && allConverted;
+    allConverted = ConvertOne(options, logPath, document) && allConverted;
     if (interrupted) return 1;
   }
   return allConverted ? 0 : 1;

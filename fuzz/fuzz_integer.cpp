@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzSupport.h"
-#include "ui/IntegerText.h"
+#include "convert/IntegerText.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzSupport.h"
-#include "output/Paths.h"
+#include "convert/Paths.h"
 
 namespace {
 

@@ -10,10 +10,11 @@ namespace zerb {
 
 namespace {
 
-// The general form's text buffer. It starts at 80 characters and grows only
-// for a longer text, so repeated calls do not allocate.
+// The general form's text buffer, one per thread so that documents converted
+// on several threads never share it. It starts at 80 characters and grows
+// only for a longer text, so repeated calls do not allocate.
 std::string& TextBuffer() {
-  static std::string buffer(80, '\0');
+  thread_local std::string buffer(80, '\0');
   return buffer;
 }
 
@@ -42,7 +43,7 @@ constexpr std::array<char, 200> DigitPairs = [] {
 // with no length pass and no fill calls. Same text as the general form.
 std::string_view ShortForm(int value, int exponent, char* dest) {
   // Room for the longest text: "-2.147483648" (INT_MIN, nine fraction digits).
-  static char text[24];
+  thread_local char text[24];
   char* const end = text + sizeof text - 1;
   *end = '\0';
   const bool negative = value < 0;

@@ -11,7 +11,8 @@ namespace zerb {
 // non-zero value; a negative value gets "-". Blanks are put in front until
 // the text is width characters long (right alignment).
 //
-// Returns a view of a process-wide buffer that the next call overwrites.
+// Returns a view of a buffer of the calling thread that its next call
+// overwrites.
 // The text has no length limit (any exponent or width gives the whole text;
 // the buffer grows when a text needs more than it holds). When dest is not
 // null the text and a terminating NUL are also copied there; dest must hold

@@ -89,17 +89,17 @@ RingBitReader TLog::Reader() const {
   return RingBitReader(dataArea.data(), static_cast<uint32_t>(dataSize), byteCursor, bitCursor);
 }
 
-void TLog::SaveCursors(const RingBitReader& reader) {
+void TLog::SaveCursors(const RingBitReader& reader) const {
   byteCursor = static_cast<uint16_t>(reader.Byte());
   bitCursor = static_cast<uint8_t>(reader.Bit());
 }
 
-void TLog::NoteBadCode(std::size_t channel, const RingBitReader& reader) {
+void TLog::NoteBadCode(std::size_t channel, const RingBitReader& reader) const {
   passError = "channel " + std::to_string(channel + 1) + " has a code with five or more leading one-bits at byte " +
               std::to_string(reader.Byte()) + ", bit " + std::to_string(reader.Bit()) + " of the data area";
 }
 
-void TLog::NoteDamage(uint32_t entry) {
+void TLog::NoteDamage(uint32_t entry) const {
   passError = "the log's data is damaged: delta set " + std::to_string(entry) + ", " + passError;
 }
 

@@ -36,8 +36,6 @@
 
 namespace zerb {
 
-class OutputSink;
-
 // Called by the passes with an entry or row index; non-zero stops the pass.
 using ProgressCallback = int (*)(uint16_t index);
 
@@ -52,7 +50,7 @@ inline constexpr std::size_t LogConfigSlotsStart = 15;
 class TLog : public TMObject {
  public:
   // An empty, not loaded log whose channels will be looked up in `site`.
-  explicit TLog(TSite& site = Site);
+  explicit TLog(TSite& site);
   TLog(const TLog&) = delete;
   TLog& operator=(const TLog&) = delete;
   ~TLog();
@@ -96,14 +94,10 @@ class TLog : public TMObject {
   // endTime - interval * (entryCount - r). Returns 1 when every row was
   // handled; 0 when the callback stopped it (nothing more is written), when
   // pass 1 has not run on this load, or when the stream is damaged.
+  // The walk reads the log and leaves only its position (cursors, row and
+  // start/end times, PassError) behind, so it runs on a const log.
   template <class WriteRow>
-  int WalkRows(uint32_t endTime, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow);
-  // Pass 2 as CSV or XML into `out`, on the row walk; flags are ConvertFlags.
-  // Return 1 when every row was written, 0 when the callback stopped the
-  // walk (what was written stays, ending with a complete row), -1 when a
-  // write failed or the walk could not run (pass 1 has not run on this load).
-  int WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, ProgressCallback callback);
-  int WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, ProgressCallback callback);
+  int WalkRows(uint32_t endTime, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) const;
   // The first row the new-entries selection writes (0 when overlap < 0).
   uint32_t StartRow(int overlap) const;
   // Why the last pass failed other than by its callback; empty otherwise.
@@ -149,14 +143,14 @@ class TLog : public TMObject {
   bool AddDevices(uint16_t used);
   uint16_t UsedSlots() const;
   std::size_t ValuesIndex() const;
-  void NoteDamage(uint32_t entry);
-  void NoteBadCode(std::size_t channel, const RingBitReader& reader);
+  void NoteDamage(uint32_t entry) const;
+  void NoteBadCode(std::size_t channel, const RingBitReader& reader) const;
   RingBitReader Reader() const;
-  void SaveCursors(const RingBitReader& reader);
+  void SaveCursors(const RingBitReader& reader) const;
   // Decodes one code per channel, handing each to take(i, difference);
   // false (reason noted) at a damaged code.
   template <class Take>
-  bool DecodeSet(RingBitReader& reader, Take&& take) {
+  bool DecodeSet(RingBitReader& reader, Take&& take) const {
     for (std::size_t i = 0; i < channelCount; ++i) {
       int16_t difference;
       if (!reader.Next(difference)) {
@@ -196,19 +190,20 @@ class TLog : public TMObject {
   std::unique_ptr<int16_t[]> rowValues;
   std::unique_ptr<int16_t[]> oldestValues;
   std::size_t arraySize = 0;  // elements the four arrays were made for
-  uint16_t byteCursor = 0;
-  uint8_t bitCursor = 0;
+  // Where the last pass or walk stopped.
+  mutable uint16_t byteCursor = 0;
+  mutable uint8_t bitCursor = 0;
   bool loaded = false;
   bool oldestReady = false;  // pass 1 has run on this load
-  uint32_t startTime = 0;
-  uint32_t endTime = 0;
-  uint32_t rowTime = 0;
+  mutable uint32_t startTime = 0;
+  mutable uint32_t endTime = 0;
+  mutable uint32_t rowTime = 0;
   std::string loadError;
-  std::string passError;
+  mutable std::string passError;
 };
 
 template <class WriteRow>
-int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) {
+int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) const {
   passError.clear();
   if (!loaded || !oldestReady) {
     passError = loaded ? "the oldest values have not been computed" : "no log is loaded";

@@ -6,8 +6,6 @@
 
 namespace zerb {
 
-TSite Site;
-
 namespace {
 
 // Header offsets.

@@ -74,7 +74,4 @@ class TSite : public TMObject {
   void SetTelephone(std::string_view text);
 };
 
-// The process-wide site.
-extern TSite Site;
-
 }  // namespace zerb

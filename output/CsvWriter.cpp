@@ -13,6 +13,7 @@
 #include "output/LogTime.h"
 #include "output/OutputSink.h"
 #include "output/TextBuffer.h"
+#include "output/Writers.h"
 
 namespace zerb {
 
@@ -97,19 +98,20 @@ ChannelFields FieldsOf(std::span<TDev* const> devices, char sep) {
 
 }  // namespace
 
-int TLog::WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, ProgressCallback callback) {
+int WriteCsv(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint16_t flags,
+             ProgressCallback callback) {
   const char sep = (flags & FlagTab) ? '\t' : ',';
   const bool dateTime = (flags & FlagDateTime) != 0;
   const bool serial = (flags & FlagSerial) != 0;
-  const auto end = CsvEndTime(TLogTime(pcTime), TLogTime(lanTime), (flags & FlagLanTime) != 0);
-  const std::span<TDev* const> devices = Channels();
+  const auto end = CsvEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), (flags & FlagLanTime) != 0);
+  const std::span<TDev* const> devices = log.Channels();
 
   auto text = std::make_unique<TextBuffer>(out);
   if (flags & FlagHeaders) PutHeader(*text, devices, sep, dateTime);
   TimeColumns time(sep, serial);
   ChannelFields fields = FieldsOf(devices, sep);
   const int walked =
-      WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
+      log.WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
         fields.Update(values);
         const std::size_t room = TimeColumns::Room + fields.Room() + 2;
         if (room <= TextBuffer::Capacity) {  // the whole line in one reservation
@@ -129,7 +131,7 @@ int TLog::WriteCsv(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
         text->EndLine();
       });
   const bool written = text->Flush();
-  if (!written || (walked == 0 && !PassError().empty())) return -1;
+  if (!written || (walked == 0 && !log.PassError().empty())) return -1;
   return walked;
 }
 

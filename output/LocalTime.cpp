@@ -18,7 +18,7 @@ bool IsLeapYear(unsigned year) {
 }  // namespace
 
 std::tm CivilTmOf(uint32_t count) {
-  const TBrokenDownTime t = BreakdownOf(count);
+  const BrokenDownFields t = BreakdownOf(count);
   std::tm tm{};
   tm.tm_sec = static_cast<int>(t.second);
   tm.tm_min = static_cast<int>(t.minute);
@@ -33,8 +33,8 @@ std::tm CivilTmOf(uint32_t count) {
   return tm;
 }
 
-TCalendarDate CalendarOf(uint32_t count) {
-  const TBrokenDownTime t = BreakdownOf(count);
+CalendarDate CalendarOf(uint32_t count) {
+  const BrokenDownFields t = BreakdownOf(count);
   return {t.month, t.day, t.year};
 }
 

@@ -9,14 +9,14 @@
 
 namespace zerb {
 
-struct TCalendarDate {
+struct CalendarDate {
   unsigned month = 1;    // 1-12
   unsigned day = 1;      // 1-31
   unsigned year = 1970;  // 1970-2106
 };
 
 // The Gregorian calendar date of a count of seconds since 1970-01-01.
-TCalendarDate CalendarOf(uint32_t count);
+CalendarDate CalendarOf(uint32_t count);
 
 // The count as a struct tm with every field filled from the exact breakdown
 // (weekday and day of the year too, tm_isdst 0), for locales whose time

@@ -4,7 +4,7 @@
 
 namespace zerb {
 
-TBrokenDownTime BrokenDownTime;
+thread_local BrokenDownFields BrokenDownTime;
 
 namespace {
 
@@ -62,7 +62,7 @@ unsigned MonthOfDay(uint32_t d) {
   return m + 1;
 }
 
-std::size_t FormatDate(const TBrokenDownTime& t, char* out) {
+std::size_t FormatDate(const BrokenDownFields& t, char* out) {
   PutTwo(out, t.day);
   out[2] = '/';
   PutTwo(out + 3, t.month);
@@ -72,7 +72,7 @@ std::size_t FormatDate(const TBrokenDownTime& t, char* out) {
   return 10;
 }
 
-std::size_t FormatTime(const TBrokenDownTime& t, char* out) {
+std::size_t FormatTime(const BrokenDownFields& t, char* out) {
   PutTwo(out, t.hour);
   out[2] = ':';
   PutTwo(out + 3, t.minute);
@@ -81,8 +81,8 @@ std::size_t FormatTime(const TBrokenDownTime& t, char* out) {
   return 8;
 }
 
-// The shared buffer of SerialText, DateText and TimeText.
-std::array<char, LogTimeTextCapacity> TextBuffer{};
+// The shared buffer of SerialText, DateText and TimeText (one per thread).
+thread_local std::array<char, LogTimeTextCapacity> TextBuffer{};
 
 std::string_view Publish(std::size_t length) {
   TextBuffer[length] = '\0';
@@ -91,8 +91,8 @@ std::string_view Publish(std::size_t length) {
 
 }  // namespace
 
-TBrokenDownTime BreakdownOf(uint32_t count) {
-  TBrokenDownTime t;
+BrokenDownFields BreakdownOf(uint32_t count) {
+  BrokenDownFields t;
   const uint32_t sod = count % SecondsPerDay;
   t.hour = sod / 3600;
   t.minute = sod % 3600 / 60;
@@ -141,7 +141,7 @@ std::size_t TLogTime::DateTextTo(char* out) const {
 
 std::size_t TLogTime::TimeTextTo(char* out) const {
   // The time of day alone: no calendar needed.
-  TBrokenDownTime t;
+  BrokenDownFields t;
   const uint32_t sod = count_ % SecondsPerDay;
   t.hour = sod / 3600;
   t.minute = sod % 3600 / 60;

@@ -16,7 +16,7 @@
 namespace zerb {
 
 // Calendar fields of a count, as Breakdown() leaves them.
-struct TBrokenDownTime {
+struct BrokenDownFields {
   unsigned hour = 0;    // 0-23
   unsigned minute = 0;  // 0-59
   unsigned second = 0;  // 0-59
@@ -25,8 +25,9 @@ struct TBrokenDownTime {
   unsigned year = 1970; // 1970-2106
 };
 
-// The process-wide record that every TLogTime::Breakdown() overwrites.
-extern TBrokenDownTime BrokenDownTime;
+// The record that every TLogTime::Breakdown() of this thread overwrites (one
+// per thread, so that documents converted side by side never share it).
+extern thread_local BrokenDownFields BrokenDownTime;
 
 // Days before month m of a common year, m = 1 to 13 (index 0 is January).
 inline constexpr std::array<uint16_t, 13> MonthStart = {
@@ -41,7 +42,7 @@ inline constexpr uint32_t SerialDayOf1970 = 25569;
 
 // The calendar fields of a count, Gregorian over the whole range (2100 is
 // not a leap year). Pure; touches no shared state.
-TBrokenDownTime BreakdownOf(uint32_t count);
+BrokenDownFields BreakdownOf(uint32_t count);
 
 class TLogTime {
  public:
@@ -58,10 +59,10 @@ class TLogTime {
     return seconds;
   }
 
-  // Fills the process-wide BrokenDownTime from the count.
+  // Fills this thread's BrokenDownTime from the count.
   void Breakdown() const;
 
-  // The texts below are views of one process-wide 20-byte buffer (also
+  // The texts below are views of one 20-byte buffer per thread (also
   // NUL-terminated there) that the next SerialText, DateText or TimeText
   // call overwrites: write each one out before asking for the next.
 

@@ -15,6 +15,7 @@
 #include "output/LogTime.h"
 #include "output/OutputSink.h"
 #include "output/TextBuffer.h"
+#include "output/Writers.h"
 #include "output/XmlNames.h"
 
 namespace zerb {
@@ -73,7 +74,7 @@ class RowOpening {
   static constexpr std::size_t TimeRoom = 128;
 
   void MakeDate(uint32_t time) {
-    const TCalendarDate date = CalendarOf(time);
+    const CalendarDate date = CalendarOf(time);
     std::string head = "\t<DataElement>\r\n";
     auto put = [&](const char* open, unsigned value, bool twoDigits, const char* close) {
       head += open;
@@ -98,18 +99,19 @@ class RowOpening {
 
 }  // namespace
 
-int TLog::WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, ProgressCallback callback) {
+int WriteXml(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint16_t flags,
+             ProgressCallback callback) {
   const bool dateTime = (flags & FlagDateTime) != 0;
-  const auto end = XmlEndTime(TLogTime(pcTime), TLogTime(lanTime), TLogTime(localLanTime),
+  const auto end = XmlEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), TLogTime(log.LocalLanTime()),
                               (flags & FlagLanTime) != 0);
-  ChannelFields fields = FieldsOf(Channels());
-  RowOpening opening(dateTime, site.SiteNumber);
+  ChannelFields fields = FieldsOf(log.Channels());
+  RowOpening opening(dateTime, log.GetSite().SiteNumber);
   const PaddedText closing("\t\t</Location>\r\n\t</DataElement>\r\n");
 
   auto text = std::make_unique<TextBuffer>(out);
   text->Append("<RootElement>\r\n");
   const int walked =
-      WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
+      log.WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
         fields.Update(values);
         const std::size_t room = opening.Room(rowTime) + fields.Room() + closing.Room();
         if (room <= TextBuffer::Capacity) {  // the whole element in one reservation
@@ -126,7 +128,7 @@ int TLog::WriteXml(OutputSink& out, int overlap, uint16_t skip, uint16_t flags, 
       });
   if (walked == 1) text->Append("</RootElement>\r\n");
   const bool written = text->Flush();
-  if (!written || (walked == 0 && !PassError().empty())) return -1;
+  if (!written || (walked == 0 && !log.PassError().empty())) return -1;
   return walked;
 }
 

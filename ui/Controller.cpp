@@ -1,15 +1,14 @@
 #include "ui/Controller.h"
 
-#include "model/Site.h"
-#include "output/Paths.h"
-#include "ui/IntegerText.h"
+#include "convert/IntegerText.h"
+#include "convert/Paths.h"
 
 namespace zerb {
 
 uint32_t LoadedEntryCount = 0;
 uint32_t CurrentEntry = 0;
 int32_t AbortRequested = 0;
-TZerbController* ActiveController = nullptr;
+ZerbController* ActiveController = nullptr;
 
 uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex) {
   uint16_t flags = 0;
@@ -23,13 +22,13 @@ uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, i
   return flags;
 }
 
-TZerbController::TZerbController(TWindowOps& window) : window_(window) { ActiveController = this; }
+ZerbController::ZerbController(WindowOps& window) : window_(window) { ActiveController = this; }
 
-TZerbController::~TZerbController() {
+ZerbController::~ZerbController() {
   if (ActiveController == this) ActiveController = nullptr;
 }
 
-void TZerbController::FormCreate(const std::string& fileVersion,
+void ZerbController::FormCreate(const std::string& fileVersion,
                                  const std::optional<std::string>& firstArgument) {
   window_.SetWindowCaption("ZERB32 " + fileVersion);
   ResetDisplay();
@@ -37,7 +36,7 @@ void TZerbController::FormCreate(const std::string& fileVersion,
   if (firstArgument) LogOpen = OpenLog(*firstArgument);
 }
 
-void TZerbController::SetDefaults() {
+void ZerbController::SetDefaults() {
   window_.SetText(Control::editExt, "CSV");
   window_.SetText(Control::editSkip, "0");
   window_.SetText(Control::editNewOverlap, "0");
@@ -48,20 +47,20 @@ void TZerbController::SetDefaults() {
   window_.SetItemIndex(Control::rgTime, 0);
 }
 
-void TZerbController::ResetDisplay() {
+void ZerbController::ResetDisplay() {
   window_.SetCaption(Control::buttLog, "Log ... ");
   window_.SetCaption(Control::stLogDescr, "Not open");
   window_.SetCaption(Control::stSiteDescr, "Not open");
-  Site.Reset();
+  Doc.Reset();
   LoadedEntryCount = 0;
 }
 
-int32_t TZerbController::OpenLog(const std::string& path) {
+int32_t ZerbController::OpenLog(const std::string& path) {
   ResetDisplay();
   LogPath = path;
-  const OpenedLog opened = OpenLogFiles(path, Site, Log);
+  const OpenedLog& opened = Doc.Open(path);
   SitePath = opened.site ? opened.site->path : std::string();
-  if (opened.siteLoaded) window_.SetCaption(Control::stSiteDescr, std::string(Site.NameText()));
+  if (opened.siteLoaded) window_.SetCaption(Control::stSiteDescr, std::string(Doc.Site().NameText()));
   if (!opened.logOpened) {
     ResetDisplay();
     return 0;
@@ -74,7 +73,7 @@ int32_t TZerbController::OpenLog(const std::string& path) {
   return 1;
 }
 
-std::optional<ConvertOptions> TZerbController::ReadOptions() {
+std::optional<ConvertOptions> ZerbController::ReadOptions() {
   ConvertOptions options;
   options.flags = PackConvertFlags(window_.Checked(Control::cbHdrs), window_.ItemIndex(Control::rgDateTime),
                                    window_.ItemIndex(Control::rgSep), window_.ItemIndex(Control::rgTime));
@@ -100,7 +99,7 @@ std::optional<ConvertOptions> TZerbController::ReadOptions() {
   return options;
 }
 
-void TZerbController::RunConversion() {
+void ZerbController::RunConversion() {
   if (Busy) return;
   const std::string outputPath = OutputPathFor(LogPath, window_.Text(Control::editExt));
   const std::optional<ConvertOptions> options = ReadOptions();
@@ -129,7 +128,7 @@ void TZerbController::RunConversion() {
   }
 }
 
-void TZerbController::ShowResult(const RunResult& result, const std::string& outputPath) {
+void ZerbController::ShowResult(const RunResult& result, const std::string& outputPath) {
   switch (result.status) {
     case RunStatus::Done:
     case RunStatus::Aborted:
@@ -148,13 +147,13 @@ void TZerbController::ShowResult(const RunResult& result, const std::string& out
   }
 }
 
-void TZerbController::buttLogClick() {
+void ZerbController::buttLogClick() {
   if (Busy) return;
   const std::optional<std::string> path = window_.ChooseLogFile();
   if (path) LogOpen = OpenLog(*path);
 }
 
-void TZerbController::buttConvertClick() {
+void ZerbController::buttConvertClick() {
   if (!LogOpen) return;
   if (Busy) {
     AbortRequested = 1;
@@ -163,28 +162,28 @@ void TZerbController::buttConvertClick() {
   RunConversion();
 }
 
-bool TZerbController::FormCloseQuery() {
+bool ZerbController::FormCloseQuery() {
   if (!Busy) return true;
   AbortRequested = 1;
   closeWhenDone_ = true;
   return false;
 }
 
-void TZerbController::SetStatus(const std::string& text) { window_.SetStatusText(text); }
+void ZerbController::SetStatus(const std::string& text) { window_.SetStatusText(text); }
 
-void TZerbController::ReportProgress(uint16_t index) {
+void ZerbController::ReportProgress(uint16_t index) {
   CurrentEntry = index;
   window_.ProcessPendingInput();
   window_.SetProgressPosition(CurrentEntry);
 }
 
-void TZerbController::ConversionPass(int pass) {
+void ZerbController::ConversionPass(int pass) {
   // Pass 1 is on the status line from the start of the run, before the run
   // checks anything that could fail.
   if (ActiveController && pass == 2) ActiveController->SetStatus("Conversion - Pass 2");
 }
 
-int TZerbController::ConversionProgress(uint16_t index) {
+int ZerbController::ConversionProgress(uint16_t index) {
   if (ActiveController) ActiveController->ReportProgress(index);
   return AbortRequested;
 }

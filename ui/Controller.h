@@ -2,41 +2,43 @@
 // The conversion controller: the logic half of the main window. It opens a
 // log with its site file, runs a conversion with the options read from the
 // window, and keeps the status line, the progress bar and the Convert/Abort
-// button in step. It reaches the window only through TWindowOps.
+// button in step. It reaches the window only through WindowOps.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 #include "model/Log.h"
-#include "output/Conversion.h"
 #include "ui/WindowOps.h"
 
 namespace zerb {
 
-class TZerbController;
+class ZerbController;
 
 // Process-wide, because the progress callback carries no context.
 extern uint32_t LoadedEntryCount;  // entry count of the last open; 0 after a reset
 extern uint32_t CurrentEntry;      // index last reported to the callback
 extern int32_t AbortRequested;     // set by Abort, cleared at the start of a run
 // The controller whose run the callback reports to.
-extern TZerbController* ActiveController;
+extern ZerbController* ActiveController;
 
 // ConvertFlags from the window's choices: headers 0x10, rgSep 1 (Tab) 0x01,
 // rgTime 1 (LAN) 0x02, rgDateTime 1 (Serial) 0x0C, 2 (Text) 0x04.
 uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex);
 
-class TZerbController {
+class ZerbController {
  public:
-  explicit TZerbController(TWindowOps& window);
-  ~TZerbController();
-  TZerbController(const TZerbController&) = delete;
-  TZerbController& operator=(const TZerbController&) = delete;
+  explicit ZerbController(WindowOps& window);
+  ~ZerbController();
+  ZerbController(const ZerbController&) = delete;
+  ZerbController& operator=(const ZerbController&) = delete;
 
   std::string LogPath;   // the path last given to OpenLog
   std::string SitePath;  // the site file OpenLog looked for; empty when none
-  TLog Log;
+  Document Doc;          // the window's one site and log
+  TLog& Log = Doc.Log();
   int32_t LogOpen = 0;   // 1 once a log file could be opened
   int32_t Busy = 0;      // 1 while a run's passes are going
 
@@ -47,8 +49,8 @@ class TZerbController {
   // The option fields' start values.
   void SetDefaults();
 
-  // Empties the display and the site; LoadedEntryCount 0. LogOpen and Log
-  // stay as they are.
+  // Empties the display and the document (the log with the site, whose
+  // devices it names); LoadedEntryCount 0. LogOpen stays as it is.
   void ResetDisplay();
   // Loads the log's site file (silently skipped when missing) and the log,
   // and shows what loaded. Returns 1 when the log file could be opened, even
@@ -83,7 +85,7 @@ class TZerbController {
   void ShowResult(const RunResult& result, const std::string& outputPath);
   void ReportProgress(uint16_t index);
 
-  TWindowOps& window_;
+  WindowOps& window_;
   bool closeWhenDone_ = false;
 };
 

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "ProjectVersion.h"
+
 namespace zerb {
 
 namespace {
@@ -22,7 +24,7 @@ constexpr std::array<uint16_t, 2> Translation = {0x0809, 0x04E4};
 constexpr std::array<VersionValue, 10> StringTable = {{
     {"\\StringFileInfo\\080904E4\\CompanyName", ""},
     {"\\StringFileInfo\\080904E4\\FileDescription", ""},
-    {"\\StringFileInfo\\080904E4\\FileVersion", "1.2.2.0"},
+    {"\\StringFileInfo\\080904E4\\FileVersion", ProjectVersion},
     {"\\StringFileInfo\\080904E4\\InternalName", ""},
     {"\\StringFileInfo\\080904E4\\LegalCopyright", ""},
     {"\\StringFileInfo\\080904E4\\LegalTrademarks", ""},

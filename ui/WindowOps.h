@@ -31,9 +31,9 @@ enum class Control {
 // The control's object name in the window ("buttConvert").
 std::string_view ControlName(Control control);
 
-class TWindowOps {
+class WindowOps {
  public:
-  virtual ~TWindowOps() = default;
+  virtual ~WindowOps() = default;
 
   // The window's title bar.
   virtual void SetWindowCaption(const std::string& text) = 0;

@@ -41,9 +41,9 @@ QString LiteralCaption(const QString& text) {
 
 }  // namespace
 
-// ---- TRadioGroup
+// ---- RadioGroup
 
-TRadioGroup::TRadioGroup(const QString& title, const QStringList& items, QWidget* parent)
+RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
   constexpr int Top = 18;
   constexpr int Step = 20;
@@ -54,46 +54,46 @@ TRadioGroup::TRadioGroup(const QString& title, const QStringList& items, QWidget
   }
 }
 
-int TRadioGroup::ItemIndex() const { return buttons_->checkedId(); }
+int RadioGroup::ItemIndex() const { return buttons_->checkedId(); }
 
-void TRadioGroup::SetItemIndex(int index) {
+void RadioGroup::SetItemIndex(int index) {
   if (QAbstractButton* button = buttons_->button(index)) button->setChecked(true);
 }
 
-// ---- TStatusBar
+// ---- StatusBar
 
-TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {}
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {}
 
-void TStatusBar::SetPanelText(const QString& text) {
+void StatusBar::SetPanelText(const QString& text) {
   text_ = text;
   update(PanelRect(0));
 }
 
-QRect TStatusBar::PanelRect(int panel) const {
+QRect StatusBar::PanelRect(int panel) const {
   if (panel == 0) return QRect(0, 0, panel0Width_, height());
   return QRect(panel0Width_, 0, width() - panel0Width_, height());
 }
 
-void TStatusBar::HostInLastPanel(QWidget* widget) {
+void StatusBar::HostInLastPanel(QWidget* widget) {
   hosted_ = widget;
   widget->setParent(this);
   statusDrawPanel();
   widget->show();
 }
 
-void TStatusBar::resizeEvent(QResizeEvent* event) {
+void StatusBar::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   statusResize();
   statusDrawPanel();
 }
 
-void TStatusBar::statusResize() { panel0Width_ = width() / 2; }
+void StatusBar::statusResize() { panel0Width_ = width() / 2; }
 
-void TStatusBar::statusDrawPanel() {
+void StatusBar::statusDrawPanel() {
   if (hosted_) hosted_->setGeometry(PanelRect(1));
 }
 
-void TStatusBar::paintEvent(QPaintEvent*) {
+void StatusBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect panel = PanelRect(0).adjusted(0, 0, -2, -1);
   QStyleOptionFrame frame;
@@ -152,7 +152,7 @@ void TZerbDlg::BuildControls() {
     return c;
   };
   auto group = [this](const char* name, const QString& title, const QStringList& items, QRect place) {
-    auto* g = new TRadioGroup(title, items, this);
+    auto* g = new RadioGroup(title, items, this);
     g->setObjectName(name);
     g->setGeometry(place);
     return g;
@@ -188,7 +188,7 @@ void TZerbDlg::BuildControls() {
   connect(buttConvert, &QPushButton::clicked, this, &TZerbDlg::buttConvertClick);
   connect(buttExit, &QPushButton::clicked, this, &TZerbDlg::buttExitClick);
 
-  status_ = new TStatusBar(this);
+  status_ = new StatusBar(this);
   status_->setObjectName("status");
   progress_ = new QProgressBar(this);
   progress_->setObjectName("progress");
@@ -251,12 +251,12 @@ void TZerbDlg::SetChecked(Control control, bool checked) {
 }
 
 int TZerbDlg::ItemIndex(Control control) {
-  auto* group = qobject_cast<TRadioGroup*>(Find(control));
+  auto* group = qobject_cast<RadioGroup*>(Find(control));
   return group ? group->ItemIndex() : -1;
 }
 
 void TZerbDlg::SetItemIndex(Control control, int index) {
-  if (auto* group = qobject_cast<TRadioGroup*>(Find(control))) group->SetItemIndex(index);
+  if (auto* group = qobject_cast<RadioGroup*>(Find(control))) group->SetItemIndex(index);
 }
 
 void TZerbDlg::SetEnabled(Control control, bool enabled) {

@@ -21,10 +21,10 @@ class QProgressBar;
 namespace zerb {
 
 // A titled group of radio buttons with one selected item.
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
   Q_OBJECT
  public:
-  TRadioGroup(const QString& title, const QStringList& items, QWidget* parent);
+  RadioGroup(const QString& title, const QStringList& items, QWidget* parent);
   // The selected item, 0 for the first; -1 when none is.
   int ItemIndex() const;
   void SetItemIndex(int index);
@@ -35,10 +35,10 @@ class TRadioGroup : public QGroupBox {
 
 // A status bar of two panels: panel 0 holds the status line and half the
 // width; panel 1, the rest, is covered by a hosted widget (the progress bar).
-class TStatusBar : public QWidget {
+class StatusBar : public QWidget {
   Q_OBJECT
  public:
-  explicit TStatusBar(QWidget* parent);
+  explicit StatusBar(QWidget* parent);
   void SetPanelText(const QString& text);
   QString PanelText() const { return text_; }
   // The rectangle of panel 0 or 1 in the bar's coordinates.
@@ -61,14 +61,14 @@ class TStatusBar : public QWidget {
   QWidget* hosted_ = nullptr;
 };
 
-class TZerbDlg : public QDialog, public TWindowOps {
+class TZerbDlg : public QDialog, public WindowOps {
   Q_OBJECT
  public:
   // The first command-line argument, if any, opens when the window shows.
   explicit TZerbDlg(std::optional<std::string> firstArgument = std::nullopt, QWidget* parent = nullptr);
   ~TZerbDlg() override;
 
-  TZerbController& Controller() { return controller_; }
+  ZerbController& Controller() { return controller_; }
 
   void SetWindowCaption(const std::string& text) override;
   void SetCaption(Control control, const std::string& text) override;
@@ -117,11 +117,11 @@ class TZerbDlg : public QDialog, public TWindowOps {
   uint32_t progressPosition_ = 0;
   unsigned callsSinceClock_ = 0;
   std::chrono::steady_clock::time_point lastInput_{};
-  TStatusBar* status_ = nullptr;
+  StatusBar* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QFileDialog* dlgOpenLog_ = nullptr;
   // Last: destroyed first, while the controls it may still name exist.
-  TZerbController controller_{*this};
+  ZerbController controller_{*this};
 };
 
 // The main window, once the program has made it.

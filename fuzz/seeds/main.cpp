@@ -117,7 +117,7 @@ std::vector<std::vector<int16_t>> Rows(std::size_t count, std::size_t channels, 
   for (auto& v : rows[0]) v = static_cast<int16_t>(rng());
   for (std::size_t r = 1; r < count; ++r)
     for (std::size_t i = 0; i < channels; ++i) {
-      const unsigned k = rng() % 5;
+      const auto k = static_cast<unsigned>(rng() % 5);
       const int magnitude = std::uniform_int_distribution<int>(lo[k], hi[k])(rng);
       rows[r][i] = static_cast<int16_t>(rows[r - 1][i] + (rng() & 1 ? -magnitude : magnitude));
     }

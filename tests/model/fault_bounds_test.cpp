@@ -190,7 +190,7 @@ TEST(LogBounds, DeltaSetsMustFitTheRingOnce) {
 // An odd data area is padded before the newest values: the decoder must
 // wrap at the data size and never read the padding or the values as codes.
 TEST(LogBounds, OddDataSizeKeepsValuesOutOfTheRing) {
-  for (int16_t size : {1, 3, 32767}) {
+  for (int16_t size : {int16_t{1}, int16_t{3}, int16_t{32767}}) {
     SCOPED_TRACE(size);
     LogSource s;
     const unsigned channels = size == 32767 ? 0 : 8;

@@ -90,10 +90,10 @@ struct ReferenceReader {
 TEST(RingBitReader, AgreesWithABitByBitReaderOnAnyBytes) {
   std::mt19937 rng(11);
   for (int trial = 0; trial < 3000; ++trial) {
-    const uint32_t size = 1 + rng() % 6;
+    const auto size = static_cast<uint32_t>(1 + rng() % 6);
     std::vector<uint8_t> ring(size);
     for (auto& b : ring) b = static_cast<uint8_t>(rng() & rng());  // sparse ones: long codes
-    const uint32_t byte = rng() % size, bit = rng() % 8;
+    const auto byte = static_cast<uint32_t>(rng() % size), bit = static_cast<uint32_t>(rng() % 8);
     RingBitReader reader(ring.data(), size, byte, bit);
     ReferenceReader reference{ring, byte * 8 + bit};
     for (int k = 0; k < 20; ++k) {

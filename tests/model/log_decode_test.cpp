@@ -163,7 +163,7 @@ TEST(LogDecode, RandomRowsComeBackThroughPass1AndTheWalk) {
     ASSERT_EQ(log.ComputeOldestValues(NoStop), static_cast<int>(count - 1)) << log.PassError();
     EXPECT_EQ(std::vector<int16_t>(log.OldestValues().begin(), log.OldestValues().end()), rows[0]);
 
-    const uint32_t endTime = rng();
+    const auto endTime = static_cast<uint32_t>(rng());
     const auto [result, written] = logtest::Walk(log, endTime);
     ASSERT_EQ(result, 1);
     ASSERT_EQ(written.size(), count);

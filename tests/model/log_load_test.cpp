@@ -309,14 +309,5 @@ TEST(LogLoad, DescriptionEndsAtItsFirstZeroOrFillsAll41Bytes) {
   }
 }
 
-TEST(LogLoad, UsesTheProcessSiteByDefault) {
-  Site.Reset();
-  TLog log;
-  EXPECT_EQ(&log.GetSite(), &Site);
-  ASSERT_EQ(LoadImage(log, MakeLogImage(FourChannels())), 1);
-  EXPECT_EQ(Site.Sensors.Count(), 2);
-  Site.Reset();
-}
-
 }  // namespace
 }  // namespace zerb

@@ -69,7 +69,7 @@ inline Rows RandomRows(std::mt19937& rng, std::size_t count, std::size_t channel
   }
   for (std::size_t r = 1; r < count; ++r)
     for (std::size_t i = 0; i < channels; ++i)
-      rows[r][i] = static_cast<int16_t>(rows[r - 1][i] + RandomDifference(rng, rng() % 5));
+      rows[r][i] = static_cast<int16_t>(rows[r - 1][i] + RandomDifference(rng, static_cast<unsigned>(rng() % 5)));
   return rows;
 }
 

@@ -16,10 +16,10 @@ using test::Bytes;
 int destroyed = 0;
 
 // An item named by one letter with a 3-byte block: the letter and a 16-bit number.
-class TTag : public TMListItem {
+class Tag : public TMListItem {
  public:
-  explicit TTag(char name = '?', uint16_t number = 0) : name(name), number(number) {}
-  ~TTag() override { ++destroyed; }
+  explicit Tag(char tagName = '?', uint16_t tagNumber = 0) : name(tagName), number(tagNumber) {}
+  ~Tag() override { ++destroyed; }
   std::size_t BlockSize() const override { return 3; }
   void DecodeBlock(std::span<const uint8_t> b) override {
     name = static_cast<char>(b[0]);
@@ -34,13 +34,13 @@ class TTag : public TMListItem {
   uint16_t number;
 };
 
-class TTagList : public TMList {
+class TagList : public TMList {
  public:
-  std::unique_ptr<TMListItem> NewItem() override { return std::make_unique<TTag>(); }
+  std::unique_ptr<TMListItem> NewItem() override { return std::make_unique<Tag>(); }
   const char* Title() const override { return "TAGS"; }
 };
 
-char NameOf(const TMListItem* item) { return item ? static_cast<const TTag*>(item)->name : '-'; }
+char NameOf(const TMListItem* item) { return item ? static_cast<const Tag*>(item)->name : '-'; }
 
 // The letters head to tail; checks the back links and Count agree.
 std::string Order(const TMList& list) {
@@ -53,7 +53,7 @@ std::string Order(const TMList& list) {
 }
 
 void Fill(TMList& list, std::string_view names) {
-  for (char c : names) list.Append(std::make_unique<TTag>(c));
+  for (char c : names) list.Append(std::make_unique<Tag>(c));
 }
 
 enum class Op { Append, InsertBefore, Unlink, DeleteCurrent, Clear, GoTo, Next, First };
@@ -102,7 +102,7 @@ const CursorRow cursorRows[] = {
 TEST(MListCursor, EveryOperationLeavesOrderCursorAndIndex) {
   for (const CursorRow& row : cursorRows) {
     SCOPED_TRACE(row.what);
-    TTagList list;
+    TagList list;
     Fill(list, row.items);
     if (row.start >= 0) {
       ASSERT_NE(list.GoTo(row.start), nullptr);
@@ -111,8 +111,8 @@ TEST(MListCursor, EveryOperationLeavesOrderCursorAndIndex) {
     const TMListItem* returned = nullptr;
     std::unique_ptr<TMListItem> unlinked;
     switch (row.op) {
-      case Op::Append: returned = list.Append(std::make_unique<TTag>('X')); break;
-      case Op::InsertBefore: returned = list.InsertBefore(std::make_unique<TTag>('X')); break;
+      case Op::Append: returned = list.Append(std::make_unique<Tag>('X')); break;
+      case Op::InsertBefore: returned = list.InsertBefore(std::make_unique<Tag>('X')); break;
       case Op::Unlink: unlinked = list.Unlink(); returned = unlinked.get(); break;
       case Op::DeleteCurrent: list.DeleteCurrent(); break;
       case Op::Clear: list.Clear(); break;
@@ -136,7 +136,7 @@ TEST(MListOwnership, ListDestroysItsItemsAndUnlinkHandsOneOver) {
   destroyed = 0;
   std::unique_ptr<TMListItem> kept;
   {
-    TTagList list;
+    TagList list;
     Fill(list, "ABCD");
     list.GoTo(1);
     kept = list.Unlink();
@@ -170,7 +170,7 @@ TEST(MListLoad, CountsAndShortReads) {
   };
   for (const LoadRow& row : rows) {
     SCOPED_TRACE(row.what);
-    TTagList list;
+    TagList list;
     Fill(list, "PQ");
     test::File in = test::ReadStream(row.bytes);
     destroyed = 0;
@@ -191,10 +191,10 @@ TEST(MListLoad, ItemsWithoutBlockConsumeOnlyTheCount) {
 }
 
 TEST(MListSave, RoundTripKeepsOrderAndCursor) {
-  TTagList list;
-  list.Append(std::make_unique<TTag>('A', 0x1234));
-  list.Append(std::make_unique<TTag>('B', 7));
-  list.Append(std::make_unique<TTag>('C', 0xFFFF));
+  TagList list;
+  list.Append(std::make_unique<Tag>('A', 0x1234));
+  list.Append(std::make_unique<Tag>('B', 7));
+  list.Append(std::make_unique<Tag>('C', 0xFFFF));
   list.GoTo(1);
   test::File out = test::WriteStream();
   ASSERT_EQ(list.Save(out.get()), 1);
@@ -203,17 +203,17 @@ TEST(MListSave, RoundTripKeepsOrderAndCursor) {
   const std::vector<uint8_t> bytes = test::Contents(out.get());
   EXPECT_EQ(bytes, Bytes().u16(3).u8('A').u16(0x1234).u8('B').u16(7).u8('C').u16(0xFFFF).data);
 
-  TTagList copy;
+  TagList copy;
   test::File in = test::ReadStream(bytes);
   ASSERT_EQ(copy.Load(in.get()), 1);
   EXPECT_EQ(Order(copy), "ABC");
   std::vector<uint16_t> numbers;
-  for (TMListItem* i = copy.First(); i; i = copy.Next()) numbers.push_back(static_cast<TTag*>(i)->number);
+  for (TMListItem* i = copy.First(); i; i = copy.Next()) numbers.push_back(static_cast<Tag*>(i)->number);
   EXPECT_EQ(numbers, (std::vector<uint16_t>{0x1234, 7, 0xFFFF}));
 }
 
 TEST(MListSave, FailsAtTheFirstRefusedWrite) {
-  TTagList list;
+  TagList list;
   Fill(list, "ABC");
   for (std::size_t capacity = 0; capacity < 11; ++capacity) {
     SCOPED_TRACE(capacity);
@@ -226,11 +226,11 @@ TEST(MListSave, FailsAtTheFirstRefusedWrite) {
 }
 
 TEST(MListPrint, TitleThenOneLinePerItem) {
-  TTagList tags;
+  TagList tags;
   Fill(tags, "AB");
   TMList plain;
   plain.Append(std::make_unique<TMListItem>());
-  TTagList empty;
+  TagList empty;
   struct Row {
     const TMList* list;
     const char* text;

@@ -267,22 +267,23 @@ TEST(SiteSave, FailsWhenTheSinkRefusesAnyByte) {
 
 TEST(SiteReset, EmptiesEverythingButTheVersion) {
   const FullFile full = MakeFullFile();
-  Site.Reset();
+  TSite site;
+  site.Reset();
   test::File in = test::ReadStream(full.bytes.data);
-  ASSERT_EQ(Site.Load(in.get()), 1);
-  Site.SetSiteNumber(42);
-  EXPECT_EQ(Site.SiteNumber, 42);
-  Site.Reset();
-  EXPECT_EQ(Site.FormatVersion, 257);
-  EXPECT_EQ(Site.NameText(), "");
-  EXPECT_EQ(Site.TelephoneText(), "");
-  EXPECT_EQ(Site.ExtWordA, 900);
-  EXPECT_EQ(Site.ExtWordB, 0);
-  EXPECT_EQ(Site.ExtTime, 0u);
-  EXPECT_EQ(Site.SiteNumber, 0);
-  for (const TMList* list : {static_cast<const TMList*>(&Site.YAxes), static_cast<const TMList*>(&Site.Units),
-                             static_cast<const TMList*>(&Site.Sensors), static_cast<const TMList*>(&Site.Outputs),
-                             static_cast<const TMList*>(&Site.Asms)}) {
+  ASSERT_EQ(site.Load(in.get()), 1);
+  site.SetSiteNumber(42);
+  EXPECT_EQ(site.SiteNumber, 42);
+  site.Reset();
+  EXPECT_EQ(site.FormatVersion, 257);
+  EXPECT_EQ(site.NameText(), "");
+  EXPECT_EQ(site.TelephoneText(), "");
+  EXPECT_EQ(site.ExtWordA, 900);
+  EXPECT_EQ(site.ExtWordB, 0);
+  EXPECT_EQ(site.ExtTime, 0u);
+  EXPECT_EQ(site.SiteNumber, 0);
+  for (const TMList* list : {static_cast<const TMList*>(&site.YAxes), static_cast<const TMList*>(&site.Units),
+                             static_cast<const TMList*>(&site.Sensors), static_cast<const TMList*>(&site.Outputs),
+                             static_cast<const TMList*>(&site.Asms)}) {
     EXPECT_EQ(list->Count(), 0);
     EXPECT_EQ(list->Head(), nullptr);
   }

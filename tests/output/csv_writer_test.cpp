@@ -10,6 +10,7 @@
 #include "output/ConvertFlags.h"
 #include "output/LogTime.h"
 #include "tests/output/writer_support.h"
+#include "output/Writers.h"
 
 namespace zerb {
 namespace {
@@ -26,7 +27,7 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 std::pair<int, std::string> Csv(TLog& log, uint16_t flags, int overlap = -1, uint16_t skip = 0,
                                 ProgressCallback callback = nullptr) {
   StringSink sink;
-  const int result = log.WriteCsv(sink, overlap, skip, flags, callback);
+  const int result = WriteCsv(log, sink, overlap, skip, flags, callback);
   return {result, sink.text};
 }
 
@@ -326,7 +327,7 @@ TEST(CsvWriter, WriteFailureAtEveryByte) {
   auto loaded = Load(FixtureSource());
   const std::string full = Lines({Header, Row0, Row1, Row2});
   ExpectWriteFailureAtEveryByte(
-      full, [&](OutputSink& sink) { return loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr); });
+      full, [&](OutputSink& sink) { return WriteCsv(*loaded->log, sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 // An output of several 64 KiB blocks failing in the first, at a block
@@ -337,10 +338,10 @@ TEST(CsvWriter, WriteFailureInLongOutput) {
   for (int r = 0; r < 4000; ++r) source.rows.push_back({512, static_cast<int16_t>(r), 55, 210});
   auto loaded = Load(source);
   StringSink whole;
-  ASSERT_EQ(loaded->log->WriteCsv(whole, -1, 0, DefaultFlags, nullptr), 1);
+  ASSERT_EQ(WriteCsv(*loaded->log, whole, -1, 0, DefaultFlags, nullptr), 1);
   ASSERT_GT(whole.text.size(), 2u * 65536);
   ExpectWriteFailureAt(whole.text, {0, 1, 65535, 65536, 65537, whole.text.size() - 1}, [&](OutputSink& sink) {
-    return loaded->log->WriteCsv(sink, -1, 0, DefaultFlags, nullptr);
+    return WriteCsv(*loaded->log, sink, -1, 0, DefaultFlags, nullptr);
   });
 }
 

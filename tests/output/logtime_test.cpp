@@ -115,7 +115,7 @@ TEST(LogTimeSweep, EveryDayOfTheRange) {
                                  std::to_string(uint64_t{sod} * 1000000 / 86400) + "E-6";
       ASSERT_EQ(std::string(buf, t.SerialTextTo(buf, '\t')), serial) << "count " << count;
 
-      const TCalendarDate cal = CalendarOf(count);
+      const CalendarDate cal = CalendarOf(count);
       ASSERT_TRUE(cal.year == c.year && cal.month == c.month && cal.day == c.day)
           << "count " << count;
       ASSERT_EQ(std::floor(t.ToDateTime()), day + 25569.0L) << "count " << count;

@@ -11,6 +11,7 @@
 #include "output/LogTime.h"
 #include "output/XmlNames.h"
 #include "tests/output/writer_support.h"
+#include "output/Writers.h"
 
 namespace zerb {
 namespace {
@@ -26,7 +27,7 @@ class XmlWriter : public ::testing::Test {
 std::pair<int, std::string> Xml(TLog& log, uint16_t flags, int overlap = -1, uint16_t skip = 0,
                                 ProgressCallback callback = nullptr) {
   StringSink sink;
-  const int result = log.WriteXml(sink, overlap, skip, flags, callback);
+  const int result = WriteXml(log, sink, overlap, skip, flags, callback);
   return {result, sink.text};
 }
 
@@ -320,7 +321,7 @@ TEST_F(XmlWriter, WriteFailureAtEveryByte) {
   auto loaded = LoadFixture();
   const std::string full = std::string(Open) + Pc0 + Pc1 + Pc2 + std::string(Close);
   ExpectWriteFailureAtEveryByte(
-      full, [&](OutputSink& sink) { return loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr); });
+      full, [&](OutputSink& sink) { return WriteXml(*loaded->log, sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 // Several 64 KiB blocks: a failure at a block boundary or in the last block
@@ -330,10 +331,10 @@ TEST_F(XmlWriter, WriteFailureInLongOutput) {
   source.rows.assign(1500, {512, 7, 55, 210});
   auto loaded = Load(source);
   StringSink whole;
-  ASSERT_EQ(loaded->log->WriteXml(whole, -1, 0, DefaultFlags, nullptr), 1);
+  ASSERT_EQ(WriteXml(*loaded->log, whole, -1, 0, DefaultFlags, nullptr), 1);
   ASSERT_GT(whole.text.size(), 2u * 65536);
   ExpectWriteFailureAt(whole.text, {0, 65535, 65536, 65537, whole.text.size() - Close.size(), whole.text.size() - 1},
-                       [&](OutputSink& sink) { return loaded->log->WriteXml(sink, -1, 0, DefaultFlags, nullptr); });
+                       [&](OutputSink& sink) { return WriteXml(*loaded->log, sink, -1, 0, DefaultFlags, nullptr); });
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ using testfiles::WriteText;
 
 // Records what the controller does to the window; "input" queued during a
 // run is played by onInput from ProcessPendingInput.
-class FakeWindow : public TWindowOps {
+class FakeWindow : public WindowOps {
  public:
   std::string windowCaption;
   std::map<Control, std::string> captions, texts;
@@ -96,7 +96,7 @@ class ControllerTest : public ::testing::Test {
 
   TempDir dir;
   FakeWindow window;
-  TZerbController controller{window};
+  ZerbController controller{window};
 };
 
 TEST_F(ControllerTest, OpenLogShowsWhatLoaded) {
@@ -130,7 +130,7 @@ TEST_F(ControllerTest, OpenLogShowsWhatLoaded) {
     EXPECT_EQ(LoadedEntryCount, row.logLoads ? 11u : 0u);
     // The number is set once the site file opens; a log that can't be
     // opened takes the site down with the display.
-    EXPECT_EQ(Site.SiteNumber, row.site && row.log ? 42 : 0);
+    EXPECT_EQ(controller.Doc.Site().SiteNumber, row.site && row.log ? 42 : 0);
     EXPECT_TRUE(window.shown.empty());
   }
 }

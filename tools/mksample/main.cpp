@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  zerb::TSite& site = zerb::Site;
+  zerb::TSite site;
   const SampleDevices devices = BuildSite(site);
   if (!WriteSite(folder + "/42.STE", site)) {
     std::fprintf(stderr, "zerb32-mksample: cannot write %s/42.STE\n", folder.c_str());

@@ -71,7 +71,7 @@ void QueueClick(QWidget* widget) {
       widget, new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, {}));
 }
 
-QString StatusText(QWidget* window) { return Child<TStatusBar>(window, "status")->PanelText(); }
+QString StatusText(QWidget* window) { return Child<StatusBar>(window, "status")->PanelText(); }
 
 }  // namespace
 
@@ -111,9 +111,9 @@ class WindowTest : public QObject {
     QVERIFY(Child<QCheckBox>(&window, "cbHdrs")->isChecked());
     QVERIFY(!Child<QCheckBox>(&window, "cbNewOnly")->isChecked());
     QVERIFY(!Child<QCheckBox>(&window, "cbxXML")->isChecked());
-    QCOMPARE(Child<TRadioGroup>(&window, "rgDateTime")->ItemIndex(), 2);
-    QCOMPARE(Child<TRadioGroup>(&window, "rgSep")->ItemIndex(), 0);
-    QCOMPARE(Child<TRadioGroup>(&window, "rgTime")->ItemIndex(), 0);
+    QCOMPARE(Child<RadioGroup>(&window, "rgDateTime")->ItemIndex(), 2);
+    QCOMPARE(Child<RadioGroup>(&window, "rgSep")->ItemIndex(), 0);
+    QCOMPARE(Child<RadioGroup>(&window, "rgTime")->ItemIndex(), 0);
     QCOMPARE(Child<QPushButton>(&window, "buttConvert")->text(), QString("&Convert"));
     QCOMPARE(Child<QPushButton>(&window, "buttExit")->text(), QString("E&xit"));
     QCOMPARE(StatusText(&window), QString());
@@ -187,7 +187,7 @@ class WindowTest : public QObject {
     window.show();
     for (int width : {408, 600, 601, 250}) {
       window.resize(width, 309);
-      auto* status = Child<TStatusBar>(&window, "status");
+      auto* status = Child<StatusBar>(&window, "status");
       auto* progress = Child<QProgressBar>(&window, "progress");
       QCOMPARE(status->width(), width);
       QCOMPARE(status->y() + status->height(), 309);

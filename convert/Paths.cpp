@@ -1,4 +1,4 @@
-#include "output/Paths.h"
+#include "convert/Paths.h"
 
 #include <filesystem>
 #include <system_error>

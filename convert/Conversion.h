@@ -1,39 +1,16 @@
 #pragma once
-// One conversion as the window and the command line both run it: open the
-// site file and the log (site first: the log's load adds devices to the
-// site), then pass 1 and pass 2 into a temporary file beside the output,
-// moved over the output path only when the run ends.
+// One conversion as the window and the command line both run it: pass 1 and
+// pass 2 of an opened log into a temporary file beside the output, moved over
+// the output path only when the run ends.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "convert/ConvertOptions.h"
 #include "model/Log.h"
-#include "output/ConvertFlags.h"
-#include "output/Paths.h"
 
 namespace zerb {
-
-class TSite;
-
-struct OpenedLog {
-  std::optional<SiteFileRef> site;  // the site file looked for, if any
-  bool siteLoaded = false;          // the site file opened and loaded whole
-  bool logOpened = false;           // the log file could be opened
-  bool logLoaded = false;           // ... and its load succeeded
-  std::string error;                // why the log didn't open or load
-};
-
-// Resets the site, loads the log's site file into it (no message when it is
-// missing) and sets the site number, then loads the log.
-OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log);
-
-struct ConvertOptions {
-  uint16_t flags = DefaultFlags;
-  int32_t overlap = -1;  // negative: new entries only is off
-  uint16_t skip = 0;
-  bool xml = false;
-};
 
 enum class RunStatus {
   Done,           // every row written, output in place

@@ -1,4 +1,4 @@
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,25 +6,15 @@
 #include <filesystem>
 #include <random>
 
-#include "model/Site.h"
+#include "convert/Paths.h"
 #include "output/OutputSink.h"
+#include "output/Writers.h"
 
 namespace zerb {
 
 namespace {
 
 std::string SystemError() { return std::strerror(errno); }
-
-// Loads the site file into `site` when there is one to open; the site number
-// is set whatever the load gave. A missing site file is not an error.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site) {
-  std::FILE* stream = std::fopen(ref.path.c_str(), "rb");
-  if (!stream) return false;
-  const bool loaded = site.Load(stream) == 1;
-  site.SetSiteNumber(ref.number);
-  std::fclose(stream);
-  return loaded;
-}
 
 // A new file beside `path` that no one else has: the output is written there
 // and moved over `path` only when the run ends.
@@ -53,8 +43,8 @@ bool RunPass1(TLog& log, const Callbacks& callbacks) {
 int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
   if (callbacks.passStarted) callbacks.passStarted(2);
   const ProgressCallback progress = callbacks.progress;
-  return options.xml ? log.WriteXml(sink, options.overlap, options.skip, options.flags, progress)
-                     : log.WriteCsv(sink, options.overlap, options.skip, options.flags, progress);
+  return options.xml ? WriteXml(log, sink, options.overlap, options.skip, options.flags, progress)
+                     : WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
 }
 
 std::string Pass1Error(const TLog& log) {
@@ -116,25 +106,6 @@ RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::
 }
 
 }  // namespace
-
-OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
-  OpenedLog opened;
-  site.Reset();
-  opened.site = SiteFileFor(logPath);
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site);
-  std::FILE* stream = std::fopen(logPath.c_str(), "rb");
-  if (!stream) {
-    opened.error = "cannot open the log: " + SystemError();
-    site.Reset();
-    log.Reset();  // its channel table named devices of the site just cleared
-    return opened;
-  }
-  opened.logOpened = true;
-  opened.logLoaded = log.Load(stream) == 1;
-  if (!opened.logLoaded) opened.error = log.LoadError();
-  std::fclose(stream);
-  return opened;
-}
 
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
                         const ConvertOptions& options, ProgressCallback callback, PassCallback passStarted) {

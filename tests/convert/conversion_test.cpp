@@ -2,7 +2,8 @@
 // written through a temporary file that replaces it only at the end, and an
 // existing output left as it was on every failure.
 
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 #include "tests/output/writer_support.h"
 
 namespace zerb {

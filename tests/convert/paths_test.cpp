@@ -1,4 +1,4 @@
-#include "output/Paths.h"
+#include "convert/Paths.h"
 
 #include <gtest/gtest.h>
 

@@ -15,10 +15,12 @@
 
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/Conversion.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
 #include "output/OutputSink.h"
 #include "support/TempDir.h"
 #include "tools/LogWriter.h"
+#include "output/Writers.h"
 
 namespace zerb {
 namespace {
@@ -159,10 +161,10 @@ TEST(LongValueTexts, ReachTheOutputWhole) {
   const std::string big5 = "5" + std::string(127, '0');
   const std::string tinyNegative = "-0." + std::string(123, '0') + "32767";
   StringSink csv;
-  ASSERT_EQ(model->log.WriteCsv(csv, -1, 0, 0, nullptr), 1);
+  ASSERT_EQ(WriteCsv(model->log, csv, -1, 0, 0, nullptr), 1);
   EXPECT_EQ(csv.text.substr(0, csv.text.find("\r\n") + 2), big5 + "," + tinyNegative + ",\r\n");
   StringSink xml;
-  ASSERT_EQ(model->log.WriteXml(xml, -1, 0, 0, nullptr), 1);
+  ASSERT_EQ(WriteXml(model->log, xml, -1, 0, 0, nullptr), 1);
   EXPECT_NE(xml.text.find(">" + big5 + "</"), std::string::npos);
   EXPECT_NE(xml.text.find(">" + tinyNegative + "</"), std::string::npos);
 }

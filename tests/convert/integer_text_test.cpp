@@ -1,4 +1,4 @@
-#include "ui/IntegerText.h"
+#include "convert/IntegerText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,58 @@
+#pragma once
+// What opening a log gives you: one site and one log, owned together. The
+// log's channel table points at devices of this document's site only, so
+// documents are independent: several can be open at once, on several
+// threads, and reopening or destroying one touches no other.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "convert/Paths.h"
+#include "model/Log.h"
+#include "model/Site.h"
+
+namespace zerb {
+
+struct OpenedLog {
+  std::optional<SiteFileRef> site;  // the site file looked for, if any
+  bool siteLoaded = false;          // the site file opened and loaded whole
+  bool logOpened = false;           // the log file could be opened
+  bool logLoaded = false;           // ... and its load succeeded
+  std::string error;                // why the log didn't open or load
+};
+
+// Resets the log and the site, loads the log's site file into the site (no
+// message when it is missing) and sets the site number, then loads the log.
+OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log);
+
+class Document {
+ public:
+  Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+  ~Document();
+
+  // Empties the log and the site (in that order, so the log never names a
+  // freed device), then loads the log's site file and the log. What opened
+  // and what failed is returned and kept in Opened().
+  const OpenedLog& Open(const std::string& logPath);
+  // Empties the log and the site; Opened() becomes empty.
+  void Reset();
+
+  TSite& Site() { return *site_; }
+  const TSite& Site() const { return *site_; }
+  TLog& Log() { return *log_; }
+  const TLog& Log() const { return *log_; }
+  const std::string& LogPath() const { return logPath_; }
+  const OpenedLog& Opened() const { return opened_; }
+
+ private:
+  // Declared before the log, so destroyed after it.
+  std::unique_ptr<TSite> site_;
+  std::unique_ptr<TLog> log_;
+  std::string logPath_;
+  OpenedLog opened_;
+};
+
+}  // namespace zerb
