@@ -20,11 +20,21 @@ struct OpenedLog {
   bool logOpened = false;           // the log file could be opened
   bool logLoaded = false;           // ... and its load succeeded
   std::string error;                // why the log didn't open or load
+  int siteErrno = 0;                // errno of a failed site file open, else 0
+  int logErrno = 0;                 // errno of a failed log open, else 0
 };
+
+// Loads the site file into `site` (as TSite::Load does) and sets the site number
+// when the file opens. True when it loaded whole; a file that doesn't open
+// leaves its errno in `openErrno`, one that opens leaves it alone.
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site, int& openErrno);
 
 // Resets the log and the site, loads the log's site file into the site (no
 // message when it is missing) and sets the site number, then loads the log.
 OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log);
+// The same with the site file given: `siteFile` is read instead of the one
+// the log's name gives.
+OpenedLog OpenLogFiles(const std::string& logPath, const SiteFileRef& siteFile, TSite& site, TLog& log);
 
 class Document {
  public:
@@ -37,6 +47,8 @@ class Document {
   // freed device), then loads the log's site file and the log. What opened
   // and what failed is returned and kept in Opened().
   const OpenedLog& Open(const std::string& logPath);
+  // The same with the site file given instead of the one the name gives.
+  const OpenedLog& Open(const std::string& logPath, const SiteFileRef& siteFile);
   // Empties the log and the site; Opened() becomes empty.
   void Reset();
 

@@ -43,6 +43,17 @@ std::optional<SiteFileRef> SiteFileFor(std::string_view logPath) {
   return ref;
 }
 
+SiteFileRef SiteFileAt(std::string_view sitePath, std::string_view logPath) {
+  SiteFileRef ref;
+  ref.path.assign(sitePath);
+  if (const auto own = SiteFileFor(sitePath)) {
+    ref.number = own->number;
+  } else if (const auto logs = SiteFileFor(logPath)) {
+    ref.number = logs->number;
+  }
+  return ref;
+}
+
 std::string OutputPathFor(std::string_view logPath, std::string_view extension) {
   const std::size_t nameStart = logPath.size() - FileNamePart(logPath).size();
   const std::size_t dot = logPath.find('.', nameStart);

@@ -24,6 +24,10 @@ std::string_view FileNamePart(std::string_view path);
 // number stays 0.
 std::optional<SiteFileRef> SiteFileFor(std::string_view logPath);
 
+// A site file named by the user for a log: the site number is the leading
+// number of the site file's name ("42.STE" gives 42), else the log's, else 0.
+SiteFileRef SiteFileAt(std::string_view sitePath, std::string_view logPath);
+
 // The output path: the log path cut at the first "." of its file-name part,
 // then "." and the extension exactly as typed ("C:\data.old\5.log" with "CSV"
 // gives "C:\data.old\5.CSV").

@@ -38,6 +38,24 @@ TEST(SiteFileFor, TakesTheLeadingNumberOfTheFileName) {
   }
 }
 
+TEST(SiteFileAt, TakesTheNumberOfTheSiteFileElseOfTheLog) {
+  const struct {
+    const char* site;
+    const char* log;
+    uint16_t number;
+  } cases[] = {
+      {"/sites/42.STE", "/logs/7.log", 42},
+      {"/sites/current.STE", "/logs/7.log", 7},
+      {"/sites/current.STE", "/logs/week.log", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.site);
+    const SiteFileRef ref = SiteFileAt(c.site, c.log);
+    EXPECT_EQ(ref.path, c.site);
+    EXPECT_EQ(ref.number, c.number);
+  }
+}
+
 TEST(OutputPathFor, CutsAtTheFirstDotOfTheFileName) {
   const struct {
     const char* log;

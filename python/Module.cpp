@@ -1,0 +1,139 @@
+// zerb32._core: the log and site readers behind the zerb32 package. They
+// return plain values and NumPy arrays; the package's Python part gives
+// them their names, types and warnings.
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cerrno>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "convert/Document.h"
+#include "python/LogArrays.h"
+#include "python/SiteObjects.h"
+
+namespace py = pybind11;
+
+namespace zerb {
+
+namespace {
+
+// Raised as zerb32.LoadError and zerb32.StreamError.
+struct LoadFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+struct StreamFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// An array over the vector's own memory, which the array keeps alive.
+template <class T>
+py::array_t<T> Adopt(std::vector<T>&& data, std::vector<py::ssize_t> shape) {
+  auto* owner = new std::vector<T>(std::move(data));
+  py::capsule release(owner, [](void* p) { delete static_cast<std::vector<T>*>(p); });
+  return py::array_t<T>(std::move(shape), owner->data(), release);
+}
+
+// The OSError subclass Python has for the errno (FileNotFoundError, ...).
+[[noreturn]] void RaiseOsError(int code, const std::string& path) {
+  errno = code;
+  PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
+  throw py::error_already_set();
+}
+
+const char* SiteState(const OpenedLog& opened) {
+  if (!opened.site) return "none";
+  if (opened.siteErrno != 0) return "missing";
+  return opened.siteLoaded ? "loaded" : "incomplete";
+}
+
+void RaiseFailure(const LogRead& read, const OpenedLog& opened, const std::string& logPath) {
+  switch (read.status) {
+    case LogReadStatus::Read: return;
+    case LogReadStatus::NotOpened:
+      if (opened.logErrno != 0) RaiseOsError(opened.logErrno, logPath);
+      throw LoadFailure(read.error);
+    case LogReadStatus::NotLoaded: throw LoadFailure(read.error);
+    case LogReadStatus::StreamDamaged: throw StreamFailure(read.error);
+  }
+}
+
+py::dict ResultOf(const Document& document, LogRead& read) {
+  const TLog& log = document.Log();
+  const OpenedLog& opened = document.Opened();
+  LogArrays& arrays = read.arrays;
+  const auto rows = static_cast<py::ssize_t>(arrays.Rows());
+  const auto width = static_cast<py::ssize_t>(arrays.channels.size());
+  py::dict d;
+  d["description"] = py::bytes(std::string(log.Description()));
+  d["site_name"] = py::bytes(std::string(document.Site().NameText()));
+  d["site_number"] = document.Site().SiteNumber;
+  d["site_file"] = opened.site ? py::object(py::bytes(opened.site->path)) : py::object(py::none());
+  d["site_state"] = SiteState(opened);
+  d["interval"] = log.Interval();
+  d["pc_time"] = log.PcTime();
+  d["lan_time"] = log.LanTime();
+  d["local_lan_time"] = log.LocalLanTime();
+  d["end_time"] = read.endTime;
+  py::list channels;
+  for (const SeriesChannel& channel : arrays.channels) channels.append(ChannelTuple(channel));
+  d["channels"] = channels;
+  d["times"] = Adopt(std::move(arrays.times), {rows});
+  d["raw"] = Adopt(std::move(arrays.raw), {rows, width});
+  d["values"] = Adopt(std::move(arrays.values), {rows, width});
+  return d;
+}
+
+// Opens and decodes the log without the GIL, so that threads read in
+// parallel; paths are the file system's bytes.
+py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime,
+                 uint16_t skip, int overlap) {
+  auto document = std::make_unique<Document>();
+  LogRead read;
+  {
+    py::gil_scoped_release unlocked;
+    const OpenedLog& opened =
+        sitePath ? document->Open(logPath, SiteFileAt(*sitePath, logPath)) : document->Open(logPath);
+    if (!sitePath || opened.siteErrno == 0) read = ReadOpenedLog(*document, LogReadOptions{lanTime, overlap, skip});
+  }
+  const OpenedLog& opened = document->Opened();
+  if (sitePath && opened.siteErrno != 0) RaiseOsError(opened.siteErrno, *sitePath);
+  RaiseFailure(read, opened, logPath);
+  return ResultOf(*document, read);
+}
+
+py::dict ReadSite(const std::string& path) {
+  auto site = std::make_unique<TSite>();
+  SiteFileRef ref;
+  ref.path = path;
+  if (const auto named = SiteFileFor(path)) ref.number = named->number;
+  int openErrno = 0;
+  bool loaded = false;
+  {
+    py::gil_scoped_release unlocked;
+    loaded = LoadSiteFile(ref, *site, openErrno);
+  }
+  if (openErrno != 0) RaiseOsError(openErrno, path);
+  py::dict d = SiteDict(*site);
+  d["complete"] = loaded;
+  return d;
+}
+
+}  // namespace
+
+}  // namespace zerb
+
+PYBIND11_MODULE(_core, m) {
+  m.doc() = "Log and site readers of the zerb32 package (use the package, not this module).";
+  py::register_exception<zerb::LoadFailure>(m, "LoadError");
+  py::register_exception<zerb::StreamFailure>(m, "StreamError");
+  m.def("read_log", &zerb::ReadLog, py::arg("path"), py::arg("site"), py::arg("lan_time"), py::arg("skip"),
+        py::arg("overlap"));
+  m.def("read_site", &zerb::ReadSite, py::arg("path"));
+}

@@ -1,0 +1,234 @@
+"""Logs of a ZERB32 building-monitoring system, straight into NumPy and pandas.
+
+    >>> import zerb32
+    >>> log = zerb32.read_log("42.log")          # its site file 42.STE beside it
+    >>> log.values.shape                          # rows x channels, float64
+    >>> frame = log.to_pandas()                   # indexed by time
+
+The values are the engineering values the converter writes to its CSV
+output (NaN where it writes an empty field), the times the row times it
+writes, from the same core.
+"""
+
+import collections
+import operator
+import os
+import warnings
+
+from . import _core
+from . import _times
+
+__all__ = [
+    "Channel", "Device", "Log", "LoadError", "Site", "SiteWarning", "StreamError", "Unit",
+    "read_log", "read_site",
+]
+
+LoadError = _core.LoadError
+LoadError.__module__ = __name__
+LoadError.__doc__ = "The file is not a log this reader can load; the message says what is wrong with it."
+StreamError = _core.StreamError
+StreamError.__module__ = __name__
+StreamError.__doc__ = "The log's stream of differences is damaged; the message says where."
+
+
+class SiteWarning(UserWarning):
+    """The log's site file is missing or incomplete: channels without a device
+    in it are read as default devices, as the converter does."""
+
+
+Channel = collections.namedtuple("Channel", "column kind key name type_name unit exponent")
+Channel.__doc__ = """One column of a log: its index in `values` and `raw`, the device kind
+("sensor", "output" or "asm"), key, name, type name, unit and the decimal
+exponent of its values."""
+
+Device = collections.namedtuple("Device", "kind key name type_name unit exponent logged")
+Device.__doc__ = "A device of a site file."
+
+Unit = collections.namedtuple("Unit", "number name program rooms airspaces")
+Unit.__doc__ = """A unit of a site file: its number, name, program (high byte, low byte),
+number of rooms, and its airspace items as (index, "room" or "creep", number)."""
+
+Site = collections.namedtuple("Site", "name number telephone units devices")
+Site.__doc__ = "A site file: name, number (from the file name), telephone, units and devices."
+
+
+def _text(raw):
+    """Site-file and log texts are 8-bit Windows-1252."""
+    return raw.decode("cp1252", errors="replace")
+
+
+def _unit(letter):
+    return _text(letter).strip()
+
+
+def _fs_path(path, what):
+    try:
+        return os.fsencode(path)
+    except TypeError:
+        raise TypeError(f"{what} must be a path (str, bytes or os.PathLike), not {type(path).__name__}") from None
+
+
+def _whole(value, name, low, high):
+    if isinstance(value, bool) or not isinstance(value, int):
+        try:
+            value = operator.index(value)
+        except TypeError:
+            raise TypeError(f"{name} must be an int, not {type(value).__name__}") from None
+    if not low <= value <= high:
+        raise ValueError(f"{name} must be from {low} to {high}, not {value}")
+    return value
+
+
+class Log:
+    """A log read by read_log: the header, the channel table and the rows.
+
+    Attributes:
+        description, site_name (str), site_number, interval (seconds)
+        pc_time, lan_time, local_lan_time: the header's clock readings
+            (datetime.datetime, civil time of each clock)
+        site_file: the site file looked for (str), or None
+        channels: list of Channel, one per column
+        times: numpy datetime64[s], one per row, oldest first: the logger's
+            civil time, or UTC instants when a zone was given (see tz)
+        raw: numpy int16, rows x channels, the logged counts
+        values: numpy float64, rows x channels, engineering values, NaN
+            where the converter writes an empty field
+        tz: the zone of the times (a tzinfo), or None for civil times
+    """
+
+    def __init__(self, fields, zone):
+        self.description = _text(fields["description"])
+        self.site_name = _text(fields["site_name"])
+        self.site_number = fields["site_number"]
+        site_file = fields["site_file"]
+        self.site_file = None if site_file is None else os.fsdecode(site_file)
+        self.interval = fields["interval"]
+        self.pc_time = _times.civil(fields["pc_time"])
+        self.lan_time = _times.civil(fields["lan_time"])
+        self.local_lan_time = _times.civil(fields["local_lan_time"])
+        self.channels = [
+            Channel(column, kind, key, _text(name), type_name, _unit(letter), exponent)
+            for column, (kind, key, name, type_name, letter, exponent) in enumerate(fields["channels"])
+        ]
+        seconds = fields["times"]
+        if zone is not None:
+            seconds -= _times.utc_shift(fields["end_time"], zone)
+        self.times = seconds.view("datetime64[s]")
+        self.raw = fields["raw"]
+        self.values = fields["values"]
+        self.tz = zone
+
+    def __repr__(self):
+        return (f"<zerb32.Log {self.description!r} of site {self.site_number} ({self.site_name!r}): "
+                f"{len(self.times)} rows x {len(self.channels)} channels>")
+
+    def column_names(self):
+        """The DataFrame's column names: "Name [unit]", or "Name" without a unit."""
+        return [f"{c.name} [{c.unit}]" if c.unit else c.name for c in self.channels]
+
+    def to_pandas(self):
+        """The values as a pandas DataFrame: one float64 column per channel
+        named "Name [unit]", indexed by time ("time"; tz-aware when a zone was
+        given). DataFrame.attrs holds the site, the header and the channel
+        table (a list of dicts)."""
+        import pandas
+
+        index = pandas.DatetimeIndex(self.times, name="time")
+        if self.tz is not None:
+            index = index.tz_localize("UTC").tz_convert(self.tz)
+        frame = pandas.DataFrame(self.values, index=index, columns=self.column_names(), copy=False)
+        frame.attrs.update({
+            "site_name": self.site_name,
+            "site_number": self.site_number,
+            "site_file": self.site_file,
+            "description": self.description,
+            "interval": self.interval,
+            "pc_time": self.pc_time,
+            "lan_time": self.lan_time,
+            "local_lan_time": self.local_lan_time,
+            "tz": None if self.tz is None else str(self.tz),
+            "channels": [c._asdict() for c in self.channels],
+        })
+        return frame
+
+
+_SITE_WARNINGS = {
+    "none": "the log's file name does not start with a site number, so no site file was read",
+    "missing": "the site file {site} is missing",
+    "incomplete": "the site file {site} is incomplete; what it holds was read",
+}
+
+
+def _warn_site(fields):
+    message = _SITE_WARNINGS.get(fields["site_state"])
+    if message:
+        site = None if fields["site_file"] is None else os.fsdecode(fields["site_file"])
+        warnings.warn(SiteWarning(message.format(site=site) + "; channels it lacks are read as default devices"),
+                      stacklevel=3)
+
+
+def read_log(path, site=None, time_base="pc", skip=0, new_only=False, overlap=0, tz=None, utc_offset=None):
+    """Reads a log file into a Log (header, channel table, times, raw counts, values).
+
+    Arguments:
+        path: the log file (str, bytes or os.PathLike).
+        site: the site file to read; None (the default) reads the one the
+            converter reads: <number>.STE beside the log, the number leading
+            the log's file name. A missing or incomplete site file gives a
+            SiteWarning; an explicitly named one that is missing raises.
+        time_base: "pc" (default) times rows by the PC's clock, "lan" by the
+            network clock, as the converter's time base option.
+        skip: rows left out after each row kept (0 to 65535), as the
+            converter's skip option.
+        new_only: keep only the rows the log counts as new (with overlap).
+        overlap: older rows kept before the new ones (needs new_only=True).
+        tz: an IANA time-zone name ("Europe/Berlin") or a tzinfo: the
+            logger's clock kept this zone's civil time. times become UTC
+            instants and to_pandas() gives a tz-aware index. The rows keep
+            the log's uniform grid: the newest time is placed in the zone and
+            the others lie whole intervals of real time before it.
+        utc_offset: instead of tz, a fixed offset of a clock kept on standard
+            time: "+01:00", "-03:30" or a datetime.timedelta.
+
+    The file is decoded without the GIL, so threads read logs in parallel.
+
+    Raises:
+        FileNotFoundError, IsADirectoryError, PermissionError (OSError): the
+            log or the named site file can't be opened.
+        zerb32.LoadError: the file is not a loadable log (the reason says why).
+        zerb32.StreamError: the log's data is damaged (the reason says where).
+        TypeError, ValueError: an argument of the wrong type or out of range.
+    """
+    log_path = _fs_path(path, "path")
+    site_path = None if site is None else _fs_path(site, "site")
+    if not isinstance(time_base, str):
+        raise TypeError(f"time_base must be a str, not {type(time_base).__name__}")
+    if time_base not in ("pc", "lan"):
+        raise ValueError(f"time_base must be 'pc' or 'lan', not {time_base!r}")
+    skip = _whole(skip, "skip", 0, 0xFFFF)
+    if not isinstance(new_only, bool):
+        raise TypeError(f"new_only must be a bool, not {type(new_only).__name__}")
+    overlap = _whole(overlap, "overlap", 0, 2**31 - 1)
+    if overlap and not new_only:
+        raise ValueError("overlap needs new_only=True")
+    zone = _times.zone_of(tz, utc_offset)
+    fields = _core.read_log(log_path, site_path, time_base == "lan", skip, overlap if new_only else -1)
+    _warn_site(fields)
+    return Log(fields, zone)
+
+
+def read_site(path):
+    """Reads a site file (<number>.STE) into a Site: its name, number (from
+    the file name; 0 when it starts with none), telephone, units with their
+    airspace items, and devices. An incomplete file gives a SiteWarning and
+    what it holds. Raises FileNotFoundError and the like when it can't be
+    opened, TypeError for a path that is not one."""
+    fields = _core.read_site(_fs_path(path, "path"))
+    if not fields["complete"]:
+        warnings.warn(SiteWarning(f"the site file {os.fsdecode(path)} is incomplete; what it holds was read"),
+                      stacklevel=2)
+    units = [Unit(number, _text(name), (program >> 8, program & 0xFF), rooms, list(airspaces))
+             for number, name, program, rooms, airspaces in fields["units"]]
+    devices = [Device(kind, key, _text(name), type_name, _unit(letter), exponent, logged)
+               for kind, key, name, type_name, letter, exponent, logged in fields["devices"]]
+    return Site(_text(fields["name"]), fields["number"], _text(fields["telephone"]), units, devices)
