@@ -69,11 +69,12 @@ def _fs_path(path, what):
 
 
 def _whole(value, name, low, high):
-    if isinstance(value, bool) or not isinstance(value, int):
-        try:
-            value = operator.index(value)
-        except TypeError:
-            raise TypeError(f"{name} must be an int, not {type(value).__name__}") from None
+    try:
+        if isinstance(value, bool):
+            raise TypeError
+        value = operator.index(value)
+    except TypeError:
+        raise TypeError(f"{name} must be an int, not {type(value).__name__}") from None
     if not low <= value <= high:
         raise ValueError(f"{name} must be from {low} to {high}, not {value}")
     return value
