@@ -8,6 +8,7 @@
 
 #include "model/FormatFixed.h"
 #include "output/LogTime.h"
+#include "sensor/SensorTypes.h"
 
 namespace zerb {
 
@@ -37,20 +38,34 @@ double EngineeringValue(const Reading& reading) {
   return std::strtod(std::string(FormatFixed(reading.value, exponent)).c_str(), nullptr);
 }
 
-bool ReadSeries(Series& series, LogArrays& out, std::string& error) {
-  const auto channels = series.Channels();
-  out.channels.assign(channels.begin(), channels.end());
-  const int walked = series.ForEachRow([&out](uint32_t time, std::span<const Reading> readings) {
-    out.times.push_back(time);
-    for (const Reading& reading : readings) {
-      out.raw.push_back(reading.raw);
-      out.values.push_back(reading.present ? EngineeringValue(reading) : std::numeric_limits<double>::quiet_NaN());
-    }
-    return true;
-  });
-  if (walked < 0) error = series.Error();
-  return walked >= 0;
+namespace {
+
+// A channel's reading rule, fixed for the whole walk: ReadingOf's, with the
+// device's kind looked up once instead of for every reading.
+struct ChannelRule {
+  const TDev* device;
+  bool isAsm;
+  int8_t exponent;
+
+  double ValueOf(int16_t raw) const {
+    Reading reading;
+    reading.value = device->Convert(raw);
+    reading.exponent = exponent;
+    reading.valid = isAsm ? reading.value != 32767 : reading.value != InvalidValue;
+    return EngineeringValue(reading);
+  }
+};
+
+std::vector<ChannelRule> RulesOf(const TLog& log) {
+  std::vector<ChannelRule> rules;
+  for (const TDev* device : log.Channels()) {
+    const Reading probe = ReadingOf(*device, 0);
+    rules.push_back({device, dynamic_cast<const TAsm*>(device) != nullptr, probe.exponent});
+  }
+  return rules;
 }
+
+}  // namespace
 
 LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
   LogRead read;
@@ -67,12 +82,34 @@ LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
     return read;
   }
   read.endTime = CsvEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), options.lanTime).Seconds();
+  LogArrays& out = read.arrays;
+  for (const TDev* device : log.Channels()) out.channels.push_back(ChannelOf(*device));
+  const std::vector<ChannelRule> rules = RulesOf(log);
+  // Room for every row; the selection may write fewer.
+  const std::size_t width = rules.size();
   const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
-  read.arrays.times.reserve(rows);
-  read.arrays.raw.reserve(rows * log.ChannelCount());
-  read.arrays.values.reserve(rows * log.ChannelCount());
-  LogSeries series(log, options.lanTime, options.overlap, options.skip);
-  if (!ReadSeries(series, read.arrays, read.error)) read.status = LogReadStatus::StreamDamaged;
+  out.times.resize(rows);
+  out.raw.resize(rows * width);
+  out.values.resize(rows * width);
+  std::size_t written = 0;
+  const int walked = log.WalkRows(read.endTime, options.overlap, options.skip, nullptr,
+                                  [&](uint32_t time, std::span<const int16_t> values) {
+                                    out.times[written] = time;
+                                    int16_t* raw = out.raw.data() + written * width;
+                                    double* engineering = out.values.data() + written * width;
+                                    for (std::size_t i = 0; i < width; ++i) {
+                                      raw[i] = values[i];
+                                      engineering[i] = rules[i].ValueOf(values[i]);
+                                    }
+                                    ++written;
+                                  });
+  out.times.resize(written);
+  out.raw.resize(written * width);
+  out.values.resize(written * width);
+  if (walked != 1) {
+    read.status = LogReadStatus::StreamDamaged;
+    read.error = log.PassError();
+  }
   return read;
 }
 

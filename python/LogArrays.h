@@ -25,10 +25,6 @@ struct LogArrays {
 // CSV reader parses from the converter's output; NaN when not valid.
 double EngineeringValue(const Reading& reading);
 
-// Reads every row of the series. Returns false, with the series' reason in
-// `error`, when its rows cannot be read.
-bool ReadSeries(Series& series, LogArrays& out, std::string& error);
-
 // How one log is read: the CSV writer's choices of rows and clock.
 struct LogReadOptions {
   bool lanTime = false;
@@ -46,7 +42,8 @@ struct LogRead {
   uint32_t endTime = 0;  // time of the log's newest row on the chosen clock
 };
 
-// Pass 1 then the rows of an opened document (Open has run).
+// Pass 1 then the rows of an opened document (Open has run), the readings
+// as ReadingOf gives them, the rows and times as LogSeries selects them.
 LogRead ReadOpenedLog(Document& document, const LogReadOptions& options);
 
 }  // namespace zerb
