@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
+  pybind11-dev python3-dev python3-numpy python3-pandas python3-pytest
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 
