@@ -63,9 +63,12 @@ def _unit(letter):
 
 def _fs_path(path, what):
     try:
-        return os.fsencode(path)
+        encoded = os.fsencode(path)
     except TypeError:
         raise TypeError(f"{what} must be a path (str, bytes or os.PathLike), not {type(path).__name__}") from None
+    if b"\0" in encoded:
+        raise ValueError(f"{what} has an embedded null byte")  # the system would read a shorter path
+    return encoded
 
 
 def _whole(value, name, low, high):

@@ -103,6 +103,7 @@ def test_an_unreadable_log_raises_permission_error(tmp_path):
 @pytest.mark.parametrize("arguments, error", [
     ({"path": 42}, TypeError),
     ({"site": 3.5}, TypeError),
+    ({"path": "42.log\0.txt"}, ValueError),
     ({"time_base": "utc"}, ValueError),
     ({"time_base": 1}, TypeError),
     ({"skip": -1}, ValueError),
