@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "ProjectVersion.h"
 #include "convert/Document.h"
 #include "python/LogArrays.h"
 #include "python/SiteObjects.h"
@@ -131,6 +132,7 @@ py::dict ReadSite(const std::string& path) {
 
 PYBIND11_MODULE(_core, m) {
   m.doc() = "Log and site readers of the zerb32 package (use the package, not this module).";
+  m.attr("version") = zerb::ProjectVersion;
   py::register_exception<zerb::LoadFailure>(m, "LoadError");
   py::register_exception<zerb::StreamFailure>(m, "StreamError");
   m.def("read_log", &zerb::ReadLog, py::arg("path"), py::arg("site"), py::arg("lan_time"), py::arg("skip"),

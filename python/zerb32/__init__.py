@@ -18,6 +18,8 @@ import warnings
 from . import _core
 from . import _times
 
+__version__ = _core.version
+
 __all__ = [
     "Channel", "Device", "Log", "LoadError", "Site", "SiteWarning", "StreamError", "Unit",
     "read_log", "read_site",
