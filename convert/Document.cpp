@@ -1,39 +1,18 @@
 #include "convert/Document.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
+#include "convert/InputFile.h"
 
 namespace zerb {
 
-namespace {
-
-std::string SystemError() { return std::strerror(errno); }
-
-// Opens a file for binary reading; a folder is refused with EISDIR (reading
-// one fails only later, with no reason the user could act on).
-std::FILE* OpenForReading(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    errno = EISDIR;
-    return nullptr;
-  }
-  return std::fopen(path.c_str(), "rb");
-}
-
-}  // namespace
-
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site, int& openErrno) {
-  std::FILE* stream = OpenForReading(ref.path);
-  if (!stream) {
-    openErrno = errno;
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error, int& openErrno) {
+  const OpenedInput input = OpenInputFile(ref.path);
+  if (!input.stream) {
+    openErrno = input.errorNumber;
+    if (!input.missing) error = "cannot open the site file " + ref.path + ": " + input.reason;
     return false;
   }
-  const bool loaded = site.Load(stream) == 1;
+  const bool loaded = site.Load(input.stream.get()) == 1;
   site.SetSiteNumber(ref.number);
-  std::fclose(stream);
   return loaded;
 }
 
@@ -46,18 +25,17 @@ OpenedLog OpenWithSite(const std::string& logPath, const std::optional<SiteFileR
   log.Reset();
   site.Reset();
   opened.site = siteFile;
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteErrno);
-  std::FILE* stream = OpenForReading(logPath);
-  if (!stream) {
-    opened.logErrno = errno;
-    opened.error = "cannot open the log: " + SystemError();
+  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError, opened.siteErrno);
+  const OpenedInput input = OpenInputFile(logPath);
+  if (!input.stream) {
+    opened.logErrno = input.errorNumber;
+    opened.error = "cannot open the log: " + input.reason;
     site.Reset();
     return opened;
   }
   opened.logOpened = true;
-  opened.logLoaded = log.Load(stream) == 1;
+  opened.logLoaded = log.Load(input.stream.get()) == 1;
   if (!opened.logLoaded) opened.error = log.LoadError();
-  std::fclose(stream);
   return opened;
 }
 

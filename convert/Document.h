@@ -20,14 +20,16 @@ struct OpenedLog {
   bool logOpened = false;           // the log file could be opened
   bool logLoaded = false;           // ... and its load succeeded
   std::string error;                // why the log didn't open or load
-  int siteErrno = 0;                // errno of a failed site file open, else 0
-  int logErrno = 0;                 // errno of a failed log open, else 0
+  std::string siteError;            // why an existing site file couldn't be read (not a file, ...)
+  int siteErrno = 0;                // the system's errno when the site file didn't open, else 0
+  int logErrno = 0;                 // the system's errno when the log didn't open, else 0
 };
 
-// Loads the site file into `site` (as TSite::Load does) and sets the site number
-// when the file opens. True when it loaded whole; a file that doesn't open
-// leaves its errno in `openErrno`, one that opens leaves it alone.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site, int& openErrno);
+// Loads the site file into `site` (as TSite::Load does) and sets the site
+// number when the file opens. True when it loaded whole. A missing site file
+// is not an error; one that can't be read says why in `error`. When the open
+// failed for a reason the system gave, its errno goes to `openErrno`.
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error, int& openErrno);
 
 // Resets the log and the site, loads the log's site file into the site (no
 // message when it is missing) and sets the site number, then loads the log.

@@ -50,8 +50,17 @@ py::array_t<T> Adopt(std::vector<T>&& data, std::vector<py::ssize_t> shape) {
 
 const char* SiteState(const OpenedLog& opened) {
   if (!opened.site) return "none";
+  if (!opened.siteError.empty()) return "unreadable";
   if (opened.siteErrno != 0) return "missing";
   return opened.siteLoaded ? "loaded" : "incomplete";
+}
+
+bool SiteFailed(const OpenedLog& opened) { return opened.siteErrno != 0 || !opened.siteError.empty(); }
+
+// A named site file that can't be read: its OSError, else the reason.
+void RaiseSiteFailure(const OpenedLog& opened, const std::string& sitePath) {
+  if (opened.siteErrno != 0) RaiseOsError(opened.siteErrno, sitePath);
+  throw LoadFailure(opened.siteError);
 }
 
 void RaiseFailure(const LogRead& read, const OpenedLog& opened, const std::string& logPath) {
@@ -77,6 +86,7 @@ py::dict ResultOf(const Document& document, LogRead& read) {
   d["site_number"] = document.Site().SiteNumber;
   d["site_file"] = opened.site ? py::object(py::bytes(opened.site->path)) : py::object(py::none());
   d["site_state"] = SiteState(opened);
+  d["site_error"] = opened.siteError;
   d["interval"] = log.Interval();
   d["pc_time"] = log.PcTime();
   d["lan_time"] = log.LanTime();
@@ -101,10 +111,10 @@ py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& s
     py::gil_scoped_release unlocked;
     const OpenedLog& opened =
         sitePath ? document->Open(logPath, SiteFileAt(*sitePath, logPath)) : document->Open(logPath);
-    if (!sitePath || opened.siteErrno == 0) read = ReadOpenedLog(*document, LogReadOptions{lanTime, overlap, skip});
+    if (!sitePath || !SiteFailed(opened)) read = ReadOpenedLog(*document, LogReadOptions{lanTime, overlap, skip});
   }
   const OpenedLog& opened = document->Opened();
-  if (sitePath && opened.siteErrno != 0) RaiseOsError(opened.siteErrno, *sitePath);
+  if (sitePath && SiteFailed(opened)) RaiseSiteFailure(opened, *sitePath);
   RaiseFailure(read, opened, logPath);
   return ResultOf(*document, read);
 }
@@ -115,12 +125,14 @@ py::dict ReadSite(const std::string& path) {
   ref.path = path;
   if (const auto named = SiteFileFor(path)) ref.number = named->number;
   int openErrno = 0;
+  std::string error;
   bool loaded = false;
   {
     py::gil_scoped_release unlocked;
-    loaded = LoadSiteFile(ref, *site, openErrno);
+    loaded = LoadSiteFile(ref, *site, error, openErrno);
   }
   if (openErrno != 0) RaiseOsError(openErrno, path);
+  if (!error.empty()) throw LoadFailure(error);
   py::dict d = SiteDict(*site);
   d["complete"] = loaded;
   return d;

@@ -162,6 +162,7 @@ _SITE_WARNINGS = {
     "none": "the log's file name does not start with a site number, so no site file was read",
     "missing": "the site file {site} is missing",
     "incomplete": "the site file {site} is incomplete; what it holds was read",
+    "unreadable": "{reason}",
 }
 
 
@@ -169,7 +170,8 @@ def _warn_site(fields):
     message = _SITE_WARNINGS.get(fields["site_state"])
     if message:
         site = None if fields["site_file"] is None else os.fsdecode(fields["site_file"])
-        warnings.warn(SiteWarning(message.format(site=site) + "; channels it lacks are read as default devices"),
+        message = message.format(site=site, reason=fields["site_error"])
+        warnings.warn(SiteWarning(message + "; channels it lacks are read as default devices"),
                       stacklevel=3)
 
 
