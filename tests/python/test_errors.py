@@ -85,11 +85,15 @@ def test_paths_that_do_not_open_raise_os_errors(tmp_path):
         (tmp_path / "7.log", {}, IsADirectoryError),
         (tmp_path / "42.log" / "x.log", {}, NotADirectoryError),
         (tmp_path / "42.log", {"site": tmp_path / "none.STE"}, FileNotFoundError),
+        (tmp_path / "42.log", {"site": tmp_path / "7.log"}, IsADirectoryError),
     ]
     for path, arguments, error in cases:
         with pytest.raises(error) as raised:
             zerb32.read_log(path, **arguments)
         assert raised.value.filename in (str(path), str(arguments.get("site")))
+    os.mkfifo(tmp_path / "8.log")
+    with pytest.raises(zerb32.LoadError, match="pipe, not a regular file"):
+        zerb32.read_log(tmp_path / "8.log")
 
 
 @pytest.mark.skipif(os.geteuid() == 0, reason="root opens unreadable files")
