@@ -7,7 +7,7 @@ import numpy as np
 import pytest
 
 import zerb32
-from zerb_logs import SOURCE_DIR, classic_csv, log_text, longest_rows, mklog, random_rows, with_site
+from zerb_logs import SAMPLE_SITE, SOURCE_DIR, classic_csv, log_text, longest_rows, mklog, random_rows, with_site
 
 # Each case: read_log arguments, the same choice as command-line options.
 OPTIONS = [
@@ -28,6 +28,16 @@ def logs(tmp_path_factory):
         path = folder / f"42-random{seed}.log"
         mklog(path, log_text(random_rows(seed, 300, 8), newEntryCount=40 + seed))
         paths.append(path)
+    # Exponents beyond the powers of ten a double holds exactly: the ASM's
+    # exponent byte (16 bytes into its record, after its name) in a copy.
+    for exponent in (-30, 25):
+        sub = folder / f"exp{exponent}"
+        sub.mkdir()
+        site = bytearray(SAMPLE_SITE.read_bytes())
+        site[site.index(b"Setpoint") + 16] = exponent & 0xFF
+        path = with_site(sub)
+        (sub / "42.STE").write_bytes(bytes(site))
+        paths.append(mklog(path, log_text(random_rows(9, 50, 8))))
     return paths
 
 

@@ -69,7 +69,7 @@ def classic_csv(log_path, *options):
     """The converter's default CSV of the log as (times datetime64[s], values float64)."""
     run = subprocess.run([os.environ["ZERB32_CLI"], "-o", "-", *options, str(log_path)],
                          capture_output=True, check=True)
-    lines = list(csv.reader(io.StringIO(run.stdout.decode("latin-1"), newline="")))[1:]
+    header, *lines = csv.reader(io.StringIO(run.stdout.decode("latin-1"), newline=""))
     times = np.array([f"{d[6:10]}-{d[3:5]}-{d[0:2]}T{t}" for d, t, *_ in lines], dtype="datetime64[s]")
     values = np.array([[float(v) if v else np.nan for v in fields[2:-1]] for fields in lines], dtype=float)
-    return times, values.reshape(len(lines), -1)
+    return times, values.reshape(len(lines), len(header) - 3)
