@@ -15,8 +15,8 @@ SLOTS = {"sensors": "8 11", "outputs": "8", "asms": ""}
 CONFIG = 114  # the configuration block follows the header
 
 
-def small_log(folder, name="42.log", **header):
-    return mklog(with_site(folder, name), log_text(ROWS, **SLOTS, **header))
+def small_log(folder, name="42.log", rows=ROWS, **header):
+    return mklog(with_site(folder, name), log_text(rows, **SLOTS, **header))
 
 
 def patch(path, offset, data):
@@ -49,6 +49,7 @@ DAMAGES = [
     ("start byte", {"header.startByte": 5000}, None, "first delta set begins at byte 5000"),
     ("start bit", {"header.startBit": 8}, None, "bit 8 of its byte"),
     ("too many entries", {"header.entryCount": 5000}, None, "bits, but the data area holds"),
+    ("empty data area", {"rows": ROWS[:1], "header.entryCount": 3}, None, "data area is empty"),
     ("slots past block", {}, lambda p: patch(p, CONFIG + 10, b"\xc8"), "the configuration's slots need"),
     ("used slots", {}, lambda p: patch(p, CONFIG + 15, b"\xff"), "the configuration names 2 used channels"),
 ]
@@ -60,12 +61,6 @@ def test_a_damaged_file_raises_load_error(tmp_path, name, header, damage, reason
     if damage:
         damage(path)
     with pytest.raises(zerb32.LoadError, match=reason):
-        zerb32.read_log(path)
-
-
-def test_an_empty_data_area_with_entries_raises_load_error(tmp_path):
-    path = mklog(with_site(tmp_path), log_text([[1, 2, 3]], **SLOTS, **{"header.entryCount": 3}))
-    with pytest.raises(zerb32.LoadError, match="data area is empty"):
         zerb32.read_log(path)
 
 
@@ -91,17 +86,12 @@ def test_paths_that_do_not_open_raise_os_errors(tmp_path):
         with pytest.raises(error) as raised:
             zerb32.read_log(path, **arguments)
         assert raised.value.filename in (str(path), str(arguments.get("site")))
+    if os.geteuid() != 0:  # root reads any file
+        (tmp_path / "42.log").chmod(0)
+        pytest.raises(PermissionError, zerb32.read_log, tmp_path / "42.log")
     os.mkfifo(tmp_path / "8.log")
     with pytest.raises(zerb32.LoadError, match="pipe, not a regular file"):
         zerb32.read_log(tmp_path / "8.log")
-
-
-@pytest.mark.skipif(os.geteuid() == 0, reason="root opens unreadable files")
-def test_an_unreadable_log_raises_permission_error(tmp_path):
-    path = small_log(tmp_path)
-    path.chmod(0)
-    with pytest.raises(PermissionError):
-        zerb32.read_log(path)
 
 
 @pytest.mark.parametrize("arguments, error", [
@@ -109,10 +99,8 @@ def test_an_unreadable_log_raises_permission_error(tmp_path):
     ({"site": 3.5}, TypeError),
     ({"path": "42.log\0.txt"}, ValueError),
     ({"time_base": "utc"}, ValueError),
-    ({"time_base": 1}, TypeError),
     ({"skip": -1}, ValueError),
     ({"skip": 65536}, ValueError),
-    ({"skip": "2"}, TypeError),
     ({"skip": True}, TypeError),
     ({"new_only": 1}, TypeError),
     ({"overlap": 5}, ValueError),
@@ -121,7 +109,6 @@ def test_an_unreadable_log_raises_permission_error(tmp_path):
     ({"tz": 5}, TypeError),
     ({"utc_offset": "+1"}, ValueError),
     ({"utc_offset": "+24:00"}, ValueError),
-    ({"utc_offset": 60}, TypeError),
     ({"tz": "UTC", "utc_offset": "+01:00"}, ValueError),
 ])
 def test_bad_arguments_raise_before_reading(tmp_path, arguments, error):
