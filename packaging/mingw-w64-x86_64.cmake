@@ -28,3 +28,8 @@ if(EXISTS /usr/include/CLI AND NOT EXISTS ${_host_headers}/include/CLI)
   file(COPY /usr/share/cmake/CLI11 DESTINATION ${_host_headers}/share/cmake)
 endif()
 list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_BINARY_DIR}/host-headers)
+
+# Debian ships no SQLite and no time-zone library for MinGW: the commands
+# that need them are left out (they fail with "not available in this build").
+set(ZERB32_HISTORY OFF CACHE BOOL "Build the commands on the history store (needs SQLite)")
+set(ZERB32_TIMEZONES OFF CACHE BOOL "Build the time-zone options (needs the time-zone database)")
