@@ -122,12 +122,15 @@ package: setup
 package-test: package
 	packaging/package-test.sh "$$(ls -t $(PKGDIR)/zerb32_*.deb | head -n 1)" .
 
-# zerb32-cli.exe for 64-bit Windows, one static file: $(WINDIR)/cli/.
+# zerb32-cli.exe for 64-bit Windows, one static file: $(WINDIR)/cli/, with
+# the licence and the notices of what is linked into it.
 windows: setup
 	cmake -S . -B $(WINDIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=packaging/mingw-w64-x86_64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DZERB32_TESTS=OFF -DZERB32_UI=OFF
 	cmake --build $(WINDIR) -j $(JOBS) --target zerb32-cli
-	@echo "Wrote $(WINDIR)/cli/zerb32-cli.exe"
+	cp LICENSE $(WINDIR)/cli/LICENSE.txt
+	cat packaging/copyright /usr/share/doc/mingw-w64-common/copyright > $(WINDIR)/cli/NOTICES.txt
+	@echo "Wrote $(WINDIR)/cli/zerb32-cli.exe, LICENSE.txt and NOTICES.txt (the statically linked runtime's notices)"
 
 # The .exe under Wine: every golden option set with Windows paths, exit codes.
 windows-test: windows
