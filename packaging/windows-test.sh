@@ -84,6 +84,10 @@ run 42.log
 run -o 'C:/logs/slash.CSV' 'C:/logs/42.log'
 [[ $code -eq 0 ]] && cmp -s "$logs/slash.CSV" "$root/tests/golden/42-default.CSV" || fail "C:/logs/42.log: exit $code"
 
+# Standard output takes the same bytes: no CR added before each LF.
+run -o - 'C:\logs\42.log'
+[[ $code -eq 0 ]] && cmp -s "$work/out" "$root/tests/golden/42-default.CSV" || fail "-o -: standard output differs"
+
 # Exit codes: 0 for --version and --info, 1 for a log that is not there
 # (one line on standard error), 2 for usage errors.
 expect_exit() {
