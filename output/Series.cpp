@@ -49,17 +49,23 @@ LogSeries::LogSeries(const TLog& log, bool lanTime, int overlap, uint16_t skip, 
   for (const TDev* device : log.Channels()) channels_.push_back(ChannelOf(*device));
 }
 
+std::optional<uint32_t> LogSeries::NewestTime() const {
+  return CsvEndTime(TLogTime(log_.PcTime()), TLogTime(log_.LanTime()), lanTime_).Seconds();
+}
+
 int LogSeries::ForEachRow(const RowFn& row) {
   error_.clear();
-  const auto end = CsvEndTime(TLogTime(log_.PcTime()), TLogTime(log_.LanTime()), lanTime_);
   const std::span<TDev* const> devices = log_.Channels();
   std::vector<Reading> readings(devices.size());
   bool stopped = false;
-  const int walked = log_.WalkRows(end.Seconds(), overlap_, skip_, callback_,
+  // A reading depends on the device and the raw count alone: it is made
+  // again only when a channel's count changes.
+  const int walked = log_.WalkRows(*NewestTime(), overlap_, skip_, callback_,
                                    [&](uint32_t time, std::span<const int16_t> values) {
                                      if (stopped) return;
                                      for (std::size_t i = 0; i < values.size(); ++i)
-                                       readings[i] = ReadingOf(*devices[i], values[i]);
+                                       if (!readings[i].present || readings[i].raw != values[i])
+                                         readings[i] = ReadingOf(*devices[i], values[i]);
                                      stopped = !row(time, readings);
                                    });
   if (walked == 0 && !log_.PassError().empty()) {

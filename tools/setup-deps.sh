@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
+  libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 
