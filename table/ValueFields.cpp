@@ -22,7 +22,7 @@ void ValueFields::Make(Slot& slot, const Reading& reading) {
   }
   const std::string_view value = valid ? FormatFixed(reading.value, reading.exponent) : format_.invalid;
   // A decimal comma with a comma separator would split the value: quoted.
-  const bool quote = valid && format_.decimalComma && format_.separator == ',';
+  const bool quote = valid && format_.decimalComma && format_.separator == ',' && value.find('.') != value.npos;
   if (value.size() + n + 4 > field.size()) return MakeLong(slot, reading);
   if (quote) field[n++] = '"';
   for (char c : value) field[n++] = c == '.' && valid && format_.decimalComma ? ',' : c;
