@@ -51,6 +51,7 @@ bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zer
     Fail(logPath, ReasonOf(result));
     return false;
   }
+  if (options.verbose && !result.note.empty()) Fail(logPath, result.note);
   if (outputPath != "-") std::printf("%s\n", outputPath.c_str());
   return true;
 }

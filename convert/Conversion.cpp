@@ -6,9 +6,13 @@
 #include <filesystem>
 #include <random>
 
+#include "convert/MetaFile.h"
 #include "convert/Paths.h"
 #include "output/OutputSink.h"
+#include "output/Series.h"
 #include "output/Writers.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 
 namespace zerb {
 
@@ -28,7 +32,7 @@ std::FILE* CreateTemporaryBeside(const std::string& path, std::string& tempPath)
   return nullptr;
 }
 
-RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error)}; }
+RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error), {}}; }
 
 struct Callbacks {
   ProgressCallback progress;
@@ -40,11 +44,52 @@ bool RunPass1(TLog& log, const Callbacks& callbacks) {
   return log.ComputeOldestValues(callbacks.progress) >= 0;
 }
 
-int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
+struct Pass2 {
+  int written = -1;  // as the writers return it
+  WrittenRows rows;  // with --meta or the table writer
+  std::string note;  // RunResult::note
+  std::string error;  // why the table writer could not start
+};
+
+// The classic CSV output goes through its own writer unless a table layout
+// or the metadata (which needs the rows written) asks for the table writer.
+Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
   if (callbacks.passStarted) callbacks.passStarted(2);
   const ProgressCallback progress = callbacks.progress;
-  return options.xml ? WriteXml(log, sink, options.overlap, options.skip, options.flags, progress)
-                     : WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
+  Pass2 pass;
+  if (options.xml) {
+    pass.written = WriteXml(log, sink, options.overlap, options.skip, options.flags, progress);
+    if (options.meta) pass.rows = XmlRowsOf(log, options);
+    return pass;
+  }
+  if (!options.table && !options.meta) {
+    pass.written = WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
+    return pass;
+  }
+  LogSeries series(log, (options.flags & FlagLanTime) != 0, options.overlap, options.skip, progress);
+  const TableResult table = WriteTable(series, options.table.value_or(ClassicTable(options.flags)), sink);
+  pass.written = table.status;
+  pass.rows = {table.rows, table.first, table.last};
+  pass.note = table.anchorNote;
+  if (table.status < 0 && series.Error().empty()) pass.error = table.error;
+  return pass;
+}
+
+// A failed pass 2: the table writer's reason when it has one, else the
+// system's.
+RunResult WriteFailure(const std::string& name, const Pass2& pass, const std::string& systemError) {
+  return Failure(RunStatus::WriteFailed, "cannot write " + name + ": " + (pass.error.empty() ? systemError : pass.error));
+}
+
+// The metadata beside a regular output, once the output is in place.
+RunResult WithMeta(RunResult result, const TLog& log, const std::string& outputPath, const ConvertOptions& options,
+                   const Pass2& pass) {
+  result.note = pass.note;
+  if (!options.meta || result.status != RunStatus::Done) return result;
+  std::string error;
+  if (!WriteFileSafely(MetaPathFor(outputPath), MetaJson(log, options, pass.rows), error))
+    return Failure(RunStatus::WriteFailed, error);
+  return result;
 }
 
 std::string Pass1Error(const TLog& log) {
@@ -60,10 +105,11 @@ RunResult ConvertToStream(TLog& log, std::FILE* stream, const std::string& name,
   if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
   FileSink sink(stream);
   errno = 0;
-  const int written = RunPass2(log, sink, options, callbacks);
-  if (written < 0 || std::fflush(stream) != 0 || std::ferror(stream))
-    return Failure(RunStatus::WriteFailed, "cannot write " + name + ": " + SystemError());
-  return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+  const Pass2 pass = RunPass2(log, sink, options, callbacks);
+  if (pass.written < 0 || std::fflush(stream) != 0 || std::ferror(stream)) return WriteFailure(name, pass, SystemError());
+  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, {}};
+  result.note = pass.note;
+  return result;
 }
 
 RunResult ConvertToDevice(TLog& log, const std::string& path, const ConvertOptions& options,
@@ -92,17 +138,18 @@ std::optional<RunResult> ConvertToSpecial(TLog& log, const std::string& path, co
 // Finishes the temporary file: everything flushed and closed without error,
 // then moved over the output. On any failure the temporary file goes and the
 // output stays as it was.
-RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::string& outputPath, int written) {
+RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::string& outputPath,
+                     const Pass2& pass) {
+  const int written = pass.written;
   bool ok = written >= 0;
   int error = ok ? 0 : EIO;
   if (std::fflush(stream) != 0 || std::ferror(stream)) ok = false, error = errno ? errno : EIO;
   if (std::fclose(stream) != 0 && ok) ok = false, error = errno;
   std::error_code ec;
   if (ok) std::filesystem::rename(tempPath, outputPath, ec);
-  if (ok && !ec) return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+  if (ok && !ec) return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, {}};
   std::remove(tempPath.c_str());
-  const std::string reason = ok ? ec.message() : std::strerror(error);
-  return Failure(RunStatus::WriteFailed, "cannot write " + outputPath + ": " + reason);
+  return WriteFailure(outputPath, pass, ok ? ec.message() : std::strerror(error));
 }
 
 }  // namespace
@@ -132,8 +179,8 @@ RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string
   }
   FileSink sink(stream);
   errno = 0;
-  const int written = RunPass2(log, sink, options, callbacks);
-  return PutInPlace(stream, tempPath, outputPath, written);
+  const Pass2 pass = RunPass2(log, sink, options, callbacks);
+  return WithMeta(PutInPlace(stream, tempPath, outputPath, pass), log, outputPath, options, pass);
 }
 
 }  // namespace zerb
