@@ -82,10 +82,9 @@ std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::st
         table.separator = s.separator;
       }
   }
-  if (args.decimalComma) {
-    if (table.separator == ',') return "--decimal-comma needs a separator other than the comma (--sep semicolon or tab)";
-    table.decimalComma = true;
-  }
+  if (args.decimalComma) table.decimalComma = true;
+  if (table.decimalComma && table.separator == ',')
+    return "--decimal-comma needs a separator other than the comma (--sep semicolon or tab)";
   if (args.noTrailingSeparator) table.trailingSeparator = false;
   if (args.bom) table.bom = true;
   // A byte-order mark says UTF-8: the texts after it must be.
@@ -125,8 +124,13 @@ std::string ApplyStyleOptions(const CLI::App& app, const StyleArgs& args, const 
   if (convert.xml) return ForXml(app, args);
   TableSettings table;
   if (auto problem = ApplyTable(app, args, dateTime, options, table); !problem.empty()) return problem;
-  // The classic output of the flags keeps its own, faster writer.
-  if (table == ClassicTable(convert.flags)) return {};
+  // The classic output keeps its own, faster writer (--sep tab is -t).
+  for (const uint16_t tab : {uint16_t{0}, FlagTab}) {
+    if (table == ClassicTable(convert.flags | tab)) {
+      convert.flags |= tab;
+      return {};
+    }
+  }
   convert.table = table;
   return {};
 }
