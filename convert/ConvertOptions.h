@@ -18,7 +18,7 @@ struct ConvertOptions {
   // The CSV layout (table/Styles.h: StyleSettings of a style name, then any
   // option changed). None: the classic CSV output of the flags, on its own
   // writer. The flags still choose the clock (FlagLanTime) either way.
-  std::optional<TableSettings> table;
+  std::optional<TableSettings> table{};
   std::string styleName = "classic";  // the style the table came from, as named
   bool meta = false;  // <output>.json beside a regular output file
 };

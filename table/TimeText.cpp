@@ -1,13 +1,24 @@
 #include "table/TimeText.h"
 
+#include <array>
+#include <cstring>
+
 namespace zerb {
 
 namespace {
 
-void PutTwo(char* out, unsigned v) {
-  out[0] = static_cast<char>('0' + v / 10 % 10);
-  out[1] = static_cast<char>('0' + v % 10);
-}
+// Two digits at a time from a table: a time is written on every row.
+constexpr std::array<char, 200> DigitPairs = [] {
+  std::array<char, 200> t{};
+  for (unsigned i = 0; i < 100; ++i) {
+    t[2 * i] = static_cast<char>('0' + i / 10);
+    t[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return t;
+}();
+
+// Two digits of v (0-99), with a leading zero.
+void PutTwo(char* out, unsigned v) { std::memcpy(out, &DigitPairs[2 * v], 2); }
 
 struct CivilDate {
   int64_t year;
@@ -59,7 +70,7 @@ void PutDateTime(char* out, int64_t seconds, char between) {
 void PutOffset(char* out, int32_t offset) {
   out[0] = offset < 0 ? '-' : '+';
   const auto minutes = static_cast<unsigned>((offset < 0 ? -int64_t{offset} : offset) / 60);
-  PutTwo(out + 1, minutes / 60);
+  PutTwo(out + 1, minutes / 60 > 99 ? 99 : minutes / 60);  // no zone is that far off
   out[3] = ':';
   PutTwo(out + 4, minutes % 60);
 }

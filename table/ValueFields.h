@@ -38,10 +38,10 @@ class ValueFields {
     std::size_t size;
   };
   Field Of(std::size_t channel, const Reading& reading) {
-    const uint16_t key = static_cast<uint16_t>(format_.withRaw ? reading.raw : reading.value);
-    const std::size_t k = channel * Ways + (key & (Ways - 1));
+    const uint64_t key = KeyOf(reading);
+    const std::size_t k = channel * Ways + (static_cast<uint16_t>(format_.withRaw ? reading.raw : reading.value) & (Ways - 1));
     Slot& slot = slots_[k];
-    if (!slot.Holds(reading, format_.withRaw)) Make(slot, reading);
+    if (slot.key != key) Make(slot, reading, key);
     return {slot.size <= Inline ? slot.text.data() : long_[k].data(), slot.size};
   }
 
@@ -64,26 +64,27 @@ class ValueFields {
  private:
   static constexpr std::size_t Ways = 8;
 
+  // What a field depends on, in one word: value, exponent and validity
+  // (value and exponent 0 when invalid), the raw count when it is written.
+  // A slot's key 0 means no field yet: no reading has it (its state is 1 or 2).
+  uint64_t KeyOf(const Reading& r) const {
+    const bool valid = r.valid && r.present;
+    const uint64_t number = valid ? (uint64_t{static_cast<uint32_t>(r.value)} |
+                                     uint64_t{static_cast<uint8_t>(r.exponent)} << 32)
+                                  : 0;
+    const uint64_t raw = format_.withRaw ? uint64_t{static_cast<uint16_t>(r.raw)} << 48 : 0;
+    return number | uint64_t{valid ? 2u : 1u} << 40 | raw;
+  }
+
   struct Slot {
-    int32_t value = 0;
-    int16_t raw = 0;
-    int8_t exponent = 0;
-    uint8_t state = Empty;  // Empty, Invalid or Valid
+    uint64_t key = 0;
     uint32_t size = 0;
     std::array<char, Inline> text{};
-
-    static constexpr uint8_t Empty = 0, Invalid = 1, Valid = 2;
-    bool Holds(const Reading& r, bool withRaw) const {
-      const bool valid = r.valid && r.present;
-      if (state != (valid ? Valid : Invalid)) return false;
-      if (withRaw && raw != r.raw) return false;
-      return !valid || (value == r.value && exponent == r.exponent);
-    }
   };
 
-  void Make(Slot& slot, const Reading& reading);
-  void MakeLong(Slot& slot, const Reading& reading);
-  void Store(Slot& slot, const Reading& reading, std::string_view field);
+  void Make(Slot& slot, const Reading& reading, uint64_t key);
+  void MakeLong(Slot& slot, const Reading& reading, uint64_t key);
+  void Store(Slot& slot, uint64_t key, std::string_view field);
 
   ValueFieldFormat format_;
   std::vector<Slot> slots_;
