@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "convert/OutputFile.h"
 #include "table/Styles.h"
 #include "table/ZoneClock.h"
 
@@ -119,7 +120,8 @@ std::string ApplyStyleOptions(const CLI::App& app, const StyleArgs& args, const 
                               CliOptions& options) {
   ConvertOptions& convert = options.convert;
   convert.styleName = args.style;
-  if (convert.meta && options.output == "-") return "--meta needs an output file, not standard output";
+  if (convert.meta && !options.output.empty() && IsStandardOutputPath(options.output))
+    return "--meta needs an output file, not standard output";
   if (dateTime == "iso") convert.flags |= FlagDateTime | FlagIsoTime;
   if (convert.xml) return ForXml(app, args);
   TableSettings table;

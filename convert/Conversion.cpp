@@ -1,12 +1,9 @@
 #include "convert/Conversion.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <random>
+#include <memory>
 
 #include "convert/MetaFile.h"
+#include "convert/OutputFile.h"
 #include "convert/Paths.h"
 #include "output/OutputSink.h"
 #include "output/Series.h"
@@ -17,20 +14,6 @@
 namespace zerb {
 
 namespace {
-
-std::string SystemError() { return std::strerror(errno); }
-
-// A new file beside `path` that no one else has: the output is written there
-// and moved over `path` only when the run ends.
-std::FILE* CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
-  std::random_device random;
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    tempPath = path + ".tmp" + std::to_string(random() % 1000000);
-    if (std::FILE* stream = std::fopen(tempPath.c_str(), "wbx")) return stream;
-    if (errno != EEXIST) break;
-  }
-  return nullptr;
-}
 
 RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error), {}}; }
 
@@ -75,17 +58,11 @@ Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const
   return pass;
 }
 
-// A failed pass 2: the table writer's reason when it has one, else the
-// system's.
-RunResult WriteFailure(const std::string& name, const Pass2& pass, const std::string& systemError) {
-  return Failure(RunStatus::WriteFailed, "cannot write " + name + ": " + (pass.error.empty() ? systemError : pass.error));
-}
-
-// The metadata beside a regular output, once the output is in place.
-RunResult WithMeta(RunResult result, const TLog& log, const std::string& outputPath, const ConvertOptions& options,
-                   const Pass2& pass) {
-  result.note = pass.note;
-  if (!options.meta || result.status != RunStatus::Done) return result;
+// The metadata beside the output, once the output is in place (not beside
+// standard output).
+RunResult WithMeta(const TLog& log, const std::string& outputPath, const ConvertOptions& options, const Pass2& pass) {
+  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, pass.note};
+  if (!options.meta || result.status != RunStatus::Done || IsStandardOutputPath(outputPath)) return result;
   std::string error;
   if (!WriteFileSafely(MetaPathFor(outputPath), MetaJson(log, options, pass.rows), error))
     return Failure(RunStatus::WriteFailed, error);
@@ -97,59 +74,14 @@ std::string Pass1Error(const TLog& log) {
   return log.PassError().empty() ? "stopped in pass 1" : log.PassError();
 }
 
-// Straight into a stream that is not a regular file (standard output, a
-// device, a pipe): there is nothing to put in place afterwards, and a device
-// node must never be replaced by a file.
-RunResult ConvertToStream(TLog& log, std::FILE* stream, const std::string& name, const ConvertOptions& options,
-                          const Callbacks& callbacks) {
-  if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  FileSink sink(stream);
-  errno = 0;
-  const Pass2 pass = RunPass2(log, sink, options, callbacks);
-  if (pass.written < 0 || std::fflush(stream) != 0 || std::ferror(stream)) return WriteFailure(name, pass, SystemError());
-  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, {}};
-  result.note = pass.note;
-  return result;
-}
-
-RunResult ConvertToDevice(TLog& log, const std::string& path, const ConvertOptions& options,
-                          const Callbacks& callbacks) {
-  if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  std::FILE* stream = std::fopen(path.c_str(), "wb");
-  if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
-  RunResult result = ConvertToStream(log, stream, path, options, callbacks);
-  if (std::fclose(stream) != 0 && result.status == RunStatus::Done)
-    result = Failure(RunStatus::WriteFailed, "cannot write " + path + ": " + SystemError());
-  return result;
-}
-
-// An existing path that is not a regular file: a device or pipe is written
-// in place, anything else (a folder) refused.
-std::optional<RunResult> ConvertToSpecial(TLog& log, const std::string& path, const ConvertOptions& options,
-                                          const Callbacks& callbacks) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) return std::nullopt;
-  if (std::filesystem::is_directory(status))
-    return Failure(RunStatus::WriteFailed, "cannot write " + path + ": it is a folder");
-  return ConvertToDevice(log, path, options, callbacks);
-}
-
-// Finishes the temporary file: everything flushed and closed without error,
-// then moved over the output. On any failure the temporary file goes and the
-// output stays as it was.
-RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::string& outputPath,
-                     const Pass2& pass) {
-  const int written = pass.written;
-  bool ok = written >= 0;
-  int error = ok ? 0 : EIO;
-  if (std::fflush(stream) != 0 || std::ferror(stream)) ok = false, error = errno ? errno : EIO;
-  if (std::fclose(stream) != 0 && ok) ok = false, error = errno;
-  std::error_code ec;
-  if (ok) std::filesystem::rename(tempPath, outputPath, ec);
-  if (ok && !ec) return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, {}};
-  std::remove(tempPath.c_str());
-  return WriteFailure(outputPath, pass, ok ? ec.message() : std::strerror(error));
+// Why the output path must not be written at all, if it must not.
+std::optional<std::string> InputNamedAsOutput(const std::string& logPath, const std::string& outputPath) {
+  if (IsStandardOutputPath(outputPath)) return std::nullopt;
+  if (SameFile(outputPath, logPath)) return "the output " + outputPath + " is the log file itself";
+  const auto site = SiteFileFor(logPath);
+  if (site && SameFile(outputPath, site->path)) return "the output " + outputPath + " is the log's site file";
+  if (NamesLogOrSiteFile(outputPath)) return "the output " + outputPath + " is an existing log or site file";
+  return std::nullopt;
 }
 
 }  // namespace
@@ -157,30 +89,20 @@ RunResult PutInPlace(std::FILE* stream, const std::string& tempPath, const std::
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
                         const ConvertOptions& options, ProgressCallback callback, PassCallback passStarted) {
   const Callbacks callbacks{callback, passStarted};
-  if (outputPath == "-") {
-    if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-    return ConvertToStream(log, stdout, "standard output", options, callbacks);
-  }
-  if (SameFile(outputPath, logPath))
-    return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log file itself");
-  const auto site = SiteFileFor(logPath);
-  if (site && SameFile(outputPath, site->path))
-    return Failure(RunStatus::OutputIsInput, "the output " + outputPath + " is the log's site file");
+  if (const auto refusal = InputNamedAsOutput(logPath, outputPath))
+    return Failure(RunStatus::OutputIsInput, *refusal);
   if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  if (auto special = ConvertToSpecial(log, outputPath, options, callbacks)) return *special;
-
-  std::string tempPath;
-  std::FILE* stream = CreateTemporaryBeside(outputPath, tempPath);
-  if (!stream) return Failure(RunStatus::WriteFailed, "cannot write " + outputPath + ": " + SystemError());
-  if (!RunPass1(log, callbacks)) {
-    std::fclose(stream);
-    std::remove(tempPath.c_str());
-    return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  std::string error;
+  const std::unique_ptr<OutputFile> output = OutputFile::Open(outputPath, error);
+  if (!output) return Failure(RunStatus::WriteFailed, error);
+  if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  const Pass2 pass = RunPass2(log, output->Sink(), options, callbacks);
+  if (pass.written < 0) {
+    error = pass.error.empty() ? output->WriteError() : "cannot write " + outputPath + ": " + pass.error;
+    return Failure(RunStatus::WriteFailed, error.empty() ? "cannot write " + outputPath : error);
   }
-  FileSink sink(stream);
-  errno = 0;
-  const Pass2 pass = RunPass2(log, sink, options, callbacks);
-  return WithMeta(PutInPlace(stream, tempPath, outputPath, pass), log, outputPath, options, pass);
+  if (!output->Commit(error)) return Failure(RunStatus::WriteFailed, error);
+  return WithMeta(log, outputPath, options, pass);
 }
 
 }  // namespace zerb

@@ -1,12 +1,9 @@
 #include "convert/MetaFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
+#include <memory>
 #include <nlohmann/json.hpp>
-#include <random>
 
+#include "convert/OutputFile.h"
 #include "output/LogTime.h"
 #include "output/Series.h"
 #include "table/TableText.h"
@@ -141,28 +138,14 @@ std::string MetaJson(const TLog& log, const ConvertOptions& options, const Writt
 }
 
 bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error) {
-  std::random_device random;
-  std::string temp;
-  std::FILE* stream = nullptr;
-  for (int attempt = 0; attempt < 16 && !stream; ++attempt) {
-    temp = path + ".tmp" + std::to_string(random() % 1000000);
-    stream = std::fopen(temp.c_str(), "wbx");
-    if (!stream && errno != EEXIST) break;
-  }
-  if (!stream) {
-    error = "cannot write " + path + ": " + std::strerror(errno);
+  const std::unique_ptr<OutputFile> file = OutputFile::Open(path, error);
+  if (!file) return false;
+  if (!file->Sink().Write(text)) {
+    error = file->WriteError();
+    if (error.empty()) error = "cannot write " + path;
     return false;
   }
-  bool ok = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-  ok = std::fflush(stream) == 0 && ok;
-  const int saved = errno;
-  ok = std::fclose(stream) == 0 && ok;
-  std::error_code ec;
-  if (ok) std::filesystem::rename(temp, path, ec);
-  if (ok && !ec) return true;
-  std::remove(temp.c_str());
-  error = "cannot write " + path + ": " + (ok ? ec.message() : std::strerror(saved ? saved : EIO));
-  return false;
+  return file->Commit(error);
 }
 
 }  // namespace zerb
