@@ -1,20 +1,12 @@
-"""The sample log in every style, read back by Python's csv and pandas.
+"""A log in every style, read back by Python's csv and pandas.
 
-Usage: read_styles.py ZERB32_CLI ZERB32_MKLOG SAMPLES_DIR [7.log]. The
-sample log, or a log with invalid values made with zerb32-mklog (7.log), is
-converted in every style. The classic output, read with
-the csv module, is the reference: every style must give the same times and
-the same numbers (invalid values missing) to a reader that knows nothing but
-the style's description. Exits 77 (skipped) when pandas is not installed.
+Usage: read_styles.py ZERB32_CLI ZERB32_MKLOG SAMPLES_DIR 42.log|7.log: the
+sample log, or one with invalid values (7.log, made here). The classic output
+read with the csv module is the reference: every style must give the same
+times and numbers (invalid values missing) to a reader that knows only the
+style's description. Exits 77 (skipped) without pandas.
 """
-import csv
-import io
-import math
-import os
-import shutil
-import subprocess
-import sys
-import tempfile
+import csv, io, math, os, shutil, subprocess, sys, tempfile
 
 try:
     import pandas as pd
@@ -35,7 +27,7 @@ sensors = 0 1
 -1 600
 300 400
 """)
-log = os.path.join(work, sys.argv[4] if len(sys.argv) > 4 else "42.log")
+log = os.path.join(work, sys.argv[4])
 
 
 def convert(*args):
@@ -45,16 +37,13 @@ def convert(*args):
         return out, f.read()
 
 
-def number(text):
-    return math.nan if text == "" else float(text)
-
 
 # The reference: "DATE","TIME",names..., every line ending in a separator.
 _, classic = convert()
 rows = list(csv.reader(io.StringIO(classic.decode("latin-1"))))
 names = rows[0][2:-1]
 times = pd.to_datetime([r[0] + " " + r[1] for r in rows[1:]], format="%d/%m/%Y %H:%M:%S")
-values = [[number(v) for v in r[2:-1]] for r in rows[1:]]
+values = [[math.nan if v == "" else float(v) for v in r[2:-1]] for r in rows[1:]]
 reference = pd.DataFrame(values, columns=names, index=times)
 failures = []
 

@@ -29,7 +29,6 @@ TEST(StyleOptions, UsageErrors) {
       {{"--style", "fancy"}, "fancy"},
       {{"-x", "--style", "excel"}, "--style excel writes CSV"},
       {{"-x", "--bom"}, "--bom is for CSV output"},
-      {{"-x", "-d", "iso", "--tz", "UTC"}, "--tz is for CSV output"},
       {{"--decimal-comma"}, "--decimal-comma needs a separator other than the comma"},
       {{"--style", "excel-eu", "--sep", "comma"}, "--decimal-comma needs"},
       {{"-t", "--sep", "semicolon"}, "-t and --sep semicolon disagree"},
@@ -39,8 +38,6 @@ TEST(StyleOptions, UsageErrors) {
       {{"--style", "pandas", "--utc"}, "--utc needs --tz or --utc-offset"},
       {{"--style", "pandas", "--tz", "UTC", "--utc-offset", "+01:00"}, "cannot be used together"},
       {{"--style", "pandas", "--utc-offset", "0100"}, "--utc-offset wants +HH:MM"},
-      {{"--style", "pandas", "--utc-offset", "+14:30"}, "--utc-offset wants +HH:MM"},
-      {{"--units", "sideways"}, "sideways"},
       {{"--meta", "-o", "-"}, "--meta needs an output file"},
   };
   for (const Row& row : rows) {
@@ -71,24 +68,12 @@ TEST(StyleOptions, OptionsOverStyle) {
   want.header = false;
   EXPECT_EQ(settings({"--style", "excel-eu", "-t", "--units", "row", "--no-headers"}), want);
 
-  want = StyleSettings("pandas").value();
-  want.time = TimeForm::Off;
-  EXPECT_EQ(settings({"--style", "pandas", "-d", "off"}), want);
-
   want = ClassicTable(DefaultFlags);
   want.time = TimeForm::Iso;
   want.zone = {ZoneKind::FixedOffset, -210, "", true};
   want.bom = true;
   want.encoding = TextEncoding::Utf8FromWindows1252;
   EXPECT_EQ(settings({"-d", "iso", "--utc-offset", "-03:30", "--utc", "--bom"}), want);
-
-  want = StyleSettings("excel").value();
-  want.zone = {ZoneKind::Named, 0, "Australia/Sydney", false};
-  want.trailingSeparator = false;
-  want.decimalComma = true;
-  want.separator = ';';
-  EXPECT_EQ(settings({"--style", "excel", "--tz", "Australia/Sydney", "--sep", "semicolon", "--decimal-comma"}),
-            want);
 }
 
 }  // namespace
