@@ -99,21 +99,21 @@ std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::st
 
 void AddStyleOptions(CLI::App& app, StyleArgs& args, CliOptions& options) {
   std::vector<std::string> styles(StyleNames().begin(), StyleNames().end());
-  app.add_option("--style", args.style, "CSV style: classic, excel, excel-eu, pandas or long")
+  app.add_option("--style", args.style, "CSV style (bundle of the options below)")
       ->check(CLI::IsMember(styles))
       ->capture_default_str();
-  app.add_option("--tz", args.tz, "time zone of the logger's clock (IANA name), offsets added to the times");
-  app.add_option("--utc-offset", args.utcOffset, "fixed offset of the logger's clock from UTC, +HH:MM or -HH:MM");
+  app.add_option("--tz", args.tz, "IANA time zone of the logger's clock");
+  app.add_option("--utc-offset", args.utcOffset, "the clock's fixed offset, +HH:MM or -HH:MM");
   app.add_flag("--utc", args.utc, "write UTC times (with --tz or --utc-offset)");
-  app.add_option("--units", args.units, "units: off, row (a second header line) or inline (in the names)")
+  app.add_option("--units", args.units, "a units header line, or units in the names")
       ->check(CLI::IsMember({"off", "row", "inline"}));
-  app.add_option("--sep", args.sep, "separator: comma, tab or semicolon")
+  app.add_option("--sep", args.sep, "separator")
       ->check(CLI::IsMember({"comma", "tab", "semicolon"}));
-  app.add_flag("--decimal-comma", args.decimalComma, "decimal comma in values (not with the comma separator)");
+  app.add_flag("--decimal-comma", args.decimalComma, "decimal commas (not with --sep comma)");
   app.add_flag("--no-trailing-separator", args.noTrailingSeparator, "no separator after the last field");
-  app.add_flag("--bom", args.bom, "UTF-8 byte-order mark first (texts in UTF-8)");
-  app.add_flag("--meta", options.convert.meta, "also write <output>.json: site, channels, options, rows");
-  app.add_flag("-v,--verbose", options.verbose, "say more about each conversion on standard error");
+  app.add_flag("--bom", args.bom, "UTF-8 byte-order mark first");
+  app.add_flag("--meta", options.convert.meta, "also write <output>.json (metadata)");
+  app.add_flag("-v,--verbose", options.verbose, "notes on each conversion on stderr");
 }
 
 std::string ApplyStyleOptions(const CLI::App& app, const StyleArgs& args, const std::string& dateTime,
