@@ -11,7 +11,10 @@ packages=(
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
-  pybind11-dev python3-dev python3-numpy python3-pandas python3-pytest
+  dpkg-dev fakeroot help2man lintian shared-mime-info
+  g++-mingw-w64-x86-64-posix wine wine64
+  libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
+  pybind11-dev python3-dev python3-numpy python3-pytest
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 
