@@ -18,6 +18,7 @@
 #include "convert/Document.h"
 #include "python/LogArrays.h"
 #include "python/SiteObjects.h"
+#include "table/ZoneClock.h"
 
 namespace py = pybind11;
 
@@ -74,6 +75,15 @@ void RaiseFailure(const LogRead& read, const OpenedLog& opened, const std::strin
   }
 }
 
+// Row times as UTC instants of the zone's clock, anchored at the newest row.
+// Returns the anchor's note (a newest time in a skipped or repeated hour).
+std::string ToUtc(const TimeZoneSetting& setting, uint32_t newest, std::vector<int64_t>& times) {
+  ZoneClock clock(setting);
+  clock.Anchor(newest);
+  for (int64_t& time : times) time = clock.At(static_cast<uint32_t>(time)).seconds;
+  return clock.AnchorNote();
+}
+
 py::dict ResultOf(const Document& document, LogRead& read) {
   const TLog& log = document.Log();
   const OpenedLog& opened = document.Opened();
@@ -103,20 +113,37 @@ py::dict ResultOf(const Document& document, LogRead& read) {
 
 // Opens and decodes the log without the GIL, so that threads read in
 // parallel; paths are the file system's bytes.
+// `zone` is the name of a time zone, "+HH:MM"-style minutes east of UTC in
+// `offsetMinutes` when it is empty and `fixedOffset` is set, else civil time.
 py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime,
-                 uint16_t skip, int overlap) {
+                 uint16_t skip, int overlap, const std::string& zone, std::optional<int> offsetMinutes) {
+  TimeZoneSetting setting;
+  setting.utc = true;
+  if (!zone.empty()) {
+    setting.kind = ZoneKind::Named;
+    setting.name = zone;
+    if (!KnownZone(zone)) throw py::value_error("unknown time zone " + py::repr(py::str(zone)).cast<std::string>());
+  } else if (offsetMinutes) {
+    setting.kind = ZoneKind::FixedOffset;
+    setting.offsetMinutes = *offsetMinutes;
+  }
   auto document = std::make_unique<Document>();
   LogRead read;
+  std::string zoneNote;
   {
     py::gil_scoped_release unlocked;
     const OpenedLog& opened =
         sitePath ? document->Open(logPath, SiteFileAt(*sitePath, logPath)) : document->Open(logPath);
     if (!sitePath || !SiteFailed(opened)) read = ReadOpenedLog(*document, LogReadOptions{lanTime, overlap, skip});
+    if (read.status == LogReadStatus::Read && setting.kind != ZoneKind::Civil)
+      zoneNote = ToUtc(setting, read.endTime, read.arrays.times);
   }
   const OpenedLog& opened = document->Opened();
   if (sitePath && SiteFailed(opened)) RaiseSiteFailure(opened, *sitePath);
   RaiseFailure(read, opened, logPath);
-  return ResultOf(*document, read);
+  py::dict d = ResultOf(*document, read);
+  d["zone_note"] = zoneNote;
+  return d;
 }
 
 py::dict ReadSite(const std::string& path) {
@@ -148,6 +175,6 @@ PYBIND11_MODULE(_core, m) {
   py::register_exception<zerb::LoadFailure>(m, "LoadError");
   py::register_exception<zerb::StreamFailure>(m, "StreamError");
   m.def("read_log", &zerb::ReadLog, py::arg("path"), py::arg("site"), py::arg("lan_time"), py::arg("skip"),
-        py::arg("overlap"));
+        py::arg("overlap"), py::arg("zone"), py::arg("offset_minutes"));
   m.def("read_site", &zerb::ReadSite, py::arg("path"));
 }

@@ -1,10 +1,20 @@
 #include "python/SiteObjects.h"
 
+#include "table/Units.h"
+#include "table/Windows1252.h"
+
 namespace py = pybind11;
 
 namespace zerb {
 
 namespace {
+
+// The unit in UTF-8: the units table's text, or the letter as it stands
+// (a site file byte, read as Windows-1252 as the names are).
+std::string UnitOf(const SeriesChannel& c) {
+  const std::string_view text = UnitText(c.unitsLetter, c.typeName);
+  return text.size() == 1 ? Utf8FromWindows1252(text) : std::string(text);
+}
 
 const char* KindName(ChannelKind kind) {
   switch (kind) {
@@ -34,8 +44,8 @@ void AppendDevices(const TDevList& list, py::list& out) {
   for (const TMListItem* item = list.Head(); item != nullptr; item = item->Next()) {
     const auto& device = static_cast<const TDev&>(*item);
     const SeriesChannel c = ChannelOf(device);
-    out.append(py::make_tuple(KindName(c.kind), c.key, py::bytes(c.name), c.typeName, py::bytes(&c.unitsLetter, 1),
-                              c.exponent, device.Logged != 0));
+    out.append(py::make_tuple(KindName(c.kind), c.key, py::bytes(c.name), c.typeName, UnitOf(c), c.exponent,
+                              device.Logged != 0));
   }
 }
 
@@ -43,7 +53,7 @@ void AppendDevices(const TDevList& list, py::list& out) {
 
 py::tuple ChannelTuple(const SeriesChannel& channel) {
   return py::make_tuple(KindName(channel.kind), channel.key, py::bytes(channel.name), channel.typeName,
-                        py::bytes(&channel.unitsLetter, 1), channel.exponent);
+                        UnitOf(channel), channel.exponent);
 }
 
 py::dict SiteDict(const TSite& site) {

@@ -9,8 +9,8 @@
 
 namespace zerb {
 
-// (kind, key, name, type name, units letter, exponent); kind is "sensor",
-// "output" or "asm", name and units letter are the site file's bytes.
+// (kind, key, name, type name, unit, exponent); kind is "sensor", "output"
+// or "asm", the name is the site file's bytes, the unit a str (UTF-8).
 pybind11::tuple ChannelTuple(const SeriesChannel& channel);
 
 // name, telephone (bytes), number, format_version, units: a list of

@@ -21,7 +21,7 @@ from . import _times
 __version__ = _core.version
 
 __all__ = [
-    "Channel", "Device", "Log", "LoadError", "Site", "SiteWarning", "StreamError", "Unit",
+    "Channel", "Device", "Log", "LoadError", "Site", "SiteWarning", "StreamError", "Unit", "ZoneWarning",
     "read_log", "read_site",
 ]
 
@@ -36,6 +36,11 @@ StreamError.__doc__ = "The log's stream of differences is damaged; the message s
 class SiteWarning(UserWarning):
     """The log's site file is missing or incomplete: channels without a device
     in it are read as default devices, as the converter does."""
+
+
+class ZoneWarning(UserWarning):
+    """The newest row's time falls in an hour the zone skips or repeats; the
+    message says how it was read."""
 
 
 Channel = collections.namedtuple("Channel", "column kind key name type_name unit exponent")
@@ -57,10 +62,6 @@ Site.__doc__ = "A site file: name, number (from the file name), telephone, units
 def _text(raw):
     """Site-file and log texts are 8-bit Windows-1252."""
     return raw.decode("cp1252", errors="replace")
-
-
-def _unit(letter):
-    return _text(letter).strip()
 
 
 def _fs_path(path, what):
@@ -113,13 +114,10 @@ class Log:
         self.lan_time = _times.civil(fields["lan_time"])
         self.local_lan_time = _times.civil(fields["local_lan_time"])
         self.channels = [
-            Channel(column, kind, key, _text(name), type_name, _unit(letter), exponent)
-            for column, (kind, key, name, type_name, letter, exponent) in enumerate(fields["channels"])
+            Channel(column, kind, key, _text(name), type_name, unit, exponent)
+            for column, (kind, key, name, type_name, unit, exponent) in enumerate(fields["channels"])
         ]
-        seconds = fields["times"]
-        if zone is not None:
-            seconds -= _times.utc_shift(fields["end_time"], zone)
-        self.times = seconds.view("datetime64[s]")
+        self.times = fields["times"].view("datetime64[s]")
         self.raw = fields["raw"]
         self.values = fields["values"]
         self.tz = zone
@@ -190,11 +188,13 @@ def read_log(path, site=None, time_base="pc", skip=0, new_only=False, overlap=0,
             converter's skip option.
         new_only: keep only the rows the log counts as new (with overlap).
         overlap: older rows kept before the new ones (needs new_only=True).
-        tz: an IANA time-zone name ("Europe/Berlin") or a tzinfo: the
+        tz: an IANA time-zone name ("Europe/Berlin") or a ZoneInfo: the
             logger's clock kept this zone's civil time. times become UTC
             instants and to_pandas() gives a tz-aware index. The rows keep
             the log's uniform grid: the newest time is placed in the zone and
-            the others lie whole intervals of real time before it.
+            the others lie whole intervals of real time before it (a
+            ZoneWarning says when the newest time is in a skipped or
+            repeated hour; it is read with the offset before the change).
         utc_offset: instead of tz, a fixed offset of a clock kept on standard
             time: "+01:00", "-03:30" or a datetime.timedelta.
 
@@ -219,9 +219,12 @@ def read_log(path, site=None, time_base="pc", skip=0, new_only=False, overlap=0,
     overlap = _whole(overlap, "overlap", 0, 2**31 - 1)
     if overlap and not new_only:
         raise ValueError("overlap needs new_only=True")
-    zone = _times.zone_of(tz, utc_offset)
-    fields = _core.read_log(log_path, site_path, time_base == "lan", skip, overlap if new_only else -1)
+    zone_name, offset_minutes, zone = _times.zone_of(tz, utc_offset)
+    fields = _core.read_log(log_path, site_path, time_base == "lan", skip, overlap if new_only else -1,
+                            zone_name, offset_minutes)
     _warn_site(fields)
+    if fields["zone_note"]:
+        warnings.warn(ZoneWarning(fields["zone_note"]), stacklevel=2)
     return Log(fields, zone)
 
 
@@ -237,6 +240,6 @@ def read_site(path):
                       stacklevel=2)
     units = [Unit(number, _text(name), (program >> 8, program & 0xFF), rooms, list(airspaces))
              for number, name, program, rooms, airspaces in fields["units"]]
-    devices = [Device(kind, key, _text(name), type_name, _unit(letter), exponent, logged)
-               for kind, key, name, type_name, letter, exponent, logged in fields["devices"]]
+    devices = [Device(kind, key, _text(name), type_name, unit, exponent, logged)
+               for kind, key, name, type_name, unit, exponent, logged in fields["devices"]]
     return Site(_text(fields["name"]), fields["number"], _text(fields["telephone"]), units, devices)

@@ -1,5 +1,6 @@
 import datetime
 import os
+import zoneinfo
 from typing import Literal, NamedTuple, Optional, Union
 
 import numpy as np
@@ -13,6 +14,7 @@ __version__: str
 class LoadError(Exception): ...
 class StreamError(Exception): ...
 class SiteWarning(UserWarning): ...
+class ZoneWarning(UserWarning): ...
 
 class Channel(NamedTuple):
     column: int
@@ -70,7 +72,7 @@ def read_log(
     skip: int = 0,
     new_only: bool = False,
     overlap: int = 0,
-    tz: Union[str, datetime.tzinfo, None] = None,
+    tz: Union[str, zoneinfo.ZoneInfo, None] = None,
     utc_offset: Union[str, datetime.timedelta, None] = None,
 ) -> Log: ...
 def read_site(path: _Path) -> Site: ...

@@ -20,7 +20,7 @@ def sample(tmp_path_factory):
 
 def test_frame_has_float_columns_a_time_index_and_the_tables_in_attrs(sample):
     frame = sample.to_pandas()
-    assert list(frame.columns[:2]) == ["Outside [C]", "Duct Press [P]"]
+    assert list(frame.columns[:2]) == ["Outside [°C]", "Duct Press [P]"]
     assert frame.columns[-1] == "Setpoint"  # no unit
     assert (frame.dtypes == np.float64).all()
     assert isinstance(frame.index, pandas.DatetimeIndex) and frame.index.name == "time"
@@ -41,22 +41,26 @@ def zoned_log(folder, newest):
     return mklog(folder / "42.log", text.replace("interval = 300\n", ""))
 
 
-# Newest civil time, zone, its offset there (expected UTC = civil - offset).
+# Newest civil time, zone, its offset there (expected UTC = civil - offset),
+# whether that time is in a skipped or repeated hour. The rows span the
+# change of the day before.
 ZONES = [
-    (datetime.datetime(2026, 3, 29, 12), {"tz": "Europe/Berlin"}, 2),          # a day after spring forward
-    (datetime.datetime(2026, 10, 25, 12), {"tz": "Europe/Berlin"}, 1),         # after fall back
-    (datetime.datetime(2026, 4, 5, 12), {"tz": "Australia/Sydney"}, 10),       # southern: DST ends
-    (datetime.datetime(2026, 10, 4, 12), {"tz": "Australia/Sydney"}, 11),      # southern: DST begins
-    (datetime.datetime(2026, 10, 25, 2, 30), {"tz": "Europe/Berlin"}, 2),      # repeated hour: first one
-    (datetime.datetime(2026, 6, 1), {"utc_offset": "-03:30"}, -3.5),
-    (datetime.datetime(2026, 6, 1), {"tz": "UTC"}, 0),
+    (datetime.datetime(2026, 3, 29, 12), {"tz": "Europe/Berlin"}, 2, False),     # spring forward
+    (datetime.datetime(2026, 10, 25, 12), {"tz": "Europe/Berlin"}, 1, False),    # fall back
+    (datetime.datetime(2026, 4, 5, 12), {"tz": "Australia/Sydney"}, 10, False),  # southern: DST ends
+    (datetime.datetime(2026, 10, 4, 12), {"tz": "Australia/Sydney"}, 11, False),  # southern: DST begins
+    (datetime.datetime(2026, 10, 25, 2, 30), {"tz": "Europe/Berlin"}, 2, True),  # repeated: the first
+    (datetime.datetime(2026, 3, 29, 2, 30), {"tz": "Europe/Berlin"}, 1, True),   # skipped: offset before
+    (datetime.datetime(2026, 6, 1), {"utc_offset": "-03:30"}, -3.5, False),
+    (datetime.datetime(2026, 6, 1), {"tz": "UTC"}, 0, False),
 ]
 
 
-@pytest.mark.parametrize("newest, zone, hours", ZONES)
-def test_zoned_rows_are_a_grid_back_from_the_newest_time(tmp_path, newest, zone, hours):
-    with pytest.warns(zerb32.SiteWarning):
+@pytest.mark.parametrize("newest, zone, hours, noted", ZONES)
+def test_zoned_rows_are_a_grid_back_from_the_newest_time(tmp_path, newest, zone, hours, noted):
+    with pytest.warns(zerb32.SiteWarning) as warned:
         log = zerb32.read_log(zoned_log(tmp_path, newest), **zone)
+    assert any(w.category is zerb32.ZoneWarning for w in warned) == noted
     expected_newest = np.datetime64(newest - datetime.timedelta(hours=hours), "s")
     assert log.times[-1] == expected_newest
     assert (np.diff(log.times) == np.timedelta64(3600, "s")).all()
