@@ -101,7 +101,6 @@ py::dict ResultOf(const Document& document, LogRead& read) {
   d["pc_time"] = log.PcTime();
   d["lan_time"] = log.LanTime();
   d["local_lan_time"] = log.LocalLanTime();
-  d["end_time"] = read.endTime;
   py::list channels;
   for (const SeriesChannel& channel : arrays.channels) channels.append(ChannelTuple(channel));
   d["channels"] = channels;
