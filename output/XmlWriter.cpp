@@ -2,7 +2,9 @@
 // row's date and time of day and one element per channel named after the
 // channel's device. Every line ends in CR LF.
 
+#ifndef _WIN32
 #include <langinfo.h>
+#endif
 
 #include <cstring>
 #include <string>
@@ -34,9 +36,14 @@ ChannelFields FieldsOf(std::span<TDev* const> devices) {
 
 // strftime's "%X" is the locale's T_FMT. When that is plain "%H:%M:%S" (the
 // C locale's) the time of day is made without strftime, the same text.
+// Windows has no nl_langinfo: there strftime always makes the text.
 bool TimeFormatIsHms() {
+#ifdef _WIN32
+  return false;
+#else
   const char* format = nl_langinfo(T_FMT);
   return format != nullptr && std::strcmp(format, "%H:%M:%S") == 0;
+#endif
 }
 
 // The opening of each row element up to the Location element. With
