@@ -87,7 +87,8 @@ ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOp
       sql_->upsertChannel.Bind(8, c.digital ? 1 : 0).Bind(9, span.last).Bind(10, log.Hash()).Run();
     }
     if (!ImportRows(log, import, outcome)) return outcome.reason = log.Rows().Error(), outcome;
-    sql_->setConflicts.Bind(1, import).Bind(2, static_cast<int64_t>(outcome.report.conflictCount)).Run();
+    sql_->setCounts.Bind(1, import).Bind(2, static_cast<int64_t>(outcome.report.conflictCount));
+    sql_->setCounts.Bind(3, static_cast<int64_t>(outcome.readings)).Run();
     transaction.Commit();
     outcome.status = ImportStatus::Imported;
     return outcome;

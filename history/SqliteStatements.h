@@ -18,7 +18,7 @@ struct SqliteStore::Statements {
                      "INSERT INTO imports (site, content_hash, log_path, site_file, time_base, first_time, "
                      "last_time, interval_seconds, readings, conflicts, imported_at) "
                      "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, 0, ?10)"),
-        setConflicts(db, "UPDATE imports SET conflicts = ?2 WHERE id = ?1"),
+        setCounts(db, "UPDATE imports SET conflicts = ?2, readings = ?3 WHERE id = ?1"),
         insertImportChannel(db,
                             "INSERT INTO import_channels (import, position, kind, key, name) "
                             "VALUES (?1, ?2, ?3, ?4, ?5)"),
@@ -60,12 +60,11 @@ struct SqliteStore::Statements {
                   "SELECT first_time, last_time, interval_seconds FROM imports "
                   "WHERE site = ?1 AND last_time >= ?2 AND first_time <= ?3"),
         readingCount(db, "SELECT count(*) FROM readings WHERE site = ?1"),
-        conflictCount(db, "SELECT count(*) FROM conflicts WHERE site = ?1"),
-        importCount(db, "SELECT count(*) FROM imports WHERE site = ?1") {}
+        conflictCount(db, "SELECT count(*) FROM conflicts WHERE site = ?1") {}
 
-  SqliteStatement knownHash, upsertSite, insertImport, setConflicts, insertImportChannel, upsertChannel;
+  SqliteStatement knownHash, upsertSite, insertImport, setCounts, insertImportChannel, upsertChannel;
   SqliteStatement overlapping, importChannels, deleteSpan, existing, insertReading, updateReading, insertConflict;
-  SqliteStatement sites, newestImport, siteChannels, siteSpans, readingCount, conflictCount, importCount;
+  SqliteStatement sites, newestImport, siteChannels, siteSpans, readingCount, conflictCount;
 };
 
 }  // namespace zerb
