@@ -6,6 +6,7 @@
 
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
+#include "convert/OutputFile.h"
 #include "convert/Paths.h"
 #include "history/CivilTime.h"
 #include "history/Merge.h"
@@ -26,7 +27,7 @@ void Problem(const std::string& subject, const std::string& reason) {
 // The input OUT names, if any: a log, its site file, the store or its
 // companion files.
 std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
-  if (c.output == "-") return std::nullopt;
+  if (IsStandardOutputPath(c.output)) return std::nullopt;
   std::vector<std::string> inputs;
   for (const std::string& log : c.logs) {
     inputs.push_back(log);
@@ -54,7 +55,7 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<Gap>
     return false;
   }
   ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
-  if (c.output != "-") std::printf("%s\n", c.output.c_str());
+  if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
   return true;
 }
 

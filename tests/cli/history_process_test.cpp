@@ -189,6 +189,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   const auto warned = Cli({"import", "--db", Db(), folder.File("other/42.log")});
   EXPECT_EQ(warned.exitCode, 0);
   EXPECT_NE(warned.err.find("is missing or incomplete"), std::string::npos) << warned.err;
+  EXPECT_EQ(warned.out, "imported " + folder.File("other/42.log") + " (site 42, 505 readings)\n");
 }
 
 // Rows 50 to 100 are in both logs; the newer log's row 60 differs. The
