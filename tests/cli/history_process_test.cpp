@@ -245,6 +245,22 @@ TEST_F(HistoryCli, KilledImportLeavesWholeLogs) {
   EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 150 * 50);
 }
 
+// A store that cannot grow (a file-size limit stands in for a full disk):
+// a clear error, and the logs committed before stay whole.
+TEST_F(HistoryCli, FullStoreKeepsWhatWasCommitted) {
+  std::vector<std::string> args = {"-c", "ulimit -f 200 && exec \"$0\" \"$@\"", test::BuildPath("cli/zerb32-cli"),
+                                   "import", "--db", Db()};
+  for (std::size_t k = 0; k < 190; ++k) args.push_back(Log("42_" + std::to_string(k) + ".log", 10 * k, 10 * k + 9));
+  const auto run = test::RunProcess("/bin/sh", args);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("cannot write the store " + Db()), std::string::npos) << run.err;
+  const int64_t imported = Query(Db(), "SELECT count(*) FROM imports");
+  EXPECT_GE(imported, 1);
+  EXPECT_LT(imported, 190);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), imported * 50);
+  EXPECT_EQ(Cli({"history", "--db", Db()}).exitCode, 0);
+}
+
 TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {
   std::vector<std::string> first = {"import", "--db", Db()}, second = first;
   for (std::size_t k = 0; k < 60; ++k) {
