@@ -131,6 +131,7 @@ int History(const HistoryCommand& c) {
     Problem(c.db, "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
+  if (summaries.empty()) std::printf("The store holds no logs yet.\n");
   for (const SiteSummary& s : summaries) PrintSummary(s);
   return 0;
 }
