@@ -149,9 +149,11 @@ int Run(const HistoryCommand& c) {
 }  // namespace
 
 int RunHistoryCommand(int argc, char** argv) {
+#ifndef _WIN32
   // A file-size limit shows as the store's write error, not as a kill.
   struct sigaction current {};
   if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(SIGXFSZ, SIG_IGN);
+#endif
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);
