@@ -163,6 +163,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"import", "--db", Db(), folder.File("42_cut.log")}, "nothing of it was stored", Db()},
       {{"import", "--db", Db(), "--require-site", folder.File("other/42.log")}, "is missing", Db()},
       {{"merge", good, folder.File("other/7.log"), "-o", folder.File("m.csv")}, "different sites", ""},
+      {{"import", "--db", Db(), "--lan", folder.File("42_b.log")}, "site 42 is kept on the PC clock", Db()},
       {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
       {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
       {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
