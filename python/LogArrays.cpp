@@ -38,6 +38,21 @@ double EngineeringValue(const Reading& reading) {
   return std::strtod(std::string(FormatFixed(reading.value, exponent)).c_str(), nullptr);
 }
 
+bool ReadSeries(Series& series, LogArrays& out, std::string& error) {
+  const auto channels = series.Channels();
+  out.channels.assign(channels.begin(), channels.end());
+  const int walked = series.ForEachRow([&out](uint32_t time, std::span<const Reading> readings) {
+    out.times.push_back(time);
+    for (const Reading& reading : readings) {
+      out.raw.push_back(reading.raw);
+      out.values.push_back(reading.present ? EngineeringValue(reading) : std::numeric_limits<double>::quiet_NaN());
+    }
+    return true;
+  });
+  if (walked != 1) error = series.Error().empty() ? "the rows could not be read" : series.Error();
+  return walked == 1;
+}
+
 namespace {
 
 // A channel's reading rule, fixed for the whole walk: ReadingOf's, with the

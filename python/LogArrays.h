@@ -25,6 +25,10 @@ struct LogArrays {
 // CSV reader parses from the converter's output; NaN when not valid.
 double EngineeringValue(const Reading& reading);
 
+// Reads every row of the series (one log's, or a site's history). Returns
+// false, with the series' reason in `error`, when its rows cannot be read.
+bool ReadSeries(Series& series, LogArrays& out, std::string& error);
+
 // How one log is read: the CSV writer's choices of rows and clock.
 struct LogReadOptions {
   bool lanTime = false;

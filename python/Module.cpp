@@ -16,6 +16,7 @@
 
 #include "ProjectVersion.h"
 #include "convert/Document.h"
+#include "python/Bindings.h"
 #include "python/LogArrays.h"
 #include "python/SiteObjects.h"
 #include "table/ZoneClock.h"
@@ -25,22 +26,6 @@ namespace py = pybind11;
 namespace zerb {
 
 namespace {
-
-// Raised as zerb32.LoadError and zerb32.StreamError.
-struct LoadFailure : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-struct StreamFailure : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// An array over the vector's own memory, which the array keeps alive.
-template <class T>
-py::array_t<T> Adopt(std::vector<T>&& data, std::vector<py::ssize_t> shape) {
-  auto* owner = new std::vector<T>(std::move(data));
-  py::capsule release(owner, [](void* p) { delete static_cast<std::vector<T>*>(p); });
-  return py::array_t<T>(std::move(shape), owner->data(), release);
-}
 
 // The OSError subclass Python has for the errno (FileNotFoundError, ...).
 [[noreturn]] void RaiseOsError(int code, const std::string& path) {
@@ -87,10 +72,7 @@ std::string ToUtc(const TimeZoneSetting& setting, uint32_t newest, std::vector<i
 py::dict ResultOf(const Document& document, LogRead& read) {
   const TLog& log = document.Log();
   const OpenedLog& opened = document.Opened();
-  LogArrays& arrays = read.arrays;
-  const auto rows = static_cast<py::ssize_t>(arrays.Rows());
-  const auto width = static_cast<py::ssize_t>(arrays.channels.size());
-  py::dict d;
+  py::dict d = ArraysDict(read.arrays);
   d["description"] = py::bytes(std::string(log.Description()));
   d["site_name"] = py::bytes(std::string(document.Site().NameText()));
   d["site_number"] = document.Site().SiteNumber;
@@ -101,19 +83,13 @@ py::dict ResultOf(const Document& document, LogRead& read) {
   d["pc_time"] = log.PcTime();
   d["lan_time"] = log.LanTime();
   d["local_lan_time"] = log.LocalLanTime();
-  py::list channels;
-  for (const SeriesChannel& channel : arrays.channels) channels.append(ChannelTuple(channel));
-  d["channels"] = channels;
-  d["times"] = Adopt(std::move(arrays.times), {rows});
-  d["raw"] = Adopt(std::move(arrays.raw), {rows, width});
-  d["values"] = Adopt(std::move(arrays.values), {rows, width});
   return d;
 }
 
 // Opens and decodes the log without the GIL, so that threads read in
-// parallel; paths are the file system's bytes.
-// `zone` is the name of a time zone, "+HH:MM"-style minutes east of UTC in
-// `offsetMinutes` when it is empty and `fixedOffset` is set, else civil time.
+// parallel; paths are the file system's bytes. The rows' clock: the time
+// zone named by `zone`, else a fixed offset of `offsetMinutes` east of UTC
+// when given, else the logger's civil time.
 py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime,
                  uint16_t skip, int overlap, const std::string& zone, std::optional<int> offsetMinutes) {
   TimeZoneSetting setting;
@@ -166,6 +142,19 @@ py::dict ReadSite(const std::string& path) {
 
 }  // namespace
 
+py::dict ArraysDict(LogArrays& arrays) {
+  const auto rows = static_cast<py::ssize_t>(arrays.Rows());
+  const auto width = static_cast<py::ssize_t>(arrays.channels.size());
+  py::dict d;
+  py::list channels;
+  for (const SeriesChannel& channel : arrays.channels) channels.append(ChannelTuple(channel));
+  d["channels"] = channels;
+  d["times"] = Adopt(std::move(arrays.times), {rows});
+  d["raw"] = Adopt(std::move(arrays.raw), {rows, width});
+  d["values"] = Adopt(std::move(arrays.values), {rows, width});
+  return d;
+}
+
 }  // namespace zerb
 
 PYBIND11_MODULE(_core, m) {
@@ -176,4 +165,5 @@ PYBIND11_MODULE(_core, m) {
   m.def("read_log", &zerb::ReadLog, py::arg("path"), py::arg("site"), py::arg("lan_time"), py::arg("skip"),
         py::arg("overlap"), py::arg("zone"), py::arg("offset_minutes"));
   m.def("read_site", &zerb::ReadSite, py::arg("path"));
+  zerb::AddHistory(m);
 }

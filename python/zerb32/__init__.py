@@ -11,6 +11,7 @@ writes, from the same core.
 """
 
 import collections
+import datetime
 import operator
 import os
 import warnings
@@ -21,8 +22,8 @@ from . import _times
 __version__ = _core.version
 
 __all__ = [
-    "Channel", "Device", "Log", "LoadError", "Site", "SiteWarning", "StreamError", "Unit", "ZoneWarning",
-    "read_log", "read_site",
+    "Channel", "Device", "History", "HistoryWarning", "Log", "LoadError", "Site", "SiteWarning", "StoreError",
+    "StreamError", "Unit", "ZoneWarning", "merge", "read_log", "read_site",
 ]
 
 LoadError = _core.LoadError
@@ -31,6 +32,16 @@ LoadError.__doc__ = "The file is not a log this reader can load; the message say
 StreamError = _core.StreamError
 StreamError.__module__ = __name__
 StreamError.__doc__ = "The log's stream of differences is damaged; the message says where."
+
+
+StoreError = _core.StoreError
+StoreError.__module__ = __name__
+StoreError.__doc__ = "The history store can't be read: missing, not a ZERB32 store, or of a newer version."
+
+
+class HistoryWarning(UserWarning):
+    """Merged logs disagree (conflicting readings, rows off each other's
+    grid) or leave gaps; Log.conflicts, Log.off_grid and Log.gaps list them."""
 
 
 class SiteWarning(UserWarning):
@@ -87,13 +98,19 @@ def _whole(value, name, low, high):
 
 
 class Log:
-    """A log read by read_log: the header, the channel table and the rows.
+    """A log read by read_log (or a site's history from merge or
+    History.export): the header, the channel table and the rows.
 
     Attributes:
         description, site_name (str), site_number, interval (seconds)
         pc_time, lan_time, local_lan_time: the header's clock readings
-            (datetime.datetime, civil time of each clock)
+            (datetime.datetime, civil time of each clock; None for a history)
         site_file: the site file looked for (str), or None
+        gaps: stretches with no row, [(last time before, first time after)]
+            (civil datetimes; always empty for one log)
+        conflicts: readings merged logs held with different raw counts
+        off_grid: [(newer log, older log, shift in seconds)] of overlapping
+            logs whose rows are not on one grid (the newer log's rows win)
         channels: list of Channel, one per column
         times: numpy datetime64[s], one per row, oldest first: the logger's
             civil time, or UTC instants when a zone was given (see tz)
@@ -104,15 +121,18 @@ class Log:
     """
 
     def __init__(self, fields, zone):
-        self.description = _text(fields["description"])
+        self.description = _text(fields.get("description", b""))
         self.site_name = _text(fields["site_name"])
         self.site_number = fields["site_number"]
-        site_file = fields["site_file"]
+        site_file = fields.get("site_file")
         self.site_file = None if site_file is None else os.fsdecode(site_file)
         self.interval = fields["interval"]
-        self.pc_time = _times.civil(fields["pc_time"])
-        self.lan_time = _times.civil(fields["lan_time"])
-        self.local_lan_time = _times.civil(fields["local_lan_time"])
+        for clock in ("pc_time", "lan_time", "local_lan_time"):
+            setattr(self, clock, None if clock not in fields else _times.civil(fields[clock]))
+        report = fields.get("report", {})
+        self.gaps = [(_times.civil(after), _times.civil(before)) for after, before in report.get("gaps", [])]
+        self.conflicts = report.get("conflicts", 0)
+        self.off_grid = [(os.fsdecode(a), os.fsdecode(b), shift) for a, b, shift in report.get("off_grid", [])]
         self.channels = [
             Channel(column, kind, key, _text(name), type_name, unit, exponent)
             for column, (kind, key, name, type_name, unit, exponent) in enumerate(fields["channels"])
@@ -226,6 +246,81 @@ def read_log(path, site=None, time_base="pc", skip=0, new_only=False, overlap=0,
     if fields["zone_note"]:
         warnings.warn(ZoneWarning(fields["zone_note"]), stacklevel=2)
     return Log(fields, zone)
+
+
+def _warn_history(fields):
+    if fields["site_warnings"]:
+        warnings.warn(SiteWarning(fields["site_warnings"]), stacklevel=3)
+    report = fields["report"]
+    found = [f"{len(report['gaps'])} gaps" if report["gaps"] else "",
+             f"{report['conflicts']} conflicting readings" if report["conflicts"] else "",
+             f"{len(report['off_grid'])} overlaps off the grid" if report["off_grid"] else ""]
+    if any(found):
+        warnings.warn(HistoryWarning("the history has " + ", ".join(f for f in found if f) +
+                                     "; see Log.gaps, Log.conflicts and Log.off_grid"), stacklevel=3)
+
+
+def merge(paths, time_base="pc"):
+    """Merges logs of one site into one Log over their whole span, each
+    reading once, as the command line's merge does: a reading several logs
+    hold comes from the log whose rows end last; columns follow the newest
+    log's channel table, channels only older logs have follow by kind and
+    key; where a channel has no reading, values is NaN (raw 0).
+
+    Arguments:
+        paths: the log files (a list of str, bytes or os.PathLike).
+        time_base: "pc" (default) or "lan", the clock that times the rows.
+
+    Gaps, conflicting readings and overlaps off the grid give a
+    HistoryWarning and are listed in Log.gaps, Log.conflicts and
+    Log.off_grid. Raises LoadError naming every log that fails to load,
+    ValueError when the logs belong to different sites or there are none,
+    TypeError for paths that are not a list of paths.
+    """
+    if isinstance(paths, (str, bytes, os.PathLike)):
+        raise TypeError("paths must be a list of paths, not one path")
+    paths = [_fs_path(path, "each of paths") for path in paths]
+    if time_base not in ("pc", "lan"):
+        raise ValueError(f"time_base must be 'pc' or 'lan', not {time_base!r}")
+    fields = _core.merge(paths, time_base == "lan")
+    _warn_history(fields)
+    return Log(fields, None)
+
+
+def _store_time(value, name):
+    if value is None or isinstance(value, str):
+        return value
+    if isinstance(value, datetime.datetime):
+        return value.strftime("%Y-%m-%dT%H:%M:%S")
+    if isinstance(value, datetime.date):
+        return value.isoformat()
+    raise TypeError(f"{name} must be a str, a datetime.date or a datetime.datetime, not {type(value).__name__}")
+
+
+class History:
+    """A site history store (an SQLite file the command line's import fills)."""
+
+    def __init__(self, db_path):
+        self.db_path = os.fsdecode(_fs_path(db_path, "db_path"))
+
+    def export(self, site, start=None, end=None):
+        """The stored series of a site as a Log, like merge gives it.
+
+        Arguments:
+            site: the site number.
+            start, end: the range of row times, both included: the logger's
+                civil time as "YYYY-MM-DD[THH:MM[:SS]]" (a date alone is its
+                whole day), a datetime.date or a datetime.datetime; None
+                leaves that end open.
+
+        Gaps give a HistoryWarning and are listed in Log.gaps. Raises
+        StoreError when the store is missing or not a ZERB32 store,
+        ValueError for a site it does not hold or a time it can't read.
+        """
+        site = _whole(site, "site", 0, 0xFFFF)
+        fields = _core.export(self.db_path, site, _store_time(start, "start"), _store_time(end, "end"))
+        _warn_history(fields)
+        return Log(fields, None)
 
 
 def read_site(path):

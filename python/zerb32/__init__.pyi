@@ -1,7 +1,7 @@
 import datetime
 import os
 import zoneinfo
-from typing import Literal, NamedTuple, Optional, Union
+from typing import Iterable, Literal, NamedTuple, Optional, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -15,6 +15,8 @@ class LoadError(Exception): ...
 class StreamError(Exception): ...
 class SiteWarning(UserWarning): ...
 class ZoneWarning(UserWarning): ...
+class StoreError(Exception): ...
+class HistoryWarning(UserWarning): ...
 
 class Channel(NamedTuple):
     column: int
@@ -54,9 +56,12 @@ class Log:
     site_number: int
     site_file: Optional[str]
     interval: int
-    pc_time: datetime.datetime
-    lan_time: datetime.datetime
-    local_lan_time: datetime.datetime
+    pc_time: Optional[datetime.datetime]
+    lan_time: Optional[datetime.datetime]
+    local_lan_time: Optional[datetime.datetime]
+    gaps: list[tuple[datetime.datetime, datetime.datetime]]
+    conflicts: int
+    off_grid: list[tuple[str, str, int]]
     channels: list[Channel]
     times: npt.NDArray[np.datetime64]
     raw: npt.NDArray[np.int16]
@@ -76,3 +81,14 @@ def read_log(
     utc_offset: Union[str, datetime.timedelta, None] = None,
 ) -> Log: ...
 def read_site(path: _Path) -> Site: ...
+def merge(paths: Iterable[_Path], time_base: Literal["pc", "lan"] = "pc") -> Log: ...
+
+class History:
+    db_path: str
+    def __init__(self, db_path: _Path) -> None: ...
+    def export(
+        self,
+        site: int,
+        start: Union[str, datetime.date, None] = None,
+        end: Union[str, datetime.date, None] = None,
+    ) -> Log: ...
