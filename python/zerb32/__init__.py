@@ -7,7 +7,8 @@
 
 The values are the engineering values the converter writes to its CSV
 output (NaN where it writes an empty field), the times the row times it
-writes, from the same core.
+writes, from the same core. merge() and History(...).export() give a
+site's history as the same kind of Log.
 """
 
 import collections
