@@ -13,10 +13,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
 #include "ui/About.h"
+#include "ui/PlotView.h"
 
 namespace zerb {
 
@@ -39,7 +42,28 @@ QString LiteralCaption(const QString& text) {
   return escaped.replace('&', "&&");
 }
 
+// Qt's own file dialog keeps its folder history in a settings file of the
+// user's and reads it back at the next start. The program keeps no state:
+// settings go to a path under which no file can be made.
+void KeepNoSettings() {
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, "/dev/null");
+    QSettings::setPath(format, QSettings::SystemScope, "/dev/null");
+  }
+}
+
 }  // namespace
+
+// ---- PathButton
+
+void PathButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) - 8;
+  option.text = fontMetrics().elidedText(option.text, Qt::ElideMiddle, room, Qt::TextShowMnemonic);
+  style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+}
 
 // ---- RadioGroup
 
@@ -116,8 +140,12 @@ TZerbDlg::TZerbDlg(std::optional<std::string> firstArgument, QWidget* parent)
   QFont small = font();
   small.setPointSize(8);
   setFont(small);
+  KeepNoSettings();
   BuildControls();
+  BuildPreviewArea();
   SetTabOrder();
+  setAcceptDrops(true);
+  setMinimumSize(ClientWidth, ClientHeight);
   resize(ClientWidth, ClientHeight);
 }
 
@@ -158,7 +186,9 @@ void TZerbDlg::BuildControls() {
     return g;
   };
 
-  QPushButton* buttLog = button("buttLog", "&Log File...", QRect(7, 8, 394, 25));
+  auto* buttLog = new PathButton("&Log File...", this);
+  buttLog->setObjectName("buttLog");
+  buttLog->setGeometry(7, 8, 394, 25);
   label("Label1", "Site:", QRect(7, 40, 34, 16));
   label("stSiteDescr", "Not open", QRect(44, 40, 357, 16));
   label("Label2", "Log:", QRect(7, 60, 34, 16));
@@ -172,8 +202,7 @@ void TZerbDlg::BuildControls() {
 
   label("Label4", "Skip Entries", QRect(Column[1], 84, ColumnWidth, 16));
   edit("editSkip", 1);
-  // The third column has no check box: this caption may reach into it.
-  check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, 150, 20));
+  check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, ColumnWidth, 20));
   group("rgSep", "&Separator", {"Comma", "Tab"}, QRect(Column[1], 156, ColumnWidth, 64));
   QPushButton* buttConvert = button("buttConvert", "&Convert", QRect(Column[1], 251, ColumnWidth, 26));
 
@@ -226,6 +255,8 @@ void TZerbDlg::SetCaption(Control control, const std::string& text) {
   QWidget* widget = Find(control);
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(LiteralCaption(QFile::decodeName(text.c_str())));
+    // The open log's whole path, however the button elides it.
+    if (control == Control::buttLog) button->setToolTip(text == "Log ... " ? QString() : QFile::decodeName(text.c_str()));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     // Site names and log descriptions are single-byte texts from the files.
     label->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
@@ -278,8 +309,9 @@ void TZerbDlg::SetStatusText(const std::string& text) {
   status_->SetPanelText(FromText(text));
 }
 
-void TZerbDlg::ShowMessage(const std::string& text, const std::string& caption) {
+void TZerbDlg::ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) {
   QMessageBox box(QMessageBox::NoIcon, FromText(caption), FromText(text), QMessageBox::Ok, this);
+  box.setInformativeText(QString::fromLocal8Bit(reason.data(), qsizetype(reason.size())));
   box.exec();
 }
 
@@ -336,8 +368,7 @@ void TZerbDlg::closeEvent(QCloseEvent* event) {
 
 void TZerbDlg::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  // Only the status bar follows the window; the controls keep their places.
-  status_->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+  PlaceAreas();
 }
 
 void TZerbDlg::reject() { findChild<QPushButton*>("buttExit")->click(); }

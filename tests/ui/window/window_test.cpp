@@ -32,9 +32,11 @@ class BoxDlg : public TZerbDlg {
  public:
   using TZerbDlg::TZerbDlg;
   QStringList boxes;  // "text / caption", errors as "error: text"
+  QStringList reasons;  // the boxes' informative texts
 
-  void ShowMessage(const std::string& text, const std::string& caption) override {
+  void ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) override {
     boxes << QString::fromStdString(text + " / " + caption);
+    reasons << QString::fromStdString(reason);
   }
   void ShowError(const std::string& text) override { boxes << QString::fromStdString("error: " + text); }
 };
@@ -185,7 +187,7 @@ class WindowTest : public QObject {
   void statusBarPanelsFollowTheWidth() {
     TestDlg window;
     window.show();
-    for (int width : {408, 600, 601, 250}) {
+    for (int width : {408, 600, 601, 409}) {
       window.resize(width, 309);
       auto* status = Child<StatusBar>(&window, "status");
       auto* progress = Child<QProgressBar>(&window, "progress");
@@ -317,7 +319,7 @@ class WindowTest : public QObject {
              QString::number(box->standardButtons());
       box->accept();
     });
-    window.ShowMessage("Couldn't write", "/tmp/x.CSV");
+    window.ShowMessage("Couldn't write", "/tmp/x.CSV", "");
     QCOMPARE(seen, QString("/tmp/x.CSV|Couldn't write|%1|%2").arg(QMessageBox::NoIcon).arg(QMessageBox::Ok));
   }
 
