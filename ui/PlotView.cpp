@@ -131,7 +131,12 @@ void PlotView::ReadOutAt(double time) {
   readout_->adjustSize();
 }
 
-int PlotView::PlotWidth() const { return std::max(1, int(chart()->plotArea().width())); }
+// Before the chart's first layout its plot area is empty: the view's width
+// stands in for it.
+int PlotView::PlotWidth() const {
+  const int area = int(chart()->plotArea().width());
+  return std::max(1, area > 1 ? area : width());
+}
 
 void PlotView::Redraw() {
   if (!data_) return;

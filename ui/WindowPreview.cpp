@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPixmap>
+#include <QScreen>
+#include <algorithm>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
@@ -80,7 +82,7 @@ void TZerbDlg::PlaceAreas() {
   status_->setGeometry(0, h - StatusHeight, w, StatusHeight);
   if (!expanded_) return;
   const int bottom = h - StatusHeight - 4;
-  outcome_->setGeometry(7, ControlsHeight, ControlsWidth - 7 - 96, OutcomeHeight - 2);
+  outcome_->setGeometry(7, ControlsHeight, ControlsWidth - 7 - 90 - 7 - 7, OutcomeHeight - 2);
   openFolder_->setGeometry(ControlsWidth - 7 - 90, ControlsHeight, 90, OutcomeHeight - 2);
   const int listTop = ControlsHeight + OutcomeHeight + 2;
   sideTabs_->setGeometry(7, listTop, ControlsWidth - 14, std::max(0, bottom - listTop));
@@ -92,6 +94,13 @@ void TZerbDlg::Expand() {
   expanded_ = true;
   setMinimumSize(GrownMinimum);
   resize(size().expandedTo(GrownSize));
+  // Grown from the bare controls' place, the window may reach past the screen.
+  if (const QScreen* shown = screen(); shown && isVisible()) {
+    const QRect room = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() - frame.width())),
+         std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+  }
   for (QWidget* w : {static_cast<QWidget*>(plot_), static_cast<QWidget*>(sideTabs_), static_cast<QWidget*>(outcome_)})
     w->show();
   PlaceAreas();

@@ -52,6 +52,15 @@ void KeepNoSettings() {
   }
 }
 
+// Narrows a caption's face until the control's size hint fits its width.
+void FitCaption(QWidget* control) {
+  QFont face = control->font();
+  for (int stretch = 100; stretch > 50 && control->sizeHint().width() > control->width(); stretch -= 5) {
+    face.setStretch(stretch);
+    control->setFont(face);
+  }
+}
+
 }  // namespace
 
 // ---- PathButton
@@ -75,7 +84,21 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
     auto* button = new QRadioButton(items[i], this);
     button->setGeometry(8, Top + i * Step, ColumnWidth - 12, Step);
     buttons_->addButton(button, i);
+    button->installEventFilter(this);
   }
+}
+
+// Tab, Shift+Tab or the group's accelerator bring the focus to the selected
+// choice, so that Space there keeps the selection as it is.
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    QAbstractButton* selected = buttons_->checkedButton();
+    const bool entered = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason;
+    if (entered && selected && selected != watched) selected->setFocus(reason);
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
 int RadioGroup::ItemIndex() const { return buttons_->checkedId(); }
@@ -202,7 +225,7 @@ void TZerbDlg::BuildControls() {
 
   label("Label4", "Skip Entries", QRect(Column[1], 84, ColumnWidth, 16));
   edit("editSkip", 1);
-  check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, ColumnWidth, 20));
+  FitCaption(check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, ColumnWidth, 20)));
   group("rgSep", "&Separator", {"Comma", "Tab"}, QRect(Column[1], 156, ColumnWidth, 64));
   QPushButton* buttConvert = button("buttConvert", "&Convert", QRect(Column[1], 251, ColumnWidth, 26));
 

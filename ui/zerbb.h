@@ -50,6 +50,9 @@ class RadioGroup : public QGroupBox {
   int ItemIndex() const;
   void SetItemIndex(int index);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QButtonGroup* buttons_;
 };
