@@ -8,7 +8,24 @@
 
 namespace zerb {
 
+namespace {
+
+// 10^exponent for the exponents a reading can have (a signed byte).
+class PowersOfTen {
+ public:
+  PowersOfTen() {
+    for (int e = -128; e < 128; ++e) table_[std::size_t(e + 128)] = std::pow(10.0, e);
+  }
+  double operator()(int8_t exponent) const { return table_[std::size_t(exponent + 128)]; }
+
+ private:
+  double table_[256];
+};
+
+}  // namespace
+
 PreviewData LoadPreview(Series& series) {
+  static const PowersOfTen powerOfTen;
   PreviewData data;
   const auto channels = series.Channels();
   data.channels.assign(channels.begin(), channels.end());
@@ -18,7 +35,7 @@ PreviewData LoadPreview(Series& series) {
     data.times.push_back(time);
     for (std::size_t i = 0; i < readings.size() && i < data.values.size(); ++i) {
       const Reading& r = readings[i];
-      const float value = r.present && r.valid ? static_cast<float>(r.value * std::pow(10.0, r.exponent)) : missing;
+      const float value = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
       data.values[i].push_back(value);
     }
     return true;
@@ -79,7 +96,7 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   if (begin > 0) --begin;
   if (end < times.size()) ++end;
 
-  const double perColumn = (to - from) / columns;
+  const double columnsPerSecond = columns / (to - from);
   PlotLine line;
   Column column;
   long current = std::numeric_limits<long>::min();
@@ -90,7 +107,7 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
     line.clear();
   };
   for (std::size_t row = begin; row < end; ++row) {
-    const long at = std::lround(std::floor((times[row] - from) / perColumn));
+    const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
     if (at != current) {
       column.FlushInto(line, data, values);
       current = at;
