@@ -13,19 +13,6 @@ ChannelKind KindOf(const TDev& device) {
   return ChannelKind::Sensor;
 }
 
-// ReadingOf for a device whose column is `channel` (ChannelOf(device)): the
-// kind and exponent come from the column instead of being looked up again
-// for every reading.
-Reading ReadingIn(const SeriesChannel& channel, const TDev& device, int16_t raw) {
-  Reading r;
-  r.raw = raw;
-  r.present = true;
-  r.value = device.Convert(raw);
-  r.exponent = static_cast<int8_t>(channel.exponent);
-  r.valid = channel.kind == ChannelKind::Asm ? r.value != 32767 : r.value != InvalidValue;
-  return r;
-}
-
 }  // namespace
 
 SeriesChannel ChannelOf(const TDev& device) {
@@ -72,7 +59,7 @@ int LogSeries::ForEachRow(const RowFn& row) {
                                    [&](uint32_t time, std::span<const int16_t> values) {
                                      if (stopped) return;
                                      for (std::size_t i = 0; i < values.size(); ++i)
-                                       readings[i] = ReadingIn(channels_[i], *devices[i], values[i]);
+                                       readings[i] = ReadingOf(*devices[i], values[i]);
                                      stopped = !row(time, readings);
                                    });
   if (walked == 0 && !log_.PassError().empty()) {

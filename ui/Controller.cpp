@@ -207,11 +207,13 @@ void ZerbController::buttLogClick() {
 }
 
 void ZerbController::buttConvertClick() {
-  if (!LogOpen) return;
+  // A batch of dropped logs runs with no log open in the window; Abort
+  // stops it all the same.
   if (Busy) {
     AbortRequested = 1;
     return;
   }
+  if (!LogOpen) return;
   RunConversion();
 }
 

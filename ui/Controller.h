@@ -82,8 +82,8 @@ class ZerbController {
 
   // Log File: the open dialog, then OpenLog; ignored during a run.
   void buttLogClick();
-  // Convert/Abort: nothing without an open log; during a run only asks the
-  // run to stop; otherwise runs a conversion.
+  // Convert/Abort: during a run (or a batch) only asks the run to stop;
+  // otherwise nothing without an open log, else runs a conversion.
   void buttConvertClick();
   // Asked before the window closes. True: close now. During a run: false,
   // the run is asked to stop and the window is closed when it has ended.

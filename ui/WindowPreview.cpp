@@ -18,18 +18,14 @@
 #include <QUrl>
 
 #include "ui/PlotView.h"
+#include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"
 
 namespace zerb {
 
 namespace {
 
-constexpr int ControlsWidth = 408;
-constexpr int ControlsHeight = 290;
-constexpr int StatusHeight = 19;
-constexpr int OutcomeHeight = 24;
-constexpr QSize GrownSize(1000, 620);
-constexpr QSize GrownMinimum(720, 460);
+using namespace geometry;
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 

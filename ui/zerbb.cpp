@@ -19,7 +19,7 @@
 #include <QStyleOptionFrame>
 
 #include "ui/About.h"
-#include "ui/PlotView.h"
+#include "ui/WindowGeometry.h"
 
 namespace zerb {
 
@@ -27,12 +27,7 @@ TZerbDlg* ZerbDlg = nullptr;
 
 namespace {
 
-// The client area and the three option columns.
-constexpr int ClientWidth = 408;
-constexpr int ClientHeight = 309;
-constexpr int ColumnWidth = 98;
-constexpr int Column[3] = {7, 117, 228};
-constexpr int StatusHeight = 19;
+using namespace geometry;
 
 QString FromText(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 

@@ -325,6 +325,20 @@ TEST_F(ControllerTest, DroppedLogs) {
   EXPECT_EQ(window.previewRows, 5u);
 }
 
+TEST_F(ControllerTest, AbortStopsABatchWithNoLogOpen) {
+  WriteLog(dir.File("7.log"), 5);
+  WriteLog(dir.File("8.log"), 6);
+  window.onInput = [&](int call) {
+    if (call == 1) controller.buttConvertClick();
+  };
+  controller.DropFiles({dir.File("7.log"), dir.File("8.log")});
+  EXPECT_EQ(window.batch.at(0), "7.log: failed, stopped in pass 1");
+  EXPECT_EQ(window.batch.at(2), "8.log: not converted, the batch was aborted");
+  EXPECT_EQ(window.status, "Aborted");
+  EXPECT_EQ(window.captions[Control::buttConvert], "Convert");
+  EXPECT_EQ(controller.Busy, 0);
+}
+
 TEST_F(ControllerTest, AbortInEitherPass) {
   const struct {
     const char* name;
