@@ -51,7 +51,10 @@ PlotView::PlotView(QWidget* parent) : QChartView(parent) {
   valueAxis_ = new QValueAxis(plot);
   plot->addAxis(timeAxis_, Qt::AlignBottom);
   plot->addAxis(valueAxis_, Qt::AlignLeft);
+  // The view comes with a chart of its own, which it gives up unowned.
+  QChart* own = chart();
   setChart(plot);
+  delete own;
   readout_ = new QLabel(this);
   readout_->setObjectName("readout");
   readout_->setTextFormat(Qt::PlainText);
