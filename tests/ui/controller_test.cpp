@@ -315,14 +315,6 @@ TEST_F(ControllerTest, DroppedLogs) {
   EXPECT_EQ(window.status, "Done");
   EXPECT_FALSE(Exists(dir.File("8.CSV")));
   EXPECT_EQ(controller.LogPath, dir.File("42.log"));  // the open log stays
-
-  // One log opens; drops during a run are ignored.
-  window.onInput = [&](int) { controller.DropFiles({dir.File("8.log")}); };
-  controller.buttConvertClick();
-  EXPECT_EQ(controller.LogPath, dir.File("42.log"));
-  controller.DropFiles({dir.File("7.log")});
-  EXPECT_EQ(controller.LogPath, dir.File("7.log"));
-  EXPECT_EQ(window.previewRows, 5u);
 }
 
 TEST_F(ControllerTest, AbortStopsABatchWithNoLogOpen) {
