@@ -233,7 +233,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
     const double shift = dragTime_ - time;
     ShowRange(from_ + shift, to_ + shift);
   }
-  ReadOutAt(TimeAt(event->position()));
+  ReadOutAt(time);
   event->accept();
 }
 
