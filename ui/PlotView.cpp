@@ -233,7 +233,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
     const double shift = dragTime_ - time;
     ShowRange(from_ + shift, to_ + shift);
   }
-  ReadOutAt(time);
+  ReadOutAt(dragging_ ? dragTime_ : time);
   event->accept();
 }
 
