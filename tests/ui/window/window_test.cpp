@@ -413,6 +413,10 @@ class WindowTest : public QObject {
     QCOMPARE(plot->From(), first);
     QTest::keyClick(plot, Qt::Key_Home);
     QCOMPARE(plot->To(), last);
+    const QPointF centre = QRectF(plot->rect()).center();
+    QWheelEvent wheel(centre, plot->mapToGlobal(centre), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot->viewport(), &wheel);
+    QVERIFY(plot->To() - plot->From() < (last - first) * 0.7);
     plot->ReadOutAt(first + 61);
     QVERIFY2(plot->ReadoutText().endsWith(" 0"), qPrintable(plot->ReadoutText()));
   }
