@@ -4,6 +4,7 @@
 
 #include "convert/IntegerText.h"
 #include "convert/Paths.h"
+#include "table/Styles.h"
 
 namespace zerb {
 
@@ -119,7 +120,20 @@ std::optional<ConvertOptions> ZerbController::ReadOptions() {
   // Only the low 16 bits count: 70000 skips 4464, -1 skips 65535.
   options.skip = static_cast<uint16_t>(*skip);
   options.xml = window_.Checked(Control::cbxXML);
+  if (!options.xml) ApplyStyle(options);
   return options;
+}
+
+// A style other than the classic one writes its own table: its separator and
+// time columns, the header line as Headers says, the clock as Time base says.
+void ZerbController::ApplyStyle(ConvertOptions& options) {
+  const std::span<const std::string_view> names = StyleNames();
+  const int index = window_.ItemIndex(Control::cbxStyle);
+  if (index <= 0 || std::size_t(index) >= names.size()) return;
+  TableSettings table = StyleSettings(names[std::size_t(index)]).value();
+  if (!window_.Checked(Control::cbHdrs)) table.header = false;
+  options.table = table;
+  options.styleName = std::string(names[std::size_t(index)]);
 }
 
 void ZerbController::RunConversion() {

@@ -100,6 +100,7 @@ class ZerbController {
  private:
   // The run's options from the window; nothing (error shown) on a bad number.
   std::optional<ConvertOptions> ReadOptions();
+  void ApplyStyle(ConvertOptions& options);
   void ShowResult(const RunResult& result, const std::string& outputPath, const ConvertOptions& options);
   void ReportProgress(uint16_t index);
   void ShowPreviewOfLog();

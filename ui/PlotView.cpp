@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "table/Units.h"
+
 namespace zerb {
 
 namespace {
@@ -128,7 +130,9 @@ void PlotView::ReadOutAt(double time) {
   for (std::size_t c = 0; c < data_->channels.size(); ++c) {
     if (!shown_[c]) continue;
     const SeriesChannel& channel = data_->channels[c];
-    text += "   " + Latin1(channel.name) + " " + QString::fromStdString(ValueText(data_->values[c][row], channel.exponent));
+    const std::string_view unit = UnitText(channel.unitsLetter, channel.typeName);
+    text += "   " + Latin1(channel.name) + " " + QString::fromStdString(ValueText(data_->values[c][row], channel.exponent)) +
+            QString::fromUtf8(unit.data(), qsizetype(unit.size()));
   }
   readout_->setText(text);
   readout_->adjustSize();

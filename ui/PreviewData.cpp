@@ -141,10 +141,6 @@ std::string ValueText(float value, int exponent) {
   return text;
 }
 
-std::string UnitText(const SeriesChannel& channel) {
-  return channel.unitsLetter == ' ' || channel.unitsLetter == '\0' ? std::string() : std::string(1, channel.unitsLetter);
-}
-
 std::string TimeText(uint32_t seconds) {
   const std::time_t t = seconds;
   std::tm civil{};

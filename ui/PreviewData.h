@@ -45,9 +45,6 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
 // The row whose time is nearest `time`; data must not be empty.
 std::size_t NearestRow(const PreviewData& data, double time);
 
-// The unit of a channel's values as the channel list shows it.
-std::string UnitText(const SeriesChannel& channel);
-
 // A reading as its value text has it: the channel's decimal places; "-"
 // for a missing value.
 std::string ValueText(float value, int exponent);

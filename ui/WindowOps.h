@@ -29,6 +29,7 @@ enum class Control {
   rgTime,
   buttConvert,
   buttExit,
+  cbxStyle,  // the output style: its item index is the style's in StyleNames()
 };
 
 // The control's object name in the window ("buttConvert").

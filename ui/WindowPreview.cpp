@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "table/Units.h"
 #include "ui/PlotView.h"
 #include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"
@@ -109,7 +110,9 @@ void TZerbDlg::ShowPreview(const PreviewData& preview) {
   channelList_->clear();
   for (std::size_t c = 0; c < preview.channels.size() && !preview.Empty(); ++c) {
     const SeriesChannel& channel = preview.channels[c];
-    auto* item = new QTreeWidgetItem(channelList_, {Latin1(channel.name), Latin1(UnitText(channel)),
+    const std::string_view unit = UnitText(channel.unitsLetter, channel.typeName);
+    auto* item = new QTreeWidgetItem(channelList_, {Latin1(channel.name),
+                                                    QString::fromUtf8(unit.data(), qsizetype(unit.size())),
                                                     QString::fromLatin1(channel.typeName)});
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Checked);

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
+#include "table/Styles.h"
 #include "ui/About.h"
 #include "ui/WindowGeometry.h"
 
@@ -45,6 +47,18 @@ void KeepNoSettings() {
     QSettings::setPath(format, QSettings::UserScope, "/dev/null");
     QSettings::setPath(format, QSettings::SystemScope, "/dev/null");
   }
+}
+
+// The style's name as the style choice shows it.
+QString StyleCaption(std::string_view name) {
+  static const struct {
+    std::string_view name;
+    const char* caption;
+  } captions[] = {{"classic", "Classic"}, {"excel", "Excel"}, {"excel-eu", "Excel (EU)"}, {"pandas", "pandas"},
+                  {"long", "Long"}};
+  for (const auto& c : captions)
+    if (c.name == name) return c.caption;
+  return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 // Narrows a caption's face until the control's size hint fits its width.
@@ -228,6 +242,7 @@ void TZerbDlg::BuildControls() {
   edit("editNewOverlap", 2);
   group("rgTime", "&Time base", {"PC", "LAN"}, QRect(Column[2], 156, ColumnWidth, 64));
   QPushButton* buttExit = button("buttExit", "E&xit", QRect(Column[2], 251, ColumnWidth, 26));
+  BuildStyleChoice();
 
   // Enter presses Convert, or the button that has the focus.
   buttConvert->setDefault(true);
@@ -252,13 +267,27 @@ void TZerbDlg::BuildControls() {
   dlgOpenLog_->setAcceptMode(QFileDialog::AcceptOpen);
 }
 
+// The output style, where the third column has no check box. A style of its
+// own sets the separator and the time columns; XML has no style.
+void TZerbDlg::BuildStyleChoice() {
+  auto* style = new QComboBox(this);
+  style->setObjectName("cbxStyle");
+  style->setToolTip("Output style");
+  style->setGeometry(Column[2], 129, ColumnWidth, 22);
+  for (const std::string_view name : StyleNames()) style->addItem(StyleCaption(name));
+  connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
+    for (Control control : {Control::rgSep, Control::rgDateTime}) SetEnabled(control, index <= 0);
+  });
+  connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, style, &QWidget::setDisabled);
+}
+
 void TZerbDlg::SetTabOrder() {
   QList<QWidget*> order;
   for (const char* name : {"buttLog", "editExt", "editSkip", "editNewOverlap", "cbHdrs", "cbNewOnly"})
     order << findChild<QWidget*>(name);
   for (const char* name : {"rgDateTime", "rgSep", "rgTime"})
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
-  for (const char* name : {"buttConvert", "buttExit", "cbxXML"}) order << findChild<QWidget*>(name);
+  for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -300,11 +329,13 @@ void TZerbDlg::SetChecked(Control control, bool checked) {
 }
 
 int TZerbDlg::ItemIndex(Control control) {
+  if (auto* choice = qobject_cast<QComboBox*>(Find(control))) return choice->currentIndex();
   auto* group = qobject_cast<RadioGroup*>(Find(control));
   return group ? group->ItemIndex() : -1;
 }
 
 void TZerbDlg::SetItemIndex(Control control, int index) {
+  if (auto* choice = qobject_cast<QComboBox*>(Find(control))) choice->setCurrentIndex(index);
   if (auto* group = qobject_cast<RadioGroup*>(Find(control))) group->SetItemIndex(index);
 }
 

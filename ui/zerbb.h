@@ -140,6 +140,7 @@ class TZerbDlg : public QDialog, public WindowOps {
  private:
   void BuildControls();
   void BuildPreviewArea();
+  void BuildStyleChoice();
   void SetTabOrder();
   // The controls keep their places at the top left; below them the run's
   // outcome and the channel and result lists, right of them the plot.
