@@ -63,7 +63,7 @@ void BM_OpenPass1AndPlotData(benchmark::State& state) {
     if (!Open(image, site, log) || log.ComputeOldestValues(nullptr) < 0)
       return state.SkipWithError("the log did not load");
     LogSeries series(log, false, -1, 0);
-    const PreviewData data = LoadPreview(series);
+    const PreviewData data = LoadPreview(series, std::size_t{log.GetEntryCount()} + 1);
     points = 0;
     for (std::size_t c = 0; c < data.channels.size(); ++c)
       for (const PlotLine& line : ChannelLines(data, c, data.times.front(), data.times.back(), 1000))

@@ -92,7 +92,7 @@ void ZerbController::ShowPreviewOfLog() {
     Preview.error = Log.PassError();
   } else {
     LogSeries series(Log, window_.ItemIndex(Control::rgTime) == 1, -1, 0);
-    Preview = LoadPreview(series);
+    Preview = LoadPreview(series, std::size_t{Log.GetEntryCount()} + 1);
   }
   window_.ShowPreview(Preview);
 }
@@ -195,7 +195,8 @@ void ZerbController::ShowResult(const RunResult& result, const std::string& outp
     case RunStatus::Aborted: {
       SetStatus(AbortRequested ? "Aborted" : "Done");
       const uint32_t rows = RowsWritten(Log, result, options);
-      const std::string folder = std::filesystem::absolute(outputPath).parent_path().string();
+      std::error_code ec;
+      const std::string folder = std::filesystem::absolute(outputPath, ec).parent_path().string();
       window_.ShowRunOutcome(std::string(AbortRequested ? "Stopped after " : "Wrote ") + std::to_string(rows) +
                                  (rows == 1 ? " row to " : " rows to ") + outputPath,
                              folder);

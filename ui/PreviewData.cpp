@@ -24,22 +24,41 @@ class PowersOfTen {
 
 }  // namespace
 
-PreviewData LoadPreview(Series& series) {
+PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
   static const PowersOfTen powerOfTen;
   PreviewData data;
   const auto channels = series.Channels();
   data.channels.assign(channels.begin(), channels.end());
   data.values.resize(channels.size());
   const float missing = std::numeric_limits<float>::quiet_NaN();
+  // Rows go into columns made long enough beforehand, cut to the rows read
+  // at the end.
+  std::size_t rows = 0;
+  auto makeRoom = [&](std::size_t size) {
+    data.times.resize(size);
+    for (auto& column : data.values) column.resize(size);
+  };
+  makeRoom(std::max<std::size_t>(expectedRows, 1));
+  // A channel's count mostly stays from one row to the next: its value is
+  // worked out again only when the count changes.
+  std::vector<Reading> last(channels.size());
+  std::vector<float> lastValue(channels.size(), missing);
   const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
-    data.times.push_back(time);
-    for (std::size_t i = 0; i < readings.size() && i < data.values.size(); ++i) {
+    if (rows == data.times.size()) makeRoom(2 * rows);
+    data.times[rows] = time;
+    const std::size_t count = std::min(readings.size(), data.values.size());
+    for (std::size_t i = 0; i < count; ++i) {
       const Reading& r = readings[i];
-      const float value = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
-      data.values[i].push_back(value);
+      if (rows == 0 || r.raw != last[i].raw || r.present != last[i].present) {
+        lastValue[i] = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
+        last[i] = r;
+      }
+      data.values[i][rows] = lastValue[i];
     }
+    ++rows;
     return true;
   });
+  makeRoom(rows);
   if (walked < 0) data.error = series.Error();
   return data;
 }
@@ -97,9 +116,10 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   if (end < times.size()) ++end;
 
   const double columnsPerSecond = columns / (to - from);
+  // Times only grow: the column is worked out again only past its end.
+  double columnEnd = -std::numeric_limits<double>::infinity();
   PlotLine line;
   Column column;
-  long current = std::numeric_limits<long>::min();
   bool gapInColumn = false;
   auto closeLine = [&] {
     column.FlushInto(line, data, values);
@@ -107,10 +127,10 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
     line.clear();
   };
   for (std::size_t row = begin; row < end; ++row) {
-    const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
-    if (at != current) {
+    if (times[row] >= columnEnd) {
+      const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
+      columnEnd = from + double(at + 1) / columnsPerSecond;
       column.FlushInto(line, data, values);
-      current = at;
       gapInColumn = false;
     }
     if (std::isnan(values[row])) {

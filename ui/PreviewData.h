@@ -23,9 +23,9 @@ struct PreviewData {
   bool Empty() const { return times.empty(); }
 };
 
-// Reads every row of the series. On a walk that fails, the rows read so far
-// stay and `error` says why.
-PreviewData LoadPreview(Series& series);
+// Reads every row of the series (room is made for expectedRows at once). On
+// a walk that fails, the rows read so far stay and `error` says why.
+PreviewData LoadPreview(Series& series, std::size_t expectedRows = 0);
 
 struct PlotPoint {
   double time;  // civil seconds
