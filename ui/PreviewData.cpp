@@ -39,21 +39,13 @@ PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
     for (auto& column : data.values) column.resize(size);
   };
   makeRoom(std::max<std::size_t>(expectedRows, 1));
-  // A channel's count mostly stays from one row to the next: its value is
-  // worked out again only when the count changes.
-  std::vector<Reading> last(channels.size());
-  std::vector<float> lastValue(channels.size(), missing);
   const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
     if (rows == data.times.size()) makeRoom(2 * rows);
     data.times[rows] = time;
     const std::size_t count = std::min(readings.size(), data.values.size());
     for (std::size_t i = 0; i < count; ++i) {
       const Reading& r = readings[i];
-      if (rows == 0 || r.raw != last[i].raw || r.present != last[i].present) {
-        lastValue[i] = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
-        last[i] = r;
-      }
-      data.values[i][rows] = lastValue[i];
+      data.values[i][rows] = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
     }
     ++rows;
     return true;
