@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
+  libpq-dev postgresql
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 
