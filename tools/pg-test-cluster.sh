@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# pg-test-cluster.sh COMMAND [ARG...]
+# pg-test-cluster.sh [--if-available] COMMAND [ARG...]
 #
 # Runs COMMAND against a throw-away PostgreSQL cluster: creates one in a new
 # temporary folder (initdb), starts it on a private Unix socket folder with no
 # TCP listener, runs COMMAND with the connection exported, then stops the
 # cluster and removes the folder, whatever COMMAND's outcome. It only ever
 # stops and removes the cluster it created. Exit status: COMMAND's; 77 (a
-# skipped test for CTest) when no PostgreSQL server binaries are installed.
+# skipped test for CTest) when no PostgreSQL server binaries are installed,
+# unless --if-available: then COMMAND runs without a cluster (tests that
+# need one skip themselves, the others still run).
 #
 # Exported to COMMAND:
 #   ZERB32_PG_URI             URI of the superuser (trust) on database postgres
@@ -19,8 +21,10 @@
 # server settings (e.g. "-c fsync=off").
 set -euo pipefail
 
+if_available=""
+if [ "${1:-}" = "--if-available" ]; then if_available=yes; shift; fi
 if [ "$#" -eq 0 ]; then
-  echo "usage: $0 COMMAND [ARG...]" >&2
+  echo "usage: $0 [--if-available] COMMAND [ARG...]" >&2
   exit 2
 fi
 
@@ -32,6 +36,7 @@ find_bindir() {
 }
 bindir=$(find_bindir || true)
 if [ -z "$bindir" ] || [ ! -x "$bindir/initdb" ] || [ ! -x "$bindir/pg_ctl" ]; then
+  [ -n "$if_available" ] && exec "$@"
   echo "pg-test-cluster: no PostgreSQL server binaries (install Debian's postgresql); skipped" >&2
   exit 77
 fi

@@ -89,6 +89,13 @@ PgResult PgConnection::Exec(const std::string& sql, const PgParams& params) {
   return PgResult(result, std::move(error));
 }
 
+PgResult PgConnection::ExecScript(const char* sql) {
+  PGresult* result = PQexec(connection_, sql);
+  if (Succeeded(result)) return PgResult(result, "");
+  std::string error = ScrubbedMessage(StatementError(result, LastError()), address_);
+  return PgResult(result, std::move(error));
+}
+
 std::string PgConnection::CopyIn(const std::string& sql, std::string_view data) {
   PgResult start = Exec(sql);
   if (!start.Ok()) return start.Error();

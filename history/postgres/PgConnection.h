@@ -52,6 +52,9 @@ class PgConnection {
 
   // Runs one statement with `params` bound to $1, $2, ...
   PgResult Exec(const std::string& sql, const PgParams& params = {});
+  // Runs fixed SQL text of several statements (a schema); it binds nothing,
+  // so it never takes values.
+  PgResult ExecScript(const char* sql);
   // Runs COPY ... FROM STDIN (`sql`) with `data` in COPY's text format.
   // Returns an empty string on success, else the reason in one line.
   std::string CopyIn(const std::string& sql, std::string_view data);
