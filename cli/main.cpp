@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "cli/CliOptions.h"
+#include "cli/HistoryCommands.h"
 #include "cli/LogInfo.h"
 #include "convert/Conversion.h"
 #include "convert/Document.h"
@@ -58,6 +59,7 @@ bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zer
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && zerb::IsHistoryCommand(argv[1])) return zerb::RunHistoryCommand(argc, argv);
   auto parsed = zerb::ParseCommandLine(argc, argv);
   if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);

@@ -8,6 +8,7 @@ packages=(
   g++ make cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  libsqlite3-dev sqlite3
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr

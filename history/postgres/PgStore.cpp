@@ -13,6 +13,7 @@
 #include "history/SqliteStore.h"
 #include "history/Spans.h"
 #include "history/postgres/PgStatements.h"
+#include "history/postgres/PgStoreOpen.h"
 #include "history/postgres/PgText.h"
 
 namespace zerb {
@@ -80,6 +81,12 @@ void AppendField(std::string& out, int64_t number, char after) {
 }
 
 }  // namespace
+
+bool PostgresStoresAvailable() { return true; }
+
+std::unique_ptr<Store> OpenPostgresStore(const std::string& address, StoreAccess access) {
+  return std::make_unique<PgStore>(address, access);
+}
 
 PgStore::PgStore(const std::string& address, StoreAccess access) {
   std::string error;
