@@ -98,12 +98,15 @@ CREATE VIEW channel_names AS
 // else the store's schema version; throws when it holds the store's tables
 // without the mark, or cannot be read.
 int StoredVersion(PgConnection& connection) {
+  // Read from pg_class rather than by name lookup, whose cache may not yet
+  // see the tables another importer has just made.
   PgResult mark = connection.Exec(
-      "SELECT to_regclass('zerb32_store') IS NOT NULL, to_regclass('readings') IS NOT NULL "
-      "OR to_regclass('imports') IS NOT NULL OR to_regclass('sites') IS NOT NULL");
+      "SELECT bool_or(relname = 'zerb32_store'), bool_or(relname <> 'zerb32_store') FROM pg_class "
+      "WHERE relnamespace = current_schema()::regnamespace AND relname IN ('zerb32_store', 'readings', 'imports', "
+      "'sites')");
   if (!mark.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + mark.Error());
-  if (mark.Text(0, 0) == "f") {
-    if (mark.Text(0, 1) == "f") return -1;
+  if (mark.Text(0, 0) != "t") {
+    if (mark.Text(0, 1) != "t") return -1;
     throw StoreError("the PostgreSQL database " + connection.Address() +
                      " is not a ZERB32 store (it has tables of that name without the store's mark)");
   }
