@@ -22,8 +22,8 @@ void ReportOffGrid(std::FILE* out, const HistoryReport& report) {
 
 void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
   if (report.conflictCount == 0) return;
-  std::fprintf(out, "zerb32-cli: %zu readings held by several logs with different raw counts; the newest log's kept%s\n",
-               report.conflictCount, list ? ":" : " (-v lists the first)");
+  std::fprintf(out, "zerb32-cli: %zu reading%s held by several logs with different raw counts; the newest log's kept%s\n",
+               report.conflictCount, report.conflictCount == 1 ? "" : "s", list ? ":" : " (-v lists the first)");
   if (!list) return;
   for (const Conflict& c : report.conflicts)
     std::fprintf(out, "  %s at %s: %d from %s, not %d from %s\n", ChannelText(c.channel).c_str(),

@@ -35,6 +35,13 @@ std::vector<SeriesChannel> ChannelTable::Columns() const {
   return columns;
 }
 
+std::vector<bool> RepeatedChannels(std::span<const SeriesChannel> channels) {
+  std::vector<bool> repeated(channels.size());
+  for (std::size_t i = 0; i < channels.size(); ++i)
+    for (std::size_t j = 0; j < i && !repeated[i]; ++j) repeated[i] = IdOf(channels[j]) == IdOf(channels[i]);
+  return repeated;
+}
+
 std::vector<int> ColumnsOf(std::span<const SeriesChannel> channels, std::span<const SeriesChannel> columns) {
   std::vector<int> index;
   for (const SeriesChannel& c : channels) {

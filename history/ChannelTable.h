@@ -25,6 +25,10 @@ class ChannelTable {
   bool any_ = false;
 };
 
+// Per channel of a log's table: true when an earlier channel has its kind
+// and key (a slot repeated); its readings are left out.
+std::vector<bool> RepeatedChannels(std::span<const SeriesChannel> channels);
+
 // The column of each channel of `channels` in `columns` (-1 when absent).
 std::vector<int> ColumnsOf(std::span<const SeriesChannel> channels, std::span<const SeriesChannel> columns);
 

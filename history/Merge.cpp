@@ -79,10 +79,12 @@ std::string KeptLog(const std::vector<LogFacts>& facts, ChannelId id, uint32_t t
 bool AddRows(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& facts, MergeResult& result) {
   const std::span<const SeriesChannel> columns = result.series.Channels();
   const std::vector<int> column = ColumnsOf(log.Channels(), columns);
+  const std::vector<bool> repeated = RepeatedChannels(log.Channels());
   const int walked = log.Rows().ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
     if (Dropped(f, time)) return true;
     std::vector<Reading>& row = result.series.RowAt(time);
     for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (repeated[i] || column[i] < 0) continue;
       Reading& cell = row[static_cast<std::size_t>(column[i])];
       if (!cell.present) {
         cell = readings[i];

@@ -42,7 +42,10 @@ class StoredSeries final : public Series {
  private:
   int Walk(const RowFn& row) {
     std::vector<bool> more(cursors_.size());
-    for (std::size_t i = 0; i < cursors_.size(); ++i) more[i] = cursors_[i]->Step();
+    for (std::size_t i = 0; i < cursors_.size(); ++i) {
+      cursors_[i]->Reset();  // from the first row again; the bindings stay
+      more[i] = cursors_[i]->Step();
+    }
     std::vector<Reading> readings(cursors_.size());
     for (;;) {
       uint64_t time = UINT64_MAX;
@@ -111,7 +114,11 @@ std::vector<SeriesChannel> SqliteStore::ColumnsOf(uint16_t site) {
 
 std::unique_ptr<Series> SqliteStore::Export(uint16_t site, uint32_t from, uint32_t to) {
   try {
-    if (Summaries(site).empty()) return nullptr;
+    SqliteStatement& sites = sql_->sites;
+    sites.Bind(1, site);
+    const bool known = sites.Step();
+    sites.Reset();
+    if (!known) return nullptr;
     return std::make_unique<StoredSeries>(*db_, ColumnsOf(site), site, from, to);
   } catch (const SqliteError& e) {
     throw StoreError("cannot read the store " + path_ + ": " + e.what());

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <map>
 
+#include "history/ChannelTable.h"
 #include "history/Spans.h"
 #include "history/SqliteStatements.h"
 #include "history/SqliteStore.h"
@@ -174,11 +175,13 @@ bool SqliteStore::ImportRows(HistoryLog& log, int64_t import, ImportOutcome& out
     for (std::size_t i = 0; i < channels.size(); ++i)
       before[i] = StoredReadings(sql_->existing, site, IdOf(channels[i]), span);
   std::vector<std::size_t> next(channels.size(), 0);
+  const std::vector<bool> repeated = RepeatedChannels(channels);
 
   const int walked = log.Rows().ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
     if (std::any_of(dropped.begin(), dropped.end(), [time](const LogSpan& s) { return time >= s.first && time <= s.last; }))
       return true;
     for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (repeated[i]) continue;
       const ChannelId id = IdOf(channels[i]);
       const Reading& r = readings[i];
       ++outcome.readings;

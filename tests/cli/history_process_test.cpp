@@ -200,7 +200,7 @@ TEST_F(HistoryCli, ConflictsAndLogsOffOneGridAreReported) {
   for (const auto& order : {std::vector<std::string>{older, newer}, std::vector<std::string>{newer, older}}) {
     const auto run = Cli({"merge", "-v", order[0], order[1], "-d", "off", "--no-headers", "-o", "-"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.err.find("1 readings held by several logs with different raw counts"), std::string::npos);
+    EXPECT_NE(run.err.find("1 reading held by several logs with different raw counts"), std::string::npos);
     EXPECT_NE(run.err.find("sensor 0x0001 at 2026-11-30T05:53:20: " + std::to_string(series[60][0]) + " from " +
                            newer), std::string::npos) << run.err;
     const auto direct = Cli({newer, "-d", "off", "--no-headers", "-o", "-"});
