@@ -123,7 +123,7 @@ std::vector<SeriesChannel> PgStore::ColumnsOf(uint16_t site) {
 }
 
 std::unique_ptr<Series> PgStore::Export(uint16_t site, uint32_t from, uint32_t to) {
-  if (Summaries(site).empty()) return nullptr;
+  if (Run(pg::kSiteKnown, {Number(site)}, "read").Rows() == 0) return nullptr;
   return std::make_unique<PgStoredSeries>(*connection_, ColumnsOf(site), site, from, to);
 }
 

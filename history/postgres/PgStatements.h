@@ -88,6 +88,7 @@ inline constexpr const char* kMergeReadings =
     "AND (i.last_time, i.content_hash) >= ($3::bigint, $4::text COLLATE \"C\"))";
 
 inline constexpr const char* kSites = "SELECT site, name FROM sites WHERE $1::integer < 0 OR site = $1 ORDER BY site";
+inline constexpr const char* kSiteKnown = "SELECT 1 FROM sites WHERE site = $1";
 inline constexpr const char* kNewestImport =
     "SELECT id FROM imports WHERE site = $1 ORDER BY last_time DESC, content_hash DESC LIMIT 1";
 inline constexpr const char* kImportChannels =

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "convert/Paths.h"
+#include "history/ChannelTable.h"
 #include "history/SqliteStore.h"
 #include "history/Spans.h"
 #include "history/postgres/PgStatements.h"
@@ -20,12 +21,6 @@ namespace zerb {
 namespace {
 
 std::string Number(int64_t number) { return std::to_string(number); }
-
-struct StoredLog {
-  LogRank rank;
-  LogSpan span;
-  std::string path;
-};
 
 // Rolls the open transaction back unless it was committed (or the
 // connection is gone, when the server has rolled it back).
@@ -87,6 +82,13 @@ bool PostgresStoresAvailable() { return true; }
 std::unique_ptr<Store> OpenPostgresStore(const std::string& address, StoreAccess access) {
   return std::make_unique<PgStore>(address, access);
 }
+
+// A stored log whose span overlaps the log being imported.
+struct PgStore::StoredLog {
+  LogRank rank;
+  LogSpan span;
+  std::string path;
+};
 
 PgStore::PgStore(const std::string& address, StoreAccess access) {
   std::string error;
@@ -166,6 +168,28 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
   }
 }
 
+void PgStore::RecordConflicts(HistoryLog& log, int64_t import, const std::map<int64_t, StoredLog>& stored,
+                              ImportOutcome& outcome) {
+  const LogRank rank = log.Rank();
+  // Statistics on the staged rows, so the join probes the readings' key
+  // instead of reading all of the site's readings.
+  Run("ANALYZE zerb32_staging", {}, "write");
+  const PgParams params = {Number(log.SiteNumber()), Number(rank.end), rank.hash, Number(import),
+                           Number(HistoryReport::ListedConflicts)};
+  PgResult conflicts = Run(pg::kRecordConflicts, params, "write");
+  for (int row = 0; row < conflicts.Rows(); ++row) {
+    const ChannelId id{KindFromCode(conflicts.Integer(row, 0)), static_cast<uint16_t>(conflicts.Integer(row, 1))};
+    const bool wins = conflicts.Text(row, 5) == "t";
+    const auto other = stored.find(conflicts.Integer(row, 6));
+    const std::string otherPath = other == stored.end() ? std::string() : other->second.path;
+    outcome.report.conflicts.push_back({id, static_cast<uint32_t>(conflicts.Integer(row, 2)),
+                                        static_cast<int16_t>(conflicts.Integer(row, 3)),
+                                        static_cast<int16_t>(conflicts.Integer(row, 4)),
+                                        wins ? log.Path() : otherPath, wins ? otherPath : log.Path()});
+    outcome.report.conflictCount = static_cast<std::size_t>(conflicts.Integer(row, 7));
+  }
+}
+
 bool PgStore::ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome) {
   const std::string site = Number(log.SiteNumber());
   const LogSpan span = log.Span();
@@ -199,11 +223,13 @@ bool PgStore::ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome
   // The staging rows in COPY's text format: position, kind, key, time, raw,
   // value (\N when the device gives none), exponent.
   const std::span<const SeriesChannel> channels = log.Channels();
+  const std::vector<bool> repeated = RepeatedChannels(channels);  // a slot listed twice is read once
   std::string data;
   const int walked = log.Rows().ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
     for (const LogSpan& s : dropped)
       if (time >= s.first && time <= s.last) return true;
     for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (repeated[i]) continue;
       const Reading& r = readings[i];
       AppendField(data, static_cast<int64_t>(i), '\t');
       AppendField(data, KindCode(channels[i].kind), '\t');
@@ -227,19 +253,9 @@ bool PgStore::ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome
   }
 
   const std::string end = Number(rank.end);
-  PgResult conflicts = Run(pg::kRecordConflicts,
-                           {site, end, rank.hash, Number(import), Number(HistoryReport::ListedConflicts)}, "write");
-  for (int row = 0; row < conflicts.Rows(); ++row) {
-    const ChannelId id{KindFromCode(conflicts.Integer(row, 0)), static_cast<uint16_t>(conflicts.Integer(row, 1))};
-    const bool wins = conflicts.Text(row, 5) == "t";
-    const auto other = stored.find(conflicts.Integer(row, 6));
-    const std::string otherPath = other == stored.end() ? std::string() : other->second.path;
-    outcome.report.conflicts.push_back({id, static_cast<uint32_t>(conflicts.Integer(row, 2)),
-                                        static_cast<int16_t>(conflicts.Integer(row, 3)),
-                                        static_cast<int16_t>(conflicts.Integer(row, 4)),
-                                        wins ? log.Path() : otherPath, wins ? otherPath : log.Path()});
-    outcome.report.conflictCount = static_cast<std::size_t>(conflicts.Integer(row, 7));
-  }
+  // Readings stored in the log's span belong to logs overlapping it: with
+  // none, there is nothing to conflict with.
+  if (!stored.empty()) RecordConflicts(log, import, stored, outcome);
   Run(pg::kMergeReadings, {site, Number(import), end, rank.hash}, "write");
   return true;
 }

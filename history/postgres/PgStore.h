@@ -3,6 +3,7 @@
 // reading one store (schema in PgSchema.cpp and the README). Same rules as
 // the SQLite store; every value is bound, readings arrive through COPY.
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -27,7 +28,12 @@ class PgStore final : public Store {
 
  private:
   bool Known(const std::string& hash);
+  struct StoredLog;
   bool ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome);
+  // Records the staged readings that stored ones hold with another raw
+  // count, and lists them in the outcome.
+  void RecordConflicts(HistoryLog& log, int64_t import, const std::map<int64_t, StoredLog>& stored,
+                       ImportOutcome& outcome);
   std::vector<SeriesChannel> ColumnsOf(uint16_t site);
   // Runs a statement of the store; throws StoreError when it fails (`doing`
   // says what for: "write", "read").
