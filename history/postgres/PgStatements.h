@@ -87,6 +87,13 @@ inline constexpr const char* kMergeReadings =
     "WHERE NOT EXISTS (SELECT 1 FROM imports i WHERE i.id = readings.import "
     "AND (i.last_time, i.content_hash) >= ($3::bigint, $4::text COLLATE \"C\"))";
 
+// The merge when no stored log overlaps the new one: the store holds no
+// reading in its span, so every staged reading goes in (a reading the log
+// held twice fails the import, as a conflict with itself would).
+inline constexpr const char* kInsertReadings =
+    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import) "
+    "SELECT $1, kind, key, time, raw, value, exponent, $2 FROM zerb32_staging";
+
 inline constexpr const char* kSites = "SELECT site, name FROM sites WHERE $1::integer < 0 OR site = $1 ORDER BY site";
 inline constexpr const char* kSiteKnown = "SELECT 1 FROM sites WHERE site = $1";
 inline constexpr const char* kNewestImport =
