@@ -1,11 +1,13 @@
 #include "cli/HistoryCommands.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <variant>
 
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
+#include "convert/OutputFile.h"
 #include "convert/Paths.h"
 #include "history/CivilTime.h"
 #include "history/Merge.h"
@@ -28,7 +30,7 @@ void Problem(const std::string& subject, const std::string& reason) {
 // The input OUT names, if any: a log, its site file, the store or its
 // companion files.
 std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
-  if (c.output == "-") return std::nullopt;
+  if (IsStandardOutputPath(c.output)) return std::nullopt;
   std::vector<std::string> inputs;
   for (const std::string& log : c.logs) {
     inputs.push_back(log);
@@ -56,7 +58,7 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<Gap>
     return false;
   }
   ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
-  if (c.output != "-") std::printf("%s\n", c.output.c_str());
+  if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
   return true;
 }
 
@@ -131,6 +133,7 @@ int History(const HistoryCommand& c) {
     Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
+  if (summaries.empty()) std::printf("The store holds no logs yet.\n");
   for (const SiteSummary& s : summaries) PrintSummary(s);
   return 0;
 }
@@ -158,6 +161,11 @@ int Run(const HistoryCommand& c) {
 }  // namespace
 
 int RunHistoryCommand(int argc, char** argv) {
+#ifndef _WIN32
+  // A file-size limit shows as the store's write error, not as a kill.
+  struct sigaction current {};
+  if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(SIGXFSZ, SIG_IGN);
+#endif
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);

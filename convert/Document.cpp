@@ -1,23 +1,22 @@
 #include "convert/Document.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "convert/InputFile.h"
 
 namespace zerb {
 
 namespace {
 
-std::string SystemError() { return std::strerror(errno); }
-
 // Loads the site file into `site` when there is one to open; the site number
-// is set whatever the load gave. A missing site file is not an error.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site) {
-  std::FILE* stream = std::fopen(ref.path.c_str(), "rb");
-  if (!stream) return false;
-  const bool loaded = site.Load(stream) == 1;
+// is set whatever the load gave. A missing site file is not an error; one
+// that can't be read says why in `error`.
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error) {
+  const OpenedInput input = OpenInputFile(ref.path);
+  if (!input.stream) {
+    if (!input.missing) error = "cannot open the site file " + ref.path + ": " + input.reason;
+    return false;
+  }
+  const bool loaded = site.Load(input.stream.get()) == 1;
   site.SetSiteNumber(ref.number);
-  std::fclose(stream);
   return loaded;
 }
 
@@ -29,17 +28,16 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
   log.Reset();
   site.Reset();
   opened.site = SiteFileFor(logPath);
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site);
-  std::FILE* stream = std::fopen(logPath.c_str(), "rb");
-  if (!stream) {
-    opened.error = "cannot open the log: " + SystemError();
+  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError);
+  const OpenedInput input = OpenInputFile(logPath);
+  if (!input.stream) {
+    opened.error = "cannot open the log: " + input.reason;
     site.Reset();
     return opened;
   }
   opened.logOpened = true;
-  opened.logLoaded = log.Load(stream) == 1;
+  opened.logLoaded = log.Load(input.stream.get()) == 1;
   if (!opened.logLoaded) opened.error = log.LoadError();
-  std::fclose(stream);
   return opened;
 }
 

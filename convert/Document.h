@@ -20,6 +20,7 @@ struct OpenedLog {
   bool logOpened = false;           // the log file could be opened
   bool logLoaded = false;           // ... and its load succeeded
   std::string error;                // why the log didn't open or load
+  std::string siteError;            // why an existing site file couldn't be read (not a file, ...)
 };
 
 // Resets the log and the site, loads the log's site file into the site (no

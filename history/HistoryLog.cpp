@@ -3,9 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "convert/InputFile.h"
 #include "output/LogTime.h"
 
 namespace zerb {
@@ -22,14 +21,17 @@ std::string ContentHash(std::string_view bytes) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot open the log: " + std::string(std::strerror(errno));
+  const OpenedInput input = OpenInputFile(path);
+  if (!input.stream) {
+    error = "cannot open the log: " + input.reason;
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = "cannot read the log";
+  std::string bytes;
+  char block[1 << 14];
+  std::size_t n;
+  while ((n = std::fread(block, 1, sizeof block, input.stream.get())) > 0) bytes.append(block, n);
+  if (std::ferror(input.stream.get())) {
+    error = "cannot read the log: " + std::string(std::strerror(errno));
     return std::nullopt;
   }
   return bytes;
@@ -50,9 +52,12 @@ bool HistoryLog::Open(const std::string& path, const HistoryLogOptions& options)
   hash_ = ContentHash(*bytes);
   const OpenedLog& opened = document_.Open(path);
   if (!opened.site) return Fail("the log's file name does not start with a site number");
+  siteNumber_ = opened.site->number;
   if (!opened.logLoaded) return Fail(opened.error);
   if (!opened.siteLoaded) {
-    const std::string what = "site file " + opened.site->path + " is missing or incomplete";
+    const std::string what = opened.siteError.empty()
+                                 ? "site file " + opened.site->path + " is missing or incomplete"
+                                 : opened.siteError;
     if (options.requireSite) return Fail(what);
     warning_ = what + "; channels keep their default names and raw counts";
   }

@@ -31,7 +31,7 @@ class HistoryLog {
   const std::string& Error() const { return error_; }
   const std::string& Warning() const { return warning_; }
   const std::string& Hash() const { return hash_; }
-  uint16_t SiteNumber() const { return document_.Site().SiteNumber; }
+  uint16_t SiteNumber() const { return siteNumber_; }
   std::string SiteName() const { return std::string(document_.Site().NameText()); }
   LogSpan Span() const { return span_; }
   LogRank Rank() const { return {span_.last, hash_}; }
@@ -49,6 +49,7 @@ class HistoryLog {
   std::string warning_;
   std::string hash_;
   LogSpan span_;
+  uint16_t siteNumber_ = 0;  // from the file name, with or without a site file
 };
 
 // The hash a store keeps of a log's bytes: 16 hex digits of FNV-1a (64 bit)

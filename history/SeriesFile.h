@@ -1,7 +1,7 @@
 #pragma once
-// Where merged and exported series are written: "-" is standard output;
-// any other path gets a temporary file beside it, moved into place only
-// once everything was written, so a failed run leaves the path as it was.
+// Where merged and exported series are written: through the program's one
+// output routine (convert/OutputFile.h), so a failed run leaves the path as
+// it was and "-" is standard output.
 
 #include <functional>
 #include <string>

@@ -30,7 +30,11 @@ struct StoredReading {
 std::string UtcNow() {
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
+#ifdef _WIN32
+  gmtime_s(&utc, &now);
+#else
   gmtime_r(&now, &utc);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
   return text;
@@ -66,6 +70,16 @@ ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOp
     SqliteTransaction transaction(*db_);
     if (Known(log.Hash())) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
 
+    // One clock per site: rows of PC and LAN times never share a series.
+    const char* const timeBase = options.lanTime ? "LAN" : "PC";
+    sql_->siteTimeBase.Bind(1, log.SiteNumber());
+    const std::string storedBase = sql_->siteTimeBase.Step() ? sql_->siteTimeBase.Text(0) : timeBase;
+    sql_->siteTimeBase.Reset();
+    if (storedBase != timeBase) {
+      outcome.reason = "site " + std::to_string(log.SiteNumber()) + " is kept on the " + storedBase +
+                       " clock in this store" + (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
+      return outcome;
+    }
     const LogSpan span = log.Span();
     const bool siteKnown = log.Warning().empty();
     sql_->upsertSite.Bind(1, log.SiteNumber()).Bind(2, log.SiteName()).Bind(3, siteKnown ? span.last : 0).Run();
@@ -75,7 +89,7 @@ ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOp
       add.Bind(4, site->path);
     else
       add.BindNull(4);
-    add.Bind(5, options.lanTime ? "LAN" : "PC").Bind(6, span.first).Bind(7, span.last).Bind(8, span.interval);
+    add.Bind(5, timeBase).Bind(6, span.first).Bind(7, span.last).Bind(8, span.interval);
     add.Bind(9, 0).Bind(10, UtcNow()).Run();
     const int64_t import = db_->LastInsertId();
 

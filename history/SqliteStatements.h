@@ -18,6 +18,7 @@ struct SqliteStore::Statements {
                      "INSERT INTO imports (site, content_hash, log_path, site_file, time_base, first_time, "
                      "last_time, interval_seconds, readings, conflicts, imported_at) "
                      "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, 0, ?10)"),
+        siteTimeBase(db, "SELECT time_base FROM imports WHERE site = ?1 LIMIT 1"),
         setCounts(db, "UPDATE imports SET conflicts = ?2, readings = ?3 WHERE id = ?1"),
         insertImportChannel(db,
                             "INSERT INTO import_channels (import, position, kind, key, name) "
@@ -62,7 +63,7 @@ struct SqliteStore::Statements {
         readingCount(db, "SELECT count(*) FROM readings WHERE site = ?1"),
         conflictCount(db, "SELECT count(*) FROM conflicts WHERE site = ?1") {}
 
-  SqliteStatement knownHash, upsertSite, insertImport, setCounts, insertImportChannel, upsertChannel;
+  SqliteStatement knownHash, upsertSite, insertImport, siteTimeBase, setCounts, insertImportChannel, upsertChannel;
   SqliteStatement overlapping, importChannels, deleteSpan, existing, insertReading, updateReading, insertConflict;
   SqliteStatement sites, newestImport, siteChannels, siteSpans, readingCount, conflictCount;
 };

@@ -163,6 +163,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"import", "--db", Db(), folder.File("42_cut.log")}, "nothing of it was stored", Db()},
       {{"import", "--db", Db(), "--require-site", folder.File("other/42.log")}, "is missing", Db()},
       {{"merge", good, folder.File("other/7.log"), "-o", folder.File("m.csv")}, "different sites", ""},
+      {{"import", "--db", Db(), "--lan", folder.File("42_b.log")}, "site 42 is kept on the PC clock", Db()},
       {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
       {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
       {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
@@ -189,6 +190,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   const auto warned = Cli({"import", "--db", Db(), folder.File("other/42.log")});
   EXPECT_EQ(warned.exitCode, 0);
   EXPECT_NE(warned.err.find("is missing or incomplete"), std::string::npos) << warned.err;
+  EXPECT_EQ(warned.out, "imported " + folder.File("other/42.log") + " (site 42, 505 readings)\n");
 }
 
 // Rows 50 to 100 are in both logs; the newer log's row 60 differs. The
@@ -242,6 +244,22 @@ TEST_F(HistoryCli, KilledImportLeavesWholeLogs) {
   const auto again = Cli(args);
   EXPECT_EQ(again.exitCode, 0) << again.err;
   EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 150 * 50);
+}
+
+// A store that cannot grow (a file-size limit stands in for a full disk):
+// a clear error, and the logs committed before stay whole.
+TEST_F(HistoryCli, FullStoreKeepsWhatWasCommitted) {
+  std::vector<std::string> args = {"-c", "ulimit -f 200 && exec \"$0\" \"$@\"", test::BuildPath("cli/zerb32-cli"),
+                                   "import", "--db", Db()};
+  for (std::size_t k = 0; k < 190; ++k) args.push_back(Log("42_" + std::to_string(k) + ".log", 10 * k, 10 * k + 9));
+  const auto run = test::RunProcess("/bin/sh", args);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("cannot write the store " + Db()), std::string::npos) << run.err;
+  const int64_t imported = Query(Db(), "SELECT count(*) FROM imports");
+  EXPECT_GE(imported, 1);
+  EXPECT_LT(imported, 190);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), imported * 50);
+  EXPECT_EQ(Cli({"history", "--db", Db()}).exitCode, 0);
 }
 
 TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {
