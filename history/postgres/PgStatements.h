@@ -24,6 +24,7 @@ inline constexpr const char* kUpdateSiteName =
 inline constexpr const char* kInsertImport =
     "INSERT INTO imports (site, content_hash, log_path, site_file, time_base, first_time, last_time, "
     "interval_seconds, readings, conflicts) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, 0, 0) RETURNING id";
+inline constexpr const char* kSiteTimeBase = "SELECT time_base FROM imports WHERE site = $1 LIMIT 1";
 inline constexpr const char* kSetCounts = "UPDATE imports SET conflicts = $2, readings = $3 WHERE id = $1";
 
 // $1 the import; $2..$8 arrays of kinds, keys, names (types, units,

@@ -134,6 +134,15 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
     Run("SELECT pg_advisory_xact_lock($1, $2)", {Number(PgLockSpace), site}, "write");
     if (Known(log.Hash())) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
 
+    // One clock per site: rows of PC and LAN times never share a series.
+    const std::string timeBase = options.lanTime ? "LAN" : "PC";
+    PgResult stored = Run(pg::kSiteTimeBase, {site}, "read");
+    const std::string storedBase = stored.Rows() > 0 ? std::string(stored.Text(0, 0)) : timeBase;
+    if (storedBase != timeBase) {
+      outcome.reason = "site " + site + " is kept on the " + storedBase + " clock in this store" +
+                       (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
+      return outcome;
+    }
     const LogSpan span = log.Span();
     const bool siteKnown = log.Warning().empty();
     const PgParams siteRow = {site, Latin1ToUtf8(log.SiteName()), Number(siteKnown ? span.last : 0)};
@@ -141,7 +150,7 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
     std::optional<std::string> siteFile;
     if (const auto found = SiteFileFor(logPath); found && siteKnown) siteFile = PathText(found->path);
     const int64_t import = Run(pg::kInsertImport,
-                               {site, log.Hash(), PathText(logPath), siteFile, options.lanTime ? "LAN" : "PC",
+                               {site, log.Hash(), PathText(logPath), siteFile, timeBase,
                                 Number(span.first), Number(span.last), Number(span.interval)},
                                "write")
                                .Integer(0, 0);

@@ -131,7 +131,7 @@ TEST_P(StoreEngine, StoredSeriesIsTheMergeWhateverTheImportOrder) {
   }
 }
 
-TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogAddsNothing) {
+TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogOrAnotherClockAddsNothing) {
   auto store = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
   const HistoryLogOptions options{false, false};
   ASSERT_EQ(store->Import(paths[0], options).status, ImportStatus::Imported);
@@ -143,6 +143,9 @@ TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogAddsNothing) {
   const ImportOutcome outcome = store->Import(folder.File("v1/42_damaged.log"), options);
   EXPECT_EQ(outcome.status, ImportStatus::Failed);
   EXPECT_FALSE(outcome.reason.empty());
+  const ImportOutcome otherClock = store->Import(paths[1], {true, false});
+  EXPECT_EQ(otherClock.status, ImportStatus::Failed);
+  EXPECT_NE(otherClock.reason.find("kept on the PC clock"), std::string::npos) << otherClock.reason;
   EXPECT_EQ(Dump(*store->Export(42, 0, UINT32_MAX)), before);
   EXPECT_EQ(store->Summaries(42)[0].imports, 1);
 }
