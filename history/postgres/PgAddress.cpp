@@ -139,6 +139,9 @@ std::string RedactedAddress(std::string_view address) {
     kept = std::max(kept, span.end);
   }
   if (kept < address.size()) redacted.append(address.substr(kept));
+  // A pair taken from the end leaves the space before it.
+  if (!address.empty() && !IsSpace(address.back()))
+    while (!redacted.empty() && IsSpace(redacted.back())) redacted.pop_back();
   return redacted;
 }
 

@@ -46,6 +46,7 @@ TEST(PgAddress, RedactionRemovesEveryPasswordAndKeepsTheRest) {
       {"host=h password=s3cret dbname=d", "host=h dbname=d"},
       {"host=h password = 'two words\\' s3cret' dbname=d", "host=h dbname=d"},
       {"password=s3cret", ""},
+      {"host=/tmp password=s3cret", "host=/tmp"},
       {"history.db", "history.db"},
   };
   for (const auto& row : rows) EXPECT_EQ(RedactedAddress(row.address), row.redacted) << row.address;
