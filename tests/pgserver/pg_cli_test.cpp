@@ -216,6 +216,9 @@ TEST_F(PgCli, FailuresAreOneLineWithoutThePasswordAndChangeNothing) {
       {{"import", "--db", uri(password + "x", database), log}, "password authentication failed"},
       {{"history", "--db", uri(password, "no_such_db")}, "database \"no_such_db\" does not exist"},
       {{"import", "--db", "host=/nonexistent/zerb32 password=" + password, log}, "No such file or directory"},
+      // libpq quotes a malformed address, or a piece of it, in its message.
+      {{"history", "--db", "postgresql://u:" + password + "@[::1/postgres"}, "postgresql://u@[::1/postgres"},
+      {{"history", "--db", "host=/nonexistent password=" + password + " dbname"}, "missing \"=\" after \"dbname\""},
       {{"history", "--db", uri(password, database)}, "no ZERB32 store in the PostgreSQL database"},
       {{"export", "--db", uri(password, database), "--site", "42", "-o", "-"}, "no ZERB32 store"},
       {{"import", "--db", test::PgUri(newer), log}, "made by a newer ZERB32 (schema version 2"},
@@ -229,6 +232,9 @@ TEST_F(PgCli, FailuresAreOneLineWithoutThePasswordAndChangeNothing) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find(password), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find(password), std::string::npos) << run.out;
+    if (run.exitCode == 1) {
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
   }
   EXPECT_EQ(PgSql(database, "SELECT count(*) FROM pg_tables WHERE schemaname = 'public'"), "0\n");
   EXPECT_EQ(Count(newer, "imports"), 1);
