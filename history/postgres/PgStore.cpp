@@ -114,6 +114,32 @@ PgResult PgStore::Run(const std::string& sql, const PgParams& params, const char
 
 bool PgStore::Known(const std::string& hash) { return Run(pg::kKnownHash, {hash}, "read").Rows() > 0; }
 
+std::string PgStore::ClockRefusal(const std::string& site, const std::string& timeBase) {
+  PgResult stored = Run(pg::kSiteTimeBase, {site}, "read");
+  const std::string storedBase = stored.Rows() > 0 ? std::string(stored.Text(0, 0)) : timeBase;
+  if (storedBase == timeBase) return {};
+  return "site " + site + " is kept on the " + storedBase + " clock in this store" +
+         (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
+}
+
+int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow) {
+  const std::string& site = *siteRow[0];
+  const LogSpan span = log.Span();
+  Run(pg::kInsertSite, siteRow, "write");
+  std::optional<std::string> siteFile;
+  if (const auto found = SiteFileFor(log.Path()); found && log.Warning().empty()) siteFile = PathText(found->path);
+  const PgParams importRow = {site,     log.Hash(),         PathText(log.Path()), siteFile,
+                              timeBase, Number(span.first), Number(span.last),    Number(span.interval)};
+  const int64_t import = Run(pg::kInsertImport, importRow, "write").Integer(0, 0);
+  PgParams channels = ChannelArrays(log.Channels());
+  channels.insert(channels.begin(), Number(import));
+  Run(pg::kInsertImportChannels, channels, "write");
+  channels[0] = site;
+  channels.insert(channels.end(), {Number(span.last), log.Hash()});
+  Run(pg::kUpsertChannels, channels, "write");
+  return import;
+}
+
 ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
   ImportOutcome outcome;
   // A known log is found by its bytes alone, without decoding it.
@@ -125,6 +151,7 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
   if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
   outcome.warning = log.Warning();
   outcome.site = log.SiteNumber();
+  bool committing = false;
   try {
     Run("BEGIN", {}, "write");
     Transaction transaction(*connection_);
@@ -133,47 +160,33 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
     // it whole; importers of other sites go on at once.
     Run("SELECT pg_advisory_xact_lock($1, $2)", {Number(PgLockSpace), site}, "write");
     if (Known(log.Hash())) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
-
     // One clock per site: rows of PC and LAN times never share a series.
     const std::string timeBase = options.lanTime ? "LAN" : "PC";
-    PgResult stored = Run(pg::kSiteTimeBase, {site}, "read");
-    const std::string storedBase = stored.Rows() > 0 ? std::string(stored.Text(0, 0)) : timeBase;
-    if (storedBase != timeBase) {
-      outcome.reason = "site " + site + " is kept on the " + storedBase + " clock in this store" +
-                       (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
-      return outcome;
-    }
-    const LogSpan span = log.Span();
-    const bool siteKnown = log.Warning().empty();
-    const PgParams siteRow = {site, Latin1ToUtf8(log.SiteName()), Number(siteKnown ? span.last : 0)};
-    Run(pg::kInsertSite, siteRow, "write");
-    std::optional<std::string> siteFile;
-    if (const auto found = SiteFileFor(logPath); found && siteKnown) siteFile = PathText(found->path);
-    const int64_t import = Run(pg::kInsertImport,
-                               {site, log.Hash(), PathText(logPath), siteFile, timeBase,
-                                Number(span.first), Number(span.last), Number(span.interval)},
-                               "write")
-                               .Integer(0, 0);
-    PgParams channels = ChannelArrays(log.Channels());
-    channels.insert(channels.begin(), Number(import));
-    Run(pg::kInsertImportChannels, channels, "write");
-    channels[0] = site;
-    channels.insert(channels.end(), {Number(span.last), log.Hash()});
-    Run(pg::kUpsertChannels, channels, "write");
+    if (outcome.reason = ClockRefusal(site, timeBase); !outcome.reason.empty()) return outcome;
 
+    const PgParams siteRow = {site, Latin1ToUtf8(log.SiteName()),
+                              Number(log.Warning().empty() ? log.Span().last : 0)};
+    const int64_t import = AddImport(log, timeBase, siteRow);
     if (!ImportRows(log, import, outcome)) return outcome.reason = log.Rows().Error(), outcome;
-    Run(pg::kSetCounts, {Number(import), Number(static_cast<int64_t>(outcome.report.conflictCount)),
-                         Number(static_cast<int64_t>(outcome.readings))},
-        "write");
-    // Last, so that a site's name follows the newest log.
+    const PgParams counts = {Number(import), Number(static_cast<int64_t>(outcome.report.conflictCount)),
+                             Number(static_cast<int64_t>(outcome.readings))};
+    Run(pg::kSetCounts, counts, "write");
+    // The site's name from the newest log; its row is locked last, so for
+    // the shortest time.
     Run(pg::kUpdateSiteName, siteRow, "write");
+    committing = true;
     Run("COMMIT", {}, "write");
     transaction.Committed();
     outcome.status = ImportStatus::Imported;
     return outcome;
   } catch (const StoreError& e) {
-    if (connection_->Lost()) throw StoreError(std::string(e.what()) + "; nothing of " + logPath + " was stored");
-    throw;
+    if (!connection_->Lost()) throw;
+    // Lost before COMMIT: the server rolled the log back. Lost during it:
+    // the answer never came.
+    const std::string fate = committing ? "whether " + logPath + " was stored is unknown (import it again: a stored "
+                                          "log is skipped)"
+                                        : "nothing of " + logPath + " was stored";
+    throw StoreError(std::string(e.what()) + "; " + fate);
   }
 }
 

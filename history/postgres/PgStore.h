@@ -29,6 +29,12 @@ class PgStore final : public Store {
  private:
   bool Known(const std::string& hash);
   struct StoredLog;
+  // Why the site's stored logs refuse a log on this clock ("PC", "LAN"), or
+  // nothing.
+  std::string ClockRefusal(const std::string& site, const std::string& timeBase);
+  // The log's rows in sites, imports, import_channels and channels; its
+  // import id.
+  int64_t AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow);
   bool ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome);
   // Records the staged readings that stored ones hold with another raw
   // count, and lists them in the outcome.
