@@ -58,13 +58,16 @@ inline constexpr const char* kDeleteSpan =
 // Staged readings the store holds with another raw count: each is recorded
 // in conflicts, kept and other decided by rank ($2 end, $3 hash of the new
 // log, $4 its import). Returns the first $5 in row order, each with the
-// total count.
+// total count. Each staged reading looks its stored one up by the key
+// (OFFSET 0 keeps the lookup per row: a join could read all of the site's
+// readings).
 inline constexpr const char* kRecordConflicts =
     "WITH found AS MATERIALIZED ("
     "  SELECT s.position, s.kind, s.key, s.time, s.raw AS new_raw, r.raw AS old_raw, r.import AS old_import,"
     "         ($2::bigint, $3::text COLLATE \"C\") > (i.last_time, i.content_hash) AS wins"
     "  FROM zerb32_staging s"
-    "  JOIN readings r ON r.site = $1 AND r.kind = s.kind AND r.key = s.key AND r.time = s.time"
+    "  CROSS JOIN LATERAL (SELECT raw, import FROM readings"
+    "    WHERE site = $1 AND kind = s.kind AND key = s.key AND time = s.time OFFSET 0) r"
     "  JOIN imports i ON i.id = r.import"
     "  WHERE r.raw <> s.raw),"
     " saved AS ("

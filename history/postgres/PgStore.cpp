@@ -193,9 +193,6 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
 void PgStore::RecordConflicts(HistoryLog& log, int64_t import, const std::map<int64_t, StoredLog>& stored,
                               ImportOutcome& outcome) {
   const LogRank rank = log.Rank();
-  // Statistics on the staged rows, so the join probes the readings' key
-  // instead of reading all of the site's readings.
-  Run("ANALYZE zerb32_staging", {}, "write");
   const PgParams params = {Number(log.SiteNumber()), Number(rank.end), rank.hash, Number(import),
                            Number(HistoryReport::ListedConflicts)};
   PgResult conflicts = Run(pg::kRecordConflicts, params, "write");
