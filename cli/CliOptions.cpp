@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "ProjectVersion.h"
+#include "cli/StyleOptions.h"
 #include "convert/IntegerText.h"
 
 namespace zerb {
@@ -27,7 +28,7 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
       ->capture_default_str();
   app.add_flag("--no-headers", raw.noHeaders, "no header line (CSV)");
   app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
-      ->check(CLI::IsMember({"off", "serial", "text"}))
+      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
       ->capture_default_str();
   app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
   app.add_flag("-l,--lan", raw.lan, "network (LAN) clock instead of the PC's");
@@ -70,6 +71,8 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
   CliOptions options;
   RawOptions raw;
   AddOptions(app, options, raw);
+  StyleArgs style;
+  AddStyleOptions(app, style, options);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -82,6 +85,8 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
+  if (auto problem = ApplyStyleOptions(app, style, raw.dateTime, options); !problem.empty())
+    return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   return options;
 }
 

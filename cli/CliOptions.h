@@ -14,6 +14,7 @@ struct CliOptions {
   ConvertOptions convert;
   std::string output;  // empty: beside each log; "-": standard output
   bool info = false;
+  bool verbose = false;  // notes on each conversion on standard error
   std::vector<std::string> logs;
 };
 

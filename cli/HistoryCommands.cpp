@@ -12,12 +12,12 @@
 #include "history/CivilTime.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
-#include "history/SeriesCsv.h"
 #include "history/SeriesFile.h"
 #include "history/Spans.h"
 #include "history/Store.h"
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
+#include "table/TableWriter.h"
 
 namespace zerb {
 
@@ -52,11 +52,16 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<Gap>
       for (uint32_t t : FillTimes(gap)) fill.push_back(t);
   GapFilledSeries filled(series, std::move(fill));
   std::string error;
-  const bool written = WriteOutput(c.output, [&](OutputSink& sink) { return WriteSeriesCsv(filled, sink, c.flags); }, error);
+  TableResult table;
+  const bool written = WriteOutput(c.output, [&](OutputSink& sink) {
+    table = WriteTable(filled, c.table, sink);
+    return table.status;
+  }, error);
   if (!written) {
-    Problem(c.output, series.Error().empty() ? error : series.Error());
+    Problem(c.output, !table.error.empty() ? table.error : series.Error().empty() ? error : series.Error());
     return false;
   }
+  if (c.verbose && !table.anchorNote.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", table.anchorNote.c_str());
   ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
   if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
   return true;

@@ -3,8 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <cstring>
 
+#include "cli/StyleOptions.h"
 #include "convert/IntegerText.h"
 #include "history/CivilTime.h"
+#include "table/Styles.h"
 
 namespace zerb {
 
@@ -15,6 +17,9 @@ struct RawHistory {
   std::string dateTime = "text";
   bool noHeaders = false, tab = false;
   std::string ignored;
+  // The analysis styles, as conversion takes them.
+  StyleArgs style;
+  CliOptions styled;
   // Conversion options that have no meaning for a merged series.
   std::vector<std::pair<CLI::Option*, std::string>> refused;
 };
@@ -23,11 +28,11 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   app.add_option("-o,--output", c.output, "output file; - for standard output")->required();
   app.add_flag("--no-headers", raw.noHeaders, "no header line");
   app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
-      ->check(CLI::IsMember({"off", "serial", "text"}))
+      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
       ->capture_default_str();
   app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
   app.add_flag("--fill-gaps", c.fillGaps, "write empty rows on the interval grid where rows are missing");
-  app.add_flag("-v,--verbose", c.verbose, "list gaps, conflicts and overlaps");
+  AddStyleOptions(app, raw.style, raw.styled);  // -v lists gaps, conflicts and overlaps
   // Taken so that they can be refused with a reason rather than as unknown.
   for (const char* name : {"-s,--skip", "--overlap", "-j,--jobs"})
     raw.refused.emplace_back(app.add_option(name, raw.ignored)->group(""), name);
@@ -75,8 +80,20 @@ CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 
 CliExit Usage(const std::string& text) { return CliExit{2, {}, "zerb32-cli: " + text + "\n"}; }
 
+// The style's settings over the classic ones of -d, -t and --no-headers.
+std::string ApplyStyle(const CLI::App& app, HistoryCommand& c, RawHistory& raw, uint16_t flags) {
+  CliOptions& styled = raw.styled;
+  if (styled.convert.meta) return "--meta describes one log; it does not apply to a merged series";
+  styled.convert.flags = flags;
+  styled.output = c.output;
+  if (auto problem = ApplyStyleOptions(app, raw.style, raw.dateTime, styled); !problem.empty()) return problem;
+  c.table = styled.convert.table.value_or(ClassicTable(styled.convert.flags));
+  c.verbose = styled.verbose;
+  return {};
+}
+
 // The checks CLI11 cannot make; empty when all is well.
-std::string Apply(HistoryCommand& c, const RawHistory& raw, const char* verb) {
+std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const char* verb) {
   for (const auto& [option, name] : raw.refused)
     if (option->count() > 0)
       return std::string(verb) + " writes every row of the series once as CSV: " + name + " does not apply";
@@ -92,12 +109,13 @@ std::string Apply(HistoryCommand& c, const RawHistory& raw, const char* verb) {
     *target = *time;
   }
   if (c.from > c.to) return "--from is after --to";
-  c.flags = 0;
-  if (!raw.noHeaders) c.flags |= FlagHeaders;
-  if (raw.tab) c.flags |= FlagTab;
-  if (raw.dateTime == "serial") c.flags |= FlagDateTime | FlagSerial;
-  if (raw.dateTime == "text") c.flags |= FlagDateTime;
-  return {};
+  if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
+  uint16_t flags = 0;
+  if (!raw.noHeaders) flags |= FlagHeaders;
+  if (raw.tab) flags |= FlagTab;
+  if (raw.dateTime == "serial") flags |= FlagDateTime | FlagSerial;
+  if (raw.dateTime == "text") flags |= FlagDateTime;
+  return ApplyStyle(app, c, raw, flags);
 }
 
 }  // namespace
@@ -128,8 +146,8 @@ std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* 
            : import->parsed()   ? HistoryVerb::Import
            : exported->parsed() ? HistoryVerb::Export
                                 : HistoryVerb::History;
-  (void)history;
-  if (auto problem = Apply(c, raw, argv[1]); !problem.empty()) return Usage(problem);
+  const CLI::App& used = merge->parsed() ? *merge : exported->parsed() ? *exported : *history;
+  if (auto problem = Apply(used, c, raw, argv[1]); !problem.empty()) return Usage(problem);
   return c;
 }
 

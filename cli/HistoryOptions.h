@@ -13,6 +13,7 @@
 
 #include "cli/CliOptions.h"
 #include "history/HistoryLog.h"
+#include "table/TableSettings.h"
 
 namespace zerb {
 
@@ -26,7 +27,7 @@ struct HistoryCommand {
   std::optional<uint16_t> site;
   uint32_t from = 0;
   uint32_t to = UINT32_MAX;
-  uint16_t flags = DefaultFlags;  // of the written series
+  TableSettings table;  // how the series is written: a style, or the classic CSV
   HistoryLogOptions log;
   bool fillGaps = false;
   bool verbose = false;

@@ -61,6 +61,7 @@ bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zer
     Fail(logPath, result.error);
     return false;
   }
+  if (options.verbose && !result.note.empty()) Fail(logPath, "note: " + result.note);
   if (!zerb::IsStandardOutputPath(outputPath)) std::printf("%s\n", outputPath.c_str());
   return true;
 }

@@ -8,6 +8,11 @@ int MergedSeries::ForEachRow(const RowFn& row) {
   return 1;
 }
 
+std::optional<uint32_t> MergedSeries::NewestTime() const {
+  if (rows_.empty()) return std::nullopt;
+  return rows_.rbegin()->first;
+}
+
 std::vector<Reading>& MergedSeries::RowAt(uint32_t time) {
   auto [at, added] = rows_.try_emplace(time);
   if (added) at->second.resize(channels_.size());

@@ -3,6 +3,7 @@
 // with one reading per channel (present = false where no log had one).
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "output/Series.h"
@@ -17,6 +18,7 @@ class MergedSeries final : public Series {
   std::span<const SeriesChannel> Channels() const override { return channels_; }
   int ForEachRow(const RowFn& row) override;
   const std::string& Error() const override { return error_; }
+  std::optional<uint32_t> NewestTime() const override;
 
   // The row at the time, made empty (no reading present) if new.
   std::vector<Reading>& RowAt(uint32_t time);
@@ -36,6 +38,8 @@ class GapFilledSeries final : public Series {
   std::span<const SeriesChannel> Channels() const override { return rows_.Channels(); }
   int ForEachRow(const RowFn& row) override;
   const std::string& Error() const override { return rows_.Error(); }
+  // Fill rows lie between rows, never after the last.
+  std::optional<uint32_t> NewestTime() const override { return rows_.NewestTime(); }
 
  private:
   Series& rows_;

@@ -18,10 +18,11 @@
 
 #include "bench/history/BenchLogs.h"
 #include "history/HistoryLog.h"
-#include "history/SeriesCsv.h"
 #include "history/Store.h"
 #include "model/Site.h"
 #include "output/ConvertFlags.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 #include "tools/LogWriter.h"
 
 namespace {
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
   auto series = store->Export(42, 0, UINT32_MAX);
   std::FILE* out = std::fopen((folder + "/export.csv").c_str(), "wb");
   zerb::FileSink sink(out);
-  if (zerb::WriteSeriesCsv(*series, sink, zerb::DefaultFlags) != 1) return 1;
+  if (zerb::WriteTable(*series, zerb::ClassicTable(zerb::DefaultFlags), sink).status != 1) return 1;
   std::fclose(out);
   const double exported = Seconds(start);
 

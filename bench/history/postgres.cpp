@@ -13,9 +13,10 @@
 #include <string>
 
 #include "bench/history/BenchLogs.h"
-#include "history/SeriesCsv.h"
 #include "history/Store.h"
 #include "output/ConvertFlags.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
   auto series = store->Export(42, 0, UINT32_MAX);
   std::FILE* out = std::fopen((folder + "/export.csv").c_str(), "wb");
   zerb::FileSink sink(out);
-  if (!series || zerb::WriteSeriesCsv(*series, sink, zerb::DefaultFlags) != 1) return 1;
+  if (!series || zerb::WriteTable(*series, zerb::ClassicTable(zerb::DefaultFlags), sink).status != 1) return 1;
   std::fclose(out);
   const double exported = Seconds(start);
 

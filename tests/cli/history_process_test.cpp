@@ -110,6 +110,26 @@ TEST_F(HistoryCli, ImportExportHistory) {
     EXPECT_NE(history.out.find(line), std::string::npos) << line << history.out;
 }
 
+// The series of one log, merged or stored, is that log's output in every style.
+TEST_F(HistoryCli, WritesEveryStyleAsConversionDoes) {
+  const std::string log = Log("42_a.log", 0, 50);
+  ASSERT_EQ(Cli({"import", "--db", Db(), log}).exitCode, 0);
+  const std::vector<std::vector<std::string>> styles = {
+      {"--style", "classic"}, {"--style", "excel"}, {"--style", "excel-eu"}, {"--style", "pandas"},
+      {"--style", "long"}, {"--style", "pandas", "--tz", "Europe/Berlin"}, {"-d", "iso", "--units", "row"}};
+  for (const auto& style : styles) {
+    std::vector<std::string> convert = style, merge = {"merge", log}, exported = {"export", "--db", Db(), "--site", "42"};
+    for (auto* args : {&convert, &merge, &exported}) args->insert(args->end(), {"-o", "-"});
+    convert.push_back(log);
+    merge.insert(merge.end(), style.begin(), style.end());
+    exported.insert(exported.end(), style.begin(), style.end());
+    const auto direct = Cli(convert);
+    ASSERT_EQ(direct.exitCode, 0) << direct.err;
+    EXPECT_EQ(Cli(merge).out, direct.out) << style.back();
+    EXPECT_EQ(Cli(exported).out, direct.out) << style.back();
+  }
+}
+
 TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
   const std::string log = Log("42_a.log", 0, 10);
   ASSERT_EQ(Cli({"import", "--db", Db(), log}).exitCode, 0);
@@ -123,6 +143,8 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
       {{"merge", log, "-o", out, "--overlap", "3"}, "--overlap does not apply"},
       {{"export", "--db", Db(), "--site", "42", "-o", out, "-x"}, "-x,--xml does not apply"},
       {{"export", "--db", Db(), "--site", "42", "-o", out, "-j", "2"}, "-j,--jobs does not apply"},
+      {{"merge", log, "-o", out, "--meta"}, "--meta describes one log"},
+      {{"merge", log, "-o", out, "--style", "excel", "--decimal-comma"}, "--decimal-comma needs a separator"},
       {{"merge", log, "-o", log}, "the output may not be an input"},
       {{"merge", log, "-o", folder.File("42.STE")}, "the output may not be an input"},
       {{"export", "--db", Db(), "--site", "42", "-o", Db()}, "the output may not be an input"},

@@ -11,12 +11,13 @@
 
 #include "convert/Document.h"
 #include "history/Merge.h"
-#include "history/SeriesCsv.h"
 #include "history/Spans.h"
 #include "history/Store.h"
 #include "history/history_support.h"
 #include "output/ConvertFlags.h"
 #include "output/Writers.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 #include "support/TempDir.h"
 
 namespace zerb::historytest {
@@ -107,7 +108,7 @@ int WriteMerged(Series& series, const std::vector<Gap>& gaps, bool fillGaps, uin
     for (uint32_t t : fillGaps ? FillTimes(gap) : std::vector<uint32_t>{}) fill.push_back(t);
   GapFilledSeries filled(series, fill);
   StringSink sink;
-  const int written = WriteSeriesCsv(filled, sink, flags);
+  const int written = WriteTable(filled, ClassicTable(flags), sink).status;
   csv = sink.text;
   return written;
 }
