@@ -57,9 +57,13 @@ data=$dir/data
 socket=$dir/socket
 started=""
 
+# Runs a server program as the cluster's owner, from the cluster's folder
+# (the caller's may be closed to that user).
+as_cluster_owner() { (cd "$dir" && "${as_owner[@]}" "$@"); }
+
 stop_cluster() {
   if [ -n "$started" ]; then
-    "${as_owner[@]}" "$bindir/pg_ctl" -D "$data" -m immediate -w stop >/dev/null 2>&1 || true
+    as_cluster_owner "$bindir/pg_ctl" -D "$data" -m immediate -w stop >/dev/null 2>&1 || true
   fi
   rm -rf "$dir"
 }
@@ -75,7 +79,7 @@ secret_user=zerb32_secret
 secret_password=$(head -c 12 /dev/urandom | od -An -tx1 | tr -d ' \n')
 port=5432
 
-"${as_owner[@]}" "$bindir/initdb" -D "$data" -U "$superuser" --auth=trust -E UTF8 --no-locale --no-sync >"$dir/initdb.log" 2>&1 \
+as_cluster_owner "$bindir/initdb" -D "$data" -U "$superuser" --auth=trust -E UTF8 --no-locale --no-sync >"$dir/initdb.log" 2>&1 \
   || { cat "$dir/initdb.log" >&2; exit 1; }
 cat >"$data/pg_hba.conf" <<EOF
 local all $secret_user scram-sha-256
@@ -83,7 +87,7 @@ local all all trust
 EOF
 
 # shellcheck disable=SC2086
-"${as_owner[@]}" "$bindir/pg_ctl" -D "$data" -l "$data/server.log" -w -t 60 \
+as_cluster_owner "$bindir/pg_ctl" -D "$data" -l "$data/server.log" -w -t 60 \
   -o "-k $socket -c listen_addresses='' -p $port ${ZERB32_PG_SERVER_OPTS:-}" start >/dev/null \
   || { cat "$data/server.log" >&2; exit 1; }
 started=yes
