@@ -17,6 +17,8 @@
 #include <filesystem>
 
 #include "history/SqliteStore.h"
+#include "history/postgres/PgAddress.h"
+#include "history/postgres/PgStoreOpen.h"
 #include "history/SqliteStatements.h"
 
 namespace zerb {
@@ -160,6 +162,7 @@ SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(pa
 SqliteStore::~SqliteStore() = default;
 
 std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access) {
+  if (IsPostgresAddress(location)) return OpenPostgresStore(location, access);
   return std::make_unique<SqliteStore>(location, access);
 }
 
