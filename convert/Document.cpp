@@ -12,13 +12,13 @@ std::string SystemError() { return std::strerror(errno); }
 
 // Loads the site file into `site` when there is one to open; the site number
 // is set whatever the load gave. A missing site file is not an error.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site) {
+void LoadSiteFile(const SiteFileRef& ref, TSite& site, OpenedLog& opened) {
   std::FILE* stream = std::fopen(ref.path.c_str(), "rb");
-  if (!stream) return false;
-  const bool loaded = site.Load(stream) == 1;
+  if (!stream) return;
+  opened.siteFound = true;
+  opened.siteLoaded = site.Load(stream) == 1;
   site.SetSiteNumber(ref.number);
   std::fclose(stream);
-  return loaded;
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
   log.Reset();
   site.Reset();
   opened.site = SiteFileFor(logPath);
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site);
+  if (opened.site) LoadSiteFile(*opened.site, site, opened);
   std::FILE* stream = std::fopen(logPath.c_str(), "rb");
   if (!stream) {
     opened.error = "cannot open the log: " + SystemError();
