@@ -1,59 +1,27 @@
 // zerb32-cli: converts each log given on the command line as the window's
 // Convert would, with the same site file, output path and bytes.
 
+#include <atomic>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <string>
 #include <variant>
 
+#include "cli/Batch.h"
 #include "cli/CliOptions.h"
-#include "cli/LogInfo.h"
-#include "convert/Conversion.h"
-#include "convert/Document.h"
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Set from a signal handler, read by every job's thread.
+std::atomic<int> interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void OnInterrupt(int) { interrupted = 1; }
+extern "C" void OnInterrupt(int) { interrupted.store(1, std::memory_order_relaxed); }
 
-// Stops the running pass at the next row once Ctrl-C arrives.
-int Progress(uint16_t) { return interrupted; }
-
-void Fail(const std::string& log, const std::string& reason) {
-  std::fprintf(stderr, "zerb32-cli: %s: %s\n", log.c_str(), reason.c_str());
-}
-
-std::string ReasonOf(const zerb::RunResult& result) {
-  if (result.status == zerb::RunStatus::Aborted)
-    return "interrupted; the output holds the rows written before the stop";
-  return result.error;
-}
-
-// One document is reopened for every path, as the window reopens its own.
-bool ConvertOne(const zerb::CliOptions& options, const std::string& logPath, zerb::Document& document) {
-  const zerb::OpenedLog& opened = document.Open(logPath);
-  zerb::TLog& log = document.Log();
-  if (options.info) {
-    zerb::PrintLogInfo(stdout, opened, document.Site(), log);
-    if (!opened.logLoaded) Fail(logPath, opened.error);
-    return opened.logLoaded;
-  }
-  if (!opened.logLoaded) {
-    Fail(logPath, opened.error);
-    return false;
-  }
-  const std::string outputPath =
-      options.output.empty() ? zerb::OutputPathFor(logPath, options.extension) : options.output;
-  const zerb::RunResult result = zerb::ConvertToFile(log, logPath, outputPath, options.convert, Progress);
-  if (result.status != zerb::RunStatus::Done) {
-    Fail(logPath, ReasonOf(result));
-    return false;
-  }
-  if (outputPath != "-") std::printf("%s\n", outputPath.c_str());
-  return true;
-}
+// Stops every running pass at its next row, and the batch before its next
+// log, once Ctrl-C arrives.
+int Progress(uint16_t) { return interrupted.load(std::memory_order_relaxed); }
 
 }  // namespace
 
@@ -69,11 +37,5 @@ int main(int argc, char** argv) {
   std::setlocale(LC_TIME, "");
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
-  zerb::Document document;
-  bool allConverted = true;
-  for (const auto& logPath : options.logs) {
-    allConverted = ConvertOne(options, logPath, document) && allConverted;
-    if (interrupted) return 1;
-  }
-  return allConverted ? 0 : 1;
+  return zerb::RunBatch(options, Progress);
 }

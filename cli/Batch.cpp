@@ -1,0 +1,36 @@
+#include "cli/Batch.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "cli/BatchPlan.h"
+#include "cli/ConvertJob.h"
+#include "cli/OrderedJobs.h"
+#include "convert/Document.h"
+
+namespace zerb {
+
+int RunBatch(const CliOptions& options, ProgressCallback progress) {
+  const std::vector<PlannedLog> plan = PlanBatch(options);
+  const std::size_t workers = std::min<std::size_t>(std::max(options.jobs, 1u), plan.size());
+  std::vector<std::unique_ptr<Document>> documents;
+  for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
+
+  bool allOk = true;
+  bool stopped = false;
+  JobHooks hooks;
+  hooks.run = [&](std::size_t index, std::size_t worker) {
+    return RunPlannedLog(options, plan, index, *documents[worker], progress);
+  };
+  hooks.take = [&](JobReport&& report) {
+    std::fputs(report.out.c_str(), stdout);
+    std::fputs(report.err.c_str(), stderr);
+    allOk = allOk && report.ok;
+  };
+  hooks.stopRequested = [&] { return stopped = stopped || progress(0) != 0; };
+  const std::size_t reported = RunInOrder(plan.size(), workers, hooks);
+  return allOk && !stopped && reported == plan.size() ? 0 : 1;
+}
+
+}  // namespace zerb

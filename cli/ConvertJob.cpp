@@ -1,0 +1,80 @@
+#include "cli/ConvertJob.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/LogInfo.h"
+#include "cli/RunSummary.h"
+#include "cli/SiteWarning.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
+
+namespace zerb {
+
+namespace {
+
+void Fail(JobReport& report, const std::string& log, const std::string& reason) {
+  report.err += "zerb32-cli: " + log + ": " + reason + "\n";
+  report.ok = false;
+}
+
+std::string ReasonOf(const RunResult& result) {
+  if (result.status == RunStatus::Aborted) return "interrupted; the output holds the rows written before the stop";
+  return result.error;
+}
+
+// The --info report, through a memory stream so that it waits its turn.
+void Describe(JobReport& report, const std::string& log, const Document& document) {
+  char* text = nullptr;
+  std::size_t size = 0;
+  if (std::FILE* stream = open_memstream(&text, &size)) {
+    PrintLogInfo(stream, document.Opened(), document.Site(), document.Log());
+    std::fclose(stream);
+    report.out.append(text, size);
+  }
+  std::free(text);
+  if (!document.Opened().logLoaded) Fail(report, log, document.Opened().error);
+}
+
+void Convert(JobReport& report, const CliOptions& options, const PlannedLog& entry, Document& document,
+             ProgressCallback progress) {
+  const OpenedLog& opened = document.Opened();
+  if (options.requireSite) {
+    if (std::string line = SiteRequiredLine(entry.log, opened); !line.empty()) {
+      report.err += line;
+      report.ok = false;
+      return;
+    }
+  }
+  report.err += SiteWarningLine(entry.log, opened);
+  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, progress);
+  if (result.status != RunStatus::Done) return Fail(report, entry.log, ReasonOf(result));
+  if (options.verbose) report.err += RunSummaryLine(entry, document, options.convert);
+  if (entry.output != "-" && !options.quiet) report.out += entry.output + "\n";
+}
+
+}  // namespace
+
+JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
+                        Document& document, ProgressCallback progress) {
+  const PlannedLog& entry = plan[index];
+  JobReport report;
+  if (entry.action == PlanAction::Repeat) return report;
+  if (entry.action != PlanAction::Convert) {
+    report.err = RefusalLine(plan, entry);
+    report.ok = false;
+    return report;
+  }
+  const OpenedLog& opened = document.Open(entry.log);
+  if (options.info) {
+    Describe(report, entry.log, document);
+  } else if (!opened.logLoaded) {
+    Fail(report, entry.log, opened.error);
+  } else {
+    Convert(report, options, entry, document, progress);
+  }
+  document.Reset();
+  return report;
+}
+
+}  // namespace zerb
