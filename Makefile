@@ -5,11 +5,12 @@ TESTDIR ?= build/test
 RELDIR  ?= build/release
 FUZZDIR ?= build/fuzz
 COVDIR  ?= build/coverage
-VERSION := $(shell sed -n 's/^project(zerb32 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+TSANDIR ?= build/tsan
+VERSION := $(shell grep -m1 -o 'zerb32 VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 FUZZ_SECONDS    ?= 180
 FUZZ_CI_SECONDS ?= 60
 
-.PHONY: setup test build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean
+.PHONY: setup test tsan build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean
 
 setup:
 	@tools/setup-deps.sh
@@ -19,7 +20,14 @@ test: setup
 	cmake -S . -B $(TESTDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_SANITIZE=ON -DZERB32_WERROR=ON
 	cmake --build $(TESTDIR) -j $(JOBS)
 	ctest --test-dir $(TESTDIR) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory tsan
 	@$(MAKE) --no-print-directory fuzz-ci
+
+# Documents converted on several threads at once, under ThreadSanitizer.
+tsan: setup
+	cmake -S . -B $(TSANDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_TSAN=ON -DZERB32_WERROR=ON -DZERB32_UI=OFF
+	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test
+	ctest --test-dir $(TSANDIR) --output-on-failure -R '^convert_document_test$$'
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON
