@@ -13,7 +13,9 @@ namespace zerb {
 
 int RunBatch(const CliOptions& options, ProgressCallback progress) {
   const std::vector<PlannedLog> plan = PlanBatch(options);
-  const std::size_t workers = std::min<std::size_t>(std::max(options.jobs, 1u), plan.size());
+  // --info prints as it goes, so its logs take their turns on this thread.
+  const std::size_t jobs = options.info ? 1 : std::max(options.jobs, 1u);
+  const std::size_t workers = std::min(jobs, plan.size());
   std::vector<std::unique_ptr<Document>> documents;
   for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
 
@@ -28,7 +30,7 @@ int RunBatch(const CliOptions& options, ProgressCallback progress) {
     std::fputs(report.err.c_str(), stderr);
     allOk = allOk && report.ok;
   };
-  hooks.stopRequested = [&] { return stopped = stopped || progress(0) != 0; };
+  hooks.stopRequested = [&] { return stopped = stopped || (progress && progress(0) != 0); };
   const std::size_t reported = RunInOrder(plan.size(), workers, hooks);
   return allOk && !stopped && reported == plan.size() ? 0 : 1;
 }

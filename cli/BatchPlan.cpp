@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <utility>
 
 #include "convert/Paths.h"
 
@@ -13,19 +12,24 @@ namespace zerb {
 
 namespace {
 
-using FileId = std::pair<dev_t, ino_t>;
-
-std::optional<FileId> IdOf(const std::string& path) {
-  struct stat info{};
-  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-  return FileId{info.st_dev, info.st_ino};
-}
-
 // The path with "." and ".." folded and every link that exists followed.
 std::string ResolvedPath(const std::string& path) {
   std::error_code ec;
   const auto resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec), ec);
   return ec ? path : resolved.string();
+}
+
+// What tells existing files apart whatever the path says: device and inode
+// number where there are such; elsewhere the resolved path. Nothing when
+// the file cannot be found.
+std::optional<std::string> IdOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+#ifdef _WIN32
+  return ResolvedPath(path);
+#else
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+#endif
 }
 
 std::string OutputOf(const CliOptions& options, const std::string& log) {
@@ -37,8 +41,8 @@ std::string OutputOf(const CliOptions& options, const std::string& log) {
 
 std::vector<PlannedLog> PlanBatch(const CliOptions& options) {
   std::vector<PlannedLog> plan;
-  std::vector<std::optional<FileId>> ids;
-  std::map<FileId, std::size_t> logs;  // each log file, by its first mention
+  std::vector<std::optional<std::string>> ids;
+  std::map<std::string, std::size_t> logs;  // each log file, by its first mention
   for (const std::string& log : options.logs) {
     plan.push_back({log, OutputOf(options, log)});
     ids.push_back(IdOf(log));

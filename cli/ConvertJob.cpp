@@ -1,7 +1,6 @@
 #include "cli/ConvertJob.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/LogInfo.h"
 #include "cli/RunSummary.h"
@@ -23,16 +22,10 @@ std::string ReasonOf(const RunResult& result) {
   return result.error;
 }
 
-// The --info report, through a memory stream so that it waits its turn.
+// The --info report goes straight to standard output: --info runs its logs
+// on the calling thread, one after the other.
 void Describe(JobReport& report, const std::string& log, const Document& document) {
-  char* text = nullptr;
-  std::size_t size = 0;
-  if (std::FILE* stream = open_memstream(&text, &size)) {
-    PrintLogInfo(stream, document.Opened(), document.Site(), document.Log());
-    std::fclose(stream);
-    report.out.append(text, size);
-  }
-  std::free(text);
+  PrintLogInfo(stdout, document.Opened(), document.Site(), document.Log());
   if (!document.Opened().logLoaded) Fail(report, log, document.Opened().error);
 }
 

