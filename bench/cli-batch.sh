@@ -28,15 +28,23 @@ mv "$work"/logs/*.CSV "$work/ref/"
 megabytes=$(du -cm "$work"/ref/[1-9]*.CSV | tail -n1 | cut -f1)
 
 now() { date +%s%N; }
-declare -A times
-# Adds one timing in milliseconds of "$@" to times[$label].
+# CPU time (user + system) of the finished children, from the output of the
+# times builtin (run in this shell: in a $(...) subshell it would count the
+# subshell's own children), in microseconds.
+children_cpu() { tail -n1 "$1" | sed 's/[ms]/ /g' | awk '{ printf "%d", ($1 * 60 + $2 + $3 * 60 + $4) * 1e6 }'; }
+declare -A times cpu
+# Adds one wall time and one CPU time in microseconds of "$@" to
+# times[$label] and cpu[$label].
 timed() {
   local label=$1 start end
   shift
+  times > "$work/times-before"
   start=$(now)
   "$@" > /dev/null
   end=$(now)
+  times > "$work/times-after"
   times[$label]+="$(((end - start) / 1000)) "
+  cpu[$label]+="$(($(children_cpu "$work/times-after") - $(children_cpu "$work/times-before"))) "
 }
 clear_outputs() { rm -f "$work"/logs/*.CSV "$work"/copy/*; }
 separate_calls() { for log in "${logs[@]}"; do "$cli" -q "$log"; done; }
@@ -62,21 +70,25 @@ done
 median() { tr ' ' '\n' | grep . | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 cp_us=$(echo "${times[cp]}" | median)
 echo "$count logs, $megabytes MB of CSV; median of $rounds interleaved rounds"
-printf '%-28s %9s %9s %8s\n' "" "ms" "logs/s" "x cp"
+cp_cpu=$(echo "${cpu[cp]}" | median)
+printf '%-12s %9s %9s %8s %9s %8s\n' "" "wall ms" "logs/s" "x cp" "CPU ms" "x cp"
 for label in cp j1 j2 j2-replace separate ${BASE_CLI:+base-j1}; do
   us=$(echo "${times[$label]}" | median)
-  printf '%-28s %9.1f %9.0f %8.2f\n' "$label" "$(echo "$us / 1000" | bc -l)" \
-    "$(echo "$count * 1000000 / $us" | bc -l)" "$(echo "$us / $cp_us" | bc -l)"
+  cpu_us=$(echo "${cpu[$label]}" | median)
+  printf '%-12s %9.1f %9.0f %8.2f %9.1f %8.2f\n' "$label" "$(echo "$us / 1000" | bc -l)" \
+    "$(echo "$count * 1000000 / $us" | bc -l)" "$(echo "$us / $cp_us" | bc -l)" \
+    "$(echo "$cpu_us / 1000" | bc -l)" "$(echo "$cpu_us / $cp_cpu" | bc -l)"
 done
-long_us=$(echo "${times[long]}" | median)
-long_cp_us=$(echo "${times[long-cp]}" | median)
-printf 'longest log: %.2f ms a call, cp %.2f ms: %.2fx\n' "$(echo "$long_us / 10000" | bc -l)" \
-  "$(echo "$long_cp_us / 10000" | bc -l)" "$(echo "$long_us / $long_cp_us" | bc -l)"
-if [[ -n ${BASE_CLI:-} ]]; then
-  base_long_us=$(echo "${times[base-long]}" | median)
-  printf 'longest log, BASE_CLI: %.2f ms a call: %.2fx\n' "$(echo "$base_long_us / 10000" | bc -l)" \
-    "$(echo "$base_long_us / $long_cp_us" | bc -l)"
-fi
+long_report() {
+  local us cp_us cpu_us cp_cpu_us
+  us=$(echo "${times[$1]}" | median); cp_us=$(echo "${times[long-cp]}" | median)
+  cpu_us=$(echo "${cpu[$1]}" | median); cp_cpu_us=$(echo "${cpu[long-cp]}" | median)
+  printf '%s: %.2f ms a call (%.2fx cp of %.2f ms); CPU %.2f ms (%.2fx cp of %.2f ms)\n' "$2" \
+    "$(echo "$us / 10000" | bc -l)" "$(echo "$us / $cp_us" | bc -l)" "$(echo "$cp_us / 10000" | bc -l)" \
+    "$(echo "$cpu_us / 10000" | bc -l)" "$(echo "$cpu_us / $cp_cpu_us" | bc -l)" "$(echo "$cp_cpu_us / 10000" | bc -l)"
+}
+long_report long "longest log"
+if [[ -n ${BASE_CLI:-} ]]; then long_report base-long "longest log, BASE_CLI"; fi
 clear_outputs
 peak=$( { /usr/bin/time -f '%M' "$cli" -q -j 2 "${logs[@]}" > /dev/null; } 2>&1 | tail -n1)
 half=$( { /usr/bin/time -f '%M' "$cli" -q -j 2 "${logs[@]:0:$((count / 10))}" > /dev/null; } 2>&1 | tail -n1)
