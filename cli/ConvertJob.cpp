@@ -52,7 +52,10 @@ JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>
                         Document& document, ProgressCallback progress) {
   const PlannedLog& entry = plan[index];
   JobReport report;
-  if (entry.action == PlanAction::Repeat) return report;
+  if (entry.action == PlanAction::Repeat) {
+    if (options.verbose) report.err = "zerb32-cli: " + entry.log + ": the same file as " + plan[entry.other].log + "\n";
+    return report;
+  }
   if (entry.action != PlanAction::Convert) {
     report.err = RefusalLine(plan, entry);
     report.ok = false;
