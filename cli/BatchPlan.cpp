@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "convert/OutputFile.h"
 #include "convert/Paths.h"
 
 namespace zerb {
@@ -53,7 +54,7 @@ std::vector<PlannedLog> PlanBatch(const CliOptions& options) {
   std::map<std::string, std::size_t> outputs;  // resolved output path, by the log that writes it
   for (std::size_t i = 0; i < plan.size(); ++i) {
     PlannedLog& entry = plan[i];
-    if (entry.action != PlanAction::Convert || !ids[i] || entry.output.empty() || entry.output == "-") continue;
+    if (entry.action != PlanAction::Convert || !ids[i] || entry.output.empty() || IsStandardOutputPath(entry.output)) continue;
     if (const auto outputId = IdOf(entry.output)) {
       const auto hit = logs.find(*outputId);
       if (hit != logs.end() && hit->second != i) {

@@ -7,6 +7,7 @@
 #include "cli/SiteWarning.h"
 #include "convert/Conversion.h"
 #include "convert/Document.h"
+#include "convert/OutputFile.h"
 
 namespace zerb {
 
@@ -17,11 +18,6 @@ void Fail(JobReport& report, const std::string& log, const std::string& reason) 
   report.ok = false;
 }
 
-std::string ReasonOf(const RunResult& result) {
-  if (result.status == RunStatus::Aborted) return "interrupted; the output holds the rows written before the stop";
-  return result.error;
-}
-
 // The --info report goes straight to standard output: --info runs its logs
 // on the calling thread, one after the other.
 void Describe(JobReport& report, const std::string& log, const Document& document) {
@@ -29,8 +25,7 @@ void Describe(JobReport& report, const std::string& log, const Document& documen
   if (!document.Opened().logLoaded) Fail(report, log, document.Opened().error);
 }
 
-void Convert(JobReport& report, const CliOptions& options, const PlannedLog& entry, Document& document,
-             ProgressCallback progress) {
+void Convert(JobReport& report, const CliOptions& options, const PlannedLog& entry, Document& document) {
   const OpenedLog& opened = document.Opened();
   if (options.requireSite) {
     if (std::string line = SiteRequiredLine(entry.log, opened); !line.empty()) {
@@ -40,16 +35,16 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
     }
   }
   report.err += SiteWarningLine(entry.log, opened);
-  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, progress);
-  if (result.status != RunStatus::Done) return Fail(report, entry.log, ReasonOf(result));
+  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, nullptr);
+  if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
   if (options.verbose) report.err += RunSummaryLine(entry, document, options.convert);
-  if (entry.output != "-" && !options.quiet) report.out += entry.output + "\n";
+  if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
 }
 
 }  // namespace
 
 JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
-                        Document& document, ProgressCallback progress) {
+                        Document& document) {
   const PlannedLog& entry = plan[index];
   JobReport report;
   if (entry.action == PlanAction::Repeat) {
@@ -67,7 +62,7 @@ JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>
   } else if (!opened.logLoaded) {
     Fail(report, entry.log, opened.error);
   } else {
-    Convert(report, options, entry, document, progress);
+    Convert(report, options, entry, document);
   }
   document.Reset();
   return report;

@@ -9,15 +9,13 @@
 #include "cli/BatchPlan.h"
 #include "cli/CliOptions.h"
 #include "cli/OrderedJobs.h"
-#include "model/Log.h"
 
 namespace zerb {
 
 class Document;
 
-// Runs plan[index] in `document` (reopened for it); `progress` stops a pass
-// when it returns non-zero.
+// Runs plan[index] in `document` (reopened for it).
 JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
-                        Document& document, ProgressCallback progress);
+                        Document& document);
 
 }  // namespace zerb

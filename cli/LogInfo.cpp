@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/Log.h"
+#include "model/PrintableText.h"
 #include "model/Site.h"
 #include "convert/Conversion.h"
 #include "convert/Document.h"
@@ -17,10 +18,11 @@ void PrintSite(std::FILE* out, const OpenedLog& opened, const TSite& site) {
     std::fprintf(out, "Site: none (the log's file name does not start with a number)\n");
     return;
   }
-  const std::string name(site.NameText());
-  const char* state = opened.siteLoaded ? "" : " (site file missing or incomplete)";
+  const std::string name = PrintableText(site.NameText());
+  std::string state = opened.siteLoaded ? "" : " (site file missing or incomplete)";
+  if (!opened.siteError.empty()) state = " (" + opened.siteError + ")";
   std::fprintf(out, "Site: %s, number %u, file %s%s\n", name.c_str(), unsigned{site.SiteNumber},
-               opened.site->path.c_str(), state);
+               PrintableText(opened.site->path).c_str(), PrintableText(state).c_str());
 }
 
 void PrintTime(std::FILE* out, const char* label, uint32_t count) {
@@ -30,7 +32,7 @@ void PrintTime(std::FILE* out, const char* label, uint32_t count) {
 }
 
 void PrintHeader(std::FILE* out, const TLog& log) {
-  const std::string description(log.Description());
+  const std::string description = PrintableText(log.Description());
   std::fprintf(out, "Log: %s\n", description.c_str());
   std::fprintf(out, "Entries: %u (%u new), %u rows, interval %u s\n", unsigned{log.GetEntryCount()},
                unsigned{log.NewEntryCount()}, log.GetEntryCount() + 1u, unsigned{log.Interval()});
@@ -48,7 +50,7 @@ void PrintChannels(std::FILE* out, const TLog& log) {
   std::fprintf(out, "\nCOLUMN DEVICE       KEY    TYPE     EXPONENT UNITS\n");
   std::size_t column = 1;
   for (const TDev* device : log.Channels()) {
-    const std::string name(device->NameText());
+    const std::string name = PrintableText(device->NameText());
     // An ASM's value text is scaled by its own exponent byte and carries its
     // own units letter, whatever its type says.
     const bool isAsm = dynamic_cast<const TAsm*>(device) != nullptr;
@@ -64,7 +66,7 @@ void PrintChannels(std::FILE* out, const TLog& log) {
 void PrintLogInfo(std::FILE* out, const OpenedLog& opened, const TSite& site, const TLog& log) {
   PrintSite(out, opened, site);
   if (!opened.logLoaded) {
-    std::fprintf(out, "Log: not loaded: %s\n", opened.error.c_str());
+    std::fprintf(out, "Log: not loaded: %s\n", PrintableText(opened.error).c_str());
     return;
   }
   PrintHeader(out, log);

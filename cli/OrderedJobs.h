@@ -21,15 +21,11 @@ struct JobHooks {
   std::function<JobReport(std::size_t index, std::size_t worker)> run;
   // Takes each report, on the calling thread, in the order of the indexes.
   std::function<void(JobReport&&)> take;
-  // Polled before each job starts; true stops the batch: jobs not started
-  // then are never run or reported.
-  std::function<bool()> stopRequested;
 };
 
 // Runs jobs 0..count-1 on `workers` threads (none when workers <= 1: the
 // calling thread runs them in turn). At most twice as many reports as
 // workers wait for their turn, so memory does not grow with the count.
-// Returns the number of jobs reported.
-std::size_t RunInOrder(std::size_t count, std::size_t workers, const JobHooks& hooks);
+void RunInOrder(std::size_t count, std::size_t workers, const JobHooks& hooks);
 
 }  // namespace zerb

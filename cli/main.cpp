@@ -1,7 +1,6 @@
 // zerb32-cli: converts each log given on the command line as the window's
 // Convert would, with the same site file, output path and bytes.
 
-#include <atomic>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -10,18 +9,29 @@
 
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
+#include "convert/OutputFile.h"
 
 namespace {
 
-// Set from a signal handler, read by every job's thread.
-std::atomic<int> interrupted{0};
-static_assert(std::atomic<int>::is_always_lock_free);
+// Ctrl-C, kill or a closed terminal end the program at once, whatever it is
+// waiting for: the temporary files of every job go, the old outputs stay,
+// and the exit status is the signal's own (130 for Ctrl-C in a shell).
+extern "C" void OnEndingSignal(int signal) {
+  zerb::RemoveTemporaryOutputs();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
 
-extern "C" void OnInterrupt(int) { interrupted.store(1, std::memory_order_relaxed); }
-
-// Stops every running pass at its next row, and the batch before its next
-// log, once Ctrl-C arrives.
-int Progress(uint16_t) { return interrupted.load(std::memory_order_relaxed); }
+void EndOnSignals() {
+#ifdef _WIN32
+  for (int signal : {SIGINT, SIGTERM}) std::signal(signal, OnEndingSignal);
+#else
+  struct sigaction action {};
+  action.sa_handler = OnEndingSignal;
+  sigemptyset(&action.sa_mask);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+#endif
+}
 
 }  // namespace
 
@@ -35,7 +45,6 @@ int main(int argc, char** argv) {
   const auto& options = std::get<zerb::CliOptions>(parsed);
   // The XML time of day follows the user's time format, as in the window.
   std::setlocale(LC_TIME, "");
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
-  return zerb::RunBatch(options, Progress);
+  EndOnSignals();
+  return zerb::RunBatch(options);
 }

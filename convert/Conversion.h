@@ -16,7 +16,7 @@ enum class RunStatus {
   Done,           // every row written, output in place
   Aborted,        // stopped by the callback in pass 2; what was written is in place
   Pass1Failed,    // not loaded, corrupt stream or stopped in pass 1; output untouched
-  OutputIsInput,  // the output path names the log or its site file; nothing touched
+  OutputIsInput,  // the output path names the log, its site file or another log or site file; nothing touched
   WriteFailed,    // the output couldn't be created, written or moved; output untouched
 };
 
@@ -28,9 +28,11 @@ struct RunResult {
 // Told as each pass begins, with 1 or 2 (a status line shows it).
 using PassCallback = void (*)(int pass);
 
-// Runs pass 1 and pass 2 of a loaded log into outputPath ("-" writes to
-// standard output directly; a device or pipe is written in place). A regular
-// output file changes only when the run ends with Done or Aborted.
+// Runs pass 1 and pass 2 of a loaded log into outputPath through an
+// OutputFile (standard output, devices and pipes are written in place). A
+// regular output file changes only when the run ends with Done or Aborted.
+// An output path naming the log, its site file or any existing log or site
+// file is refused with OutputIsInput.
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
                         const ConvertOptions& options, ProgressCallback callback,
                         PassCallback passStarted = nullptr);

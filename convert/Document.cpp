@@ -1,24 +1,23 @@
 #include "convert/Document.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "convert/InputFile.h"
 
 namespace zerb {
 
 namespace {
 
-std::string SystemError() { return std::strerror(errno); }
-
 // Loads the site file into `site` when there is one to open; the site number
-// is set whatever the load gave. A missing site file is not an error.
+// is set whatever the load gave. A missing site file is not an error; one
+// that can't be read says why in opened.siteError.
 void LoadSiteFile(const SiteFileRef& ref, TSite& site, OpenedLog& opened) {
-  std::FILE* stream = std::fopen(ref.path.c_str(), "rb");
-  if (!stream) return;
+  const OpenedInput input = OpenInputFile(ref.path);
+  if (!input.stream) {
+    if (!input.missing) opened.siteError = "cannot open the site file " + ref.path + ": " + input.reason;
+    return;
+  }
   opened.siteFound = true;
-  opened.siteLoaded = site.Load(stream) == 1;
+  opened.siteLoaded = site.Load(input.stream.get()) == 1;
   site.SetSiteNumber(ref.number);
-  std::fclose(stream);
 }
 
 }  // namespace
@@ -30,16 +29,15 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
   site.Reset();
   opened.site = SiteFileFor(logPath);
   if (opened.site) LoadSiteFile(*opened.site, site, opened);
-  std::FILE* stream = std::fopen(logPath.c_str(), "rb");
-  if (!stream) {
-    opened.error = "cannot open the log: " + SystemError();
+  const OpenedInput input = OpenInputFile(logPath);
+  if (!input.stream) {
+    opened.error = "cannot open the log: " + input.reason;
     site.Reset();
     return opened;
   }
   opened.logOpened = true;
-  opened.logLoaded = log.Load(stream) == 1;
+  opened.logLoaded = log.Load(input.stream.get()) == 1;
   if (!opened.logLoaded) opened.error = log.LoadError();
-  std::fclose(stream);
   return opened;
 }
 

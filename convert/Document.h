@@ -16,11 +16,12 @@ namespace zerb {
 
 struct OpenedLog {
   std::optional<SiteFileRef> site;  // the site file looked for, if any
-  bool siteFound = false;           // the site file could be opened
+  bool siteFound = false;           // the site file was opened
   bool siteLoaded = false;          // ... and loaded whole
   bool logOpened = false;           // the log file could be opened
   bool logLoaded = false;           // ... and its load succeeded
   std::string error;                // why the log didn't open or load
+  std::string siteError;            // why an existing site file couldn't be read (not a file, ...)
 };
 
 // Resets the log and the site, loads the log's site file into the site (no

@@ -8,6 +8,7 @@
 
 #include "model/ByteIO.h"
 #include "model/FormatFixed.h"
+#include "model/PrintableText.h"
 #include "sensor/SensorTypes.h"
 
 namespace zerb {
@@ -63,7 +64,7 @@ std::string_view TDev::NameText() const { return FieldText(Name); }
 void TDev::SetName(std::string_view text) { StoreFieldText(Name, text); }
 
 void TIODev::Print(std::FILE* stream) const {
-  const std::string_view name = NameText();
+  const std::string name = PrintableText(NameText());
   // Columns under "UNIT/CHANNEL NAME        TYPE      LOG".
   std::fprintf(stream, "%4u/%-8u %-11.*s %-9s %s", UnitNumber(), ChannelNumber(), static_cast<int>(name.size()),
                name.data(), TypeName(), LoggedText());
@@ -98,7 +99,7 @@ int TOutput::Convert(int raw) const {
 }
 
 void TAsm::Print(std::FILE* stream) const {
-  const std::string_view name = NameText();
+  const std::string name = PrintableText(NameText());
   // Columns under "UNIT AIRSPACE MESSAGE NAME        EXPONENT UNITS LOG".
   std::fprintf(stream, "%4u %8u %7u %-11.*s %8d %5c %s", UnitNumber(), AirspaceNumber(), MessageNumber(),
                static_cast<int>(name.size()), name.data(), ExpByte, UnitsByte, LoggedText());

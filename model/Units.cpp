@@ -4,6 +4,7 @@
 #include <new>
 
 #include "model/ByteIO.h"
+#include "model/PrintableText.h"
 
 namespace zerb {
 
@@ -39,7 +40,7 @@ void TUnit::EncodeBlock(std::span<uint8_t> bytes) const {
 }
 
 void TUnit::Print(std::FILE* stream) const {
-  const std::string_view name = NameText();
+  const std::string name = PrintableText(NameText());
   std::fprintf(stream, "UNIT %3u %-16.*s %03u-%03u", Number, static_cast<int>(name.size()), name.data(),
                static_cast<unsigned>(Program >> 8), static_cast<unsigned>(Program & 0xFFu));
 }

@@ -9,12 +9,32 @@ namespace zerb::test {
 
 struct ProcessResult {
   int exitCode = -1;  // -1 when it did not exit normally
+  int signal = 0;     // the signal that ended it, if one did
+  bool timedOut = false;  // still running at the time limit: killed
   std::string out;
   std::string err;
 };
 
-// Runs `program` with `args` (no shell), standard input empty.
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args);
+// Runs `program` with `args` (no shell), standard input empty. With a time
+// limit (seconds), a program still running then is killed.
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         double timeLimit = 0);
+
+// A program running beside the test, its standard output going to
+// `outFd` (-1: nowhere), killed at the end of the scope if still running.
+class BackgroundProcess {
+ public:
+  BackgroundProcess(const std::string& program, const std::vector<std::string>& args, int outFd = -1);
+  ~BackgroundProcess();
+  BackgroundProcess(const BackgroundProcess&) = delete;
+  BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+  void Signal(int signal) const;
+  // Waits up to `seconds` for the end; false when it is still running.
+  bool EndsWithin(double seconds, ProcessResult& result);
+
+ private:
+  int pid_ = -1;
+};
 
 // A path in the build tree (CTest sets ZERB32_BINARY_DIR) or the source tree
 // (ZERB32_SOURCE_DIR).

@@ -1,0 +1,147 @@
+// The Windows side of OutputFile: a temporary file beside the output, moved
+// over it at Commit. Windows has no unnamed files, links are rare and the
+// console is standard output only as "-".
+#ifdef _WIN32
+
+#include "convert/OutputFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "convert/OutputTarget.h"
+#include "convert/TemporaryNames.h"
+
+namespace zerb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StreamSink final : public OutputSink {
+ public:
+  bool Write(std::string_view bytes) override {
+    if (bytes.empty()) return true;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size()) return true;
+    if (!error) error = errno ? errno : EIO;
+    return false;
+  }
+  std::FILE* stream = nullptr;
+  int error = 0;
+};
+
+std::string ShortTemporaryName(const std::string& folder) {
+  static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  static thread_local std::mt19937 random{std::random_device{}()};
+  std::string name = folder + "/~zerb";
+  for (int i = 0; i < 6; ++i) name += alphabet[random() % 36];
+  return name;
+}
+
+}  // namespace
+
+struct OutputFile::State {
+  std::string shown;
+  std::string target;
+  bool standardOutput = false;
+  bool inPlace = false;  // a device
+  StreamSink sink;
+  std::string tempPath;
+  int slot = -1;
+
+  std::string Sentence(const std::string& reason) const { return "cannot write " + shown + ": " + reason; }
+
+  ~State() {
+    if (sink.stream && !standardOutput) std::fclose(sink.stream);
+    if (!tempPath.empty()) std::remove(tempPath.c_str());
+    ForgetTemporaryName(slot);
+  }
+};
+
+namespace {
+
+std::string Prepare(OutputFile::State& state) {
+  state.target = state.shown;
+  if (NamesLogOrSiteFile(state.shown)) return "it is a log or site file";
+  std::error_code ec;
+  const auto status = fs::status(state.target, ec);
+  if (fs::is_directory(status)) return "it is a folder";
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    state.inPlace = true;
+    state.sink.stream = std::fopen(state.target.c_str(), "wb");
+    return state.sink.stream ? std::string() : std::strerror(errno);
+  }
+  if (fs::exists(status)) {
+    // Writable in place, or refused as a plain write would be.
+    std::FILE* probe = std::fopen(state.target.c_str(), "r+b");
+    if (!probe) return std::strerror(errno);
+    std::fclose(probe);
+  }
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    const std::string name = ShortTemporaryName(FolderOf(state.target));
+    state.sink.stream = std::fopen(name.c_str(), "wbx");
+    if (state.sink.stream) {
+      state.tempPath = name;
+      state.slot = RememberTemporaryName(name);
+      return {};
+    }
+    if (errno != EEXIST) break;
+  }
+  return std::strerror(errno);
+}
+
+}  // namespace
+
+OutputFile::OutputFile(std::unique_ptr<State> state) : state_(std::move(state)) {}
+
+OutputFile::~OutputFile() = default;
+
+std::unique_ptr<OutputFile> OutputFile::Open(const std::string& path, std::string& error) {
+  auto state = std::make_unique<State>();
+  state->shown = path;
+  if (IsStandardOutputPath(path)) {
+    state->shown = "standard output";
+    state->standardOutput = true;
+    state->sink.stream = stdout;
+  } else if (const std::string reason = Prepare(*state); !reason.empty()) {
+    error = state->Sentence(reason);
+    return nullptr;
+  }
+  return std::unique_ptr<OutputFile>(new OutputFile(std::move(state)));
+}
+
+OutputSink& OutputFile::Sink() { return state_->sink; }
+
+std::string OutputFile::WriteError() const {
+  return state_->sink.error ? state_->Sentence(std::strerror(state_->sink.error)) : std::string();
+}
+
+bool OutputFile::Commit(std::string& error) {
+  State& state = *state_;
+  int failure = state.sink.error;
+  errno = 0;
+  if (!failure && (std::fflush(state.sink.stream) != 0 || std::ferror(state.sink.stream))) failure = errno ? errno : EIO;
+  if (!failure && !state.standardOutput) {
+    const int closed = std::fclose(state.sink.stream);
+    state.sink.stream = nullptr;
+    if (closed != 0) failure = errno ? errno : EIO;
+  }
+  std::error_code ec;
+  if (!failure && !state.tempPath.empty()) {
+    fs::rename(state.tempPath, state.target, ec);
+    if (!ec) state.tempPath.clear();
+  }
+  if (failure || ec) {
+    error = state.Sentence(failure ? std::strerror(failure) : ec.message());
+    return false;
+  }
+  return true;
+}
+
+bool IsStandardOutputPath(const std::string& path) { return path == "-"; }
+
+}  // namespace zerb
+
+#endif  // _WIN32

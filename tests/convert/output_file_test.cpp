@@ -1,0 +1,141 @@
+// OutputFile on disk: what a replacement keeps (links, hard links, mode,
+// owner), names that fill the file-name limit, and that a run that is not
+// committed, or ended by a signal, leaves no temporary file.
+
+#include "convert/OutputFile.h"
+#include "convert/TemporaryNames.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+namespace zerb {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+bool WriteAndCommit(const std::string& path, const std::string& bytes, std::string& error) {
+  auto output = OutputFile::Open(path, error);
+  return output && output->Sink().Write(bytes) && output->Commit(error);
+}
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+// Every case once with unnamed temporary files and once with named ones.
+class OutputFileTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override { UseNamedTemporaryFilesOnly(GetParam()); }
+  void TearDown() override { UseNamedTemporaryFilesOnly(false); }
+  TempDir dir;
+};
+
+TEST_P(OutputFileTest, ReplacementKeepsLinksModeAndOwner) {
+  struct Row {
+    const char* why;
+    const char* path;    // written
+    const char* target;  // where the bytes must land
+    mode_t mode;         // of the old target (0: none)
+    uid_t owner;         // of the old target, when the test may set it
+  };
+  fs::create_directory(dir.File("real"));
+  fs::create_symlink("real/a.csv", dir.File("link.csv"));
+  fs::create_symlink("real/new.csv", dir.File("dangling.csv"));
+  const Row rows[] = {
+      {"link", "link.csv", "real/a.csv", 0644, 0},
+      {"dangling link", "dangling.csv", "real/new.csv", 0, 0},
+      {"private file", "private.csv", "private.csv", 0600, 0},
+      {"read-only file, writable by root only", "ro.csv", "ro.csv", 0444, 0},
+      {"someone else's file", "other.csv", "other.csv", 0640, 65534},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    if (row.owner != 0 && geteuid() != 0) continue;
+    const std::string target = dir.File(row.target);
+    if (row.mode) {
+      WriteFile(target, "old");
+      ASSERT_EQ(chmod(target.c_str(), row.mode), 0);
+      ASSERT_EQ(chown(target.c_str(), row.owner, row.owner), 0);
+    }
+    if (row.mode == 0444 && geteuid() != 0) continue;
+    std::string error;
+    ASSERT_TRUE(WriteAndCommit(dir.File(row.path), "new", error)) << error;
+    EXPECT_EQ(ReadFile(target), "new");
+    const mode_t umaskNow = umask(022);
+    umask(umaskNow);
+    EXPECT_EQ(StatOf(target).st_mode & 07777, row.mode ? row.mode : 0666 & ~umaskNow);
+    if (row.mode) {
+      EXPECT_EQ(StatOf(target).st_uid, row.owner);
+    }
+  }
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.csv")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("dangling.csv")));
+  // No temporary file beside the outputs.
+  EXPECT_EQ(dir.Names().size(), geteuid() == 0 ? 6u : 4u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("real")), fs::directory_iterator()), 2);
+}
+
+TEST_P(OutputFileTest, HardLinkedOutputIsFilledInPlace) {
+  WriteFile(dir.File("out.csv"), std::string(100000, 'x'));
+  fs::create_hard_link(dir.File("out.csv"), dir.File("other-name.csv"));
+  std::string error;
+  ASSERT_TRUE(WriteAndCommit(dir.File("out.csv"), "new", error)) << error;
+  EXPECT_EQ(ReadFile(dir.File("other-name.csv")), "new");
+  EXPECT_EQ(fs::hard_link_count(dir.File("out.csv")), 2u);
+  EXPECT_EQ(dir.Names().size(), 2u);
+}
+
+TEST_P(OutputFileTest, NameAtTheFileNameLimit) {
+  const std::string path = dir.File(std::string(251, 'n') + ".CSV");
+  std::string error;
+  ASSERT_TRUE(WriteAndCommit(path, "new", error)) << error;
+  EXPECT_EQ(ReadFile(path), "new");
+  EXPECT_EQ(dir.Names().size(), 1u);
+}
+
+// Dropped without Commit, or ended by a signal whose handler removes the
+// temporary files: the old output stays, nothing else is left.
+TEST_P(OutputFileTest, NoTemporaryFileLeftBehind) {
+  WriteFile(dir.File("out.csv"), "old");
+  for (bool bySignal : {false, true}) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::signal(SIGTERM, [](int) {
+        RemoveTemporaryOutputs();
+        _exit(0);
+      });
+      std::string error;
+      for (const char* name : {"out.csv", "new.csv"}) {
+        auto output = OutputFile::Open(dir.File(name), error);
+        if (!output || !output->Sink().Write("partial")) _exit(1);
+        if (bySignal) raise(SIGTERM);
+      }
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"out.csv"});
+    EXPECT_EQ(ReadFile(dir.File("out.csv")), "old");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(TemporaryFiles, OutputFileTest, ::testing::Values(false, true),
+                         [](const auto& param) { return param.param ? "Named" : "Unnamed"; });
+
+}  // namespace
+}  // namespace zerb
