@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -40,9 +41,13 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
 
+// No more jobs than the output routine keeps temporary names for, so that
+// a signal can remove every one of them.
+constexpr unsigned MaxJobs = 16;
+
 void AddBatchOptions(CLI::App& app, CliOptions& options) {
   app.add_option("-j,--jobs", options.jobs, "logs converted at once (default: one per core)")
-      ->check(CLI::Range(1u, 256u).description(""));
+      ->check(CLI::Range(1u, MaxJobs).description(""));
   app.add_flag("-v,--verbose", options.verbose, "a summary of each log on standard error");
   app.add_flag("-q,--quiet", options.quiet, "no output paths on standard output");
   app.add_flag("--require-site", options.requireSite, "a log without its whole site file fails");
@@ -136,7 +141,7 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
-  if (options.jobs == 0) options.jobs = std::max(1u, std::thread::hardware_concurrency());
+  if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;
 }
 

@@ -15,7 +15,7 @@ struct CliOptions {
   std::string output;  // empty: beside each log; "-": standard output
   bool info = false;
   bool requireSite = false;  // a log without its whole site file is a failure
-  unsigned jobs = 0;         // logs converted at once; 0: one per core
+  unsigned jobs = 0;         // logs converted at once (1 to 16); 0: one per core
   bool verbose = false;      // a summary line per log on standard error
   bool quiet = false;        // no output-path lines
   std::vector<std::string> logs;

@@ -29,7 +29,7 @@ constexpr HelpEntry Entries[] = {
     {"--datetime", "Columns", "WHEN", "date/time columns: off, serial or text", true},
     {"--tab", "Columns", nullptr, "tab separator instead of comma"},
     {"--lan", "Columns", nullptr, "network (LAN) clock instead of the PC's"},
-    {"--jobs", "Batch", "N", "logs converted at once (default: cores)"},
+    {"--jobs", "Batch", "N", "logs at once, 1 to 16 (default: cores)"},
     {"--verbose", "Batch", nullptr, "a summary of each log on stderr"},
     {"--quiet", "Batch", nullptr, "no output paths on stdout"},
     {"--require-site", "Batch", nullptr, "a log without its whole site file fails"},
