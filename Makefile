@@ -6,11 +6,14 @@ RELDIR  ?= build/release
 FUZZDIR ?= build/fuzz
 COVDIR  ?= build/coverage
 TSANDIR ?= build/tsan
+PKGDIR  ?= build/package
+WINDIR  ?= build/windows
 VERSION := $(shell grep -m1 -o 'zerb32 VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 FUZZ_SECONDS    ?= 180
 FUZZ_CI_SECONDS ?= 60
 
-.PHONY: setup test tsan build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean
+.PHONY: setup test tsan build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean \
+        package package-test windows windows-test
 
 setup:
 	@tools/setup-deps.sh
@@ -22,6 +25,7 @@ test: setup
 	ctest --test-dir $(TESTDIR) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory tsan
 	@$(MAKE) --no-print-directory fuzz-ci
+	@$(MAKE) --no-print-directory package-test windows-test
 
 # Documents converted on several threads at once, and zerb32-cli's parallel
 # jobs, under ThreadSanitizer.
@@ -103,3 +107,32 @@ coverage: setup
 	  --exclude-throw-branches --exclude-unreachable-branches --print-summary \
 	  --html-details $(COVDIR)/coverage.html --txt $(COVDIR)/coverage.txt
 	@cat $(COVDIR)/coverage.txt
+
+# The Debian package, $(PKGDIR)/zerb32_<version>_<arch>.deb, built with
+# Debian's hardening flags and checked by lintian (errors fail the target).
+package: setup
+	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZERB32_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PKGDIR) -j $(JOBS)
+	cd $(PKGDIR) && cpack -G DEB
+	lintian --fail-on error "$$(ls -t $(PKGDIR)/zerb32_*.deb | head -n 1)"
+
+# Installs the package with apt-get, converts the sample with the installed
+# program, and removes the package again (also when a step fails).
+package-test: package
+	packaging/package-test.sh "$$(ls -t $(PKGDIR)/zerb32_*.deb | head -n 1)" .
+
+# zerb32-cli.exe for 64-bit Windows, one static file: $(WINDIR)/cli/, with
+# the licence and the notices of what is linked into it.
+windows: setup
+	cmake -S . -B $(WINDIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=packaging/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DZERB32_TESTS=OFF -DZERB32_UI=OFF
+	cmake --build $(WINDIR) -j $(JOBS) --target zerb32-cli
+	cp LICENSE $(WINDIR)/cli/LICENSE.txt
+	cat packaging/copyright /usr/share/doc/mingw-w64-common/copyright > $(WINDIR)/cli/NOTICES.txt
+	@echo "Wrote $(WINDIR)/cli/zerb32-cli.exe, LICENSE.txt and NOTICES.txt (the statically linked runtime's notices)"
+
+# The .exe under Wine: every golden option set with Windows paths, exit codes.
+windows-test: windows
+	packaging/windows-test.sh $(WINDIR)/cli/zerb32-cli.exe .

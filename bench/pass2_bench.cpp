@@ -20,6 +20,9 @@
 #include "model/Site.h"
 #include "output/ConvertFlags.h"
 #include "output/OutputSink.h"
+#include "output/Series.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 #include "tools/LogWriter.h"
 #include "output/Writers.h"
 
@@ -176,6 +179,9 @@ void Report(benchmark::State& state, const LoadedLog& loaded, std::size_t bytesP
   state.counters["MB_per_s"] =
       benchmark::Counter(static_cast<double>(bytesPerRun) * 1e-6, benchmark::Counter::kIsIterationInvariantRate);
   state.counters["bytes"] = static_cast<double>(bytesPerRun);
+  state.counters["ns_per_byte"] = benchmark::Counter(static_cast<double>(bytesPerRun) * 1e-9,
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
   state.counters["rows"] = static_cast<double>(loaded.engineering.size());
   state.counters["channels"] = loaded.log->ChannelCount();
 }
@@ -199,6 +205,22 @@ void BM_Xml(benchmark::State& state, uint16_t flags) {
     NullSink sink;
     const int result = WriteXml(*loaded.log, sink, -1, 0, flags, KeepGoing);
     if (result != 1) state.SkipWithError("WriteXml failed");
+    bytes = sink.written;
+  }
+  Report(state, loaded, bytes);
+}
+
+// The table writer over the log's series in a style; a zone name adds ISO
+// times with offsets in that zone.
+void BM_Table(benchmark::State& state, const char* style, const char* zone) {
+  const LoadedLog& loaded = LogOf(state);
+  TableSettings settings = StyleSettings(style).value();
+  if (*zone) settings.zone = {ZoneKind::Named, 0, zone, false};
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    NullSink sink;
+    LogSeries series(*loaded.log, false, -1, 0, KeepGoing);
+    if (WriteTable(series, settings, sink).status != 1) state.SkipWithError("WriteTable failed");
     bytes = sink.written;
   }
   Report(state, loaded, bytes);
@@ -265,6 +287,12 @@ BENCHMARK_CAPTURE(BM_Csv, serial, uint16_t{FlagHeaders | FlagDateTime | FlagSeri
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, classic, "classic", "")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, excel, "excel", "")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, excel_eu, "excel-eu", "")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, pandas, "pandas", "")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, pandas_berlin, "pandas", "Europe/Berlin")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Table, long, "long", "")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Xml, datetime, uint16_t{FlagDateTime})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Xml, no_datetime, uint16_t{0})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,7 @@
 
 #include "ProjectVersion.h"
 #include "cli/HelpLayout.h"
+#include "cli/StyleOptions.h"
 #include "convert/IntegerText.h"
 
 namespace zerb {
@@ -31,7 +32,7 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
       ->capture_default_str();
   app.add_flag("--no-headers", raw.noHeaders, "no header line (CSV)");
   app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
-      ->check(CLI::IsMember({"off", "serial", "text"}))
+      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
       ->capture_default_str();
   app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
   app.add_flag("-l,--lan", raw.lan, "network (LAN) clock instead of the PC's");
@@ -48,7 +49,6 @@ constexpr unsigned MaxJobs = 16;
 void AddBatchOptions(CLI::App& app, CliOptions& options) {
   app.add_option("-j,--jobs", options.jobs, "logs converted at once (default: one per core)")
       ->check(CLI::Range(1u, MaxJobs).description(""));
-  app.add_flag("-v,--verbose", options.verbose, "a summary of each log on standard error");
   app.add_flag("-q,--quiet", options.quiet, "no output paths on standard output");
   app.add_flag("--require-site", options.requireSite, "a log without its whole site file fails");
 }
@@ -127,6 +127,8 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
   RawOptions raw;
   AddOptions(app, options, raw);
   AddBatchOptions(app, options);
+  StyleArgs style;
+  AddStyleOptions(app, style, options);
   ArrangeHelp(app);
   if (auto answer = QuickAnswer(argc, argv, app)) return *answer;
   try {
@@ -141,6 +143,8 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
+  if (auto problem = ApplyStyleOptions(app, style, raw.dateTime, options); !problem.empty())
+    return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;
 }

@@ -16,7 +16,7 @@ struct CliOptions {
   bool info = false;
   bool requireSite = false;  // a log without its whole site file is a failure
   unsigned jobs = 0;         // logs converted at once (1 to 16); 0: one per core
-  bool verbose = false;      // a summary line per log on standard error
+  bool verbose = false;      // a summary line and notes per log on standard error
   bool quiet = false;        // no output-path lines
   std::vector<std::string> logs;
 };

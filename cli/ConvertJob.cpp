@@ -37,6 +37,7 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
   report.err += SiteWarningLine(entry.log, opened);
   const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, nullptr);
   if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
+  if (options.verbose && !result.note.empty()) report.err += "zerb32-cli: " + entry.log + ": note: " + result.note + "\n";
   if (options.verbose) report.err += RunSummaryLine(entry, document, options.convert);
   if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
 }

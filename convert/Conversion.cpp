@@ -2,16 +2,20 @@
 
 #include <memory>
 
+#include "convert/MetaFile.h"
 #include "convert/OutputFile.h"
 #include "convert/Paths.h"
 #include "output/OutputSink.h"
+#include "output/Series.h"
 #include "output/Writers.h"
+#include "table/Styles.h"
+#include "table/TableWriter.h"
 
 namespace zerb {
 
 namespace {
 
-RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error)}; }
+RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error), {}}; }
 
 struct Callbacks {
   ProgressCallback progress;
@@ -23,11 +27,46 @@ bool RunPass1(TLog& log, const Callbacks& callbacks) {
   return log.ComputeOldestValues(callbacks.progress) >= 0;
 }
 
-int RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
+struct Pass2 {
+  int written = -1;  // as the writers return it
+  WrittenRows rows;  // with --meta or the table writer
+  std::string note;  // RunResult::note
+  std::string error;  // why the table writer could not start
+};
+
+// The classic CSV output goes through its own writer unless a table layout
+// or the metadata (which needs the rows written) asks for the table writer.
+Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
   if (callbacks.passStarted) callbacks.passStarted(2);
   const ProgressCallback progress = callbacks.progress;
-  return options.xml ? WriteXml(log, sink, options.overlap, options.skip, options.flags, progress)
-                     : WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
+  Pass2 pass;
+  if (options.xml) {
+    pass.written = WriteXml(log, sink, options.overlap, options.skip, options.flags, progress);
+    if (options.meta) pass.rows = XmlRowsOf(log, options);
+    return pass;
+  }
+  if (!options.table && !options.meta) {
+    pass.written = WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
+    return pass;
+  }
+  LogSeries series(log, (options.flags & FlagLanTime) != 0, options.overlap, options.skip, progress);
+  const TableResult table = WriteTable(series, options.table.value_or(ClassicTable(options.flags)), sink);
+  pass.written = table.status;
+  pass.rows = {table.rows, table.first, table.last};
+  pass.note = table.anchorNote;
+  if (table.status < 0 && series.Error().empty()) pass.error = table.error;
+  return pass;
+}
+
+// The metadata beside the output, once the output is in place (not beside
+// standard output).
+RunResult WithMeta(const TLog& log, const std::string& outputPath, const ConvertOptions& options, const Pass2& pass) {
+  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, pass.note};
+  if (!options.meta || result.status != RunStatus::Done || IsStandardOutputPath(outputPath)) return result;
+  std::string error;
+  if (!WriteFileSafely(MetaPathFor(outputPath), MetaJson(log, options, pass.rows), error))
+    return Failure(RunStatus::WriteFailed, error);
+  return result;
 }
 
 std::string Pass1Error(const TLog& log) {
@@ -57,13 +96,13 @@ RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string
   const std::unique_ptr<OutputFile> output = OutputFile::Open(outputPath, error);
   if (!output) return Failure(RunStatus::WriteFailed, error);
   if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  const int written = RunPass2(log, output->Sink(), options, callbacks);
-  if (written < 0) {
-    error = output->WriteError();
+  const Pass2 pass = RunPass2(log, output->Sink(), options, callbacks);
+  if (pass.written < 0) {
+    error = pass.error.empty() ? output->WriteError() : "cannot write " + outputPath + ": " + pass.error;
     return Failure(RunStatus::WriteFailed, error.empty() ? "cannot write " + outputPath : error);
   }
   if (!output->Commit(error)) return Failure(RunStatus::WriteFailed, error);
-  return RunResult{written == 1 ? RunStatus::Done : RunStatus::Aborted, {}};
+  return WithMeta(log, outputPath, options, pass);
 }
 
 }  // namespace zerb

@@ -23,6 +23,9 @@ enum class RunStatus {
 struct RunResult {
   RunStatus status = RunStatus::Done;
   std::string error;  // a sentence for the user when status is not Done/Aborted
+  // A remark on how the run read the data (a newest time in an hour the
+  // time zone skips or repeats); empty when there is none.
+  std::string note;
 };
 
 // Told as each pass begins, with 1 or 2 (a status line shows it).

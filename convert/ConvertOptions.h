@@ -2,8 +2,11 @@
 // The options of one conversion run, shared by the window and the command line.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "output/ConvertFlags.h"
+#include "table/TableSettings.h"
 
 namespace zerb {
 
@@ -12,6 +15,12 @@ struct ConvertOptions {
   int32_t overlap = -1;  // negative: new entries only is off
   uint16_t skip = 0;
   bool xml = false;
+  // The CSV layout (table/Styles.h: StyleSettings of a style name, then any
+  // option changed). None: the classic CSV output of the flags, on its own
+  // writer. The flags still choose the clock (FlagLanTime) either way.
+  std::optional<TableSettings> table{};
+  std::string styleName = "classic";  // the style the table came from, as named
+  bool meta = false;  // <output>.json beside a regular output file
 };
 
 }  // namespace zerb

@@ -233,21 +233,6 @@ int CloseStream(State& state) {
   return result == 0 ? 0 : errno;
 }
 
-// The finished temporary file in place of (or as) the target.
-int MoveIntoPlace(State& state) {
-  const int fd = fileno(state.sink.stream);
-  if (state.mode == Mode::Replace && fsync(fd) != 0) return errno;
-  if (!state.unnamed) {
-    if (const int error = CloseStream(state)) return error;
-    if (rename(state.tempPath.c_str(), state.target.c_str()) != 0) return errno;
-    state.tempPath.clear();
-    return 0;
-  }
-  int error = state.mode == Mode::Create ? LinkUnnamed(fd, state.target) : EEXIST;
-  if (error == EEXIST) error = RenameUnnamed(fd, state.target);
-  if (error) return error;
-  return CloseStream(state);
-}
 
 // Overwrites the old output with the temporary file's bytes, so every name
 // of it sees them.
@@ -271,6 +256,34 @@ int FillFromTemporary(State& state) {
   }
   if (ftruncate(state.existing, offset) != 0 || fsync(state.existing) != 0) return errno;
   return 0;
+}
+
+// A replacement the folder refuses (someone else's output in a folder with
+// the sticky bit) is filled in place instead, as a plain write would be.
+bool RenameRefused(const State& state, int error) {
+  return state.mode == Mode::Replace && (error == EPERM || error == EACCES);
+}
+
+// The finished temporary file in place of (or as) the target.
+int MoveIntoPlace(State& state) {
+  const int fd = fileno(state.sink.stream);
+  if (state.mode == Mode::Replace && fsync(fd) != 0) return errno;
+  if (!state.unnamed) {
+    if (const int error = CloseStream(state)) return error;
+    if (rename(state.tempPath.c_str(), state.target.c_str()) == 0) {
+      state.tempPath.clear();
+      return 0;
+    }
+    const int error = errno;
+    if (!RenameRefused(state, error)) return error;
+    state.sink.stream = std::fopen(state.tempPath.c_str(), "rb");
+    return state.sink.stream ? FillFromTemporary(state) : errno;
+  }
+  int error = state.mode == Mode::Create ? LinkUnnamed(fd, state.target) : EEXIST;
+  if (error == EEXIST) error = RenameUnnamed(fd, state.target);
+  if (RenameRefused(state, error)) return FillFromTemporary(state);
+  if (error) return error;
+  return CloseStream(state);
 }
 
 int PutInPlace(State& state) {

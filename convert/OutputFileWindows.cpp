@@ -5,6 +5,10 @@
 
 #include "convert/OutputFile.h"
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -38,6 +42,26 @@ std::string ShortTemporaryName(const std::string& folder) {
   std::string name = folder + "/~zerb";
   for (int i = 0; i < 6; ++i) name += alphabet[random() % 36];
   return name;
+}
+
+// A file that does not exist yet, opened for binary writing; null, errno
+// EEXIST, when the path exists. The C library ignores fopen's "x" (it would
+// open and empty an existing file): the exclusive create is asked of the
+// system.
+std::FILE* CreateNewFile(const std::string& path) {
+  const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* stream = _fdopen(fd, "wb");
+  if (!stream) _close(fd);
+  return stream;
+}
+
+// Standard output takes the output's bytes unchanged: in text mode every LF
+// would be written as CR LF, so each CR LF line end as CR CR LF.
+std::FILE* BinaryStandardOutput() {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
+  return stdout;
 }
 
 }  // namespace
@@ -81,7 +105,7 @@ std::string Prepare(OutputFile::State& state) {
   }
   for (int attempt = 0; attempt < 64; ++attempt) {
     const std::string name = ShortTemporaryName(FolderOf(state.target));
-    state.sink.stream = std::fopen(name.c_str(), "wbx");
+    state.sink.stream = CreateNewFile(name);
     if (state.sink.stream) {
       state.tempPath = name;
       state.slot = RememberTemporaryName(name);
@@ -104,7 +128,7 @@ std::unique_ptr<OutputFile> OutputFile::Open(const std::string& path, std::strin
   if (IsStandardOutputPath(path)) {
     state->shown = "standard output";
     state->standardOutput = true;
-    state->sink.stream = stdout;
+    state->sink.stream = BinaryStandardOutput();
   } else if (const std::string reason = Prepare(*state); !reason.empty()) {
     error = state->Sentence(reason);
     return nullptr;

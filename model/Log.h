@@ -47,7 +47,7 @@ inline constexpr std::size_t LogAreaCapacity = 32768;
 // Configuration bytes before the first slot (the slot counts end at 14).
 inline constexpr std::size_t LogConfigSlotsStart = 15;
 
-class TLog : public TMObject {
+class TLog final : public TMObject {
  public:
   // An empty, not loaded log whose channels will be looked up in `site`.
   explicit TLog(TSite& site);

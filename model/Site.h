@@ -24,7 +24,7 @@ inline constexpr std::size_t SiteTextSize = 41;
 // First version with the extension and the Y-axis list; Save writes it.
 inline constexpr uint16_t SiteVersionWithExtension = 257;
 
-class TSite : public TMObject {
+class TSite final : public TMObject {
  public:
   TSite() { Reset(); }
   TSite(const TSite&) = delete;

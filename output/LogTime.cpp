@@ -149,6 +149,18 @@ std::size_t TLogTime::TimeTextTo(char* out) const {
   return FormatTime(t, out);
 }
 
+std::size_t TLogTime::IsoTextTo(char* out) const {
+  const BrokenDownFields t = BreakdownOf(count_);
+  PutTwo(out, t.year / 100);
+  PutTwo(out + 2, t.year % 100);
+  out[4] = '-';
+  PutTwo(out + 5, t.month);
+  out[7] = '-';
+  PutTwo(out + 8, t.day);
+  out[10] = 'T';
+  return 11 + FormatTime(t, out + 11);
+}
+
 std::string_view TLogTime::SerialText(char separator) const {
   return Publish(SerialTextTo(TextBuffer.data(), separator));
 }

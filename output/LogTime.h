@@ -81,6 +81,8 @@ class TLogTime {
   std::size_t SerialTextTo(char* out, char separator) const;
   std::size_t DateTextTo(char* out) const;
   std::size_t TimeTextTo(char* out) const;
+  // "YYYY-MM-DDTHH:MM:SS" (19 chars).
+  std::size_t IsoTextTo(char* out) const;
 
   // The count as days since 1899-12-30 00:00 with the time of day as the
   // fraction (count / 86400 + 25569), in extended precision.

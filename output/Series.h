@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -56,6 +57,10 @@ class Series {
   // the rows could not be read (Error() says why).
   virtual int ForEachRow(const RowFn& row) = 0;
   virtual const std::string& Error() const = 0;
+  // The time of the newest row, when the series knows it without a walk
+  // (the anchor of a time zone; see table/ZoneClock.h). Nothing: a writer
+  // that needs it walks the rows once more to find it.
+  virtual std::optional<uint32_t> NewestTime() const { return std::nullopt; }
 };
 
 // The rows of one loaded log on which pass 1 has run, as the CSV writer
@@ -67,6 +72,8 @@ class LogSeries final : public Series {
   std::span<const SeriesChannel> Channels() const override { return channels_; }
   int ForEachRow(const RowFn& row) override;
   const std::string& Error() const override { return error_; }
+  // The end time of the chosen clock: the time of the log's last row.
+  std::optional<uint32_t> NewestTime() const override;
 
  private:
   const TLog& log_;

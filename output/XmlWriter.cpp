@@ -2,7 +2,9 @@
 // row's date and time of day and one element per channel named after the
 // channel's device. Every line ends in CR LF.
 
+#ifndef _WIN32
 #include <langinfo.h>
+#endif
 
 #include <cstring>
 #include <string>
@@ -34,20 +36,30 @@ ChannelFields FieldsOf(std::span<TDev* const> devices) {
 
 // strftime's "%X" is the locale's T_FMT. When that is plain "%H:%M:%S" (the
 // C locale's) the time of day is made without strftime, the same text.
+// Windows has no nl_langinfo: there strftime always makes the text.
 bool TimeFormatIsHms() {
+#ifdef _WIN32
+  return false;
+#else
   const char* format = nl_langinfo(T_FMT);
   return format != nullptr && std::strcmp(format, "%H:%M:%S") == 0;
+#endif
 }
 
 // The opening of each row element up to the Location element. With
 // date/time, the part up to the LocalTime text changes once a day and is
 // kept between rows: Month and day with two digits, the year with all of
-// them, then the time of day in the locale's time format.
+// them, then the time of day in the locale's time format; with the ISO time,
+// a Time element holding the row time as YYYY-MM-DDTHH:MM:SS after them.
 class RowOpening {
  public:
-  RowOpening(bool dateTime, uint16_t siteNumber) : dateTime_(dateTime), hms_(TimeFormatIsHms()) {
+  RowOpening(bool dateTime, bool isoTime, uint16_t siteNumber)
+      : dateTime_(dateTime), isoTime_(dateTime && isoTime), hms_(TimeFormatIsHms()) {
     const std::string location = "\t\t<Location Name=\"" + std::to_string(siteNumber) + "\">\r\n";
-    if (dateTime) {
+    if (isoTime_) {
+      afterTime_.Set("</LocalTime>\r\n\t\t<Time>");
+      afterIso_.Set("</Time>\r\n" + location);
+    } else if (dateTime) {
       afterTime_.Set("</LocalTime>\r\n" + location);
     } else {
       beforeTime_.Set("\t<DataElement>\r\n" + location);
@@ -57,7 +69,8 @@ class RowOpening {
   // The room PutTo may take for a row of the given time.
   std::size_t Room(uint32_t time) {
     if (dateTime_ && time / SecondsPerDay != day_) MakeDate(time);
-    return beforeTime_.Room() + (dateTime_ ? TimeRoom + afterTime_.Room() : 0);
+    return beforeTime_.Room() + (dateTime_ ? TimeRoom + afterTime_.Room() : 0) +
+           (isoTime_ ? LogTimeTextCapacity + afterIso_.Room() : 0);
   }
 
   // Writes the opening to p, which has Room(time) chars; returns its end.
@@ -66,7 +79,10 @@ class RowOpening {
     p = beforeTime_.CopyTo(p);
     if (!dateTime_) return p;
     p += hms_ ? TLogTime(time).TimeTextTo(p) : LocalTimeTextTo(p, TimeRoom, time);
-    return afterTime_.CopyTo(p);
+    p = afterTime_.CopyTo(p);
+    if (!isoTime_) return p;
+    p += TLogTime(time).IsoTextTo(p);
+    return afterIso_.CopyTo(p);
   }
 
  private:
@@ -91,9 +107,11 @@ class RowOpening {
   }
 
   bool dateTime_;
+  bool isoTime_;
   bool hms_;
   PaddedText beforeTime_;
   PaddedText afterTime_;
+  PaddedText afterIso_;
   uint32_t day_ = UINT32_MAX;  // no day yet
 };
 
@@ -105,7 +123,7 @@ int WriteXml(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint1
   const auto end = XmlEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), TLogTime(log.LocalLanTime()),
                               (flags & FlagLanTime) != 0);
   ChannelFields fields = FieldsOf(log.Channels());
-  RowOpening opening(dateTime, log.GetSite().SiteNumber);
+  RowOpening opening(dateTime, (flags & FlagIsoTime) != 0, log.GetSite().SiteNumber);
   const PaddedText closing("\t\t</Location>\r\n\t</DataElement>\r\n");
 
   auto text = std::make_unique<TextBuffer>(out);

@@ -11,6 +11,9 @@ packages=(
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
+  dpkg-dev fakeroot help2man lintian shared-mime-info
+  g++-mingw-w64-x86-64-posix wine wine64
+  libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 

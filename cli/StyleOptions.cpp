@@ -1,0 +1,140 @@
+#include "cli/StyleOptions.h"
+
+#include <array>
+#include <optional>
+
+#include "convert/OutputFile.h"
+#include "table/Styles.h"
+#include "table/ZoneClock.h"
+
+namespace zerb {
+
+namespace {
+
+struct SeparatorName {
+  const char* name;
+  char separator;
+};
+constexpr std::array<SeparatorName, 3> Separators = {{{"comma", ','}, {"tab", '\t'}, {"semicolon", ';'}}};
+
+struct TimeFormName {
+  const char* name;
+  TimeForm form;
+};
+constexpr std::array<TimeFormName, 4> TimeForms = {
+    {{"off", TimeForm::Off}, {"text", TimeForm::ClassicText}, {"serial", TimeForm::ClassicSerial}, {"iso", TimeForm::Iso}}};
+
+// The options that shape CSV only, by their longest name.
+constexpr std::array<const char*, 8> CsvOnly = {"--sep", "--decimal-comma", "--no-trailing-separator", "--bom",
+                                                "--units", "--tz", "--utc-offset", "--utc"};
+
+bool Given(const CLI::App& app, const char* name) { return app.count(name) > 0; }
+
+// "+HH:MM" or "-HH:MM", at most 14 hours: minutes east of UTC.
+std::optional<int> ParseOffset(const std::string& text) {
+  if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return std::nullopt;
+  for (int i : {1, 2, 4, 5})
+    if (text[static_cast<std::size_t>(i)] < '0' || text[static_cast<std::size_t>(i)] > '9') return std::nullopt;
+  const int hours = (text[1] - '0') * 10 + (text[2] - '0');
+  const int minutes = (text[4] - '0') * 10 + (text[5] - '0');
+  if (hours > 14 || minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
+  return (text[0] == '-' ? -1 : 1) * (hours * 60 + minutes);
+}
+
+std::string ForXml(const CLI::App& app, const StyleArgs& args) {
+  if (args.style != "classic") return "--style " + args.style + " writes CSV; it cannot be used with -x";
+  for (const char* name : CsvOnly)
+    if (Given(app, name)) return std::string(name) + " is for CSV output; it cannot be used with -x";
+  return {};
+}
+
+std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings& table) {
+  const bool tz = Given(app, "--tz"), offset = Given(app, "--utc-offset");
+  if (tz && offset) return "--tz and --utc-offset cannot be used together";
+  if (args.utc && !tz && !offset) return "--utc needs --tz or --utc-offset";
+  if (!tz && !offset) return {};
+  if (tz && !KnownZone(args.tz)) return "unknown time zone " + args.tz;
+  if (table.time != TimeForm::Iso && table.time != TimeForm::Excel)
+    return std::string(tz ? "--tz" : "--utc-offset") + " needs an ISO or excel time: -d iso or a style that has one";
+  if (tz) {
+    table.zone = {ZoneKind::Named, 0, args.tz, args.utc};
+    return {};
+  }
+  const auto minutes = ParseOffset(args.utcOffset);
+  if (!minutes) return "--utc-offset wants +HH:MM or -HH:MM (at most 14:00), not " + args.utcOffset;
+  table.zone = {ZoneKind::FixedOffset, *minutes, "", args.utc};
+  return {};
+}
+
+// The style's settings with every option given on top.
+std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::string& dateTime,
+                       const CliOptions& options, TableSettings& table) {
+  const bool classic = args.style == "classic";
+  table = classic ? ClassicTable(options.convert.flags) : StyleSettings(args.style).value();
+  if (Given(app, "--datetime") || (classic && dateTime == "iso"))
+    for (const TimeFormName& t : TimeForms)
+      if (dateTime == t.name) table.time = t.form;
+  if (Given(app, "--no-headers")) table.header = false;
+  if (Given(app, "--tab")) table.separator = '\t';
+  if (Given(app, "--sep")) {
+    for (const SeparatorName& s : Separators)
+      if (args.sep == s.name) {
+        if (Given(app, "--tab") && s.separator != '\t') return "-t and --sep " + args.sep + " disagree";
+        table.separator = s.separator;
+      }
+  }
+  if (args.decimalComma) table.decimalComma = true;
+  if (table.decimalComma && table.separator == ',')
+    return "--decimal-comma needs a separator other than the comma (--sep semicolon or tab)";
+  if (args.noTrailingSeparator) table.trailingSeparator = false;
+  if (args.bom) table.bom = true;
+  // A byte-order mark says UTF-8: the texts after it must be.
+  if (table.bom) table.encoding = TextEncoding::Utf8FromWindows1252;
+  if (Given(app, "--units"))
+    table.units = args.units == "row" ? UnitsMode::Row : args.units == "inline" ? UnitsMode::Inline : UnitsMode::Off;
+  return ApplyZone(app, args, table);
+}
+
+}  // namespace
+
+void AddStyleOptions(CLI::App& app, StyleArgs& args, CliOptions& options) {
+  std::vector<std::string> styles(StyleNames().begin(), StyleNames().end());
+  app.add_option("--style", args.style, "CSV style (bundle of the options below)")
+      ->check(CLI::IsMember(styles))
+      ->capture_default_str();
+  app.add_option("--tz", args.tz, "IANA time zone of the logger's clock");
+  app.add_option("--utc-offset", args.utcOffset, "the clock's fixed offset, +HH:MM or -HH:MM");
+  app.add_flag("--utc", args.utc, "write UTC times (with --tz or --utc-offset)");
+  app.add_option("--units", args.units, "a units header line, or units in the names")
+      ->check(CLI::IsMember({"off", "row", "inline"}));
+  app.add_option("--sep", args.sep, "separator")
+      ->check(CLI::IsMember({"comma", "tab", "semicolon"}));
+  app.add_flag("--decimal-comma", args.decimalComma, "decimal commas (not with --sep comma)");
+  app.add_flag("--no-trailing-separator", args.noTrailingSeparator, "no separator after the last field");
+  app.add_flag("--bom", args.bom, "UTF-8 byte-order mark first");
+  app.add_flag("--meta", options.convert.meta, "also write <output>.json (metadata)");
+  app.add_flag("-v,--verbose", options.verbose, "notes on each conversion on stderr");
+}
+
+std::string ApplyStyleOptions(const CLI::App& app, const StyleArgs& args, const std::string& dateTime,
+                              CliOptions& options) {
+  ConvertOptions& convert = options.convert;
+  convert.styleName = args.style;
+  if (convert.meta && !options.output.empty() && IsStandardOutputPath(options.output))
+    return "--meta needs an output file, not standard output";
+  if (dateTime == "iso") convert.flags |= FlagDateTime | FlagIsoTime;
+  if (convert.xml) return ForXml(app, args);
+  TableSettings table;
+  if (auto problem = ApplyTable(app, args, dateTime, options, table); !problem.empty()) return problem;
+  // The classic output keeps its own, faster writer (--sep tab is -t).
+  for (const uint16_t tab : {uint16_t{0}, FlagTab}) {
+    if (table == ClassicTable(convert.flags | tab)) {
+      convert.flags |= tab;
+      return {};
+    }
+  }
+  convert.table = table;
+  return {};
+}
+
+}  // namespace zerb

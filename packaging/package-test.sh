@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: installed with apt-get from the .deb,
+# the installed zerb32-cli converts the sample outside the build tree to the
+# bytes of tests/golden/42-default.CSV, and the package goes again, whatever
+# happened on the way. A zerb32 installed before is left alone: the test
+# refuses to run then.
+# Usage: package-test.sh DEB [SOURCE_DIR]
+set -euo pipefail
+deb=$(realpath "$1")
+root=$(realpath "${2:-.}")
+if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+
+if dpkg-query -W -f='${Status}' zerb32 2>/dev/null | grep -q 'install ok installed'; then
+  echo "package-test: zerb32 is installed already; remove it first (the test installs and removes it)" >&2
+  exit 1
+fi
+
+work=$(mktemp -d)
+installed=0
+cleanup() {
+  local status=$?
+  if [ "$installed" -eq 1 ]; then
+    "${as_root[@]}" apt-get remove -y -qq zerb32 >/dev/null || status=1
+  fi
+  rm -rf "$work"
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+installed=1  # from here on a half-done install is removed as well
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+
+cli=/usr/bin/zerb32-cli
+"$cli" --version
+cp "$root/samples/42.log" "$root/samples/42.STE" "$work/"
+printed=$(cd "$work" && "$cli" 42.log)
+[ "$printed" = 42.CSV ] || { echo "package-test: printed '$printed', not 42.CSV" >&2; exit 1; }
+cmp "$work/42.CSV" "$root/tests/golden/42-default.CSV"
+
+# What the package puts beside the programs.
+for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz \
+  /usr/share/bash-completion/completions/zerb32-cli /usr/share/mime/packages/zerb32.xml \
+  /usr/share/applications/zerb32.desktop /usr/share/doc/zerb32/copyright; do
+  [ -f "$file" ] || { echo "package-test: $file is not installed" >&2; exit 1; }
+done
+echo "package-test: installed, converted the sample to the golden bytes; removing"

@@ -1,0 +1,160 @@
+#include "table/TableWriter.h"
+
+#include <memory>
+#include <vector>
+
+#include "output/TextBuffer.h"
+#include "table/TableText.h"
+#include "table/TimeColumns.h"
+#include "table/ValueFields.h"
+#include "table/ZoneClock.h"
+
+namespace zerb {
+
+namespace {
+
+std::string NameOf(const SeriesChannel& channel, const TableSettings& s) {
+  std::string name = EncodedText(channel.name, s.encoding);
+  const std::string unit = UnitOf(channel, s.encoding);
+  if (s.units == UnitsMode::Inline && !unit.empty()) name += " [" + unit + "]";
+  return name;
+}
+
+std::string HeaderOf(const Series& series, const std::vector<std::string>& timeNames, const TableSettings& s) {
+  std::string text;
+  for (const std::string& name : timeNames) AppendField(text, name, s);
+  if (s.layout == Layout::Long) {
+    for (const char* name : {"Channel", "Name", "Unit", "Type", "Raw", "Value"}) AppendField(text, name, s);
+    EndLine(text, s);
+    return text;
+  }
+  for (const SeriesChannel& channel : series.Channels()) AppendField(text, NameOf(channel, s), s);
+  EndLine(text, s);
+  if (s.units != UnitsMode::Row) return text;
+  std::string units;
+  for (std::size_t i = 0; i < timeNames.size(); ++i) AppendField(units, "", s);
+  for (const SeriesChannel& channel : series.Channels()) AppendField(units, UnitOf(channel, s.encoding), s);
+  EndLine(units, s);
+  return text + units;
+}
+
+// Per channel of the long layout: its id, name, unit and type fields.
+std::vector<PaddedText> LongPrefixes(const Series& series, const TableSettings& s) {
+  std::vector<PaddedText> prefixes;
+  for (const SeriesChannel& channel : series.Channels()) {
+    std::string text;
+    AppendField(text, ChannelId(channel), s);
+    AppendField(text, EncodedText(channel.name, s.encoding), s);
+    AppendField(text, UnitOf(channel, s.encoding), s);
+    AppendField(text, channel.typeName, s);
+    prefixes.emplace_back(text);
+  }
+  return prefixes;
+}
+
+// The newest row time, for a series that does not know it: a walk of its own.
+std::optional<uint32_t> FindNewest(Series& series) {
+  if (auto newest = series.NewestTime()) return newest;
+  std::optional<uint32_t> last;
+  series.ForEachRow([&](uint32_t time, std::span<const Reading>) {
+    last = time;
+    return true;
+  });
+  return last;
+}
+
+class RowWriter {
+ public:
+  RowWriter(const TableSettings& s, std::size_t channels, ZoneClock& clock, TextBuffer& text)
+      : s_(s),
+        time_(s.time, s.separator, clock),
+        fields_(channels, ValueFieldFormat{s.separator, s.decimalComma, s.layout == Layout::Long,
+                                           s.classicQuoting ? "\"\"" : ""}),
+        text_(text) {}
+
+  std::vector<std::string> TimeNames() const { return time_.Names(); }
+  void SetPrefixes(std::vector<PaddedText> prefixes) { prefixes_ = std::move(prefixes); }
+
+  void Wide(uint32_t civil, std::span<const Reading> readings) {
+    const std::size_t room = TimeColumns::Room + readings.size() * fields_.Room() + 2;
+    if (room > TextBuffer::Capacity) return WideInParts(civil, readings);
+    char* const start = text_.Reserve(room);
+    char* p = time_.PutTo(start, civil);
+    for (std::size_t i = 0; i < readings.size(); ++i) p = ValueFields::Put(p, fields_.Of(i, readings[i]));
+    Finish(start, p);
+  }
+
+  void Long(uint32_t civil, std::span<const Reading> readings) {
+    char time[TimeColumns::Room];
+    const auto timeSize = static_cast<std::size_t>(time_.PutTo(time, civil) - time);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (!readings[i].present) continue;
+      char* const start = text_.Reserve(TimeColumns::Room + prefixes_[i].Room() + fields_.Room() + 2);
+      std::memcpy(start, time, TimeColumns::Room);
+      char* p = prefixes_[i].CopyTo(start + timeSize);
+      Finish(start, ValueFields::Put(p, fields_.Of(i, readings[i])));
+    }
+  }
+
+ private:
+  void Finish(char* start, char* p) {
+    if (!s_.trailingSeparator && p != start) --p;
+    *p++ = '\r';
+    *p++ = '\n';
+    text_.Commit(static_cast<std::size_t>(p - start));
+  }
+
+  // A row longer than the buffer: field by field.
+  void WideInParts(uint32_t civil, std::span<const Reading> readings) {
+    char time[TimeColumns::Room];
+    std::size_t size = static_cast<std::size_t>(time_.PutTo(time, civil) - time);
+    if (!s_.trailingSeparator && readings.empty() && size > 0) --size;
+    text_.Append(std::string_view(time, size));
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      const ValueFields::Field f = fields_.Of(i, readings[i]);
+      const bool dropSeparator = !s_.trailingSeparator && i + 1 == readings.size();
+      text_.Append(std::string_view(f.bytes, f.size - (dropSeparator ? 1 : 0)));
+    }
+    text_.EndLine();
+  }
+
+  const TableSettings& s_;
+  TimeColumns time_;
+  ValueFields fields_;
+  std::vector<PaddedText> prefixes_;
+  TextBuffer& text_;
+};
+
+}  // namespace
+
+TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink& out) {
+  TableResult result;
+  const TimeZoneSetting civil;
+  const bool zoned = settings.time == TimeForm::Iso || settings.time == TimeForm::Excel;
+  ZoneClock clock(zoned ? settings.zone : civil);
+  if (!clock.Error().empty()) return {-1, 0, {}, {}, {}, clock.Error()};
+  if (clock.NeedsAnchor()) {
+    if (auto newest = FindNewest(series)) clock.Anchor(*newest);
+    result.anchorNote = clock.AnchorNote();
+  }
+
+  auto text = std::make_unique<TextBuffer>(out);
+  RowWriter rows(settings, series.Channels().size(), clock, *text);
+  if (settings.bom) text->Append("\xEF\xBB\xBF");
+  if (settings.header) text->Append(HeaderOf(series, rows.TimeNames(), settings));
+  const bool wide = settings.layout == Layout::Wide;
+  if (!wide) rows.SetPrefixes(LongPrefixes(series, settings));
+  const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
+    wide ? rows.Wide(time, readings) : rows.Long(time, readings);
+    if (!result.first) result.first = time;
+    result.last = time;
+    ++result.rows;
+    return true;
+  });
+  const bool written = text->Flush();
+  result.status = !written || walked < 0 ? -1 : walked;
+  if (walked < 0) result.error = series.Error();
+  return result;
+}
+
+}  // namespace zerb

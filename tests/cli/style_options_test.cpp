@@ -1,0 +1,80 @@
+// The analysis options on the command line: what each one resolves to over
+// the chosen style, and every usage error (exit 2, the problem named).
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "table/Styles.h"
+
+namespace zerb {
+namespace {
+
+std::variant<CliOptions, CliExit> Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "zerb32-cli");
+  args.push_back("42.log");
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  return ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(StyleOptions, UsageErrors) {
+  struct Row {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Row rows[] = {
+      {{"--style", "fancy"}, "fancy"},
+      {{"-x", "--style", "excel"}, "--style excel writes CSV"},
+      {{"-x", "--bom"}, "--bom is for CSV output"},
+      {{"--decimal-comma"}, "--decimal-comma needs a separator other than the comma"},
+      {{"--style", "excel-eu", "--sep", "comma"}, "--decimal-comma needs"},
+      {{"-t", "--sep", "semicolon"}, "-t and --sep semicolon disagree"},
+      {{"--style", "pandas", "--tz", "Europe/Atlantis"}, "unknown time zone Europe/Atlantis"},
+      {{"--tz", "Europe/Berlin"}, "--tz needs an ISO or excel time"},
+      {{"--style", "pandas", "-d", "text", "--utc-offset", "+01:00"}, "--utc-offset needs an ISO or excel time"},
+      {{"--style", "pandas", "--utc"}, "--utc needs --tz or --utc-offset"},
+      {{"--style", "pandas", "--tz", "UTC", "--utc-offset", "+01:00"}, "cannot be used together"},
+      {{"--style", "pandas", "--utc-offset", "0100"}, "--utc-offset wants +HH:MM"},
+      {{"--meta", "-o", "-"}, "--meta needs an output file"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args[0] + " " + row.message);
+    const auto parsed = Parse(row.args);
+    const auto* exit = std::get_if<CliExit>(&parsed);
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->code, 2);
+    EXPECT_NE(exit->err.find(row.message), std::string::npos) << exit->err;
+  }
+}
+
+// Options given win over the style; the classic output without analysis
+// options keeps the classic writer (no table).
+TEST(StyleOptions, OptionsOverStyle) {
+  auto settings = [](std::vector<std::string> args) {
+    const auto parsed = Parse(std::move(args));
+    EXPECT_TRUE(std::holds_alternative<CliOptions>(parsed));
+    return std::get<CliOptions>(parsed).convert.table;
+  };
+  EXPECT_FALSE(settings({}).has_value());
+  EXPECT_FALSE(settings({"-t", "-d", "serial", "--no-headers"}).has_value());
+  EXPECT_FALSE(settings({"--style", "classic", "--sep", "tab"}).has_value());
+
+  TableSettings want = StyleSettings("excel-eu").value();
+  want.separator = '\t';
+  want.units = UnitsMode::Row;
+  want.header = false;
+  EXPECT_EQ(settings({"--style", "excel-eu", "-t", "--units", "row", "--no-headers"}), want);
+
+  want = ClassicTable(DefaultFlags);
+  want.time = TimeForm::Iso;
+  want.zone = {ZoneKind::FixedOffset, -210, "", true};
+  want.bom = true;
+  want.encoding = TextEncoding::Utf8FromWindows1252;
+  EXPECT_EQ(settings({"-d", "iso", "--utc-offset", "-03:30", "--utc", "--bom"}), want);
+}
+
+}  // namespace
+}  // namespace zerb
