@@ -66,7 +66,7 @@ gui: build
 # server: docs/window.png, shown in the README.
 screenshot: build
 	@tools/setup-deps.sh imagemagick
-	xvfb-run -a -s "-screen 0 640x480x24" sh -c '\
+	xvfb-run -a -s "-screen 0 1280x800x24" sh -c '\
 	  $(RELDIR)/ui/zerb32 samples/42.log & pid=$$!; status=1; \
 	  for i in 1 2 3 4 5 6 7 8 9 10; do sleep 1; \
 	    if import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \

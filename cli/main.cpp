@@ -9,6 +9,7 @@
 
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
+#include "cli/HistoryCommands.h"
 #include "convert/OutputFile.h"
 
 namespace {
@@ -36,6 +37,10 @@ void EndOnSignals() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && zerb::IsHistoryCommand(argv[1])) {
+    EndOnSignals();
+    return zerb::RunHistoryCommand(argc, argv);
+  }
   auto parsed = zerb::ParseCommandLine(argc, argv);
   if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);

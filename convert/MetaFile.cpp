@@ -6,6 +6,7 @@
 #include "convert/OutputFile.h"
 #include "output/LogTime.h"
 #include "output/Series.h"
+#include "table/Styles.h"
 #include "table/TableText.h"
 #include "table/ZoneClock.h"
 
@@ -96,7 +97,7 @@ ordered_json Options(const ConvertOptions& o) {
     options["header"] = (o.flags & FlagHeaders) != 0;
     options["isoTime"] = (o.flags & FlagIsoTime) != 0;
   } else {
-    options["table"] = Table(o.table.value_or(TableSettings{}));
+    options["table"] = Table(o.table.value_or(ClassicTable(o.flags)));
   }
   return options;
 }

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "model/DigitPairs.h"
+
 namespace zerb {
 
 namespace {
@@ -26,17 +28,6 @@ unsigned DigitCount(uint64_t n) {
   }
   return digits;
 }
-
-// Two decimal digits per entry, 00 to 99: half the divisions of a digit at a
-// time.
-constexpr std::array<char, 200> DigitPairs = [] {
-  std::array<char, 200> t{};
-  for (unsigned i = 0; i < 100; ++i) {
-    t[2 * i] = static_cast<char>('0' + i / 10);
-    t[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return t;
-}();
 
 // The form every logged value takes (no padding, no appended zeros, at most
 // nine fraction digits), built backwards in 32 bits in a buffer of its own,

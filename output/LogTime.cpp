@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "model/DigitPairs.h"
+
 namespace zerb {
 
 thread_local BrokenDownFields BrokenDownTime;
@@ -16,20 +18,6 @@ constexpr uint32_t LeapDayInCycle = 2 * 365 + 31 + 28;  // 29 Feb, third year
 // one day later and lands on the calendar date again.
 constexpr uint32_t DayOfMarch2100 = 47541;
 
-// Writes the texts two digits at a time from a table: integer division is
-// slow, and the CSV writer formats a time on every row.
-constexpr std::array<char, 200> DigitPairs = [] {
-  std::array<char, 200> t{};
-  for (unsigned i = 0; i < 100; ++i) {
-    t[2 * i] = static_cast<char>('0' + i / 10);
-    t[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return t;
-}();
-
-// Two digits of v (0-99), with a leading zero.
-void PutTwo(char* out, unsigned v) { std::memcpy(out, &DigitPairs[2 * v], 2); }
-
 // v in decimal without leading zeros; returns the number of digits. Always
 // stores 10 chars (a fixed-size copy is cheaper than one of n): out must
 // have room for them.
@@ -40,12 +28,12 @@ std::size_t PutDecimal(char* out, uint32_t v) {
   char* p = end;
   while (v >= 100) {
     p -= 2;
-    PutTwo(p, v % 100);
+    PutTwoDigits(p, v % 100);
     v /= 100;
   }
   if (v >= 10) {
     p -= 2;
-    PutTwo(p, v);
+    PutTwoDigits(p, v);
   } else {
     *--p = static_cast<char>('0' + v);
   }
@@ -63,21 +51,21 @@ unsigned MonthOfDay(uint32_t d) {
 }
 
 std::size_t FormatDate(const BrokenDownFields& t, char* out) {
-  PutTwo(out, t.day);
+  PutTwoDigits(out, t.day);
   out[2] = '/';
-  PutTwo(out + 3, t.month);
+  PutTwoDigits(out + 3, t.month);
   out[5] = '/';
-  PutTwo(out + 6, t.year / 100);
-  PutTwo(out + 8, t.year % 100);
+  PutTwoDigits(out + 6, t.year / 100);
+  PutTwoDigits(out + 8, t.year % 100);
   return 10;
 }
 
 std::size_t FormatTime(const BrokenDownFields& t, char* out) {
-  PutTwo(out, t.hour);
+  PutTwoDigits(out, t.hour);
   out[2] = ':';
-  PutTwo(out + 3, t.minute);
+  PutTwoDigits(out + 3, t.minute);
   out[5] = ':';
-  PutTwo(out + 6, t.second);
+  PutTwoDigits(out + 6, t.second);
   return 8;
 }
 
@@ -125,8 +113,8 @@ std::size_t TLogTime::SerialTextTo(char* out, char separator) const {
   const uint32_t day = count_ / SecondsPerDay + SerialDayOf1970;
   const uint32_t millionths = count_ % SecondsPerDay * 10000 / 864;
   // The day number has five digits over the whole range (25569 to 75279).
-  PutTwo(out, day / 1000);
-  PutTwo(out + 2, day / 10 % 100);
+  PutTwoDigits(out, day / 1000);
+  PutTwoDigits(out + 2, day / 10 % 100);
   out[4] = static_cast<char>('0' + day % 10);
   std::size_t n = 5;
   out[n++] = separator;
@@ -151,12 +139,12 @@ std::size_t TLogTime::TimeTextTo(char* out) const {
 
 std::size_t TLogTime::IsoTextTo(char* out) const {
   const BrokenDownFields t = BreakdownOf(count_);
-  PutTwo(out, t.year / 100);
-  PutTwo(out + 2, t.year % 100);
+  PutTwoDigits(out, t.year / 100);
+  PutTwoDigits(out + 2, t.year % 100);
   out[4] = '-';
-  PutTwo(out + 5, t.month);
+  PutTwoDigits(out + 5, t.month);
   out[7] = '-';
-  PutTwo(out + 8, t.day);
+  PutTwoDigits(out + 8, t.day);
   out[10] = 'T';
   return 11 + FormatTime(t, out + 11);
 }

@@ -3,22 +3,11 @@
 #include <array>
 #include <cstring>
 
+#include "model/DigitPairs.h"
+
 namespace zerb {
 
 namespace {
-
-// Two digits at a time from a table: a time is written on every row.
-constexpr std::array<char, 200> DigitPairs = [] {
-  std::array<char, 200> t{};
-  for (unsigned i = 0; i < 100; ++i) {
-    t[2 * i] = static_cast<char>('0' + i / 10);
-    t[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return t;
-}();
-
-// Two digits of v (0-99), with a leading zero.
-void PutTwo(char* out, unsigned v) { std::memcpy(out, &DigitPairs[2 * v], 2); }
 
 struct CivilDate {
   int64_t year;
@@ -44,20 +33,20 @@ CivilDate CivilOf(int64_t days) {
 void PutDate(char* out, int64_t day) {
   const CivilDate d = CivilOf(day);
   const auto year = static_cast<unsigned>(d.year < 0 ? 0 : d.year > 9999 ? 9999 : d.year);
-  PutTwo(out, year / 100);
-  PutTwo(out + 2, year % 100);
+  PutTwoDigits(out, year / 100);
+  PutTwoDigits(out + 2, year % 100);
   out[4] = '-';
-  PutTwo(out + 5, d.month);
+  PutTwoDigits(out + 5, d.month);
   out[7] = '-';
-  PutTwo(out + 8, d.day);
+  PutTwoDigits(out + 8, d.day);
 }
 
 void PutTimeOfDay(char* out, uint32_t secondOfDay) {
-  PutTwo(out, secondOfDay / 3600);
+  PutTwoDigits(out, secondOfDay / 3600);
   out[2] = ':';
-  PutTwo(out + 3, secondOfDay / 60 % 60);
+  PutTwoDigits(out + 3, secondOfDay / 60 % 60);
   out[5] = ':';
-  PutTwo(out + 6, secondOfDay % 60);
+  PutTwoDigits(out + 6, secondOfDay % 60);
 }
 
 void PutDateTime(char* out, int64_t seconds, char between) {
@@ -70,9 +59,9 @@ void PutDateTime(char* out, int64_t seconds, char between) {
 void PutOffset(char* out, int32_t offset) {
   out[0] = offset < 0 ? '-' : '+';
   const auto minutes = static_cast<unsigned>((offset < 0 ? -int64_t{offset} : offset) / 60);
-  PutTwo(out + 1, minutes / 60 > 99 ? 99 : minutes / 60);  // no zone is that far off
+  PutTwoDigits(out + 1, minutes / 60 > 99 ? 99 : minutes / 60);  // no zone is that far off
   out[3] = ':';
-  PutTwo(out + 4, minutes % 60);
+  PutTwoDigits(out + 4, minutes % 60);
 }
 
 }  // namespace zerb

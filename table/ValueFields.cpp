@@ -11,7 +11,10 @@ ValueFields::ValueFields(std::size_t channels, const ValueFieldFormat& format)
     : format_(format), slots_(channels * Ways), long_(channels * Ways) {}
 
 void ValueFields::Make(Slot& slot, const Reading& reading, uint64_t key) {
-  const bool valid = reading.valid && reading.present;
+  // A channel with no reading at the row's time (a merged series): an empty
+  // field in every style, the classic one too.
+  if (!reading.present) return Store(slot, key, std::string_view(&format_.separator, 1));
+  const bool valid = reading.valid;
   // Any value text fits: at most 11 digits and sign and 128 zeros or
   // fraction digits and a point.
   std::array<char, 320> field;

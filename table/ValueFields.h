@@ -64,16 +64,17 @@ class ValueFields {
  private:
   static constexpr std::size_t Ways = 8;
 
-  // What a field depends on, in one word: value, exponent and validity
-  // (value and exponent 0 when invalid), the raw count when it is written.
-  // A slot's key 0 means no field yet: no reading has it (its state is 1 or 2).
+  // What a field depends on, in one word: value, exponent and state
+  // (value and exponent 0 when invalid or absent), the raw count when it is
+  // written. A slot's key 0 means no field yet: no reading has it (its state
+  // is 1 invalid, 2 valid or 3 absent).
   uint64_t KeyOf(const Reading& r) const {
     const bool valid = r.valid && r.present;
     const uint64_t number = valid ? (uint64_t{static_cast<uint32_t>(r.value)} |
                                      uint64_t{static_cast<uint8_t>(r.exponent)} << 32)
                                   : 0;
-    const uint64_t raw = format_.withRaw ? uint64_t{static_cast<uint16_t>(r.raw)} << 48 : 0;
-    return number | uint64_t{valid ? 2u : 1u} << 40 | raw;
+    const uint64_t raw = format_.withRaw && r.present ? uint64_t{static_cast<uint16_t>(r.raw)} << 48 : 0;
+    return number | uint64_t{!r.present ? 3u : valid ? 2u : 1u} << 40 | raw;
   }
 
   struct Slot {

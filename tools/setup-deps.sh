@@ -8,7 +8,8 @@ packages=(
   g++ make cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  qt6-base-dev xvfb xauth
+  libsqlite3-dev sqlite3
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
   dpkg-dev fakeroot help2man lintian shared-mime-info

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
 #include "table/Styles.h"
+#include "tools/LogWriter.h"
 
 namespace zerb {
 namespace {
@@ -74,6 +77,27 @@ TEST(StyleOptions, OptionsOverStyle) {
   want.bom = true;
   want.encoding = TextEncoding::Utf8FromWindows1252;
   EXPECT_EQ(settings({"-d", "iso", "--utc-offset", "-03:30", "--utc", "--bom"}), want);
+}
+
+// -v tells how a newest time in an hour the zone repeats was read.
+TEST(StyleOptions, VerboseNotesTheAnchor) {
+  test::TempDir dir;
+  LogSource source;
+  source.pcTime = 1792895400;  // 2026-10-25T02:30:00, repeated in Berlin
+  source.sensorSlotsA = {0};
+  source.rows = {{512}, {512}};
+  ASSERT_TRUE(WriteLogFile(dir.File("7.log"), MakeLogImage(source)));
+  const std::string cli = test::BuildPath("cli/zerb32-cli");
+  const std::vector<std::string> args = {"--style", "pandas", "--tz", "Europe/Berlin", dir.File("7.log")};
+  // Without -v the only line is the warning of the missing site file.
+  EXPECT_EQ(test::RunProcess(cli, args).err.find("note:"), std::string::npos);
+  std::vector<std::string> verbose = args;
+  verbose.insert(verbose.begin(), "-v");
+  const auto run = test::RunProcess(cli, verbose);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.err.find("7.log: note: the newest time 2026-10-25T02:30:00 is in an hour Europe/Berlin repeats"),
+            std::string::npos)
+      << run.err;
 }
 
 }  // namespace

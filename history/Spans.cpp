@@ -1,0 +1,58 @@
+#include "history/Spans.h"
+
+#include <algorithm>
+
+namespace zerb {
+
+bool Overlaps(const LogSpan& a, const LogSpan& b) { return a.first <= b.last && b.first <= a.last; }
+
+std::optional<int32_t> GridShift(const LogSpan& newer, const LogSpan& older) {
+  const int64_t apart = int64_t{newer.first} - int64_t{older.first};
+  const int64_t interval = older.interval;
+  if (newer.interval == older.interval) {
+    if (interval == 0 ? apart == 0 : apart % interval == 0) return std::nullopt;
+  }
+  if (interval == 0) return static_cast<int32_t>(apart);
+  int64_t shift = ((apart % interval) + interval) % interval;
+  if (shift > interval / 2) shift -= interval;
+  return static_cast<int32_t>(shift);
+}
+
+std::vector<Gap> FindGaps(std::vector<LogSpan> spans) {
+  std::sort(spans.begin(), spans.end(), [](const LogSpan& a, const LogSpan& b) { return a.first < b.first; });
+  std::vector<Gap> gaps;
+  bool started = false;
+  uint32_t covered = 0;  // the last row time covered so far
+  for (const LogSpan& span : spans) {
+    if (started && span.first > covered && span.first - covered > span.interval)
+      gaps.push_back({covered, span.first, span.interval});
+    covered = started ? std::max(covered, span.last) : span.last;
+    started = true;
+  }
+  return gaps;
+}
+
+std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, uint32_t from, uint32_t to) {
+  std::vector<LogSpan> clipped;
+  for (LogSpan span : spans) {
+    if (span.last < from || span.first > to) continue;
+    if (span.first < from && span.interval > 0)
+      span.first += (from - span.first + span.interval - 1) / span.interval * span.interval;
+    if (span.last > to && span.interval > 0) span.last -= (span.last - to + span.interval - 1) / span.interval * span.interval;
+    if (span.first <= span.last) clipped.push_back(span);
+  }
+  return clipped;
+}
+
+std::vector<uint32_t> FillTimes(const Gap& gap) {
+  std::vector<uint32_t> times;
+  if (gap.interval == 0) return times;
+  for (uint32_t t = gap.before; t - gap.after > gap.interval; ) {
+    t -= gap.interval;
+    times.push_back(t);
+  }
+  std::reverse(times.begin(), times.end());
+  return times;
+}
+
+}  // namespace zerb

@@ -1,0 +1,30 @@
+#pragma once
+// Rules on the time spans of logs: whether two logs share one grid of row
+// times, and the gaps between the spans of many.
+
+#include <optional>
+#include <vector>
+
+#include "history/HistoryTypes.h"
+
+namespace zerb {
+
+bool Overlaps(const LogSpan& a, const LogSpan& b);
+
+// The shift from the older span's grid to the newer one's, when the two do
+// not lie on one grid (different intervals, or times apart by other than a
+// whole number of intervals); nothing when they do.
+std::optional<int32_t> GridShift(const LogSpan& newer, const LogSpan& older);
+
+// The stretches longer than the interval that no span covers, oldest first.
+std::vector<Gap> FindGaps(std::vector<LogSpan> spans);
+
+// Restricts spans to [from, to] (a span cut keeps its grid); spans outside
+// go.
+std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, uint32_t from, uint32_t to);
+
+// The times of the empty rows that fill a gap: on the grid of the rows
+// after it, from the oldest.
+std::vector<uint32_t> FillTimes(const Gap& gap);
+
+}  // namespace zerb

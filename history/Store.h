@@ -1,0 +1,73 @@
+#pragma once
+// A site's history kept in a store: logs go in one at a time, each whole or
+// not at all; the stored series of a site comes out like `merge` makes it.
+// SQLite is one engine behind this interface; others can sit beside it.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "history/HistoryLog.h"
+#include "history/HistoryTypes.h"
+#include "output/Series.h"
+
+namespace zerb {
+
+// The store cannot be used: missing, not a store of ours, of a newer
+// schema, read-only, full. The message is a sentence for the user.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class ImportStatus { Imported, Skipped, Failed };
+
+struct ImportOutcome {
+  ImportStatus status = ImportStatus::Failed;
+  std::string reason;   // why it failed
+  std::string warning;  // a remark on a log that went in
+  uint16_t site = 0;
+  std::size_t readings = 0;  // readings the log holds
+  HistoryReport report;      // conflicts and off-grid overlaps with stored logs
+};
+
+struct SiteSummary {
+  uint16_t site = 0;
+  std::string name;
+  std::vector<SeriesChannel> channels;  // in export order
+  uint32_t first = 0;
+  uint32_t last = 0;
+  int64_t readings = 0;
+  int64_t conflicts = 0;
+  int64_t imports = 0;
+  std::vector<Gap> gaps;
+};
+
+class Store {
+ public:
+  virtual ~Store() = default;
+  // Adds one log in one transaction; a log already stored (same bytes) is
+  // skipped. Throws StoreError when the store itself fails (what was
+  // committed before stays).
+  virtual ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) = 0;
+  // The stored sites (one when `site` is given; none if it is not stored).
+  virtual std::vector<SiteSummary> Summaries(std::optional<uint16_t> site) = 0;
+  // The stored series of a site with row times in [from, to], and the spans
+  // of the logs it came from (clipped to the range) for its gaps. Nothing
+  // when the site is not stored.
+  virtual std::unique_ptr<Series> Export(uint16_t site, uint32_t from, uint32_t to) = 0;
+  virtual std::vector<LogSpan> Spans(uint16_t site, uint32_t from, uint32_t to) = 0;
+};
+
+enum class StoreAccess {
+  Write,     // created when missing (import)
+  ReadOnly,  // must exist; never changed (export, history)
+};
+
+// Opens the store at `location`. Throws StoreError.
+std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access);
+
+}  // namespace zerb

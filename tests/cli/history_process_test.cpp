@@ -1,0 +1,305 @@
+// The history commands as processes against real SQLite files: import,
+// export and history; refusals; every bad input; conflicts and logs off one
+// grid; a kill during an import; two imports at once.
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "history/Sqlite.h"
+#include "history/history_support.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+namespace zerb::historytest {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+namespace fs = std::filesystem;
+
+test::ProcessResult Cli(const std::vector<std::string>& args) {
+  return test::RunProcess(test::BuildPath("cli/zerb32-cli"), args);
+}
+
+pid_t Spawn(const std::vector<std::string>& args) {
+  const std::string program = test::BuildPath("cli/zerb32-cli");
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    freopen("/dev/null", "w", stdout);
+    freopen("/dev/null", "w", stderr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+int64_t Query(const std::string& db, const char* sql) {
+  SqliteDb store(db, SQLITE_OPEN_READONLY);
+  SqliteStatement statement(store, sql);
+  return statement.Step() ? statement.Int(0) : -1;
+}
+
+std::string QueryText(const std::string& db, const char* sql) {
+  SqliteDb store(db, SQLITE_OPEN_READONLY);
+  SqliteStatement statement(store, sql);
+  return statement.Step() ? statement.Text(0) : "";
+}
+
+// Site 42's folder with its site file and logs cut from one series.
+class HistoryCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteSiteFile(folder.File("42.STE"), 1);
+    series = LongSeries(2000, 42);
+  }
+  std::string Log(const std::string& name, std::size_t first, std::size_t last, uint32_t lanBehind = 100) {
+    const std::string path = folder.File(name);
+    EXPECT_TRUE(WriteLogFile(path, CutLog(series, first, last, true, lanBehind)));
+    return path;
+  }
+  std::string Db() const { return folder.File("site.db"); }
+  std::vector<std::vector<int16_t>> series;
+  TempDir folder;
+};
+
+TEST_F(HistoryCli, ImportExportHistory) {
+  const std::vector<std::string> logs = {Log("42_a.log", 0, 300), Log("42_b.log", 250, 600), Log("42_c.log", 700, 900)};
+  auto run = Cli({"import", "--db", Db(), logs[0], logs[1], logs[2]});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "imported " + logs[0] + " (site 42, 1505 readings)\nimported " + logs[1] +
+                         " (site 42, 1755 readings)\nimported " + logs[2] + " (site 42, 1005 readings)\n");
+  run = Cli({"import", "--db", Db(), logs[1]});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "skipped " + logs[1] + ": already in the store\n");
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 5 * (601 + 201));
+  EXPECT_EQ(QueryText(Db(), "PRAGMA journal_mode"), "wal");
+
+  // export writes what merge writes, and reports the gap.
+  const auto merged = Cli({"merge", logs[2], logs[0], logs[1], "-o", folder.File("merged.csv")});
+  EXPECT_EQ(merged.exitCode, 0) << merged.err;
+  EXPECT_EQ(merged.err, "zerb32-cli: 1 gap in the series (-v lists them)\n");
+  const auto exported = Cli({"export", "--db", Db(), "--site", "42", "-o", folder.File("export.csv"), "-v"});
+  EXPECT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(ReadFile(folder.File("export.csv")), ReadFile(folder.File("merged.csv")));
+  EXPECT_NE(exported.err.find("after 2026-12-02T02:53:20 until 2026-12-02T11:13:20 (99 rows missing)"),
+            std::string::npos) << exported.err;
+
+  // --from and --to include both ends.
+  const auto part = Cli({"export", "--db", Db(), "--site", "42", "--from", "2026-11-30T01:03:20", "--to",
+                         "2026-11-30T01:18:20", "--no-headers", "-o", "-"});
+  EXPECT_EQ(part.exitCode, 0);
+  EXPECT_EQ(std::count(part.out.begin(), part.out.end(), '\n'), 4) << part.out;
+  EXPECT_EQ(part.out.rfind("\"30/11/2026\",\"01:03:20\",", 0), 0u) << part.out;
+
+  const auto history = Cli({"history", "--db", Db()});
+  EXPECT_EQ(history.exitCode, 0);
+  for (const char* line : {"Site 42: Riverside\n", "  Logs: 3, readings: 4010, conflicts: 0\n",
+                           "  From 2026-11-30T00:53:20 to 2026-12-03T03:53:20\n", "  Gaps: 1\n",
+                           "    sensor 0x0003 Added (TS4-C)\n"})
+    EXPECT_NE(history.out.find(line), std::string::npos) << line << history.out;
+}
+
+// The series of one log, merged or stored, is that log's output in every style.
+TEST_F(HistoryCli, WritesEveryStyleAsConversionDoes) {
+  const std::string log = Log("42_a.log", 0, 50);
+  ASSERT_EQ(Cli({"import", "--db", Db(), log}).exitCode, 0);
+  const std::vector<std::vector<std::string>> styles = {
+      {"--style", "classic"}, {"--style", "excel"}, {"--style", "excel-eu"}, {"--style", "pandas"},
+      {"--style", "long"}, {"--style", "pandas", "--tz", "Europe/Berlin"}, {"-d", "iso", "--units", "row"}};
+  for (const auto& style : styles) {
+    std::vector<std::string> convert = style, merge = {"merge", log}, exported = {"export", "--db", Db(), "--site", "42"};
+    for (auto* args : {&convert, &merge, &exported}) args->insert(args->end(), {"-o", "-"});
+    convert.push_back(log);
+    merge.insert(merge.end(), style.begin(), style.end());
+    exported.insert(exported.end(), style.begin(), style.end());
+    const auto direct = Cli(convert);
+    ASSERT_EQ(direct.exitCode, 0) << direct.err;
+    EXPECT_EQ(Cli(merge).out, direct.out) << style.back();
+    EXPECT_EQ(Cli(exported).out, direct.out) << style.back();
+  }
+}
+
+TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
+  const std::string log = Log("42_a.log", 0, 10);
+  ASSERT_EQ(Cli({"import", "--db", Db(), log}).exitCode, 0);
+  const std::string out = folder.File("out.csv");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"merge", log, "-o", out, "-s", "1"}, "-s,--skip does not apply"},
+      {{"merge", log, "-o", out, "-n"}, "-n,--new-only does not apply"},
+      {{"merge", log, "-o", out, "--overlap", "3"}, "--overlap does not apply"},
+      {{"export", "--db", Db(), "--site", "42", "-o", out, "-x"}, "-x,--xml does not apply"},
+      {{"export", "--db", Db(), "--site", "42", "-o", out, "-j", "2"}, "-j,--jobs does not apply"},
+      {{"merge", log, "-o", out, "--meta"}, "--meta describes one log"},
+      {{"merge", log, "-o", out, "--style", "excel", "--decimal-comma"}, "--decimal-comma needs a separator"},
+      {{"merge", log, "-o", log}, "the output may not be an input"},
+      {{"merge", log, "-o", folder.File("42.STE")}, "the output may not be an input"},
+      {{"export", "--db", Db(), "--site", "42", "-o", Db()}, "the output may not be an input"},
+      {{"export", "--db", Db(), "--site", "70000", "-o", out}, "--site takes a site number"},
+      {{"export", "--db", Db(), "--site", "42", "--from", "2026-02-30", "-o", out}, "not a time of the form"},
+      {{"export", "--db", Db(), "--site", "42", "--from", "2026-03-02", "--to", "2026-03-01", "-o", out},
+       "--from is after --to"},
+      {{"export", "--db", Db(), "-o", out}, "--site is required"},
+  };
+  for (const auto& c : cases) {
+    const auto run = Cli(c.args);
+    EXPECT_EQ(run.exitCode, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+  }
+}
+
+TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
+  const std::string good = Log("42_a.log", 0, 100);
+  WriteFile(folder.File("42_cut.log"), ReadFile(good).substr(0, 300));
+  fs::create_directory(folder.File("other"));
+  WriteSiteFile(folder.File("other/7.STE"), 1);
+  WriteFile(folder.File("other/7.log"), ReadFile(good));
+  WriteFile(folder.File("other/42.log"), ReadFile(Log("42_b.log", 50, 150)));  // no site file beside it
+  ASSERT_EQ(Cli({"import", "--db", Db(), good}).exitCode, 0);
+  WriteFile(folder.File("text.db"), "not a database, just text\n");
+  const std::string foreign = folder.File("foreign.db");
+  SqliteDb(foreign, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE).Execute("CREATE TABLE t (x)");
+  const std::string newer = folder.File("newer.db");
+  fs::copy_file(Db(), newer);
+  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 2");
+
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+    std::string unchanged;  // a file the run must leave as it was
+  } cases[] = {
+      {{"import", "--db", Db(), folder.File("42_cut.log")}, "nothing of it was stored", Db()},
+      {{"import", "--db", Db(), "--require-site", folder.File("other/42.log")}, "is missing", Db()},
+      {{"merge", good, folder.File("other/7.log"), "-o", folder.File("m.csv")}, "different sites", ""},
+      {{"import", "--db", Db(), "--lan", folder.File("42_b.log")}, "site 42 is kept on the PC clock", Db()},
+      {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
+      {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
+      {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
+      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 2", newer},
+      {{"export", "--db", newer, "--site", "42", "-o", folder.File("m.csv")}, "newer ZERB32", newer},
+      {{"export", "--db", folder.File("none.db"), "--site", "42", "-o", folder.File("m.csv")}, "no store at", ""},
+      {{"history", "--db", folder.File("none.db")}, "no store at", ""},
+      {{"export", "--db", Db(), "--site", "7", "-o", folder.File("m.csv")}, "no site 7 in the store", Db()},
+  };
+  for (const auto& c : cases) {
+    const std::string before = c.unchanged.empty() ? "" : ReadFile(c.unchanged);
+    const auto run = Cli(c.args);
+    EXPECT_EQ(run.exitCode, 1) << c.message << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    if (!c.unchanged.empty()) {
+      EXPECT_EQ(ReadFile(c.unchanged), before) << c.message;
+    }
+    EXPECT_FALSE(fs::exists(folder.File("m.csv"))) << c.message;
+    EXPECT_FALSE(fs::exists(folder.File("none.db"))) << c.message;
+  }
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 1);
+
+  // Without --require-site a log without its site file goes in, with a warning.
+  const auto warned = Cli({"import", "--db", Db(), folder.File("other/42.log")});
+  EXPECT_EQ(warned.exitCode, 0);
+  EXPECT_NE(warned.err.find("is missing or incomplete"), std::string::npos) << warned.err;
+  EXPECT_EQ(warned.out, "imported " + folder.File("other/42.log") + " (site 42, 505 readings)\n");
+}
+
+// Rows 50 to 100 are in both logs; the newer log's row 60 differs. The
+// newer log's reading is kept in merge and store alike, whatever the order.
+TEST_F(HistoryCli, ConflictsAndLogsOffOneGridAreReported) {
+  const std::string older = Log("42_a.log", 0, 100);
+  series[60][0] = static_cast<int16_t>(series[60][0] + 5);
+  const std::string newer = Log("42_b.log", 50, 150);
+  for (const auto& order : {std::vector<std::string>{older, newer}, std::vector<std::string>{newer, older}}) {
+    const auto run = Cli({"merge", "-v", order[0], order[1], "-d", "off", "--no-headers", "-o", "-"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("1 reading held by several logs with different raw counts"), std::string::npos);
+    EXPECT_NE(run.err.find("sensor 0x0001 at 2026-11-30T05:53:20: " + std::to_string(series[60][0]) + " from " +
+                           newer), std::string::npos) << run.err;
+    const auto direct = Cli({newer, "-d", "off", "--no-headers", "-o", "-"});
+    EXPECT_EQ(run.out.substr(run.out.size() - direct.out.size()), direct.out);
+  }
+  ASSERT_EQ(Cli({"import", "--db", Db(), newer, older}).exitCode, 0);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM conflicts"), 1);
+  EXPECT_EQ(Query(Db(), "SELECT raw FROM readings WHERE kind = 0 AND key = 1 AND time = 1796018000"), series[60][0]);
+
+  // A log whose clock moved by a minute: off the 300 s grid; the newer wins.
+  const std::string shifted = Log("42_c.log", 140, 200, 40);
+  const auto run = Cli({"merge", older, newer, shifted, "--lan", "-o", folder.File("m.csv")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.err.find(shifted + " and " + newer + " overlap off one grid (shifted by +60 s)"), std::string::npos)
+      << run.err;
+}
+
+TEST_F(HistoryCli, KilledImportLeavesWholeLogs) {
+  std::vector<std::string> args = {"import", "--db", Db()};
+  for (std::size_t k = 0; k < 150; ++k) args.push_back(Log("42_" + std::to_string(k) + ".log", 10 * k, 10 * k + 9));
+  const pid_t pid = Spawn(args);
+  for (int wait = 0; wait < 2000; ++wait) {  // until a few logs are in
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    try {
+      if (fs::exists(Db()) && Query(Db(), "SELECT count(*) FROM imports") >= 5) break;
+    } catch (const SqliteError&) {
+    }
+  }
+  kill(pid, SIGKILL);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the import ended before it was killed";
+  const int64_t imported = Query(Db(), "SELECT count(*) FROM imports");
+  EXPECT_GE(imported, 5);
+  EXPECT_LT(imported, 150);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), imported * 50);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports WHERE readings <> 50"), 0);
+  // Run again, the rest goes in.
+  const auto again = Cli(args);
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 150 * 50);
+}
+
+// A store that cannot grow (a file-size limit stands in for a full disk):
+// a clear error, and the logs committed before stay whole.
+TEST_F(HistoryCli, FullStoreKeepsWhatWasCommitted) {
+  std::vector<std::string> args = {"-c", "ulimit -f 200 && exec \"$0\" \"$@\"", test::BuildPath("cli/zerb32-cli"),
+                                   "import", "--db", Db()};
+  for (std::size_t k = 0; k < 190; ++k) args.push_back(Log("42_" + std::to_string(k) + ".log", 10 * k, 10 * k + 9));
+  const auto run = test::RunProcess("/bin/sh", args);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("cannot write the store " + Db()), std::string::npos) << run.err;
+  const int64_t imported = Query(Db(), "SELECT count(*) FROM imports");
+  EXPECT_GE(imported, 1);
+  EXPECT_LT(imported, 190);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), imported * 50);
+  EXPECT_EQ(Cli({"history", "--db", Db()}).exitCode, 0);
+}
+
+TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {
+  std::vector<std::string> first = {"import", "--db", Db()}, second = first;
+  for (std::size_t k = 0; k < 60; ++k) {
+    const std::string log = Log("42_" + std::to_string(k) + ".log", 20 * k, 20 * k + 24);  // 5 rows shared
+    (k % 2 ? first : second).push_back(log);
+    if (k % 5 == 0) (k % 2 ? second : first).push_back(log);  // some logs in both
+  }
+  const pid_t a = Spawn(first), b = Spawn(second);
+  int statusA = 0, statusB = 0;
+  waitpid(a, &statusA, 0);
+  waitpid(b, &statusB, 0);
+  EXPECT_TRUE(WIFEXITED(statusA) && WEXITSTATUS(statusA) == 0);
+  EXPECT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 60);
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), (20 * 59 + 25) * 5);
+}
+
+}  // namespace
+}  // namespace zerb::historytest
