@@ -8,16 +8,16 @@ namespace {
 
 // Loads the site file into `site` when there is one to open; the site number
 // is set whatever the load gave. A missing site file is not an error; one
-// that can't be read says why in `error`.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error) {
+// that can't be read says why in opened.siteError.
+void LoadSiteFile(const SiteFileRef& ref, TSite& site, OpenedLog& opened) {
   const OpenedInput input = OpenInputFile(ref.path);
   if (!input.stream) {
-    if (!input.missing) error = "cannot open the site file " + ref.path + ": " + input.reason;
-    return false;
+    if (!input.missing) opened.siteError = "cannot open the site file " + ref.path + ": " + input.reason;
+    return;
   }
-  const bool loaded = site.Load(input.stream.get()) == 1;
+  opened.siteFound = true;
+  opened.siteLoaded = site.Load(input.stream.get()) == 1;
   site.SetSiteNumber(ref.number);
-  return loaded;
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
   log.Reset();
   site.Reset();
   opened.site = SiteFileFor(logPath);
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError);
+  if (opened.site) LoadSiteFile(*opened.site, site, opened);
   const OpenedInput input = OpenInputFile(logPath);
   if (!input.stream) {
     opened.error = "cannot open the log: " + input.reason;
