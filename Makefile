@@ -27,11 +27,12 @@ test: setup
 	@$(MAKE) --no-print-directory fuzz-ci
 	@$(MAKE) --no-print-directory package-test windows-test
 
-# Documents converted on several threads at once, under ThreadSanitizer.
+# Documents converted on several threads at once, and zerb32-cli's parallel
+# jobs, under ThreadSanitizer.
 tsan: setup
 	cmake -S . -B $(TSANDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_TSAN=ON -DZERB32_WERROR=ON -DZERB32_UI=OFF
-	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test
-	ctest --test-dir $(TSANDIR) --output-on-failure -R '^convert_document_test$$'
+	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test cli_cli_batch_test zerb32-cli
+	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(convert_document_test|cli_cli_batch_test)$$'
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON
@@ -65,7 +66,7 @@ gui: build
 # server: docs/window.png, shown in the README.
 screenshot: build
 	@tools/setup-deps.sh imagemagick
-	xvfb-run -a -s "-screen 0 640x480x24" sh -c '\
+	xvfb-run -a -s "-screen 0 1280x800x24" sh -c '\
 	  $(RELDIR)/ui/zerb32 samples/42.log & pid=$$!; status=1; \
 	  for i in 1 2 3 4 5 6 7 8 9 10; do sleep 1; \
 	    if import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \

@@ -15,6 +15,8 @@
 #include "history/SeriesFile.h"
 #include "history/Spans.h"
 #include "history/Store.h"
+#include "history/postgres/PgAddress.h"
+#include "history/postgres/PgStoreOpen.h"
 #include "table/TableWriter.h"
 
 namespace zerb {
@@ -34,7 +36,7 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
     inputs.push_back(log);
     if (auto site = SiteFileFor(log)) inputs.push_back(site->path);
   }
-  if (!c.db.empty())
+  if (!c.db.empty() && !IsPostgresAddress(c.db))
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) inputs.push_back(c.db + suffix);
   for (const std::string& input : inputs)
     if (SameFile(c.output, input)) return input;
@@ -111,7 +113,7 @@ int Export(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::ReadOnly);
   auto series = store->Export(*c.site, c.from, c.to);
   if (!series) {
-    Problem(c.db, "no site " + std::to_string(*c.site) + " in the store");
+    Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
   return WriteSeries(c, *series, FindGaps(store->Spans(*c.site, c.from, c.to))) ? 0 : 1;
@@ -133,12 +135,22 @@ int History(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::ReadOnly);
   const auto summaries = store->Summaries(c.site);
   if (summaries.empty() && c.site) {
-    Problem(c.db, "no site " + std::to_string(*c.site) + " in the store");
+    Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
   if (summaries.empty()) std::printf("The store holds no logs yet.\n");
   for (const SiteSummary& s : summaries) PrintSummary(s);
   return 0;
+}
+
+// Text for the user with every password of a store address among the
+// arguments taken out (a usage error may quote an argument).
+std::string WithoutPasswords(std::string text, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    text = ScrubbedMessage(std::move(text), arg.substr(arg.starts_with("--db=") ? 5 : 0));
+  }
+  return text;
 }
 
 int Run(const HistoryCommand& c) {
@@ -162,10 +174,17 @@ int RunHistoryCommand(int argc, char** argv) {
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);
-    std::fputs(exit->err.c_str(), stderr);
+    std::fputs(WithoutPasswords(exit->err, argc, argv).c_str(), stderr);
     return exit->code;
   }
   const HistoryCommand& c = std::get<HistoryCommand>(parsed);
+  // The arguments are copied: a password in a store address leaves the
+  // process title.
+  HidePasswordsInArguments(argc, argv);
+  if (IsPostgresAddress(c.db) && !PostgresStoresAvailable()) {
+    Problem(RedactedAddress(c.db), PostgresUnavailable);
+    return 2;
+  }
   if (const auto input = InputNamedBy(c)) {
     Problem(c.output, "the output may not be an input (" + *input + ")");
     return 2;

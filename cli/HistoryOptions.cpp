@@ -54,7 +54,7 @@ CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 
 CLI::App* AddImport(CLI::App& app, HistoryCommand& c) {
   CLI::App* import = app.add_subcommand("import", "add logs to a history store (made if missing)");
-  import->add_option("--db", c.db, "the store file")->required();
+  import->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   import->add_option("LOG", c.logs, "log files")->required();
   AddLogReading(*import, c);
   import->add_flag("-v,--verbose", c.verbose, "list conflicts");
@@ -63,7 +63,7 @@ CLI::App* AddImport(CLI::App& app, HistoryCommand& c) {
 
 CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* exported = app.add_subcommand("export", "write a site's stored series");
-  exported->add_option("--db", c.db, "the store file")->required();
+  exported->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   exported->add_option("--site", raw.site, "site number")->required();
   exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[THH:MM[:SS]]");
   exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[THH:MM[:SS]] (included)");
@@ -73,7 +73,7 @@ CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 
 CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* history = app.add_subcommand("history", "describe the sites of a history store");
-  history->add_option("--db", c.db, "the store file")->required();
+  history->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   history->add_option("--site", raw.site, "only this site");
   return history;
 }
@@ -119,12 +119,6 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
 }
 
 }  // namespace
-
-bool IsHistoryCommand(const char* word) {
-  for (const char* verb : {"merge", "import", "export", "history"})
-    if (std::strcmp(word, verb) == 0) return true;
-  return false;
-}
 
 std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv) {
   CLI::App app{"A site's history: logs merged into one series, kept in an SQLite store.", "zerb32-cli"};

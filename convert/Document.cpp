@@ -25,7 +25,10 @@ OpenedLog OpenWithSite(const std::string& logPath, const std::optional<SiteFileR
   log.Reset();
   site.Reset();
   opened.site = siteFile;
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError, opened.siteErrno);
+  if (opened.site) {
+    opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError, opened.siteErrno);
+    opened.siteFound = opened.siteErrno == 0 && opened.siteError.empty();
+  }
   const OpenedInput input = OpenInputFile(logPath);
   if (!input.stream) {
     opened.logErrno = input.errorNumber;

@@ -16,7 +16,8 @@ namespace zerb {
 
 struct OpenedLog {
   std::optional<SiteFileRef> site;  // the site file looked for, if any
-  bool siteLoaded = false;          // the site file opened and loaded whole
+  bool siteFound = false;           // the site file was opened
+  bool siteLoaded = false;          // ... and loaded whole
   bool logOpened = false;           // the log file could be opened
   bool logLoaded = false;           // ... and its load succeeded
   std::string error;                // why the log didn't open or load

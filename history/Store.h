@@ -67,7 +67,9 @@ enum class StoreAccess {
   ReadOnly,  // must exist; never changed (export, history)
 };
 
-// Opens the store at `location`. Throws StoreError.
+// Opens the store at `location`: an SQLite file, or the PostgreSQL database
+// of a connection URI (postgresql://...) or key=value string (host=...).
+// Throws StoreError.
 std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access);
 
 }  // namespace zerb

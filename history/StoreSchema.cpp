@@ -17,6 +17,8 @@
 #include <filesystem>
 
 #include "history/SqliteStore.h"
+#include "history/postgres/PgAddress.h"
+#include "history/postgres/PgStoreOpen.h"
 #include "history/SqliteStatements.h"
 
 namespace zerb {
@@ -96,18 +98,17 @@ CREATE VIEW channel_names AS
   GROUP BY i.site, c.kind, c.key, c.name;
 )sql";
 
-int64_t PragmaValue(SqliteDb& db, const char* pragma) {
-  SqliteStatement statement(db, pragma);
-  return statement.Step() ? statement.Int(0) : 0;
-}
-
 // What the file is: 0 empty (a new store), 1 ours; throws otherwise.
 bool IsEmpty(SqliteDb& db, const std::string& path) {
   int64_t id = 0, version = 0, objects = 0;
   try {
-    id = PragmaValue(db, "PRAGMA application_id");
-    version = PragmaValue(db, "PRAGMA user_version");
-    objects = PragmaValue(db, "SELECT count(*) FROM sqlite_schema");
+    // One statement, so one snapshot: another import may be making the
+    // store at this very moment, and three reads could see half of it.
+    SqliteStatement state(db,
+                          "SELECT (SELECT application_id FROM pragma_application_id),"
+                          " (SELECT user_version FROM pragma_user_version),"
+                          " (SELECT count(*) FROM sqlite_schema)");
+    if (state.Step()) id = state.Int(0), version = state.Int(1), objects = state.Int(2);
   } catch (const SqliteError& e) {
     throw StoreError(path + " is not a ZERB32 store (" + e.what() + ")");
   }
@@ -161,6 +162,7 @@ SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(pa
 SqliteStore::~SqliteStore() = default;
 
 std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access) {
+  if (IsPostgresAddress(location)) return OpenPostgresStore(location, access);
   return std::make_unique<SqliteStore>(location, access);
 }
 

@@ -9,13 +9,14 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libsqlite3-dev sqlite3
-  qt6-base-dev xvfb xauth
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
   dpkg-dev fakeroot help2man lintian shared-mime-info
   g++-mingw-w64-x86-64-posix wine wine64
   libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
   pybind11-dev python3-dev python3-numpy python3-pytest
+  libpq-dev postgresql
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 

@@ -1,7 +1,10 @@
 #include "ui/Controller.h"
 
+#include <filesystem>
+
 #include "convert/IntegerText.h"
 #include "convert/Paths.h"
+#include "table/Styles.h"
 
 namespace zerb {
 
@@ -20,6 +23,13 @@ uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, i
     if (dateTimeIndex == 1) flags |= FlagSerial;
   }
   return flags;
+}
+
+uint32_t WrittenRowCount(uint32_t startRow, uint32_t rowsWalked, uint16_t skip) {
+  if (rowsWalked <= startRow) return 0;
+  const uint32_t step = uint32_t{skip} + 1;
+  // Multiples of step in [startRow, rowsWalked).
+  return (rowsWalked + step - 1) / step - (startRow + step - 1) / step;
 }
 
 ZerbController::ZerbController(WindowOps& window) : window_(window) { ActiveController = this; }
@@ -53,6 +63,8 @@ void ZerbController::ResetDisplay() {
   window_.SetCaption(Control::stSiteDescr, "Not open");
   Doc.Reset();
   LoadedEntryCount = 0;
+  Preview = PreviewData{};
+  window_.ShowPreview(Preview);
 }
 
 int32_t ZerbController::OpenLog(const std::string& path) {
@@ -70,7 +82,19 @@ int32_t ZerbController::OpenLog(const std::string& path) {
     window_.SetCaption(Control::buttLog, LogPath);
   }
   LoadedEntryCount = Log.GetEntryCount();
+  if (opened.logLoaded) ShowPreviewOfLog();
   return 1;
+}
+
+void ZerbController::ShowPreviewOfLog() {
+  Preview = PreviewData{};
+  if (Log.ComputeOldestValues(nullptr) < 0) {
+    Preview.error = Log.PassError();
+  } else {
+    LogSeries series(Log, window_.ItemIndex(Control::rgTime) == 1, -1, 0);
+    Preview = LoadPreview(series, std::size_t{Log.GetEntryCount()} + 1);
+  }
+  window_.ShowPreview(Preview);
 }
 
 std::optional<ConvertOptions> ZerbController::ReadOptions() {
@@ -96,7 +120,20 @@ std::optional<ConvertOptions> ZerbController::ReadOptions() {
   // Only the low 16 bits count: 70000 skips 4464, -1 skips 65535.
   options.skip = static_cast<uint16_t>(*skip);
   options.xml = window_.Checked(Control::cbxXML);
+  if (!options.xml) ApplyStyle(options);
   return options;
+}
+
+// A style other than the classic one writes its own table: its separator and
+// time columns, the header line as Headers says, the clock as Time base says.
+void ZerbController::ApplyStyle(ConvertOptions& options) {
+  const std::span<const std::string_view> names = StyleNames();
+  const int index = window_.ItemIndex(Control::cbxStyle);
+  if (index <= 0 || std::size_t(index) >= names.size()) return;
+  TableSettings table = StyleSettings(names[std::size_t(index)]).value();
+  if (!window_.Checked(Control::cbHdrs)) table.header = false;
+  options.table = table;
+  options.styleName = std::string(names[std::size_t(index)]);
 }
 
 void ZerbController::RunConversion() {
@@ -105,22 +142,39 @@ void ZerbController::RunConversion() {
   const std::optional<ConvertOptions> options = ReadOptions();
   if (!options) return;
 
+  BeginRun(LoadedEntryCount);
+  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress, &ConversionPass);
+  // A log that did not load fails before pass 1 begins; its box still comes
+  // over the run's display.
+  if (result.status == RunStatus::Pass1Failed) EnterRunDisplay();
+  ShowResult(result, outputPath, *options);
+  EndRun();
+}
+
+void ZerbController::BeginRun(uint32_t entries) {
   Busy = 1;
   AbortRequested = 0;
   ActiveController = this;
+  runShown_ = false;
+  runEntries_ = entries;
+}
+
+void ZerbController::EnterRunDisplay() {
+  if (runShown_) return;
+  runShown_ = true;
   window_.SetCaption(Control::buttConvert, "Abort");
   // Reopening a log under a running pass would pull the log and site away
   // from it.
   window_.SetEnabled(Control::buttLog, false);
-  window_.SetProgressMax(LoadedEntryCount);
+  window_.SetProgressMax(runEntries_);
   window_.SetProgressPosition(0);
   SetStatus("Conversion - Pass 1");
+}
 
-  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress, &ConversionPass);
-  ShowResult(result, outputPath);
-
+void ZerbController::EndRun() {
   window_.SetCaption(Control::buttConvert, "Convert");
   window_.SetEnabled(Control::buttLog, true);
+  runShown_ = false;
   Busy = 0;
   if (closeWhenDone_) {
     closeWhenDone_ = false;
@@ -128,20 +182,34 @@ void ZerbController::RunConversion() {
   }
 }
 
-void ZerbController::ShowResult(const RunResult& result, const std::string& outputPath) {
+uint32_t ZerbController::RowsWritten(const TLog& log, const RunResult& result, const ConvertOptions& options) const {
+  // A stopped walk handled the rows before the one whose callback stopped it.
+  const uint32_t walked = result.status == RunStatus::Done ? uint32_t{log.GetEntryCount()} + 1 : CurrentEntry;
+  return WrittenRowCount(log.StartRow(options.overlap), walked, options.skip);
+}
+
+void ZerbController::ShowResult(const RunResult& result, const std::string& outputPath,
+                                const ConvertOptions& options) {
   switch (result.status) {
     case RunStatus::Done:
-    case RunStatus::Aborted:
+    case RunStatus::Aborted: {
       SetStatus(AbortRequested ? "Aborted" : "Done");
+      const uint32_t rows = RowsWritten(Log, result, options);
+      std::error_code ec;
+      const std::string folder = std::filesystem::absolute(outputPath, ec).parent_path().string();
+      window_.ShowRunOutcome(std::string(AbortRequested ? "Stopped after " : "Wrote ") + std::to_string(rows) +
+                                 (rows == 1 ? " row to " : " rows to ") + outputPath,
+                             folder);
       return;
+    }
     case RunStatus::Pass1Failed:
       // An operator who closed the window wants it gone, not a box.
-      if (!closeWhenDone_) window_.ShowMessage("Log conversion failed", "Error");
+      if (!closeWhenDone_) window_.ShowMessage("Log conversion failed", "Error", result.error);
       SetStatus(AbortRequested ? "Aborted" : "Failed");
       return;
     case RunStatus::OutputIsInput:
     case RunStatus::WriteFailed:
-      if (!closeWhenDone_) window_.ShowMessage("Couldn't write", outputPath);
+      if (!closeWhenDone_) window_.ShowMessage("Couldn't write", outputPath, result.error);
       SetStatus("Failed");
       return;
   }
@@ -154,11 +222,13 @@ void ZerbController::buttLogClick() {
 }
 
 void ZerbController::buttConvertClick() {
-  if (!LogOpen) return;
+  // A batch of dropped logs runs with no log open in the window; Abort
+  // stops it all the same.
   if (Busy) {
     AbortRequested = 1;
     return;
   }
+  if (!LogOpen) return;
   RunConversion();
 }
 
@@ -178,9 +248,9 @@ void ZerbController::ReportProgress(uint16_t index) {
 }
 
 void ZerbController::ConversionPass(int pass) {
-  // Pass 1 is on the status line from the start of the run, before the run
-  // checks anything that could fail.
-  if (ActiveController && pass == 2) ActiveController->SetStatus("Conversion - Pass 2");
+  if (!ActiveController) return;
+  if (pass == 1) ActiveController->EnterRunDisplay();
+  if (pass == 2) ActiveController->SetStatus("Conversion - Pass 2");
 }
 
 int ZerbController::ConversionProgress(uint16_t index) {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "convert/Conversion.h"
 #include "convert/Document.h"
 #include "model/Log.h"
+#include "ui/PreviewData.h"
 #include "ui/WindowOps.h"
 
 namespace zerb {
@@ -28,6 +30,10 @@ extern ZerbController* ActiveController;
 // rgTime 1 (LAN) 0x02, rgDateTime 1 (Serial) 0x0C, 2 (Text) 0x04.
 uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex);
 
+// Rows a walk writes from its first `rowsWalked` rows: those at or after
+// startRow that are multiples of skip + 1.
+uint32_t WrittenRowCount(uint32_t startRow, uint32_t rowsWalked, uint16_t skip);
+
 class ZerbController {
  public:
   explicit ZerbController(WindowOps& window);
@@ -41,6 +47,7 @@ class ZerbController {
   TLog& Log = Doc.Log();
   int32_t LogOpen = 0;   // 1 once a log file could be opened
   int32_t Busy = 0;      // 1 while a run's passes are going
+  PreviewData Preview;   // the open log's rows, as the preview shows them
 
   // Start-up when the window is first shown: caption "ZERB32 " + the file
   // version, empty display, option defaults, then the log named by the
@@ -53,19 +60,30 @@ class ZerbController {
   // devices it names); LoadedEntryCount 0. LogOpen stays as it is.
   void ResetDisplay();
   // Loads the log's site file (silently skipped when missing) and the log,
-  // and shows what loaded. Returns 1 when the log file could be opened, even
+  // and shows what loaded, with its preview (pass 1 in memory, the rows on
+  // the time base chosen). Returns 1 when the log file could be opened, even
   // if its load failed; 0 (display and site reset) when it couldn't.
   int32_t OpenLog(const std::string& path);
   // One conversion run with the window's options into the file beside the
   // log. A bad number shows the error and starts nothing; failures show
-  // their box and end with the status "Failed". The output file changes only
-  // when the run is done or aborted in pass 2.
+  // their box, with the reason as its informative text, and end with the
+  // status "Failed". The output file changes only when the run is done or
+  // aborted in pass 2. The window shows a run (Abort, Log File disabled,
+  // "Conversion - Pass 1") once its output is created: an output that can't
+  // be created shows its box over the window as it was.
   void RunConversion();
+
+  // Logs dropped on the window, ignored during a run. One opens as Log File
+  // does; several convert one after another with the window's options,
+  // each beside its log, and every log's result is listed. Logs whose
+  // outputs would be the same file are refused; Abort stops the current log
+  // and leaves the rest.
+  void DropFiles(const std::vector<std::string>& paths);
 
   // Log File: the open dialog, then OpenLog; ignored during a run.
   void buttLogClick();
-  // Convert/Abort: nothing without an open log; during a run only asks the
-  // run to stop; otherwise runs a conversion.
+  // Convert/Abort: during a run (or a batch) only asks the run to stop;
+  // otherwise nothing without an open log, else runs a conversion.
   void buttConvertClick();
   // Asked before the window closes. True: close now. During a run: false,
   // the run is asked to stop and the window is closed when it has ended.
@@ -82,11 +100,25 @@ class ZerbController {
  private:
   // The run's options from the window; nothing (error shown) on a bad number.
   std::optional<ConvertOptions> ReadOptions();
-  void ShowResult(const RunResult& result, const std::string& outputPath);
+  void ApplyStyle(ConvertOptions& options);
+  void ShowResult(const RunResult& result, const std::string& outputPath, const ConvertOptions& options);
   void ReportProgress(uint16_t index);
+  void ShowPreviewOfLog();
+  // A run's state: BeginRun before ConvertToFile, EnterRunDisplay as pass 1
+  // begins (or before a box of a run that failed before it), EndRun after.
+  void BeginRun(uint32_t entries);
+  void EnterRunDisplay();
+  void EndRun();
+  // Rows of the run that just ended on `log`.
+  uint32_t RowsWritten(const TLog& log, const RunResult& result, const ConvertOptions& options) const;
+  // One dropped log of a batch: its result lines.
+  std::vector<std::string> ConvertDropped(const std::string& path, const std::string& outputPath,
+                                          const ConvertOptions& options);
 
   WindowOps& window_;
   bool closeWhenDone_ = false;
+  bool runShown_ = false;    // the window shows the run in hand
+  uint32_t runEntries_ = 0;  // the progress maximum of the run in hand
 };
 
 }  // namespace zerb

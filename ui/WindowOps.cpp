@@ -18,6 +18,7 @@ std::string_view ControlName(Control control) {
     case Control::rgTime: return "rgTime";
     case Control::buttConvert: return "buttConvert";
     case Control::buttExit: return "buttExit";
+    case Control::cbxStyle: return "cbxStyle";
   }
   return {};
 }

@@ -7,8 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zerb {
+
+struct PreviewData;
 
 // The controls the controller reads or writes, named as in the window.
 enum class Control {
@@ -26,6 +29,7 @@ enum class Control {
   rgTime,
   buttConvert,
   buttExit,
+  cbxStyle,  // the output style: its item index is the style's in StyleNames()
 };
 
 // The control's object name in the window ("buttConvert").
@@ -55,12 +59,22 @@ class WindowOps {
   // Panel 0 of the status bar.
   virtual void SetStatusText(const std::string& text) = 0;
 
-  // An OK-only message box without icon; returns when it is dismissed.
-  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+  // An OK-only message box without icon; returns when it is dismissed. The
+  // reason, when not empty, is the box's informative text under its text.
+  virtual void ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) = 0;
   // The toolkit's display for an error that escapes an event handler.
   virtual void ShowError(const std::string& text) = 0;
   // The open-log dialog; nothing when the operator cancels it.
   virtual std::optional<std::string> ChooseLogFile() = 0;
+
+  // The preview of the open log; empty data clears it. The data stays
+  // valid until the next call.
+  virtual void ShowPreview(const PreviewData& data) = 0;
+  // Where the last run's output went, and the folder that holds it (empty:
+  // no folder to open).
+  virtual void ShowRunOutcome(const std::string& text, const std::string& folder) = 0;
+  // One line per log of a batch of dropped logs.
+  virtual void ShowBatchResults(const std::vector<std::string>& lines) = 0;
 
   // Runs the handlers of the window input queued meanwhile, then returns.
   virtual void ProcessPendingInput() = 0;

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -13,10 +14,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
+#include "table/Styles.h"
 #include "ui/About.h"
+#include "ui/WindowGeometry.h"
 
 namespace zerb {
 
@@ -24,12 +29,7 @@ TZerbDlg* ZerbDlg = nullptr;
 
 namespace {
 
-// The client area and the three option columns.
-constexpr int ClientWidth = 408;
-constexpr int ClientHeight = 309;
-constexpr int ColumnWidth = 98;
-constexpr int Column[3] = {7, 117, 228};
-constexpr int StatusHeight = 19;
+using namespace geometry;
 
 QString FromText(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
@@ -39,7 +39,49 @@ QString LiteralCaption(const QString& text) {
   return escaped.replace('&', "&&");
 }
 
+// Qt's own file dialog keeps its folder history in a settings file of the
+// user's and reads it back at the next start. The program keeps no state:
+// settings go to a path under which no file can be made.
+void KeepNoSettings() {
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, "/dev/null");
+    QSettings::setPath(format, QSettings::SystemScope, "/dev/null");
+  }
+}
+
+// The style's name as the style choice shows it.
+QString StyleCaption(std::string_view name) {
+  static const struct {
+    std::string_view name;
+    const char* caption;
+  } captions[] = {{"classic", "Classic"}, {"excel", "Excel"}, {"excel-eu", "Excel (EU)"}, {"pandas", "pandas"},
+                  {"long", "Long"}};
+  for (const auto& c : captions)
+    if (c.name == name) return c.caption;
+  return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// Narrows a caption's face until the control's size hint fits its width.
+void FitCaption(QWidget* control) {
+  QFont face = control->font();
+  for (int stretch = 100; stretch > 50 && control->sizeHint().width() > control->width(); stretch -= 5) {
+    face.setStretch(stretch);
+    control->setFont(face);
+  }
+}
+
 }  // namespace
+
+// ---- PathButton
+
+void PathButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) - 8;
+  option.text = fontMetrics().elidedText(option.text, Qt::ElideMiddle, room, Qt::TextShowMnemonic);
+  style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+}
 
 // ---- RadioGroup
 
@@ -51,7 +93,21 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
     auto* button = new QRadioButton(items[i], this);
     button->setGeometry(8, Top + i * Step, ColumnWidth - 12, Step);
     buttons_->addButton(button, i);
+    button->installEventFilter(this);
   }
+}
+
+// Tab, Shift+Tab or the group's accelerator bring the focus to the selected
+// choice, so that Space there keeps the selection as it is.
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    QAbstractButton* selected = buttons_->checkedButton();
+    const bool entered = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason;
+    if (entered && selected && selected != watched) selected->setFocus(reason);
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
 int RadioGroup::ItemIndex() const { return buttons_->checkedId(); }
@@ -116,8 +172,12 @@ TZerbDlg::TZerbDlg(std::optional<std::string> firstArgument, QWidget* parent)
   QFont small = font();
   small.setPointSize(8);
   setFont(small);
+  KeepNoSettings();
   BuildControls();
+  BuildPreviewArea();
   SetTabOrder();
+  setAcceptDrops(true);
+  setMinimumSize(ClientWidth, ClientHeight);
   resize(ClientWidth, ClientHeight);
 }
 
@@ -158,7 +218,9 @@ void TZerbDlg::BuildControls() {
     return g;
   };
 
-  QPushButton* buttLog = button("buttLog", "&Log File...", QRect(7, 8, 394, 25));
+  auto* buttLog = new PathButton("&Log File...", this);
+  buttLog->setObjectName("buttLog");
+  buttLog->setGeometry(7, 8, 394, 25);
   label("Label1", "Site:", QRect(7, 40, 34, 16));
   label("stSiteDescr", "Not open", QRect(44, 40, 357, 16));
   label("Label2", "Log:", QRect(7, 60, 34, 16));
@@ -172,8 +234,7 @@ void TZerbDlg::BuildControls() {
 
   label("Label4", "Skip Entries", QRect(Column[1], 84, ColumnWidth, 16));
   edit("editSkip", 1);
-  // The third column has no check box: this caption may reach into it.
-  check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, 150, 20));
+  FitCaption(check("cbNewOnly", "New Entries Only", QRect(Column[1], 130, ColumnWidth, 20)));
   group("rgSep", "&Separator", {"Comma", "Tab"}, QRect(Column[1], 156, ColumnWidth, 64));
   QPushButton* buttConvert = button("buttConvert", "&Convert", QRect(Column[1], 251, ColumnWidth, 26));
 
@@ -181,6 +242,7 @@ void TZerbDlg::BuildControls() {
   edit("editNewOverlap", 2);
   group("rgTime", "&Time base", {"PC", "LAN"}, QRect(Column[2], 156, ColumnWidth, 64));
   QPushButton* buttExit = button("buttExit", "E&xit", QRect(Column[2], 251, ColumnWidth, 26));
+  BuildStyleChoice();
 
   // Enter presses Convert, or the button that has the focus.
   buttConvert->setDefault(true);
@@ -205,13 +267,27 @@ void TZerbDlg::BuildControls() {
   dlgOpenLog_->setAcceptMode(QFileDialog::AcceptOpen);
 }
 
+// The output style, where the third column has no check box. A style of its
+// own sets the separator and the time columns; XML has no style.
+void TZerbDlg::BuildStyleChoice() {
+  auto* style = new QComboBox(this);
+  style->setObjectName("cbxStyle");
+  style->setToolTip("Output style");
+  style->setGeometry(Column[2], 129, ColumnWidth, 22);
+  for (const std::string_view name : StyleNames()) style->addItem(StyleCaption(name));
+  connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
+    for (Control control : {Control::rgSep, Control::rgDateTime}) SetEnabled(control, index <= 0);
+  });
+  connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, style, &QWidget::setDisabled);
+}
+
 void TZerbDlg::SetTabOrder() {
   QList<QWidget*> order;
   for (const char* name : {"buttLog", "editExt", "editSkip", "editNewOverlap", "cbHdrs", "cbNewOnly"})
     order << findChild<QWidget*>(name);
   for (const char* name : {"rgDateTime", "rgSep", "rgTime"})
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
-  for (const char* name : {"buttConvert", "buttExit", "cbxXML"}) order << findChild<QWidget*>(name);
+  for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -226,6 +302,8 @@ void TZerbDlg::SetCaption(Control control, const std::string& text) {
   QWidget* widget = Find(control);
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(LiteralCaption(QFile::decodeName(text.c_str())));
+    // The open log's whole path, however the button elides it.
+    if (control == Control::buttLog) button->setToolTip(text == "Log ... " ? QString() : QFile::decodeName(text.c_str()));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     // Site names and log descriptions are single-byte texts from the files.
     label->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
@@ -251,11 +329,13 @@ void TZerbDlg::SetChecked(Control control, bool checked) {
 }
 
 int TZerbDlg::ItemIndex(Control control) {
+  if (auto* choice = qobject_cast<QComboBox*>(Find(control))) return choice->currentIndex();
   auto* group = qobject_cast<RadioGroup*>(Find(control));
   return group ? group->ItemIndex() : -1;
 }
 
 void TZerbDlg::SetItemIndex(Control control, int index) {
+  if (auto* choice = qobject_cast<QComboBox*>(Find(control))) choice->setCurrentIndex(index);
   if (auto* group = qobject_cast<RadioGroup*>(Find(control))) group->SetItemIndex(index);
 }
 
@@ -278,8 +358,9 @@ void TZerbDlg::SetStatusText(const std::string& text) {
   status_->SetPanelText(FromText(text));
 }
 
-void TZerbDlg::ShowMessage(const std::string& text, const std::string& caption) {
+void TZerbDlg::ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) {
   QMessageBox box(QMessageBox::NoIcon, FromText(caption), FromText(text), QMessageBox::Ok, this);
+  box.setInformativeText(QString::fromLocal8Bit(reason.data(), qsizetype(reason.size())));
   box.exec();
 }
 
@@ -336,8 +417,7 @@ void TZerbDlg::closeEvent(QCloseEvent* event) {
 
 void TZerbDlg::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  // Only the status bar follows the window; the controls keep their places.
-  status_->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+  PlaceAreas();
 }
 
 void TZerbDlg::reject() { findChild<QPushButton*>("buttExit")->click(); }

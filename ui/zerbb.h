@@ -5,20 +5,41 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/Controller.h"
 #include "ui/WindowOps.h"
 
 class QButtonGroup;
 class QFileDialog;
+class QLabel;
+class QListWidget;
 class QProgressBar;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace zerb {
+
+class PlotView;
+
+// A push button whose caption, a path, is drawn elided in the middle when
+// it is wider than the button, so the file name stays in sight; text() and
+// the tooltip keep the whole path.
+class PathButton : public QPushButton {
+  Q_OBJECT
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
 
 // A titled group of radio buttons with one selected item.
 class RadioGroup : public QGroupBox {
@@ -28,6 +49,9 @@ class RadioGroup : public QGroupBox {
   // The selected item, 0 for the first; -1 when none is.
   int ItemIndex() const;
   void SetItemIndex(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QButtonGroup* buttons_;
@@ -84,13 +108,19 @@ class TZerbDlg : public QDialog, public WindowOps {
   void SetProgressPosition(uint32_t position) override;
   // Brings the progress bar up to date first.
   void SetStatusText(const std::string& text) override;
-  void ShowMessage(const std::string& text, const std::string& caption) override;
+  // The reason, when there is one, is the box's informative text.
+  void ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) override;
   void ShowError(const std::string& text) override;
   std::optional<std::string> ChooseLogFile() override;
   // Called after every entry: looks at the input queue only once a time
   // slice has passed since the last look (see ProcessPendingInputNow).
   void ProcessPendingInput() override;
   void CloseWindow() override;
+  // The first preview or result widens the window from the bare controls to
+  // room for the preview.
+  void ShowPreview(const PreviewData& data) override;
+  void ShowRunOutcome(const std::string& text, const std::string& folder) override;
+  void ShowBatchResults(const std::vector<std::string>& lines) override;
 
  protected:
   // The first show runs the start-up (FormCreate).
@@ -98,6 +128,10 @@ class TZerbDlg : public QDialog, public WindowOps {
   // Asks the controller: during a run the close waits for its end.
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // Log files dropped on the window go to the controller; nothing is taken
+  // during a run.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // Esc presses Exit.
   void reject() override;
   // Draws the progress bar's position and handles all queued input.
@@ -105,7 +139,14 @@ class TZerbDlg : public QDialog, public WindowOps {
 
  private:
   void BuildControls();
+  void BuildPreviewArea();
+  void BuildStyleChoice();
   void SetTabOrder();
+  // The controls keep their places at the top left; below them the run's
+  // outcome and the channel and result lists, right of them the plot.
+  void PlaceAreas();
+  void Expand();
+  void ChannelItemChanged(QTreeWidgetItem* item);
   QWidget* Find(Control control) const;
 
   void buttLogClick();
@@ -120,6 +161,14 @@ class TZerbDlg : public QDialog, public WindowOps {
   StatusBar* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QFileDialog* dlgOpenLog_ = nullptr;
+  PlotView* plot_ = nullptr;
+  QTabWidget* sideTabs_ = nullptr;
+  QTreeWidget* channelList_ = nullptr;
+  QListWidget* batchList_ = nullptr;
+  QLabel* outcome_ = nullptr;
+  QPushButton* openFolder_ = nullptr;
+  std::string folder_;
+  bool expanded_ = false;
   // Last: destroyed first, while the controls it may still name exist.
   ZerbController controller_{*this};
 };

@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 
+#include "bench/history/BenchLogs.h"
 #include "history/HistoryLog.h"
 #include "history/Store.h"
 #include "model/Site.h"
@@ -27,11 +28,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int Logs = 1000;
-constexpr int Rows = 577;
-constexpr int Channels = 10;
-constexpr uint16_t Interval = 300;
-constexpr uint32_t FirstTime = 1700000000;
+using namespace zerb::bench;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
@@ -47,65 +44,6 @@ long MaxRssKb() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
-}
-
-void WriteSite(const std::string& path) {
-  zerb::TSite site;
-  site.SetName("Benchmark site");
-  for (uint16_t key = 1; key <= 6; ++key) {
-    auto s = std::make_unique<zerb::TSensor>();
-    s->Key = key;
-    s->TypeCode = 2;
-    s->SetDefaultName();
-    site.Sensors.Append(std::move(s));
-  }
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f || site.Save(f) != 1) std::exit(1);
-  std::fclose(f);
-}
-
-// Log k holds rows 577k .. 577k + 576 of one series: no two logs overlap.
-std::vector<std::string> WriteLogs(const std::string& folder) {
-  std::mt19937 random(1);
-  std::vector<int> value(Channels, 500);
-  std::vector<std::string> paths;
-  for (int k = 0; k < Logs; ++k) {
-    zerb::LogSource s;
-    s.interval = Interval;
-    s.pcTime = FirstTime + static_cast<uint32_t>((k + 1) * Rows - 1) * Interval;
-    s.lanTime = s.pcTime;
-    s.sensorSlotsA = {1, 2, 3, 4, 5, 6};
-    s.outputSlotsA = {8, 9};
-    s.asmSlots = {0x0622, 0x0623};
-    for (int r = 0; r < Rows; ++r) {
-      for (int& v : value) v = std::clamp(v + static_cast<int>(random() % 9) - 4, 0, 1000);
-      s.rows.emplace_back(value.begin(), value.end());
-    }
-    paths.push_back(folder + "/42_" + std::to_string(k) + ".log");
-    if (!zerb::WriteLogFile(paths.back(), zerb::MakeLogImage(s))) std::exit(1);
-  }
-  return paths;
-}
-
-// The same readings as CSV rows of the store's readings table.
-void WriteFloorCsv(const std::vector<std::string>& paths, const std::string& csv) {
-  std::ofstream out(csv, std::ios::binary);
-  zerb::HistoryLog log;
-  int64_t import = 0;
-  for (const std::string& path : paths) {
-    if (!log.Open(path, {})) std::exit(1);
-    ++import;
-    const auto channels = log.Channels();
-    log.Rows().ForEachRow([&](uint32_t time, std::span<const zerb::Reading> readings) {
-      for (std::size_t i = 0; i < readings.size(); ++i) {
-        out << 42 << ',' << static_cast<int>(channels[i].kind) << ',' << channels[i].key << ',' << time << ','
-            << readings[i].raw << ',';
-        if (readings[i].valid) out << readings[i].value;
-        out << ',' << int{readings[i].exponent} << ',' << import << '\n';
-      }
-      return true;
-    });
-  }
 }
 
 double FloorSeconds(const std::string& folder) {

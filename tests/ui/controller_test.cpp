@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -38,6 +39,11 @@ class FakeWindow : public WindowOps {
   int inputCalls = 0;
   std::function<void(int call)> onInput;
   bool closed = false;
+  std::vector<std::string> reasons;  // the boxes' informative texts
+  std::size_t previewRows = 0, previewChannels = 0;
+  std::string previewError;
+  std::string outcome, outcomeFolder;
+  std::vector<std::string> batch;
 
   void SetWindowCaption(const std::string& text) override { windowCaption = text; }
   void SetCaption(Control c, const std::string& text) override { captions[c] = text; }
@@ -54,8 +60,9 @@ class FakeWindow : public WindowOps {
     status = text;
     shown.push_back("status " + text);
   }
-  void ShowMessage(const std::string& text, const std::string& caption) override {
+  void ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) override {
     shown.push_back("box " + text + " / " + caption);
+    reasons.push_back(reason);
   }
   void ShowError(const std::string& text) override { shown.push_back("error " + text); }
   std::optional<std::string> ChooseLogFile() override {
@@ -67,6 +74,16 @@ class FakeWindow : public WindowOps {
     ++inputCalls;
   }
   void CloseWindow() override { closed = true; }
+  void ShowPreview(const PreviewData& data) override {
+    previewRows = data.times.size();
+    previewChannels = data.channels.size();
+    previewError = data.error;
+  }
+  void ShowRunOutcome(const std::string& text, const std::string& folder) override {
+    outcome = text;
+    outcomeFolder = folder;
+  }
+  void ShowBatchResults(const std::vector<std::string>& lines) override { batch = lines; }
 };
 
 class ControllerTest : public ::testing::Test {
@@ -248,6 +265,70 @@ TEST_F(ControllerTest, ALogThatDidNotLoadFailsWithoutTouchingTheOutput) {
   EXPECT_EQ(window.captions[Control::buttConvert], "Convert");
   EXPECT_EQ(controller.Busy, 0);
   EXPECT_EQ(ReadFile(dir.File("42.CSV")), "earlier output");
+  EXPECT_EQ(window.reasons, std::vector<std::string>{controller.Doc.Opened().error});
+  EXPECT_FALSE(window.reasons.front().empty());
+}
+
+TEST(WrittenRowCount, CountsTheMultiplesOfTheStepFromTheStartRow) {
+  const struct {
+    uint32_t start, walked;
+    uint16_t skip;
+    uint32_t rows;
+  } rows[] = {{0, 30, 0, 30}, {0, 30, 2, 10}, {0, 31, 2, 11}, {5, 30, 0, 25}, {5, 30, 4, 5}, {30, 30, 0, 0}, {9, 3, 0, 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.start << " " << row.walked << " " << row.skip);
+    EXPECT_EQ(WrittenRowCount(row.start, row.walked, row.skip), row.rows);
+  }
+}
+
+TEST_F(ControllerTest, OpenShowsThePreviewAndARunItsOutput) {
+  OpenSample(30);
+  EXPECT_EQ(window.previewRows, 30u);
+  EXPECT_EQ(window.previewChannels, 3u);
+  window.texts[Control::editSkip] = "2";
+  controller.buttConvertClick();
+  EXPECT_EQ(window.outcome, "Wrote 10 rows to " + dir.File("42.CSV"));
+  EXPECT_EQ(window.outcomeFolder + "/", dir.File(""));
+  // The rows written are the lines after the header.
+  const std::string csv = ReadFile(dir.File("42.CSV"));
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 11);
+  // Pass 1 at the open leaves the conversion as it was.
+  window.texts[Control::editSkip] = "0";
+  controller.buttConvertClick();
+  EXPECT_EQ(ReadFile(dir.File("42.CSV")), Expected(ConvertOptions{}));
+}
+
+TEST_F(ControllerTest, DroppedLogs) {
+  OpenSample(10);
+  WriteLog(dir.File("7.log"), 5);
+  WriteLog(dir.File("8.log"), 6);
+  WriteLog(dir.File("8.old.log"), 6);  // the same output as 8.log
+  controller.DropFiles({dir.File("7.log"), dir.File("8.log"), dir.File("missing.log"), dir.File("8.old.log")});
+  EXPECT_EQ(window.batch, (std::vector<std::string>{
+                              "7.log: wrote 5 rows to " + dir.File("7.CSV"),
+                              "7.log: site file " + dir.File("7.STE") + " not loaded; channels have default devices",
+                              "8.log: refused, another dropped log has the same output " + dir.File("8.CSV"),
+                              "missing.log: failed, cannot open the log: No such file or directory",
+                              "8.old.log: refused, another dropped log has the same output " + dir.File("8.CSV"),
+                          }));
+  EXPECT_EQ(window.outcome, "Converted 1 of 4 logs");
+  EXPECT_EQ(window.status, "Done");
+  EXPECT_FALSE(Exists(dir.File("8.CSV")));
+  EXPECT_EQ(controller.LogPath, dir.File("42.log"));  // the open log stays
+}
+
+TEST_F(ControllerTest, AbortStopsABatchWithNoLogOpen) {
+  WriteLog(dir.File("7.log"), 5);
+  WriteLog(dir.File("8.log"), 6);
+  window.onInput = [&](int call) {
+    if (call == 1) controller.buttConvertClick();
+  };
+  controller.DropFiles({dir.File("7.log"), dir.File("8.log")});
+  EXPECT_EQ(window.batch.at(0), "7.log: failed, stopped in pass 1");
+  EXPECT_EQ(window.batch.at(2), "8.log: not converted, the batch was aborted");
+  EXPECT_EQ(window.status, "Aborted");
+  EXPECT_EQ(window.captions[Control::buttConvert], "Convert");
+  EXPECT_EQ(controller.Busy, 0);
 }
 
 TEST_F(ControllerTest, AbortInEitherPass) {
@@ -309,6 +390,9 @@ TEST_F(ControllerTest, OutputThatCannotBeWritten) {
     window.shown.clear();
     controller.buttConvertClick();
     ASSERT_FALSE(window.shown.empty());
+    // The box comes over the window as it was before the run.
+    EXPECT_EQ(window.shown.size(), 2u);
+    EXPECT_NE(window.reasons.back().find(dir.File(row.target)), std::string::npos) << window.reasons.back();
     EXPECT_EQ(window.shown[window.shown.size() - 2], "box Couldn't write / " + dir.File(row.target));
     EXPECT_EQ(window.shown.back(), "status Failed");
     EXPECT_EQ(window.captions[Control::buttConvert], "Convert");

@@ -2,6 +2,12 @@
 // as the operator would send it.
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QTreeWidget>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +22,7 @@
 #include <functional>
 
 #include "../ui_files.h"
+#include "ui/PlotView.h"
 #include "ui/zerbb.h"
 
 namespace zerb {
@@ -31,10 +38,16 @@ using testfiles::WriteText;
 class BoxDlg : public TZerbDlg {
  public:
   using TZerbDlg::TZerbDlg;
-  QStringList boxes;  // "text / caption", errors as "error: text"
+  QStringList boxes;       // "text / caption", errors as "error: text"
+  QStringList reasons;     // the boxes' informative texts
+  QStringList stateAtBox;  // Convert's caption, Log File's state, the status line
 
-  void ShowMessage(const std::string& text, const std::string& caption) override {
+  void ShowMessage(const std::string& text, const std::string& caption, const std::string& reason) override {
     boxes << QString::fromStdString(text + " / " + caption);
+    reasons << QString::fromStdString(reason);
+    stateAtBox << findChild<QPushButton*>("buttConvert")->text()
+               << (findChild<QPushButton*>("buttLog")->isEnabled() ? "log on" : "log off")
+               << findChild<StatusBar*>("status")->PanelText();
   }
   void ShowError(const std::string& text) override { boxes << QString::fromStdString("error: " + text); }
 };
@@ -73,6 +86,48 @@ void QueueClick(QWidget* widget) {
 
 QString StatusText(QWidget* window) { return Child<StatusBar>(window, "status")->PanelText(); }
 
+// Local files dropped on the window.
+void Drop(QWidget* window, const QStringList& files) {
+  QList<QUrl> urls;
+  for (const QString& file : files) urls << QUrl::fromLocalFile(file);
+  QMimeData mime;
+  mime.setUrls(urls);
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(window, &enter);
+  if (!enter.isAccepted()) return;
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(window, &drop);
+}
+
+// True when no two shown controls of the window overlap and all lie inside it.
+bool NothingOverlaps(QWidget* window) {
+  QList<QWidget*> shown;
+  for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (w->isVisible() && !w->isWindow()) shown << w;
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    if (!window->rect().contains(shown[i]->geometry())) return false;
+    for (qsizetype j = i + 1; j < shown.size(); ++j)
+      if (shown[i]->geometry().intersects(shown[j]->geometry())) {
+        qWarning() << shown[i]->objectName() << "overlaps" << shown[j]->objectName();
+        return false;
+      }
+  }
+  return true;
+}
+
+// A log of one sensor and one on/off output; the sensor has no value
+// (a negative count) in rows 10 to 14.
+void WriteLogWithGaps(const std::string& path) {
+  LogSource source;
+  source.description = "Gaps";
+  source.pcTime = 1700000000;
+  source.sensorSlotsA = {1};
+  source.outputSlotsA = {9};
+  for (int r = 0; r < 40; ++r)
+    source.rows.push_back({static_cast<int16_t>(r >= 10 && r < 15 ? -1 : 200 + r), static_cast<int16_t>(r / 5 % 2)});
+  if (!WriteLogFile(path, MakeLogImage(source))) qFatal("cannot write the log");
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -81,6 +136,7 @@ class WindowTest : public QObject {
  private:
   std::unique_ptr<TempDir> dir;
   std::string log;
+  QTemporaryDir configDir;  // the user's configuration folder
 
   // The window on 42.log (with its site file), shown.
   std::unique_ptr<TestDlg> Open(int rows = 50) {
@@ -92,6 +148,8 @@ class WindowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path())); }
+
   void init() {
     dir = std::make_unique<TempDir>();
     log = dir->File("42.log");
@@ -185,7 +243,7 @@ class WindowTest : public QObject {
   void statusBarPanelsFollowTheWidth() {
     TestDlg window;
     window.show();
-    for (int width : {408, 600, 601, 250}) {
+    for (int width : {408, 600, 601, 409}) {
       window.resize(width, 309);
       auto* status = Child<StatusBar>(&window, "status");
       auto* progress = Child<QProgressBar>(&window, "progress");
@@ -213,6 +271,50 @@ class WindowTest : public QObject {
     const std::string fromWindow = ReadFile(dir->File("42.CSV"));
     QVERIFY(!fromWindow.empty());
     QVERIFY(fromWindow == ReadFile(cli));
+#else
+    QSKIP("zerb32-cli is not built");
+#endif
+  }
+
+  // Each style's bytes are the command line's with that style.
+  void styleChoiceMatchesTheCommandLine_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("lan");
+    QTest::addColumn<bool>("headers");
+    QTest::addColumn<QString>("options");
+    QTest::newRow("excel") << 1 << false << true << "--style excel";
+    QTest::newRow("excel-eu") << 2 << false << true << "--style excel-eu";
+    QTest::newRow("pandas, LAN clock, no header") << 3 << true << false << "--style pandas -l --no-headers";
+    QTest::newRow("long") << 4 << false << true << "--style long";
+  }
+
+  void styleChoiceMatchesTheCommandLine() {
+#ifdef ZERB32_CLI
+    QFETCH(int, style);
+    QFETCH(bool, lan);
+    QFETCH(bool, headers);
+    QFETCH(QString, options);
+    auto window = Open(40);
+    auto* choice = Child<QComboBox>(window.get(), "cbxStyle");
+    choice->setCurrentIndex(style);
+    QVERIFY(!Child<RadioGroup>(window.get(), "rgSep")->isEnabled());
+    QVERIFY(!Child<RadioGroup>(window.get(), "rgDateTime")->isEnabled());
+    Child<RadioGroup>(window.get(), "rgTime")->SetItemIndex(lan ? 1 : 0);
+    Child<QCheckBox>(window.get(), "cbHdrs")->setChecked(headers);
+    QTest::mouseClick(Child<QPushButton>(window.get(), "buttConvert"), Qt::LeftButton);
+    QCOMPARE(StatusText(window.get()), QString("Done"));
+    const std::string cli = dir->File("cli.CSV");
+    const std::string command =
+        std::string(ZERB32_CLI) + " " + options.toStdString() + " -o '" + cli + "' '" + log + "' > /dev/null";
+    QCOMPARE(std::system(command.c_str()), 0);
+    const std::string fromWindow = ReadFile(dir->File("42.CSV"));
+    QVERIFY(!fromWindow.empty());
+    QVERIFY(fromWindow == ReadFile(cli));
+    // XML has no style; Classic gives the separator and date/time back.
+    Child<QCheckBox>(window.get(), "cbxXML")->setChecked(true);
+    QVERIFY(!choice->isEnabled());
+    choice->setCurrentIndex(0);
+    QVERIFY(Child<RadioGroup>(window.get(), "rgSep")->isEnabled());
 #else
     QSKIP("zerb32-cli is not built");
 #endif
@@ -255,7 +357,9 @@ class WindowTest : public QObject {
     BoxDlg window(log);
     window.show();
     auto* convert = Child<QPushButton>(&window, "buttConvert");
-    QTimer::singleShot(0, convert, [convert] { QueueClick(convert); });
+    // Queued before the run starts, the click waits for the run's first look
+    // at its input, however fast the build.
+    QueueClick(convert);
     convert->click();
     QCOMPARE(StatusText(&window), QString("Aborted"));
     QVERIFY(!QFile::exists(QString::fromStdString(dir->File("42.CSV"))) ||
@@ -309,16 +413,180 @@ class WindowTest : public QObject {
   void messageBoxesAreOkOnly() {
     TZerbDlg window;
     window.show();
-    QString seen;
+    QString seen, informative;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon()) + "|" +
              QString::number(box->standardButtons());
+      informative = box->informativeText();
       box->accept();
     });
-    window.ShowMessage("Couldn't write", "/tmp/x.CSV");
+    window.ShowMessage("Couldn't write", "/tmp/x.CSV", "cannot write /tmp/x.CSV: Permission denied");
     QCOMPARE(seen, QString("/tmp/x.CSV|Couldn't write|%1|%2").arg(QMessageBox::NoIcon).arg(QMessageBox::Ok));
+    QCOMPARE(informative, QString("cannot write /tmp/x.CSV: Permission denied"));
+  }
+
+  void previewOfTheOpenLog() {
+    WriteLogWithGaps(log);
+    TestDlg window(log);
+    window.show();
+    auto* plot = Child<PlotView>(&window, "preview");
+    auto* list = Child<QTreeWidget>(&window, "channelList");
+    QVERIFY(plot->isVisible());
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(1)->text(2), QString("ON/OFF"));
+    // The missing values split the sensor's line in two.
+    QCOMPARE(plot->LineCount(0), 2u);
+    QCOMPARE(plot->Lines(0)[0].size(), 10u);  // rows 0 to 9
+    // The output's line is one run of steps: every change has a corner at
+    // the new reading's time.
+    const PlotLine& steps = plot->Lines(1).at(0);
+    QCOMPARE(plot->LineCount(1), 1u);
+    for (std::size_t i = 1; i < steps.size(); ++i)
+      QVERIFY(steps[i].time == steps[i - 1].time || steps[i].value == steps[i - 1].value);
+    // A cleared check box hides the channel.
+    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(plot->LineCount(0), 0u);
+    QCOMPARE(plot->LineCount(1), 1u);
+    // Zoom and pan keep within the log; the readout names the nearest row.
+    const double first = plot->From(), last = plot->To();
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QVERIFY(plot->To() - plot->From() < (last - first) * 0.6);
+    QTest::keyClick(plot, Qt::Key_Left);
+    QTest::keyClick(plot, Qt::Key_Left);
+    QTest::keyClick(plot, Qt::Key_Left);
+    QCOMPARE(plot->From(), first);
+    QTest::keyClick(plot, Qt::Key_Home);
+    QCOMPARE(plot->To(), last);
+    const QPointF centre = QRectF(plot->rect()).center();
+    QWheelEvent wheel(centre, plot->mapToGlobal(centre), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot->viewport(), &wheel);
+    QVERIFY(plot->To() - plot->From() < (last - first) * 0.7);
+    plot->ReadOutAt(first + 61);
+    QCOMPARE(plot->ReadoutText(), QString("2023-11-14 21:35:20   OUTPUT1/2 0%"));
+  }
+
+  void failureBoxesGiveTheReason_data() {
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("log that did not load") << "CSV" << "";  // the load's own reason
+    QTest::newRow("output is the log") << "log" << "is the log file itself";
+    QTest::newRow("output can't be created") << "no/such" << "No such file or directory";
+  }
+
+  void failureBoxesGiveTheReason() {
+    QFETCH(QString, ext);
+    QFETCH(QString, reason);
+    WriteSite(dir->File("42.STE"), "North wing");
+    if (reason.isEmpty()) WriteText(log, "junk"); else WriteLog(log, 20);
+    BoxDlg window(log);
+    window.show();
+    Child<QLineEdit>(&window, "editExt")->setText(ext);
+    QTest::mouseClick(Child<QPushButton>(&window, "buttConvert"), Qt::LeftButton);
+    QCOMPARE(window.reasons.size(), 1);
+    const QString expected =
+        reason.isEmpty() ? QString::fromStdString(window.Controller().Doc.Opened().error) : reason;
+    QVERIFY(!expected.isEmpty());
+    QVERIFY2(window.reasons[0].contains(expected), qPrintable(window.reasons[0]));
+    // An output that can't be created is reported over the window as it was.
+    if (ext == "no/such") QCOMPARE(window.stateAtBox, (QStringList{"&Convert", "log on", ""}));
+  }
+
+  void outcomeAfterARun() {
+    auto window = Open(30);
+    Child<QLineEdit>(window.get(), "editSkip")->setText("1");
+    QTest::mouseClick(Child<QPushButton>(window.get(), "buttConvert"), Qt::LeftButton);
+    QCOMPARE(Child<QLabel>(window.get(), "runOutcome")->text(),
+             QString::fromStdString("Wrote 15 rows to " + dir->File("42.CSV")));
+    QVERIFY(Child<QPushButton>(window.get(), "buttOpenFolder")->isVisible());
+  }
+
+  void droppedLogs() {
+    auto window = Open(10);
+    const QString seven = QString::fromStdString(WriteLog(dir->File("7.log"), 5, "Seven"));
+    const QString eight = QString::fromStdString(WriteLog(dir->File("8.log"), 6));
+    Drop(window.get(), {seven});
+    QCOMPARE(Child<QLabel>(window.get(), "stLogDescr")->text(), QString("Seven"));
+    QCOMPARE(window->Controller().LogOpen, 1);
+
+    Drop(window.get(), {seven, eight, QString::fromStdString(dir->File("readme.txt"))});
+    auto* results = Child<QListWidget>(window.get(), "batchResults");
+    QCOMPARE(results->count(), 4);  // each log's result and its site warning
+    QCOMPARE(results->item(0)->text(), QString::fromStdString("7.log: wrote 5 rows to " + dir->File("7.CSV")));
+    QCOMPARE(results->item(2)->text(), QString::fromStdString("8.log: wrote 6 rows to " + dir->File("8.CSV")));
+    QVERIFY(results->isVisible());
+
+    // During a run a drop is not even taken.
+    window->beforeInput = [&](int call) {
+      if (call == 3) Drop(window.get(), {eight});
+    };
+    QTest::mouseClick(Child<QPushButton>(window.get(), "buttConvert"), Qt::LeftButton);
+    QCOMPARE(Child<QLabel>(window.get(), "stLogDescr")->text(), QString("Seven"));
+  }
+
+  void minimumSizeKeepsControlsApart() {
+    TestDlg bare;
+    bare.show();
+    bare.resize(100, 100);
+    QCOMPARE(bare.size(), QSize(408, 309));
+    QVERIFY(NothingOverlaps(&bare));
+    auto window = Open(20);
+    QVERIFY(window->width() > 700);
+    QTest::mouseClick(Child<QPushButton>(window.get(), "buttConvert"), Qt::LeftButton);
+    window->resize(100, 100);
+    QCOMPARE(window->size(), window->minimumSize());
+    QVERIFY(NothingOverlaps(window.get()));
+    // The controls stay where they were; the log path elides, whole as tooltip.
+    QCOMPARE(Child<QWidget>(window.get(), "buttExit")->geometry(), QRect(228, 251, 98, 26));
+    QCOMPARE(Child<QPushButton>(window.get(), "buttLog")->toolTip(), QString::fromStdString(log));
+  }
+
+  void newEntriesOnlyKeepsToItsColumn() {
+    TestDlg window;
+    window.show();
+    auto* box = Child<QCheckBox>(&window, "cbNewOnly");
+    QCOMPARE(box->geometry(), QRect(117, 130, 98, 20));
+    QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(QString::number(box->sizeHint().width())));
+  }
+
+  // Tab and the group's accelerator land on the selected choice.
+  void radioGroupsTakeTheFocusOnTheirChoice() {
+    TestDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* dateTime = Child<RadioGroup>(&window, "rgDateTime");
+    auto* newOnly = Child<QCheckBox>(&window, "cbNewOnly");
+    newOnly->setFocus();
+    QTest::keyClick(newOnly, Qt::Key_Tab);
+    auto* focus = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    QVERIFY(focus);
+    QCOMPARE(focus->text(), QString("Text"));
+    Child<QLineEdit>(&window, "editExt")->setFocus();
+    QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+    focus = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    QVERIFY(focus);
+    QCOMPARE(focus->text(), QString("Text"));
+    QTest::keyClick(focus, Qt::Key_Space);
+    QCOMPARE(dateTime->ItemIndex(), 2);
+  }
+
+  // Qt's file dialog would keep a history file in the user's folder.
+  void theFileDialogWritesNoSettings() {
+    {
+      TestDlg window;
+      window.show();
+      auto* dialog = Child<QFileDialog>(&window, "dlgOpenLog");
+      WriteLog(log, 5);
+      QTimer::singleShot(0, [&] {
+        dialog->selectFile(QString::fromStdString(log));
+        static_cast<QDialog*>(dialog)->accept();
+      });
+      QTest::mouseClick(Child<QPushButton>(&window, "buttLog"), Qt::LeftButton);
+      QCOMPARE(window.Controller().LogOpen, 1);
+    }
+    QCOMPARE(QDir(configDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
   }
 
   void pathWithAmpersandShowsWhole() {

@@ -1,0 +1,63 @@
+#pragma once
+// The history store in a PostgreSQL database, for many machines feeding and
+// reading one store (schema in PgSchema.cpp and the README). Same rules as
+// the SQLite store; every value is bound, readings arrive through COPY.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "history/Store.h"
+#include "history/postgres/PgConnection.h"
+
+namespace zerb {
+
+class PgStore final : public Store {
+ public:
+  // Connects and checks (or, for Write, creates) the store. Throws
+  // StoreError with one line that holds no password.
+  PgStore(const std::string& address, StoreAccess access);
+  ~PgStore() override;
+
+  ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) override;
+  std::vector<SiteSummary> Summaries(std::optional<uint16_t> site) override;
+  std::unique_ptr<Series> Export(uint16_t site, uint32_t from, uint32_t to) override;
+  std::vector<LogSpan> Spans(uint16_t site, uint32_t from, uint32_t to) override;
+
+  PgConnection& Connection() { return *connection_; }
+
+ private:
+  bool Known(const std::string& hash);
+  struct StoredLog;
+  // Why the site's stored logs refuse a log on this clock ("PC", "LAN"), or
+  // nothing.
+  std::string ClockRefusal(const std::string& site, const std::string& timeBase);
+  // The log's rows in sites, imports, import_channels and channels; its
+  // import id.
+  int64_t AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow);
+  bool ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome);
+  // Records the staged readings that stored ones hold with another raw
+  // count, and lists them in the outcome.
+  void RecordConflicts(HistoryLog& log, int64_t import, const std::map<int64_t, StoredLog>& stored,
+                       ImportOutcome& outcome);
+  std::vector<SeriesChannel> ColumnsOf(uint16_t site);
+  // Runs a statement of the store; throws StoreError when it fails (`doing`
+  // says what for: "write", "read").
+  PgResult Run(const std::string& sql, const PgParams& params, const char* doing);
+
+  std::unique_ptr<PgConnection> connection_;
+};
+
+// The schema version this program writes and reads up to.
+inline constexpr int PgSchemaVersion = 1;
+
+// Checks that the database holds a store this program can use, or makes
+// one (Write only, when the database holds none of its tables). Throws
+// StoreError.
+void PreparePgStore(PgConnection& connection, StoreAccess access);
+
+// The advisory-lock key pair of the store: (PgLockSpace, site) for a site's
+// imports, (PgLockSpace, -1) for making the schema.
+inline constexpr int PgLockSpace = 0x5A455242;  // "ZERB"
+
+}  // namespace zerb

@@ -1,0 +1,174 @@
+// The store's rules on every engine, from one source: SQLite always,
+// PostgreSQL where the test cluster runs (tools/pg-test-cluster.sh). Each
+// store must give back what `merge` makes of the same logs, whatever the
+// order they were imported in.
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "history/Merge.h"
+#include "history/Store.h"
+#include "history/history_support.h"
+#include "postgres/PgServer.h"
+#include "support/TempDir.h"
+
+namespace zerb::historytest {
+namespace {
+
+using test::TempDir;
+
+struct Engine {
+  const char* name;
+  bool postgres;
+};
+
+// A new location of a store that does not exist yet.
+std::string NewLocation(const Engine& engine, const TempDir& folder) {
+  static int count = 0;
+  return engine.postgres ? test::PgUri(test::NewPgDatabase()) : folder.File(std::to_string(++count) + ".db");
+}
+
+// Marks an existing store as made by a later version of the schema.
+void SetNewerSchema(const Engine& engine, const std::string& location) {
+  if (engine.postgres) {
+    test::PgSql(location.substr(location.find("///") + 3, location.find('?') - location.find("///") - 3),
+                "UPDATE zerb32_store SET schema_version = schema_version + 1");
+  } else {
+    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+  }
+}
+
+// A series as text: its channels, then each row's time and readings.
+std::string Dump(Series& series) {
+  std::string text;
+  for (const SeriesChannel& c : series.Channels())
+    text += std::to_string(static_cast<int>(c.kind)) + "/" + std::to_string(c.key) + " " + c.name + " " + c.typeName +
+            " " + c.unitsLetter + std::to_string(c.exponent) + (c.digital ? "d" : "") + "\n";
+  const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
+    text += std::to_string(time);
+    for (const Reading& r : readings)
+      text += r.present ? " " + std::to_string(r.raw) + (r.valid ? "=" + std::to_string(r.value) : "") + "e" +
+                              std::to_string(r.exponent)
+                        : " -";
+    text += "\n";
+    return true;
+  });
+  EXPECT_EQ(walked, 1) << series.Error();
+  return text;
+}
+
+class StoreEngine : public ::testing::TestWithParam<Engine> {
+ protected:
+  void SetUp() override {
+    if (GetParam().postgres && test::PgEnv("ZERB32_PG_URI").empty())
+      GTEST_SKIP() << "no PostgreSQL test cluster (run under tools/pg-test-cluster.sh)";
+    const auto series = LongSeries(300, 11);
+    for (int v = 1; v <= 2; ++v) {
+      std::filesystem::create_directory(folder.File("v" + std::to_string(v)));
+      WriteSiteFile(folder.File("v" + std::to_string(v) + "/42.STE"), v);
+    }
+    // Overlapping cuts, a channel added and the site file changed on the
+    // way; a log whose Temp readings differ from the others' (conflicts);
+    // one off the others' grid.
+    auto conflicting = series;
+    for (auto& row : conflicting) row[0] = static_cast<int16_t>(row[0] + 5);
+    auto offGrid = CutLog(series, 250, 280, true);
+    for (const std::size_t at : {102, 106, 110}) {  // its three clocks, 100 s later (a third of the interval)
+      uint32_t time = 0;
+      for (std::size_t i = 4; i-- > 0;) time = time << 8 | offGrid[at + i];
+      time += 100;
+      for (std::size_t i = 0; i < 4; ++i) offGrid[at + i] = static_cast<uint8_t>(time >> (8 * i));
+    }
+    const struct {
+      const char* name;
+      std::vector<uint8_t> image;
+      int site;
+    } logs[] = {{"42_a.log", CutLog(series, 0, 120, false), 1},
+                {"42_b.log", CutLog(series, 100, 220, true), 1},
+                {"42_c.log", CutLog(series, 200, 299, true), 2},
+                {"42_d.log", CutLog(conflicting, 60, 110, false), 1},
+                {"42_e.log", offGrid, 2}};
+    for (const auto& log : logs) {
+      paths.push_back(folder.File("v" + std::to_string(log.site) + "/" + log.name));
+      ASSERT_TRUE(WriteLogFile(paths.back(), log.image));
+    }
+  }
+
+  TempDir folder;
+  std::vector<std::string> paths;
+};
+
+TEST_P(StoreEngine, StoredSeriesIsTheMergeWhateverTheImportOrder) {
+  const HistoryLogOptions options{false, true};
+  MergeResult merged = MergeLogs(paths, options);
+  ASSERT_EQ(merged.merged, paths.size());
+  ASSERT_EQ(merged.report.conflictCount, 51u);  // log d's Temp, rows 60 to 110
+  ASSERT_EQ(merged.report.offGrid.size(), 1u);  // log e
+  const std::string expected = Dump(merged.series);
+  std::mt19937 random(3);
+  for (int order = 0; order < 3; ++order) {
+    std::shuffle(paths.begin(), paths.end(), random);
+    auto store = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
+    std::size_t conflicts = 0;
+    for (const std::string& path : paths) {
+      const ImportOutcome outcome = store->Import(path, options);
+      EXPECT_EQ(outcome.status, ImportStatus::Imported) << path << ": " << outcome.reason;
+      conflicts += outcome.report.conflictCount;
+    }
+    EXPECT_EQ(conflicts, merged.report.conflictCount);
+    auto stored = store->Export(42, 0, UINT32_MAX);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(Dump(*stored), expected) << "order " << order;
+    const auto summaries = store->Summaries(std::nullopt);
+    ASSERT_EQ(summaries.size(), 1u);
+    EXPECT_EQ(summaries[0].name, "Riverside Offices");
+    EXPECT_EQ(summaries[0].imports, static_cast<int64_t>(paths.size()));
+    EXPECT_EQ(summaries[0].conflicts, static_cast<int64_t>(merged.report.conflictCount));
+  }
+}
+
+TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogOrAnotherClockAddsNothing) {
+  auto store = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
+  const HistoryLogOptions options{false, false};
+  ASSERT_EQ(store->Import(paths[0], options).status, ImportStatus::Imported);
+  const std::string before = Dump(*store->Export(42, 0, UINT32_MAX));
+  EXPECT_EQ(store->Import(paths[0], options).status, ImportStatus::Skipped);
+  auto damaged = test::ReadFile(paths[1]);
+  damaged.resize(damaged.size() / 2);
+  test::WriteFile(folder.File("v1/42_damaged.log"), damaged);
+  const ImportOutcome outcome = store->Import(folder.File("v1/42_damaged.log"), options);
+  EXPECT_EQ(outcome.status, ImportStatus::Failed);
+  EXPECT_FALSE(outcome.reason.empty());
+  const ImportOutcome otherClock = store->Import(paths[1], {true, false});
+  EXPECT_EQ(otherClock.status, ImportStatus::Failed);
+  EXPECT_NE(otherClock.reason.find("kept on the PC clock"), std::string::npos) << otherClock.reason;
+  EXPECT_EQ(Dump(*store->Export(42, 0, UINT32_MAX)), before);
+  EXPECT_EQ(store->Summaries(42)[0].imports, 1);
+}
+
+TEST_P(StoreEngine, OnlyImportCreatesAStoreAndANewerSchemaIsRefused) {
+  const std::string location = NewLocation(GetParam(), folder);
+  EXPECT_THROW(OpenStore(location, StoreAccess::ReadOnly), StoreError);
+  OpenStore(location, StoreAccess::Write)->Import(paths[0], {});
+  EXPECT_EQ(OpenStore(location, StoreAccess::ReadOnly)->Summaries(std::nullopt).size(), 1u);
+  SetNewerSchema(GetParam(), location);
+  for (const StoreAccess access : {StoreAccess::Write, StoreAccess::ReadOnly}) {
+    try {
+      OpenStore(location, access);
+      ADD_FAILURE() << "a store of a newer schema opened";
+    } catch (const StoreError& e) {
+      EXPECT_NE(std::string(e.what()).find("newer"), std::string::npos) << e.what();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, StoreEngine,
+                         ::testing::Values(Engine{"SQLite", false}, Engine{"PostgreSQL", true}),
+                         [](const ::testing::TestParamInfo<Engine>& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace zerb::historytest

@@ -1,0 +1,111 @@
+#include "ui/PreviewData.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace zerb {
+namespace {
+
+const float NoValue = std::numeric_limits<float>::quiet_NaN();
+
+// A preview of one channel: a reading every 60 s from t = 1000.
+PreviewData OneChannel(std::vector<float> values, bool digital = false) {
+  PreviewData data;
+  SeriesChannel channel;
+  channel.digital = digital;
+  data.channels = {channel};
+  for (std::size_t i = 0; i < values.size(); ++i) data.times.push_back(uint32_t(1000 + 60 * i));
+  data.values = {std::move(values)};
+  return data;
+}
+
+std::vector<std::vector<double>> ValuesOf(const std::vector<PlotLine>& lines) {
+  std::vector<std::vector<double>> out;
+  for (const PlotLine& line : lines) {
+    out.emplace_back();
+    for (const PlotPoint& p : line) out.back().push_back(p.value);
+  }
+  return out;
+}
+
+class ListSeries : public Series {
+ public:
+  std::vector<SeriesChannel> channels{SeriesChannel{}};
+  std::vector<Reading> readings;
+  std::string error;
+  std::span<const SeriesChannel> Channels() const override { return channels; }
+  int ForEachRow(const RowFn& row) override {
+    for (std::size_t i = 0; i < readings.size(); ++i) row(uint32_t(60 * i), std::span(&readings[i], 1));
+    return error.empty() ? 1 : -1;
+  }
+  const std::string& Error() const override { return error; }
+};
+
+TEST(LoadPreview, ScalesValuesAndKeepsMissingOnesApart) {
+  ListSeries series;
+  series.readings = {{0, 215, -1, true, true}, {0, 3, 2, true, true}, {0, 0, 0, false, true}, {0, 5, 0, true, false}};
+  series.error = "delta set 1 is damaged";
+  const PreviewData data = LoadPreview(series);
+  ASSERT_EQ(data.times.size(), 4u);
+  EXPECT_FLOAT_EQ(data.values[0][0], 21.5f);
+  EXPECT_FLOAT_EQ(data.values[0][1], 300.0f);
+  EXPECT_TRUE(std::isnan(data.values[0][2]));  // not valid
+  EXPECT_TRUE(std::isnan(data.values[0][3]));  // not present
+  EXPECT_EQ(data.error, "delta set 1 is damaged");
+}
+
+TEST(ChannelLines, DrawsWhatEveryPointWouldDraw) {
+  const struct {
+    const char* name;
+    std::vector<float> values;
+    bool digital;
+    int columns;
+    std::vector<std::vector<double>> lines;
+  } rows[] = {
+      {"one point per reading when zoomed in", {1, 2, 3}, false, 100, {{1, 2, 3}}},
+      {"a missing value breaks the line", {1, 2, NoValue, 4, 5}, false, 100, {{1, 2}, {4, 5}}},
+      {"first, lowest, highest, last per column", {5, 9, 1, 7, 3, 4}, false, 1, {{5, 9, 1, 4}}},
+      {"a column breaks once however often values go", {1, NoValue, 2, NoValue, 3}, false, 1, {{1}, {2, 3}}},
+      {"steps hold a value until the next reading", {0, 1, 1, 0}, true, 100, {{0, 0, 1, 1, 1, 0}}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const PreviewData data = OneChannel(row.values, row.digital);
+    const auto lines = ChannelLines(data, 0, data.times.front(), data.times.back() + 1, row.columns);
+    EXPECT_EQ(ValuesOf(lines), row.lines);
+  }
+}
+
+TEST(ChannelLines, LongLogsGiveAFewPointsPerColumnAndReachTheEdges) {
+  std::vector<float> values;
+  for (int i = 0; i < 65536; ++i) values.push_back(float((i * 7919) % 1000));
+  const PreviewData data = OneChannel(values);
+  const double from = data.times[1000] + 30, to = data.times[60000] + 30;
+  const auto lines = ChannelLines(data, 0, from, to, 500);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_LE(lines[0].size(), 4u * 502);
+  EXPECT_EQ(lines[0].front().time, data.times[1000]);  // one reading before the range
+  EXPECT_EQ(lines[0].back().time, data.times[60001]);  // and one after
+  double low = 1e9, high = -1;
+  for (const PlotPoint& p : lines[0]) low = std::min(low, p.value), high = std::max(high, p.value);
+  EXPECT_EQ(low, 0);
+  EXPECT_EQ(high, 999);
+}
+
+TEST(PreviewText, NearestRowAndValues) {
+  const PreviewData data = OneChannel({1, 2, 3});  // times 1000, 1060, 1120
+  EXPECT_EQ(NearestRow(data, 0), 0u);
+  EXPECT_EQ(NearestRow(data, 1029), 0u);
+  EXPECT_EQ(NearestRow(data, 1031), 1u);
+  EXPECT_EQ(NearestRow(data, 5000), 2u);
+  EXPECT_EQ(ValueText(21.5f, -1), "21.5");
+  EXPECT_EQ(ValueText(-0.25f, -2), "-0.25");
+  EXPECT_EQ(ValueText(300, 2), "300");
+  EXPECT_EQ(ValueText(NoValue, 0), "-");
+  EXPECT_EQ(TimeText(1700000000), "2023-11-14 22:13:20");
+}
+
+}  // namespace
+}  // namespace zerb

@@ -1,0 +1,54 @@
+#pragma once
+// The preview's data, without any window toolkit: every row of a series held
+// in memory, and the lines that draw one channel over a time range at a
+// given width. A plot never gets more than a few points per pixel column,
+// however long the log: each column keeps its first, lowest, highest and
+// last reading (in time order), which draws the same picture as every point.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "output/Series.h"
+
+namespace zerb {
+
+struct PreviewData {
+  std::vector<SeriesChannel> channels;
+  std::vector<uint32_t> times;             // row times, the logger's civil seconds, oldest first
+  std::vector<std::vector<float>> values;  // values[channel][row]; NaN where the device gives none
+  std::string error;                       // why the rows could not be read; empty when they could
+
+  bool Empty() const { return times.empty(); }
+};
+
+// Reads every row of the series (room is made for expectedRows at once). On
+// a walk that fails, the rows read so far stay and `error` says why.
+PreviewData LoadPreview(Series& series, std::size_t expectedRows = 0);
+
+struct PlotPoint {
+  double time;  // civil seconds
+  double value;
+};
+// One unbroken stretch of a channel's line; a missing value ends it.
+using PlotLine = std::vector<PlotPoint>;
+
+// The lines of one channel between `from` and `to` drawn `columns` pixels
+// wide, with one reading beyond each end so that lines reach the edges.
+// Digital channels come as steps: a value holds until the next reading.
+// Within a column, readings after a missing value join one line again, so a
+// column holds at most two stretches however the values come and go.
+std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel, double from, double to,
+                                   int columns);
+
+// The row whose time is nearest `time`; data must not be empty.
+std::size_t NearestRow(const PreviewData& data, double time);
+
+// A reading as its value text has it: the channel's decimal places; "-"
+// for a missing value.
+std::string ValueText(float value, int exponent);
+// "2023-11-14 22:13:20" of civil seconds.
+std::string TimeText(uint32_t seconds);
+
+}  // namespace zerb
