@@ -1,54 +1,18 @@
 #include "cli/SiteWarning.h"
 
-#include "convert/Document.h"
+#include "convert/SiteWarning.h"
 
 namespace zerb {
 
-namespace {
-
-enum class SiteProblem { None, NoNumber, NotFound, Damaged, Unreadable };
-
-struct ProblemText {
-  const char* cause;        // "SITE" stands for the site file's path
-  const char* consequence;  // of converting anyway
-};
-
-// Indexed by SiteProblem.
-constexpr ProblemText Texts[] = {
-    {"", ""},
-    {"the file name gives no site number", "no site file is read"},
-    {"site file SITE not found", "channels keep default names and types"},
-    {"site file SITE is incomplete or damaged", "channels it lacks keep default names and types"},
-    {"", "channels keep default names and types"},  // the cause is the reason it could not be read
-};
-
-SiteProblem ProblemOf(const OpenedLog& opened) {
-  if (!opened.site) return SiteProblem::NoNumber;
-  if (!opened.siteError.empty()) return SiteProblem::Unreadable;
-  if (!opened.siteFound) return SiteProblem::NotFound;
-  return opened.siteLoaded ? SiteProblem::None : SiteProblem::Damaged;
-}
-
-std::string CauseOf(SiteProblem problem, const OpenedLog& opened) {
-  if (problem == SiteProblem::Unreadable) return opened.siteError;
-  std::string cause = Texts[static_cast<int>(problem)].cause;
-  if (const auto at = cause.find("SITE"); at != std::string::npos) cause.replace(at, 4, opened.site->path);
-  return cause;
-}
-
-}  // namespace
-
 std::string SiteWarningLine(const std::string& logPath, const OpenedLog& opened) {
-  const SiteProblem problem = ProblemOf(opened);
-  if (problem == SiteProblem::None) return {};
-  return "zerb32-cli: warning: " + logPath + ": " + CauseOf(problem, opened) + "; " +
-         Texts[static_cast<int>(problem)].consequence + "\n";
+  const std::string warning = SiteWarning(opened);
+  return warning.empty() ? warning : "zerb32-cli: warning: " + logPath + ": " + warning + "\n";
 }
 
 std::string SiteRequiredLine(const std::string& logPath, const OpenedLog& opened) {
-  const SiteProblem problem = ProblemOf(opened);
-  if (problem == SiteProblem::None) return {};
-  return "zerb32-cli: " + logPath + ": " + CauseOf(problem, opened) + "; nothing written (--require-site)\n";
+  const std::string shortfall = SiteShortfall(opened);
+  if (shortfall.empty()) return shortfall;
+  return "zerb32-cli: " + logPath + ": " + shortfall + "; nothing written (--require-site)\n";
 }
 
 }  // namespace zerb

@@ -1,6 +1,5 @@
 #pragma once
-// What the command line says about a log whose site file was not read
-// whole: the channels then convert with default names and the TS4-C type.
+// The command line's lines for a log whose site file was not read whole.
 
 #include <string>
 
