@@ -104,38 +104,7 @@ void TLog::NoteDamage(uint32_t entry) const {
 }
 
 int TLog::ComputeOldestValues(ProgressCallback callback) {
-  passError.clear();
-  oldestReady = false;
-  if (!loaded) {
-    passError = "no log is loaded";
-    return -1;
-  }
-  byteCursor = static_cast<uint16_t>(startByte);
-  bitCursor = startBit;
-  for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
-  if (channelCount == 0) {
-    // Nothing to decode; the entries still count for the progress display.
-    for (uint32_t e = 0; e < entryCount; ++e)
-      if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
-  } else if (entryCount > 0) {
-    // One reader for the whole pass; the load made sure dataSize > 0 here.
-    RingBitReader reader = Reader();
-    int16_t* const oldest = oldestValues.get();
-    for (uint32_t e = 0; e < entryCount; ++e) {
-      if (!DecodeSet(reader, [oldest](std::size_t i, int16_t d) { oldest[i] = static_cast<int16_t>(oldest[i] - d); })) {
-        SaveCursors(reader);
-        NoteDamage(e);
-        return -1;
-      }
-      if (callback && callback(static_cast<uint16_t>(e)) != 0) {
-        SaveCursors(reader);
-        return -1;
-      }
-    }
-    SaveCursors(reader);
-  }
-  oldestReady = true;
-  return entryCount;
+  return ComputeOldestValues(callback, [](std::size_t, int16_t) {});
 }
 
 }  // namespace zerb

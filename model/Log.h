@@ -86,6 +86,11 @@ class TLog final : public TMObject {
   // entryCount; -1 when not loaded, when the callback returned non-zero, or
   // when the stream is damaged (PassError() says why for the first and last).
   int ComputeOldestValues(ProgressCallback callback);
+  // The same, handing every delta to take(channel, difference) as it is
+  // decoded, set by set from the oldest row: a caller that wants the rows
+  // too need not decode the stream a second time.
+  template <class Take>
+  int ComputeOldestValues(ProgressCallback callback, Take&& take);
 
   // Pass 2's row walk, shared by the writers. Calls callback(r) before each
   // row r = 0..entryCount and writeRow(rowTime, rowValues) for each row
@@ -201,6 +206,45 @@ class TLog final : public TMObject {
   std::string loadError;
   mutable std::string passError;
 };
+
+template <class Take>
+int TLog::ComputeOldestValues(ProgressCallback callback, Take&& take) {
+  passError.clear();
+  oldestReady = false;
+  if (!loaded) {
+    passError = "no log is loaded";
+    return -1;
+  }
+  byteCursor = static_cast<uint16_t>(startByte);
+  bitCursor = startBit;
+  for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
+  if (channelCount == 0) {
+    // Nothing to decode; the entries still count for the progress display.
+    for (uint32_t e = 0; e < entryCount; ++e)
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
+  } else if (entryCount > 0) {
+    // One reader for the whole pass; the load made sure dataSize > 0 here.
+    RingBitReader reader = Reader();
+    int16_t* const oldest = oldestValues.get();
+    for (uint32_t e = 0; e < entryCount; ++e) {
+      if (!DecodeSet(reader, [oldest, &take](std::size_t i, int16_t d) {
+            oldest[i] = static_cast<int16_t>(oldest[i] - d);
+            take(i, d);
+          })) {
+        SaveCursors(reader);
+        NoteDamage(e);
+        return -1;
+      }
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) {
+        SaveCursors(reader);
+        return -1;
+      }
+    }
+    SaveCursors(reader);
+  }
+  oldestReady = true;
+  return entryCount;
+}
 
 template <class WriteRow>
 int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) const {
