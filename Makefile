@@ -27,11 +27,12 @@ test: setup
 	@$(MAKE) --no-print-directory fuzz-ci
 	@$(MAKE) --no-print-directory package-test windows-test
 
-# Documents converted on several threads at once, under ThreadSanitizer.
+# Documents converted on several threads at once, and zerb32-cli's parallel
+# jobs, under ThreadSanitizer.
 tsan: setup
 	cmake -S . -B $(TSANDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_TSAN=ON -DZERB32_WERROR=ON -DZERB32_UI=OFF
-	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test
-	ctest --test-dir $(TSANDIR) --output-on-failure -R '^convert_document_test$$'
+	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test cli_cli_batch_test zerb32-cli
+	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(convert_document_test|cli_cli_batch_test)$$'
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON

@@ -1,8 +1,12 @@
 #include "cli/CliOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstring>
+#include <thread>
 
 #include "ProjectVersion.h"
+#include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
 #include "convert/IntegerText.h"
 
@@ -38,18 +42,65 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
 
-// The window's rules for its number fields: strict whole numbers; the skip
-// count keeps the low 16 bits (70000 gives 4464, -1 gives 65535).
+// No more jobs than the output routine keeps temporary names for, so that
+// a signal can remove every one of them.
+constexpr unsigned MaxJobs = 16;
+
+void AddBatchOptions(CLI::App& app, CliOptions& options) {
+  app.add_option("-j,--jobs", options.jobs, "logs converted at once (default: one per core)")
+      ->check(CLI::Range(1u, MaxJobs).description(""));
+  app.add_flag("-q,--quiet", options.quiet, "no output paths on standard output");
+  app.add_flag("--require-site", options.requireSite, "a log without its whole site file fails");
+}
+
+// A text that ParseInteger would take if its value fitted: digits of the
+// window's syntax, too many of them.
+bool IsOutOfRangeNumber(const std::string& text) {
+  std::size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return false;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  const bool hex = text.compare(i, 1, "$") == 0 || text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0;
+  i += hex ? (text[i] == '$' ? 1 : 2) : 0;
+  const char* digits = hex ? "0123456789abcdefABCDEF" : "0123456789";
+  return i < text.size() && text.find_first_not_of(digits, i) == std::string::npos;
+}
+
+// A whole number in [0, high], or the usage error that names the range.
+std::optional<int32_t> NumberInRange(const std::string& text, const char* option, int32_t high,
+                                     std::string& problem) {
+  const auto value = ParseInteger(text);
+  if (value && *value >= 0 && *value <= high) return value;
+  if (!value && !IsOutOfRangeNumber(text)) {
+    problem = NotAnIntegerMessage(text);
+  } else {
+    problem = std::string(option) + " takes 0 to " + std::to_string(high) + ", not '" + text + "'";
+  }
+  return std::nullopt;
+}
+
+// The window's syntax for its number fields (strict whole numbers, decimal
+// or hexadecimal), but only values that mean what they say: a skip count
+// that fits 16 bits, an overlap that does not turn New Entries Only off.
 std::string ApplyNumbers(CliOptions& options, const RawOptions& raw) {
-  const auto skip = ParseInteger(raw.skip);
-  if (!skip) return NotAnIntegerMessage(raw.skip);
+  std::string problem;
+  const auto skip = NumberInRange(raw.skip, "--skip", UINT16_MAX, problem);
+  if (!skip) return problem;
   options.convert.skip = static_cast<uint16_t>(*skip);
   if (raw.newOnly) {
-    const auto overlap = ParseInteger(raw.overlap);
-    if (!overlap) return NotAnIntegerMessage(raw.overlap);
+    const auto overlap = NumberInRange(raw.overlap, "--overlap", INT32_MAX, problem);
+    if (!overlap) return problem;
     options.convert.overlap = *overlap;
   }
   return {};
+}
+
+// Help and version asked for alone are answered before any parsing: no
+// exception is thrown on these paths.
+std::optional<CliExit> QuickAnswer(int argc, const char* const* argv, const CLI::App& app) {
+  if (argc != 2) return std::nullopt;
+  if (std::strcmp(argv[1], "--version") == 0) return CliExit{0, VersionText(), {}};
+  if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) return CliExit{0, app.help(), {}};
+  return std::nullopt;
 }
 
 uint16_t FlagsOf(const RawOptions& raw) {
@@ -64,15 +115,22 @@ uint16_t FlagsOf(const RawOptions& raw) {
 
 }  // namespace
 
+std::string VersionText() {
+  return std::string("zerb32-cli ") + ProjectVersion + "\nLicence: GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>\n";
+}
+
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
-  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML, beside each log.",
+  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.",
                "zerb32-cli"};
-  app.set_version_flag("--version", ProjectVersion);
+  app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
   CliOptions options;
   RawOptions raw;
   AddOptions(app, options, raw);
+  AddBatchOptions(app, options);
   StyleArgs style;
   AddStyleOptions(app, style, options);
+  ArrangeHelp(app);
+  if (auto answer = QuickAnswer(argc, argv, app)) return *answer;
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -87,6 +145,7 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
   if (auto problem = ApplyStyleOptions(app, style, raw.dateTime, options); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
+  if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;
 }
 

@@ -14,7 +14,10 @@ struct CliOptions {
   ConvertOptions convert;
   std::string output;  // empty: beside each log; "-": standard output
   bool info = false;
-  bool verbose = false;  // notes on each conversion on standard error
+  bool requireSite = false;  // a log without its whole site file is a failure
+  unsigned jobs = 0;         // logs converted at once (1 to 16); 0: one per core
+  bool verbose = false;      // a summary line and notes per log on standard error
+  bool quiet = false;        // no output-path lines
   std::vector<std::string> logs;
 };
 
@@ -25,6 +28,9 @@ struct CliExit {
   std::string out;  // for standard output
   std::string err;  // for standard error
 };
+
+// "zerb32-cli VERSION" and the licence line, each ending in a line end.
+std::string VersionText();
 
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv);
 

@@ -120,12 +120,6 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
 
 }  // namespace
 
-bool IsHistoryCommand(const char* word) {
-  for (const char* verb : {"merge", "import", "export", "history"})
-    if (std::strcmp(word, verb) == 0) return true;
-  return false;
-}
-
 std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv) {
   CLI::App app{"A site's history: logs merged into one series, kept in an SQLite store.", "zerb32-cli"};
   app.require_subcommand(1);

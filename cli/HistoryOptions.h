@@ -33,9 +33,6 @@ struct HistoryCommand {
   bool verbose = false;
 };
 
-// True when the first argument names one of the commands above.
-bool IsHistoryCommand(const char* word);
-
 std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv);
 
 }  // namespace zerb

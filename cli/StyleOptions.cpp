@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "cli/BuildFeatures.h"
 #include "convert/OutputFile.h"
 #include "table/Styles.h"
 #include "table/ZoneClock.h"
@@ -53,6 +54,7 @@ std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings&
   if (tz && offset) return "--tz and --utc-offset cannot be used together";
   if (args.utc && !tz && !offset) return "--utc needs --tz or --utc-offset";
   if (!tz && !offset) return {};
+  if (tz && !BuildHasTimeZones) return "--tz: not available in this build";
   if (tz && !KnownZone(args.tz)) return "unknown time zone " + args.tz;
   if (table.time != TimeForm::Iso && table.time != TimeForm::Excel)
     return std::string(tz ? "--tz" : "--utc-offset") + " needs an ISO or excel time: -d iso or a style that has one";

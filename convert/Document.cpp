@@ -4,14 +4,10 @@
 
 namespace zerb {
 
-namespace {
-
-// Loads the site file into `site` when there is one to open; the site number
-// is set whatever the load gave. A missing site file is not an error; one
-// that can't be read says why in `error`.
-bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error) {
+bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error, int& openErrno) {
   const OpenedInput input = OpenInputFile(ref.path);
   if (!input.stream) {
+    openErrno = input.errorNumber;
     if (!input.missing) error = "cannot open the site file " + ref.path + ": " + input.reason;
     return false;
   }
@@ -20,17 +16,22 @@ bool LoadSiteFile(const SiteFileRef& ref, TSite& site, std::string& error) {
   return loaded;
 }
 
-}  // namespace
+namespace {
 
-OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
+OpenedLog OpenWithSite(const std::string& logPath, const std::optional<SiteFileRef>& siteFile, TSite& site,
+                       TLog& log) {
   OpenedLog opened;
   // The log first: its channel table names devices of the site.
   log.Reset();
   site.Reset();
-  opened.site = SiteFileFor(logPath);
-  if (opened.site) opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError);
+  opened.site = siteFile;
+  if (opened.site) {
+    opened.siteLoaded = LoadSiteFile(*opened.site, site, opened.siteError, opened.siteErrno);
+    opened.siteFound = opened.siteErrno == 0 && opened.siteError.empty();
+  }
   const OpenedInput input = OpenInputFile(logPath);
   if (!input.stream) {
+    opened.logErrno = input.errorNumber;
     opened.error = "cannot open the log: " + input.reason;
     site.Reset();
     return opened;
@@ -41,6 +42,16 @@ OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
   return opened;
 }
 
+}  // namespace
+
+OpenedLog OpenLogFiles(const std::string& logPath, TSite& site, TLog& log) {
+  return OpenWithSite(logPath, SiteFileFor(logPath), site, log);
+}
+
+OpenedLog OpenLogFiles(const std::string& logPath, const SiteFileRef& siteFile, TSite& site, TLog& log) {
+  return OpenWithSite(logPath, siteFile, site, log);
+}
+
 Document::Document() : site_(std::make_unique<TSite>()), log_(std::make_unique<TLog>(*site_)) {}
 
 Document::~Document() = default;
@@ -49,6 +60,13 @@ const OpenedLog& Document::Open(const std::string& logPath) {
   Reset();
   logPath_ = logPath;
   opened_ = OpenLogFiles(logPath, *site_, *log_);
+  return opened_;
+}
+
+const OpenedLog& Document::Open(const std::string& logPath, const SiteFileRef& siteFile) {
+  Reset();
+  logPath_ = logPath;
+  opened_ = OpenLogFiles(logPath, siteFile, *site_, *log_);
   return opened_;
 }
 

@@ -15,14 +15,17 @@ namespace zerb {
 
 namespace {
 
-OpenedInput Refused(std::string reason, bool missing = false) {
+OpenedInput Refused(std::string reason, bool missing = false, int errorNumber = 0) {
   OpenedInput opened;
   opened.reason = std::move(reason);
   opened.missing = missing;
+  opened.errorNumber = errorNumber;
   return opened;
 }
 
-OpenedInput Refused(int error) { return Refused(std::strerror(error), error == ENOENT); }
+OpenedInput Refused(int error) { return Refused(std::strerror(error), error == ENOENT, error); }
+
+OpenedInput RefusedFolder() { return Refused("it is a folder", false, EISDIR); }
 
 }  // namespace
 
@@ -31,7 +34,7 @@ OpenedInput Refused(int error) { return Refused(std::strerror(error), error == E
 OpenedInput OpenInputFile(const std::string& path) {
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
-  if (std::filesystem::is_directory(status)) return Refused("it is a folder");
+  if (std::filesystem::is_directory(status)) return RefusedFolder();
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
     return Refused("it is not a regular file");
   OpenedInput opened;
@@ -58,6 +61,7 @@ OpenedInput OpenInputFile(const std::string& path) {
   // Looked at before opening, so no device is ever opened; the open itself
   // can't wait, and what it opened is checked again.
   if (stat(path.c_str(), &st) != 0) return Refused(errno);
+  if (S_ISDIR(st.st_mode)) return RefusedFolder();
   if (!S_ISREG(st.st_mode)) return Refused(KindOf(st.st_mode));
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return Refused(errno);

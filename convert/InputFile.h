@@ -18,6 +18,7 @@ struct OpenedInput {
   InputStream stream;   // null when the file can't be read
   bool missing = false; // nothing of that name exists
   std::string reason;   // why it can't be read: the system's reason, "it is a folder", ...
+  int errorNumber = 0;  // the errno of the reason: the system's, EISDIR for a folder; else 0
 };
 
 OpenedInput OpenInputFile(const std::string& path);

@@ -12,21 +12,28 @@ std::string_view FileNamePart(std::string_view path) {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The white space a "%u" scan skips: space, tab, newline, vertical tab,
+// form feed and carriage return.
+bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Leading blanks, then at least one digit; the number ends at the first
-// non-digit. Nothing when there is no digit or the number passes 32 bits.
+// The number a "%u" scan reads from the start of `name`: white space
+// skipped, an optional sign ("-" negates modulo 2^32), then at least one
+// decimal digit, ending at the first non-digit. Nothing when there is no
+// digit or the digits pass 32 bits.
 std::optional<uint32_t> LeadingNumber(std::string_view name) {
   std::size_t i = 0;
-  while (i < name.size() && IsBlank(name[i])) ++i;
+  while (i < name.size() && IsScanSpace(name[i])) ++i;
+  const bool negative = i < name.size() && name[i] == '-';
+  if (i < name.size() && (name[i] == '+' || name[i] == '-')) ++i;
   if (i == name.size() || !IsDigit(name[i])) return std::nullopt;
   uint64_t value = 0;
   for (; i < name.size() && IsDigit(name[i]); ++i) {
     value = value * 10 + static_cast<uint64_t>(name[i] - '0');
     if (value > UINT32_MAX) return std::nullopt;
   }
-  return static_cast<uint32_t>(value);
+  const auto number = static_cast<uint32_t>(value);
+  return negative ? 0u - number : number;
 }
 
 }  // namespace
@@ -40,6 +47,17 @@ std::optional<SiteFileRef> SiteFileFor(std::string_view logPath) {
   ref.path += std::to_string(*number);
   ref.path += ".STE";
   ref.number = static_cast<uint16_t>(*number);
+  return ref;
+}
+
+SiteFileRef SiteFileAt(std::string_view sitePath, std::string_view logPath) {
+  SiteFileRef ref;
+  ref.path.assign(sitePath);
+  if (const auto own = SiteFileFor(sitePath)) {
+    ref.number = own->number;
+  } else if (const auto logs = SiteFileFor(logPath)) {
+    ref.number = logs->number;
+  }
   return ref;
 }
 

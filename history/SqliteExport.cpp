@@ -159,13 +159,7 @@ std::vector<SiteSummary> SqliteStore::Summaries(std::optional<uint16_t> site) {
     sites.Reset();
     for (SiteSummary& s : summaries) {
       s.channels = ColumnsOf(s.site);
-      const std::vector<LogSpan> spans = Spans(s.site, 0, UINT32_MAX);
-      for (const LogSpan& span : spans) {
-        s.first = s.imports == 0 ? span.first : std::min(s.first, span.first);
-        s.last = s.imports == 0 ? span.last : std::max(s.last, span.last);
-        ++s.imports;
-      }
-      s.gaps = FindGaps(spans);
+      SummarizeSpans(s, Spans(s.site, 0, UINT32_MAX));
       s.readings = CountOf(sql_->readingCount, s.site);
       s.conflicts = CountOf(sql_->conflictCount, s.site);
     }

@@ -46,6 +46,10 @@ struct SiteSummary {
   std::vector<Gap> gaps;
 };
 
+// Fills a summary's first and last time, import count and gaps from the
+// spans of its stored logs.
+void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
+
 class Store {
  public:
   virtual ~Store() = default;

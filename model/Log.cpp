@@ -17,6 +17,7 @@ TLog::~TLog() = default;
 void TLog::Reset() {
   loaded = false;
   oldestReady = false;
+  keptReady = false;
   description.fill(0);
   formatVersion = 0;
   configStart = configEnd = 0;
@@ -104,7 +105,67 @@ void TLog::NoteDamage(uint32_t entry) const {
 }
 
 int TLog::ComputeOldestValues(ProgressCallback callback) {
-  return ComputeOldestValues(callback, [](std::size_t, int16_t) {});
+  passError.clear();
+  oldestReady = false;
+  keptReady = false;
+  if (!loaded) {
+    passError = "no log is loaded";
+    return -1;
+  }
+  byteCursor = static_cast<uint16_t>(startByte);
+  bitCursor = startBit;
+  for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
+  if (channelCount == 0) {
+    // Nothing to decode; the entries still count for the progress display.
+    for (uint32_t e = 0; e < entryCount; ++e)
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
+  } else if (entryCount > 0) {
+    // One reader for the whole pass; the load made sure dataSize > 0 here.
+    RingBitReader reader = Reader();
+    int16_t* const oldest = oldestValues.get();
+    const bool keep = ReserveKeptDeltas(std::size_t{entryCount} * channelCount);
+    int16_t* kept = keptDeltas.get();
+    const auto take = [oldest, &kept, keep](std::size_t i, int16_t d) {
+      oldest[i] = static_cast<int16_t>(oldest[i] - d);
+      if (keep) *kept++ = d;
+    };
+    for (uint32_t e = 0; e < entryCount; ++e) {
+      if (!DecodeSet(reader, take)) {
+        SaveCursors(reader);
+        NoteDamage(e);
+        return -1;
+      }
+      if (callback && callback(static_cast<uint16_t>(e)) != 0) {
+        SaveCursors(reader);
+        return -1;
+      }
+    }
+    SaveCursors(reader);
+    keptReady = keep;
+    pass1EndByte = byteCursor;
+    pass1EndBit = bitCursor;
+  }
+  oldestReady = true;
+  return entryCount;
+}
+
+bool TLog::ReserveKeptDeltas(std::size_t count) {
+  // Every code takes at least one bit, and the load refuses a log whose
+  // delta sets need more bits than its data area has: 256 K deltas at most.
+  if (count > 8 * static_cast<std::size_t>(dataSize)) return false;
+  if (count <= keptCapacity) return true;
+  keptDeltas.reset(new (std::nothrow) int16_t[count]);
+  keptCapacity = keptDeltas ? count : 0;
+  return keptDeltas != nullptr;
+}
+
+void TLog::SaveCursorsAfter(uint32_t sets) const {
+  byteCursor = static_cast<uint16_t>(startByte);
+  bitCursor = startBit;
+  RingBitReader reader = Reader();
+  // Pass 1 decoded these sets whole: none of them is damaged.
+  for (uint32_t e = 0; e < sets; ++e) DecodeSet(reader, [](std::size_t, int16_t) {});
+  SaveCursors(reader);
 }
 
 }  // namespace zerb

@@ -85,12 +85,10 @@ class TLog final : public TMObject {
   // into OldestValues(), calling callback(e) after delta set e. Returns
   // entryCount; -1 when not loaded, when the callback returned non-zero, or
   // when the stream is damaged (PassError() says why for the first and last).
+  // The delta sets it decodes are kept for the row walk, which then reads
+  // them instead of decoding the ring again (when memory allows; at most
+  // one delta per bit of the data area, 512 KB).
   int ComputeOldestValues(ProgressCallback callback);
-  // The same, handing every delta to take(channel, difference) as it is
-  // decoded, set by set from the oldest row: a caller that wants the rows
-  // too need not decode the stream a second time.
-  template <class Take>
-  int ComputeOldestValues(ProgressCallback callback, Take&& take);
 
   // Pass 2's row walk, shared by the writers. Calls callback(r) before each
   // row r = 0..entryCount and writeRow(rowTime, rowValues) for each row
@@ -134,6 +132,12 @@ class TLog final : public TMObject {
   int16_t InitialValue(std::size_t i) const;
   // Row 0 as pass 1 left it.
   std::span<const int16_t> OldestValues() const { return {oldestValues.get(), arraySize}; }
+  // The delta sets the last pass 1 kept, set after set (ChannelCount() per
+  // set); empty when it kept none.
+  std::span<const int16_t> KeptDeltas() const {
+    if (!keptReady) return {};
+    return {keptDeltas.get(), std::size_t{entryCount} * channelCount};
+  }
   uint16_t ByteCursor() const { return byteCursor; }
   uint8_t BitCursor() const { return bitCursor; }
   uint32_t StartTime() const { return startTime; }
@@ -152,6 +156,12 @@ class TLog final : public TMObject {
   void NoteBadCode(std::size_t channel, const RingBitReader& reader) const;
   RingBitReader Reader() const;
   void SaveCursors(const RingBitReader& reader) const;
+  // Room for pass 1 to keep `count` deltas; false (nothing kept) when the
+  // count passes the data area's bits or memory is short.
+  bool ReserveKeptDeltas(std::size_t count);
+  // The cursors after the first `sets` delta sets, decoded again: where a
+  // walk over kept deltas stopped.
+  void SaveCursorsAfter(uint32_t sets) const;
   // Decodes one code per channel, handing each to take(i, difference);
   // false (reason noted) at a damaged code.
   template <class Take>
@@ -200,51 +210,18 @@ class TLog final : public TMObject {
   mutable uint8_t bitCursor = 0;
   bool loaded = false;
   bool oldestReady = false;  // pass 1 has run on this load
+  // Every delta set of the last pass 1, set after set, when keptReady.
+  std::unique_ptr<int16_t[]> keptDeltas;
+  std::size_t keptCapacity = 0;
+  bool keptReady = false;
+  uint16_t pass1EndByte = 0;
+  uint8_t pass1EndBit = 0;
   mutable uint32_t startTime = 0;
   mutable uint32_t endTime = 0;
   mutable uint32_t rowTime = 0;
   std::string loadError;
   mutable std::string passError;
 };
-
-template <class Take>
-int TLog::ComputeOldestValues(ProgressCallback callback, Take&& take) {
-  passError.clear();
-  oldestReady = false;
-  if (!loaded) {
-    passError = "no log is loaded";
-    return -1;
-  }
-  byteCursor = static_cast<uint16_t>(startByte);
-  bitCursor = startBit;
-  for (std::size_t i = 0; i < channelCount; ++i) oldestValues[i] = InitialValue(i);
-  if (channelCount == 0) {
-    // Nothing to decode; the entries still count for the progress display.
-    for (uint32_t e = 0; e < entryCount; ++e)
-      if (callback && callback(static_cast<uint16_t>(e)) != 0) return -1;
-  } else if (entryCount > 0) {
-    // One reader for the whole pass; the load made sure dataSize > 0 here.
-    RingBitReader reader = Reader();
-    int16_t* const oldest = oldestValues.get();
-    for (uint32_t e = 0; e < entryCount; ++e) {
-      if (!DecodeSet(reader, [oldest, &take](std::size_t i, int16_t d) {
-            oldest[i] = static_cast<int16_t>(oldest[i] - d);
-            take(i, d);
-          })) {
-        SaveCursors(reader);
-        NoteDamage(e);
-        return -1;
-      }
-      if (callback && callback(static_cast<uint16_t>(e)) != 0) {
-        SaveCursors(reader);
-        return -1;
-      }
-    }
-    SaveCursors(reader);
-  }
-  oldestReady = true;
-  return entryCount;
-}
 
 template <class WriteRow>
 int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) const {
@@ -260,32 +237,40 @@ int TLog::WalkRows(uint32_t end, int overlap, uint16_t skip, ProgressCallback ca
   byteCursor = static_cast<uint16_t>(startByte);
   bitCursor = startBit;
   const std::span<int16_t> values(rowValues.get(), channelCount);
-  int16_t* const delta = deltas.get();
   std::copy_n(oldestValues.get(), channelCount, values.begin());
-  // One reader for the whole walk; without codes to read it stands on a
-  // byte of the area it never reads.
-  const bool decode = channelCount > 0 && entryCount > 0;
+  // One reader for the whole walk; without codes to read, or with pass 1's
+  // deltas kept, it stands on a byte of the area it never reads.
+  const bool decode = channelCount > 0 && entryCount > 0 && !keptReady;
   RingBitReader reader = decode ? Reader() : RingBitReader(dataArea.data(), 1, 0, 0);
+  // Delta set r: kept by pass 1, or decoded into `deltas` row by row.
+  const int16_t* delta = keptReady ? keptDeltas.get() : deltas.get();
+  const std::size_t deltaStep = keptReady ? channelCount : 0;
   // Rows left to pass over before the next written one; written rows are
   // the multiples of skip + 1 counted from row 0.
   int skipLeft = 0;
   for (uint32_t r = 0; r <= entryCount; ++r) {
     if (callback && callback(static_cast<uint16_t>(r)) != 0) {
       if (decode) SaveCursors(reader);
+      if (keptReady) SaveCursorsAfter(r);
       return 0;
     }
-    // The last row has no delta set of its own; the previous one stays.
-    if (r < entryCount && decode && !DecodeSet(reader, [delta](std::size_t i, int16_t d) { delta[i] = d; })) {
+    int16_t* const decoded = deltas.get();
+    if (r < entryCount && decode && !DecodeSet(reader, [decoded](std::size_t i, int16_t d) { decoded[i] = d; })) {
       SaveCursors(reader);
       NoteDamage(r);
       return 0;
     }
     if (r >= startRow && skipLeft <= 0) writeRow(rowTime, std::span<const int16_t>(values));
-    for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int16_t>(values[i] + delta[i]);
+    // The last row has no delta set of its own.
+    if (r < entryCount) {
+      for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<int16_t>(values[i] + delta[i]);
+      delta += deltaStep;
+    }
     if (skip != 0) skipLeft = skipLeft <= 0 ? skip : skipLeft - 1;
     rowTime += interval;
   }
   if (decode) SaveCursors(reader);
+  if (keptReady) byteCursor = pass1EndByte, bitCursor = pass1EndBit;
   return 1;
 }
 

@@ -17,16 +17,20 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained .exe: the GCC runtime, libstdc++ and winpthread linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# CLI11 is header-only and the same for every target: its headers and CMake
-# package are borrowed from the build machine through a folder that holds
-# nothing else (adding /usr itself would bring in the build machine's C
-# library headers).
+# CLI11 and nlohmann-json are header-only and the same for every target:
+# their headers and CMake packages are borrowed from the build machine
+# through a folder that holds nothing else (adding /usr itself would bring in
+# the build machine's C library headers).
 set(_host_headers ${CMAKE_BINARY_DIR}/host-headers/usr)
-if(EXISTS /usr/include/CLI AND NOT EXISTS ${_host_headers}/include/CLI)
-  file(MAKE_DIRECTORY ${_host_headers}/include ${_host_headers}/share/cmake)
-  file(CREATE_LINK /usr/include/CLI ${_host_headers}/include/CLI SYMBOLIC)
-  file(COPY /usr/share/cmake/CLI11 DESTINATION ${_host_headers}/share/cmake)
-endif()
+foreach(_borrowed "CLI;CLI11" "nlohmann;nlohmann_json")
+  list(GET _borrowed 0 _include)
+  list(GET _borrowed 1 _package)
+  if(EXISTS /usr/include/${_include} AND NOT EXISTS ${_host_headers}/include/${_include})
+    file(MAKE_DIRECTORY ${_host_headers}/include ${_host_headers}/share/cmake)
+    file(CREATE_LINK /usr/include/${_include} ${_host_headers}/include/${_include} SYMBOLIC)
+    file(COPY /usr/share/cmake/${_package} DESTINATION ${_host_headers}/share/cmake)
+  endif()
+endforeach()
 list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_BINARY_DIR}/host-headers)
 
 # Debian ships no SQLite and no time-zone library for MinGW: the commands

@@ -103,6 +103,14 @@ expect_exit 1 'C:\logs\missing.log'
 expect_exit 2 --no-such-option 'C:\logs\42.log'
 expect_exit 2 -d sometimes 'C:\logs\42.log'
 expect_exit 2
+# What the .exe does not carry: the history commands (no SQLite for MinGW)
+# and named zones (no zone database).
+for missing in "merge C:\\logs\\42.log -o C:\\logs\\all.CSV" "history --db C:\\logs\\site.db" \
+               "-d iso --tz Europe/Berlin C:\\logs\\42.log"; do
+  # shellcheck disable=SC2086
+  expect_exit 2 $missing
+  [[ $err == *'not available in this build'* ]] || fail "$missing: stderr '$err'"
+done
 
 echo "windows-test: $passed golden outputs identical, $failures failures"
 [[ $failures -eq 0 ]]

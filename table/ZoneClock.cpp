@@ -1,6 +1,8 @@
 #include "table/ZoneClock.h"
 
+#if ZERB32_TIMEZONES
 #include <date/tz.h>
+#endif
 
 #include <chrono>
 #include <stdexcept>
@@ -11,12 +13,18 @@ namespace zerb {
 
 namespace {
 
-const date::time_zone* FindZone(const std::string& name) {
+// A build without the zone database (ZERB32_TIMEZONES off) knows no zone
+// names; fixed offsets need none.
+const date::time_zone* FindZone([[maybe_unused]] const std::string& name) {
+#if ZERB32_TIMEZONES
   try {
     return date::locate_zone(name);
   } catch (const std::exception&) {
     return nullptr;
   }
+#else
+  return nullptr;
+#endif
 }
 
 }  // namespace
@@ -55,8 +63,9 @@ ZoneClock::ZoneClock(const TimeZoneSetting& setting) {
   }
 }
 
-void ZoneClock::Anchor(uint32_t newestCivil) {
+void ZoneClock::Anchor([[maybe_unused]] uint32_t newestCivil) {
   if (zone_ == nullptr) return;
+#if ZERB32_TIMEZONES
   using namespace std::chrono;
   const date::local_seconds local{seconds{newestCivil}};
   const date::local_info info = zone_->get_info(local);
@@ -72,14 +81,17 @@ void ZoneClock::Anchor(uint32_t newestCivil) {
             " repeats; it is read as the first of the two, " + used;
   anchored_ = true;
   rangeBegin_ = rangeEnd_ = 0;
+#endif
 }
 
-void ZoneClock::Look(int64_t utc) {
+void ZoneClock::Look([[maybe_unused]] int64_t utc) {
+#if ZERB32_TIMEZONES
   using namespace std::chrono;
   const date::sys_info info = zone_->get_info(date::sys_seconds{seconds{utc}});
   rangeBegin_ = info.begin.time_since_epoch().count();
   rangeEnd_ = info.end.time_since_epoch().count();
   rangeOffset_ = static_cast<int32_t>(info.offset.count());
+#endif
 }
 
 }  // namespace zerb

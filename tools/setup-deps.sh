@@ -15,6 +15,7 @@ packages=(
   dpkg-dev fakeroot help2man lintian shared-mime-info
   g++-mingw-w64-x86-64-posix wine wine64
   libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
+  pybind11-dev python3-dev python3-numpy python3-pytest
   libpq-dev postgresql
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi

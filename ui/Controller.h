@@ -75,9 +75,10 @@ class ZerbController {
 
   // Logs dropped on the window, ignored during a run. One opens as Log File
   // does; several convert one after another with the window's options,
-  // each beside its log, and every log's result is listed. Logs whose
-  // outputs would be the same file are refused; Abort stops the current log
-  // and leaves the rest.
+  // each beside its log, and every log's result is listed. The command
+  // line's batch plan applies: a log dropped twice converts once, a later log
+  // whose output is an earlier one's or another dropped log is refused; Abort
+  // stops the current log and leaves the rest.
   void DropFiles(const std::vector<std::string>& paths);
 
   // Log File: the open dialog, then OpenLog; ignored during a run.

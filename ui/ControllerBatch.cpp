@@ -1,8 +1,9 @@
 // Several logs dropped at once: converted one after another, each with its
 // own document, so the log open in the window stays as it is.
 
-#include "convert/OutputCollisions.h"
+#include "convert/BatchPlan.h"
 #include "convert/Paths.h"
+#include "convert/SiteWarning.h"
 #include "ui/Controller.h"
 
 namespace zerb {
@@ -11,11 +12,15 @@ namespace {
 
 std::string NameOf(const std::string& path) { return std::string(FileNamePart(path)); }
 
-// What the log's site file gave, when it gave less than a whole site.
-std::string SiteWarning(const OpenedLog& opened) {
-  if (!opened.site) return "no site number in the file name; channels have default devices";
-  if (!opened.siteLoaded) return "site file " + opened.site->path + " not loaded; channels have default devices";
-  return {};
+// The result line of a log the plan does not convert.
+std::string NotConvertedLine(const std::vector<PlannedLog>& plan, const PlannedLog& entry) {
+  const std::string name = NameOf(entry.log);
+  const std::string other = NameOf(plan[entry.other].log);
+  switch (entry.action) {
+    case PlanAction::Repeat: return name + ": the same file as " + other + ", converted once";
+    case PlanAction::HitsALog: return name + ": refused, its output " + entry.output + " is the dropped log " + other;
+    default: return name + ": refused, its output " + entry.output + " is also the output of " + other;
+  }
 }
 
 }  // namespace
@@ -29,21 +34,19 @@ void ZerbController::DropFiles(const std::vector<std::string>& paths) {
   const std::optional<ConvertOptions> options = ReadOptions();
   if (!options) return;
   const std::string extension = window_.Text(Control::editExt);
-  std::vector<std::string> outputs;
-  for (const std::string& path : paths) outputs.push_back(OutputPathFor(path, extension));
-  const std::vector<bool> colliding = CollidingOutputs(outputs);
+  const std::vector<PlannedLog> plan =
+      PlanBatch(paths, [&extension](const std::string& log) { return OutputPathFor(log, extension); });
 
   std::vector<std::string> lines;
   int converted = 0;
   BeginRun(0);
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    const std::string name = NameOf(paths[i]);
+  for (const PlannedLog& entry : plan) {
     if (AbortRequested) {
-      lines.push_back(name + ": not converted, the batch was aborted");
-    } else if (colliding[i]) {
-      lines.push_back(name + ": refused, another dropped log has the same output " + outputs[i]);
+      lines.push_back(NameOf(entry.log) + ": not converted, the batch was aborted");
+    } else if (entry.action != PlanAction::Convert) {
+      lines.push_back(NotConvertedLine(plan, entry));
     } else {
-      const std::vector<std::string> result = ConvertDropped(paths[i], outputs[i], *options);
+      const std::vector<std::string> result = ConvertDropped(entry.log, entry.output, *options);
       lines.insert(lines.end(), result.begin(), result.end());
       converted += result.front().find(": wrote ") != std::string::npos;
     }

@@ -65,16 +65,17 @@ PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
 
 PreviewData OpenPreview(TLog& log, bool lanTime) {
   PreviewData data;
-  // The deltas of every set, oldest row first: row r's counts are the
-  // oldest counts plus the deltas of sets 0 to r - 1.
-  const std::size_t channels = log.ChannelCount();
-  std::vector<int16_t> deltas;
-  deltas.reserve(std::size_t{log.GetEntryCount()} * channels);
-  if (log.ComputeOldestValues(nullptr, [&deltas](std::size_t, int16_t d) { deltas.push_back(d); }) < 0) {
+  if (log.ComputeOldestValues(nullptr) < 0) {
     data.error = log.PassError();
     return data;
   }
-  const LogSeries series(log, lanTime, -1, 0);
+  LogSeries series(log, lanTime, -1, 0);
+  const std::span<const int16_t> deltas = log.KeptDeltas();
+  const std::size_t channels = log.ChannelCount();
+  if (channels == 0 || deltas.size() != std::size_t{log.GetEntryCount()} * channels) return LoadPreview(series);
+  // Row r's counts are the oldest counts plus delta sets 0 to r - 1: each
+  // channel's column in one run, a value worked out only when its count
+  // changes.
   data.channels.assign(series.Channels().begin(), series.Channels().end());
   const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
   const uint32_t interval = log.Interval();
@@ -83,19 +84,18 @@ PreviewData OpenPreview(TLog& log, bool lanTime) {
   for (uint32_t& t : data.times) t = time, time += interval;
   data.values.assign(channels, std::vector<float>(rows));
   for (std::size_t i = 0; i < channels; ++i) {
-    // A value is worked out again only when the count changes.
     ReadingRule rule(*log.Channel(i));
-    auto count = log.OldestValues()[i];
+    int16_t count = log.OldestValues()[i];
     float value = PlotValue(rule.Of(count));
     std::vector<float>& column = data.values[i];
-    for (std::size_t r = 0; r < rows; ++r) {
+    for (std::size_t r = 0; r + 1 < rows; ++r) {
       column[r] = value;
-      if (r + 1 == rows) break;
       const int16_t d = deltas[r * channels + i];
       if (d == 0) continue;
       count = static_cast<int16_t>(count + d);
       value = PlotValue(rule.Cached(count));
     }
+    column[rows - 1] = value;
   }
   return data;
 }

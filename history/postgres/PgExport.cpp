@@ -144,13 +144,7 @@ std::vector<SiteSummary> PgStore::Summaries(std::optional<uint16_t> site) {
                          0, 0, {}});
   for (SiteSummary& s : summaries) {
     s.channels = ColumnsOf(s.site);
-    const std::vector<LogSpan> spans = Spans(s.site, 0, UINT32_MAX);
-    for (const LogSpan& span : spans) {
-      s.first = s.imports == 0 ? span.first : std::min(s.first, span.first);
-      s.last = s.imports == 0 ? span.last : std::max(s.last, span.last);
-      ++s.imports;
-    }
-    s.gaps = FindGaps(spans);
+    SummarizeSpans(s, Spans(s.site, 0, UINT32_MAX));
     PgResult counts = Run(pg::kSiteCounts, {Number(s.site)}, "read");
     s.readings = counts.Integer(0, 0);
     s.conflicts = counts.Integer(0, 1);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -63,6 +64,24 @@ TEST_F(Documents, LogLooksUpDevicesInItsOwnSite) {
   document.Open(logs[0]);
   EXPECT_EQ(document.Site().SiteNumber, 42);
   EXPECT_GT(document.Site().Sensors.Count(), 0);
+}
+
+TEST_F(Documents, NamedSiteFileIsReadInsteadOfTheLogsOwn) {
+  Document document;
+  const OpenedLog& opened = document.Open(logs[1], SiteFileAt(dir.File("42.STE"), logs[1]));
+  EXPECT_TRUE(opened.siteLoaded);
+  EXPECT_EQ(document.Site().SiteNumber, 42);
+  EXPECT_EQ(document.Site().NameText(), "Riverside Offices");
+  EXPECT_EQ(document.Open(logs[1], SiteFileAt(dir.File("9.STE"), logs[1])).siteErrno, ENOENT);
+}
+
+TEST_F(Documents, FolderGivenAsTheLogIsRefusedWithItsErrno) {
+  std::filesystem::create_directory(dir.File("5.log"));
+  Document document;
+  const OpenedLog& opened = document.Open(dir.File("5.log"));
+  EXPECT_FALSE(opened.logOpened);
+  EXPECT_EQ(opened.logErrno, EISDIR);
+  EXPECT_EQ(document.Open(dir.File("6.log")).logErrno, ENOENT);
 }
 
 TEST_F(Documents, TwoSitesSideBySideConvertAsEachAlone) {

@@ -24,7 +24,14 @@ TEST(SiteFileFor, TakesTheLeadingNumberOfTheFileName) {
       {"4294967295.log", true, "4294967295.STE", 65535},
       {"4294967296.log", false, "", 0},  // passes 32 bits
       {"site.log", false, "", 0},
-      {"-5.log", false, "", 0},
+      // Read as a "%u" scan reads: any white space, then an optional sign.
+      {"\n\v\f\r 9.log", true, "9.STE", 9},
+      {"+42.log", true, "42.STE", 42},
+      {"-5.log", true, "4294967291.STE", 65531},  // "-" negates modulo 2^32
+      {"-0.log", true, "0.STE", 0},
+      {"+-5.log", false, "", 0},
+      {"- 5.log", false, "", 0},
+      {"-4294967296.log", false, "", 0},
       {"/logs/", false, "", 0},
       {"", false, "", 0},
   };
@@ -35,6 +42,24 @@ TEST(SiteFileFor, TakesTheLeadingNumberOfTheFileName) {
     if (!c.found) continue;
     EXPECT_EQ(ref->path, c.sitePath);
     EXPECT_EQ(ref->number, c.number);
+  }
+}
+
+TEST(SiteFileAt, TakesTheNumberOfTheSiteFileElseOfTheLog) {
+  const struct {
+    const char* site;
+    const char* log;
+    uint16_t number;
+  } cases[] = {
+      {"/sites/42.STE", "/logs/7.log", 42},
+      {"/sites/current.STE", "/logs/7.log", 7},
+      {"/sites/current.STE", "/logs/week.log", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.site);
+    const SiteFileRef ref = SiteFileAt(c.site, c.log);
+    EXPECT_EQ(ref.path, c.site);
+    EXPECT_EQ(ref.number, c.number);
   }
 }
 

@@ -155,5 +155,23 @@ TEST(AllocationFaults, LogLoad) {
   }
 }
 
+// Pass 1 keeps its delta sets for pass 2 when memory allows; without that
+// memory pass 2 decodes the ring again, to the same rows.
+TEST(AllocationFaults, Pass1KeepsNoDeltas) {
+  const std::vector<uint8_t> image = MakeLogImage(FourChannels());
+  std::vector<logtest::WrittenRow> rows[2];
+  for (long failing : {0, 1}) {
+    TSite site;
+    TLog log(site);
+    ASSERT_EQ(logtest::LoadImage(log, image), 1);
+    FailingFrom(failing ? 0 : 1L << 40, [&] { ASSERT_EQ(log.ComputeOldestValues(logtest::NoStop), 1); });
+    const auto [result, written] = logtest::Walk(log, 600);
+    EXPECT_EQ(result, 1);
+    rows[failing] = written;
+  }
+  EXPECT_EQ(rows[0].size(), 2u);
+  EXPECT_EQ(rows[1], rows[0]);
+}
+
 }  // namespace
 }  // namespace zerb

@@ -153,5 +153,25 @@ TEST(LogWalk, NeedsPass1OnTheCurrentLoadAndRepeats) {
   EXPECT_EQ(Walk(log, 0).second.size(), 2u);
 }
 
+// Pass 2 reads the delta sets pass 1 kept; a walk stopped over them leaves
+// the cursors where decoding would have.
+TEST(LogWalk, AStopOverKeptDeltasLeavesTheCursorsOfDecoding) {
+  static int stopAt;
+  const ProgressCallback stop = [](uint16_t r) { return r == stopAt ? 1 : 0; };
+  for (const int row : {1, 3, 7}) {
+    SCOPED_TRACE(row);
+    TSite site;
+    TLog walked(site), decoded(site);
+    LoadCountingLog(walked, 7, 0);
+    LoadCountingLog(decoded, 7, 0);
+    stopAt = row;
+    EXPECT_EQ(Walk(walked, 0, -1, 0, stop).first, 0);
+    stopAt = row - 1;  // pass 1 calls back after each set
+    EXPECT_EQ(decoded.ComputeOldestValues(stop), -1);
+    EXPECT_EQ(walked.ByteCursor(), decoded.ByteCursor());
+    EXPECT_EQ(walked.BitCursor(), decoded.BitCursor());
+  }
+}
+
 }  // namespace
 }  // namespace zerb

@@ -303,17 +303,21 @@ TEST_F(ControllerTest, DroppedLogs) {
   WriteLog(dir.File("7.log"), 5);
   WriteLog(dir.File("8.log"), 6);
   WriteLog(dir.File("8.old.log"), 6);  // the same output as 8.log
-  controller.DropFiles({dir.File("7.log"), dir.File("8.log"), dir.File("missing.log"), dir.File("8.old.log")});
+  controller.DropFiles(
+      {dir.File("7.log"), dir.File("8.log"), dir.File("missing.log"), dir.File("8.old.log"), dir.File("7.log")});
+  const std::string noSite = " not found; channels keep default names and types";
   EXPECT_EQ(window.batch, (std::vector<std::string>{
                               "7.log: wrote 5 rows to " + dir.File("7.CSV"),
-                              "7.log: site file " + dir.File("7.STE") + " not loaded; channels have default devices",
-                              "8.log: refused, another dropped log has the same output " + dir.File("8.CSV"),
+                              "7.log: site file " + dir.File("7.STE") + noSite,
+                              "8.log: wrote 6 rows to " + dir.File("8.CSV"),
+                              "8.log: site file " + dir.File("8.STE") + noSite,
                               "missing.log: failed, cannot open the log: No such file or directory",
-                              "8.old.log: refused, another dropped log has the same output " + dir.File("8.CSV"),
+                              "8.old.log: refused, its output " + dir.File("8.CSV") + " is also the output of 8.log",
+                              "7.log: the same file as 7.log, converted once",
                           }));
-  EXPECT_EQ(window.outcome, "Converted 1 of 4 logs");
+  EXPECT_EQ(window.outcome, "Converted 2 of 5 logs");
   EXPECT_EQ(window.status, "Done");
-  EXPECT_FALSE(Exists(dir.File("8.CSV")));
+  EXPECT_TRUE(Exists(dir.File("8.CSV")));
   EXPECT_EQ(controller.LogPath, dir.File("42.log"));  // the open log stays
 }
 

@@ -1,0 +1,36 @@
+#include "cli/Batch.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "cli/BatchPlan.h"
+#include "cli/ConvertJob.h"
+#include "cli/OrderedJobs.h"
+#include "convert/Document.h"
+
+namespace zerb {
+
+int RunBatch(const CliOptions& options) {
+  const std::vector<PlannedLog> plan = PlanBatch(options);
+  // --info prints as it goes, so its logs take their turns on this thread.
+  const std::size_t jobs = options.info ? 1 : std::max(options.jobs, 1u);
+  const std::size_t workers = std::min(jobs, plan.size());
+  std::vector<std::unique_ptr<Document>> documents;
+  for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
+
+  bool allOk = true;
+  JobHooks hooks;
+  hooks.run = [&](std::size_t index, std::size_t worker) {
+    return RunPlannedLog(options, plan, index, *documents[worker]);
+  };
+  hooks.take = [&](JobReport&& report) {
+    std::fputs(report.out.c_str(), stdout);
+    std::fputs(report.err.c_str(), stderr);
+    allOk = allOk && report.ok;
+  };
+  RunInOrder(plan.size(), workers, hooks);
+  return allOk ? 0 : 1;
+}
+
+}  // namespace zerb

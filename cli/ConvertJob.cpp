@@ -1,0 +1,72 @@
+#include "cli/ConvertJob.h"
+
+#include <cstdio>
+
+#include "cli/LogInfo.h"
+#include "cli/RunSummary.h"
+#include "cli/SiteWarning.h"
+#include "convert/Conversion.h"
+#include "convert/Document.h"
+#include "convert/OutputFile.h"
+
+namespace zerb {
+
+namespace {
+
+void Fail(JobReport& report, const std::string& log, const std::string& reason) {
+  report.err += "zerb32-cli: " + log + ": " + reason + "\n";
+  report.ok = false;
+}
+
+// The --info report goes straight to standard output: --info runs its logs
+// on the calling thread, one after the other.
+void Describe(JobReport& report, const std::string& log, const Document& document) {
+  PrintLogInfo(stdout, document.Opened(), document.Site(), document.Log());
+  if (!document.Opened().logLoaded) Fail(report, log, document.Opened().error);
+}
+
+void Convert(JobReport& report, const CliOptions& options, const PlannedLog& entry, Document& document) {
+  const OpenedLog& opened = document.Opened();
+  if (options.requireSite) {
+    if (std::string line = SiteRequiredLine(entry.log, opened); !line.empty()) {
+      report.err += line;
+      report.ok = false;
+      return;
+    }
+  }
+  report.err += SiteWarningLine(entry.log, opened);
+  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, nullptr);
+  if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
+  if (options.verbose && !result.note.empty()) report.err += "zerb32-cli: " + entry.log + ": note: " + result.note + "\n";
+  if (options.verbose) report.err += RunSummaryLine(entry, document, options.convert);
+  if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
+}
+
+}  // namespace
+
+JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
+                        Document& document) {
+  const PlannedLog& entry = plan[index];
+  JobReport report;
+  if (entry.action == PlanAction::Repeat) {
+    if (options.verbose) report.err = "zerb32-cli: " + entry.log + ": the same file as " + plan[entry.other].log + "\n";
+    return report;
+  }
+  if (entry.action != PlanAction::Convert) {
+    report.err = RefusalLine(plan, entry);
+    report.ok = false;
+    return report;
+  }
+  const OpenedLog& opened = document.Open(entry.log);
+  if (options.info) {
+    Describe(report, entry.log, document);
+  } else if (!opened.logLoaded) {
+    Fail(report, entry.log, opened.error);
+  } else {
+    Convert(report, options, entry, document);
+  }
+  document.Reset();
+  return report;
+}
+
+}  // namespace zerb

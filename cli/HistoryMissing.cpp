@@ -1,0 +1,16 @@
+// The history commands in a build without the history room (the Windows
+// build: no SQLite there): each is refused as not available.
+
+#include <cstdio>
+
+#include "cli/BuildFeatures.h"
+#include "cli/HistoryCommands.h"
+
+namespace zerb {
+
+int RunHistoryCommand(int, char** argv) {
+  std::fputs(NotInThisBuildMessage(argv[1]).c_str(), stderr);
+  return NotInThisBuildExit;
+}
+
+}  // namespace zerb

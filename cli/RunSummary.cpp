@@ -1,0 +1,46 @@
+#include "cli/RunSummary.h"
+
+#include "convert/Document.h"
+#include "output/LogTime.h"
+
+namespace zerb {
+
+namespace {
+
+std::string TimeOfRow(const TLog& log, uint32_t row) {
+  const TLogTime time(log.StartTime() + uint32_t{log.Interval()} * row);
+  std::string text(time.DateText());
+  text += ' ';
+  text += time.TimeText();
+  return text;
+}
+
+std::string SiteUsed(const Document& document) {
+  const OpenedLog& opened = document.Opened();
+  if (!opened.site) return "no site file";
+  if (!opened.siteFound) return "no site file (" + opened.site->path + " not found)";
+  const std::string name(document.Site().NameText());
+  return "site " + opened.site->path + (opened.siteLoaded ? " (" + name + ")" : " (incomplete)");
+}
+
+}  // namespace
+
+WrittenRows WrittenRowsOf(const TLog& log, const ConvertOptions& options) {
+  const uint32_t step = uint32_t{options.skip} + 1;
+  const uint32_t firstMultiple = (log.StartRow(options.overlap) + step - 1) / step;
+  const uint32_t lastMultiple = log.GetEntryCount() / step;
+  if (firstMultiple > lastMultiple) return {};
+  return {lastMultiple - firstMultiple + 1, firstMultiple * step, lastMultiple * step};
+}
+
+std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options) {
+  const TLog& log = document.Log();
+  const WrittenRows rows = WrittenRowsOf(log, options);
+  std::string line = "zerb32-cli: " + entry.log + ": " + std::to_string(log.GetEntryCount() + 1u) + " rows read, " +
+                     std::to_string(rows.count) + " written";
+  if (rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";
+  line += " into " + (entry.output == "-" ? std::string("standard output") : entry.output);
+  return line + "; " + SiteUsed(document) + "\n";
+}
+
+}  // namespace zerb

@@ -1,0 +1,131 @@
+#include "python/LogArrays.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "model/FormatFixed.h"
+#include "output/LogTime.h"
+#include "sensor/SensorTypes.h"
+
+namespace zerb {
+
+namespace {
+
+// Powers of ten that doubles hold exactly: one multiplication or division by
+// one of them is correctly rounded, as parsing the decimal text is.
+constexpr int ExactPowers = 23;
+constexpr std::array<double, ExactPowers> PowersOfTen = [] {
+  std::array<double, ExactPowers> p{};
+  double v = 1;
+  for (double& x : p) {
+    x = v;
+    v *= 10;
+  }
+  return p;
+}();
+
+}  // namespace
+
+double EngineeringValue(const Reading& reading) {
+  if (!reading.valid) return std::numeric_limits<double>::quiet_NaN();
+  const auto value = static_cast<double>(reading.value);
+  const int exponent = reading.exponent;
+  if (exponent >= 0 && exponent < ExactPowers) return value * PowersOfTen[static_cast<std::size_t>(exponent)];
+  if (exponent < 0 && -exponent < ExactPowers) return value / PowersOfTen[static_cast<std::size_t>(-exponent)];
+  return std::strtod(std::string(FormatFixed(reading.value, exponent)).c_str(), nullptr);
+}
+
+bool ReadSeries(Series& series, LogArrays& out, std::string& error) {
+  const auto channels = series.Channels();
+  out.channels.assign(channels.begin(), channels.end());
+  const int walked = series.ForEachRow([&out](uint32_t time, std::span<const Reading> readings) {
+    out.times.push_back(time);
+    for (const Reading& reading : readings) {
+      out.raw.push_back(reading.raw);
+      out.values.push_back(reading.present ? EngineeringValue(reading) : std::numeric_limits<double>::quiet_NaN());
+    }
+    return true;
+  });
+  if (walked != 1) error = series.Error().empty() ? "the rows could not be read" : series.Error();
+  return walked == 1;
+}
+
+namespace {
+
+// A channel's reading rule, fixed for the whole walk: ReadingOf's, with the
+// device's kind looked up once instead of for every reading.
+struct ChannelRule {
+  const TDev* device;
+  bool isAsm;
+  int8_t exponent;
+
+  double ValueOf(int16_t raw) const {
+    Reading reading;
+    reading.value = device->Convert(raw);
+    reading.exponent = exponent;
+    reading.valid = isAsm ? reading.value != 32767 : reading.value != InvalidValue;
+    return EngineeringValue(reading);
+  }
+};
+
+std::vector<ChannelRule> RulesOf(const TLog& log) {
+  std::vector<ChannelRule> rules;
+  for (const TDev* device : log.Channels()) {
+    const Reading probe = ReadingOf(*device, 0);
+    rules.push_back({device, dynamic_cast<const TAsm*>(device) != nullptr, probe.exponent});
+  }
+  return rules;
+}
+
+}  // namespace
+
+LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
+  LogRead read;
+  const OpenedLog& opened = document.Opened();
+  if (!opened.logLoaded) {
+    read.status = opened.logOpened ? LogReadStatus::NotLoaded : LogReadStatus::NotOpened;
+    read.error = opened.error;
+    return read;
+  }
+  TLog& log = document.Log();
+  if (log.ComputeOldestValues(nullptr) < 0) {
+    read.status = LogReadStatus::StreamDamaged;
+    read.error = log.PassError();
+    return read;
+  }
+  read.endTime = CsvEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), options.lanTime).Seconds();
+  LogArrays& out = read.arrays;
+  for (const TDev* device : log.Channels()) out.channels.push_back(ChannelOf(*device));
+  const std::vector<ChannelRule> rules = RulesOf(log);
+  // Room for every row; the selection may write fewer.
+  const std::size_t width = rules.size();
+  const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
+  out.times.resize(rows);
+  out.raw.resize(rows * width);
+  out.values.resize(rows * width);
+  std::size_t written = 0;
+  const int walked = log.WalkRows(read.endTime, options.overlap, options.skip, nullptr,
+                                  [&](uint32_t time, std::span<const int16_t> values) {
+                                    out.times[written] = time;
+                                    int16_t* raw = out.raw.data() + written * width;
+                                    double* engineering = out.values.data() + written * width;
+                                    for (std::size_t i = 0; i < width; ++i) {
+                                      raw[i] = values[i];
+                                      engineering[i] = rules[i].ValueOf(values[i]);
+                                    }
+                                    ++written;
+                                  });
+  out.times.resize(written);
+  out.raw.resize(written * width);
+  out.values.resize(written * width);
+  if (walked != 1) {
+    read.status = LogReadStatus::StreamDamaged;
+    read.error = log.PassError();
+  }
+  return read;
+}
+
+}  // namespace zerb
