@@ -132,6 +132,12 @@ class TLog final : public TMObject {
   int16_t InitialValue(std::size_t i) const;
   // Row 0 as pass 1 left it.
   std::span<const int16_t> OldestValues() const { return {oldestValues.get(), arraySize}; }
+  // The delta sets the last pass 1 kept, set after set (ChannelCount() per
+  // set); empty when it kept none.
+  std::span<const int16_t> KeptDeltas() const {
+    if (!keptReady) return {};
+    return {keptDeltas.get(), std::size_t{entryCount} * channelCount};
+  }
   uint16_t ByteCursor() const { return byteCursor; }
   uint8_t BitCursor() const { return bitCursor; }
   uint32_t StartTime() const { return startTime; }

@@ -75,7 +75,17 @@ class LogSeries final : public Series {
   // The end time of the chosen clock: the time of the log's last row.
   std::optional<uint32_t> NewestTime() const override;
 
+  // The rows as ForEachRow visits them, for a caller whose row function is
+  // to be inlined: row(time, readings, changed), where `changed` lists the
+  // channels whose reading may differ from the previous row's (every
+  // channel on the first row); false stops the walk. Defined in
+  // output/LogSeriesWalk.h.
+  template <class Row>
+  int WalkReadings(Row&& row);
+
  private:
+  int WalkFailed();  // -1 with Error() set after a walk that failed, else 0
+
   const TLog& log_;
   bool lanTime_;
   int overlap_;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "output/LogSeriesWalk.h"
 #include "output/TextBuffer.h"
 #include "table/TableText.h"
 #include "table/TimeColumns.h"
@@ -70,17 +71,30 @@ class RowWriter {
         time_(s.time, s.separator, clock),
         fields_(channels, ValueFieldFormat{s.separator, s.decimalComma, s.layout == Layout::Long,
                                            s.classicQuoting ? "\"\"" : ""}),
+        current_(channels, ValueFields::Field{nullptr, 0}),
         text_(text) {}
 
   std::vector<std::string> TimeNames() const { return time_.Names(); }
   void SetPrefixes(std::vector<PaddedText> prefixes) { prefixes_ = std::move(prefixes); }
 
+  // Channel i's reading, for the rows that follow until it changes.
+  void Set(std::size_t i, const Reading& reading) { current_[i] = fields_.Of(i, reading); }
+
+  // The row of the readings last Set (`readings` says which are present),
+  // counted in the result.
+  void Write(uint32_t civil, std::span<const Reading> readings, TableResult& result) {
+    s_.layout == Layout::Wide ? Wide(civil, readings) : Long(civil, readings);
+    if (result.rows++ == 0) result.first = civil;
+    result.last = civil;
+  }
+
+ private:
   void Wide(uint32_t civil, std::span<const Reading> readings) {
     const std::size_t room = TimeColumns::Room + readings.size() * fields_.Room() + 2;
-    if (room > TextBuffer::Capacity) return WideInParts(civil, readings);
+    if (room > TextBuffer::Capacity) return WideInParts(civil);
     char* const start = text_.Reserve(room);
     char* p = time_.PutTo(start, civil);
-    for (std::size_t i = 0; i < readings.size(); ++i) p = ValueFields::Put(p, fields_.Of(i, readings[i]));
+    for (const ValueFields::Field& f : current_) p = ValueFields::Put(p, f);
     Finish(start, p);
   }
 
@@ -92,11 +106,10 @@ class RowWriter {
       char* const start = text_.Reserve(TimeColumns::Room + prefixes_[i].Room() + fields_.Room() + 2);
       std::memcpy(start, time, TimeColumns::Room);
       char* p = prefixes_[i].CopyTo(start + timeSize);
-      Finish(start, ValueFields::Put(p, fields_.Of(i, readings[i])));
+      Finish(start, ValueFields::Put(p, current_[i]));
     }
   }
 
- private:
   void Finish(char* start, char* p) {
     if (!s_.trailingSeparator && p != start) --p;
     *p++ = '\r';
@@ -105,14 +118,14 @@ class RowWriter {
   }
 
   // A row longer than the buffer: field by field.
-  void WideInParts(uint32_t civil, std::span<const Reading> readings) {
+  void WideInParts(uint32_t civil) {
     char time[TimeColumns::Room];
     std::size_t size = static_cast<std::size_t>(time_.PutTo(time, civil) - time);
-    if (!s_.trailingSeparator && readings.empty() && size > 0) --size;
+    if (!s_.trailingSeparator && current_.empty() && size > 0) --size;
     text_.Append(std::string_view(time, size));
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-      const ValueFields::Field f = fields_.Of(i, readings[i]);
-      const bool dropSeparator = !s_.trailingSeparator && i + 1 == readings.size();
+    for (std::size_t i = 0; i < current_.size(); ++i) {
+      const ValueFields::Field f = current_[i];
+      const bool dropSeparator = !s_.trailingSeparator && i + 1 == current_.size();
       text_.Append(std::string_view(f.bytes, f.size - (dropSeparator ? 1 : 0)));
     }
     text_.EndLine();
@@ -121,6 +134,7 @@ class RowWriter {
   const TableSettings& s_;
   TimeColumns time_;
   ValueFields fields_;
+  std::vector<ValueFields::Field> current_;  // per channel, the field of its reading
   std::vector<PaddedText> prefixes_;
   TextBuffer& text_;
 };
@@ -142,15 +156,23 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   RowWriter rows(settings, series.Channels().size(), clock, *text);
   if (settings.bom) text->Append("\xEF\xBB\xBF");
   if (settings.header) text->Append(HeaderOf(series, rows.TimeNames(), settings));
-  const bool wide = settings.layout == Layout::Wide;
-  if (!wide) rows.SetPrefixes(LongPrefixes(series, settings));
-  const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
-    wide ? rows.Wide(time, readings) : rows.Long(time, readings);
-    if (!result.first) result.first = time;
-    result.last = time;
-    ++result.rows;
-    return true;
-  });
+  if (settings.layout == Layout::Long) rows.SetPrefixes(LongPrefixes(series, settings));
+  // One log's rows with the row function inlined, each field made again
+  // only when its reading changes; any other series through its interface.
+  int walked = 0;
+  if (auto* log = dynamic_cast<LogSeries*>(&series)) {
+    walked = log->WalkReadings([&](uint32_t time, std::span<const Reading> readings, std::span<const uint32_t> changed) {
+      for (const uint32_t i : changed) rows.Set(i, readings[i]);
+      rows.Write(time, readings, result);
+      return true;
+    });
+  } else {
+    walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
+      for (std::size_t i = 0; i < readings.size(); ++i) rows.Set(i, readings[i]);
+      rows.Write(time, readings, result);
+      return true;
+    });
+  }
   const bool written = text->Flush();
   result.status = !written || walked < 0 ? -1 : walked;
   if (walked < 0) result.error = series.Error();

@@ -23,20 +23,6 @@ std::vector<std::string> TimeColumns::Names() const {
   return {};
 }
 
-char* TimeColumns::PutTo(char* p, uint32_t civil) {
-  switch (form_) {
-    case TimeForm::ClassicText: return PutClassicText(p, civil);
-    case TimeForm::ClassicSerial:
-      p += TLogTime(civil).SerialTextTo(p, sep_);
-      *p++ = sep_;
-      return p;
-    case TimeForm::Iso:
-    case TimeForm::Excel: return PutZoned(p, civil);
-    case TimeForm::Off: break;
-  }
-  return p;
-}
-
 // "dd/mm/yyyy" and "hh:mm:ss", each in double quotes: the classic writer's.
 char* TimeColumns::PutClassicText(char* p, uint32_t civil) {
   const int64_t day = civil / 86400;
@@ -63,28 +49,7 @@ void TimeColumns::MakeDate(int64_t day) {
   date_[DateTextSize] = form_ == TimeForm::Iso ? 'T' : ' ';
   dateSize_ = DateTextSize + 1;
   day_ = day;
-}
-
-// ISO: date T time and the offset or Z. Excel: date, a space, the time; the
-// offset (+00:00 for UTC) in a column of its own.
-char* TimeColumns::PutZoned(char* p, uint32_t civil) {
-  const ShownTime shown = clock_.At(civil);
-  const int64_t day = DayOf(shown.seconds);
-  if (day != day_) MakeDate(day);
-  std::memcpy(p, date_.data(), 16);
-  p += dateSize_;
-  PutTimeOfDay(p, static_cast<uint32_t>(shown.seconds - day * 86400));
-  p += 8;
-  const OffsetMark mark = clock_.Mark();
-  if (form_ == TimeForm::Excel && mark != OffsetMark::None) *p++ = sep_;
-  if (mark == OffsetMark::Z && form_ == TimeForm::Iso) {
-    *p++ = 'Z';
-  } else if (mark != OffsetMark::None) {
-    PutOffset(p, shown.offset);
-    p += OffsetTextSize;
-  }
-  *p++ = sep_;
-  return p;
+  dayStart_ = day * 86400;
 }
 
 }  // namespace zerb

@@ -41,14 +41,6 @@ void PutDate(char* out, int64_t day) {
   PutTwoDigits(out + 8, d.day);
 }
 
-void PutTimeOfDay(char* out, uint32_t secondOfDay) {
-  PutTwoDigits(out, secondOfDay / 3600);
-  out[2] = ':';
-  PutTwoDigits(out + 3, secondOfDay / 60 % 60);
-  out[5] = ':';
-  PutTwoDigits(out + 6, secondOfDay % 60);
-}
-
 void PutDateTime(char* out, int64_t seconds, char between) {
   const int64_t day = DayOf(seconds);
   PutDate(out, day);

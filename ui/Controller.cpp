@@ -87,13 +87,7 @@ int32_t ZerbController::OpenLog(const std::string& path) {
 }
 
 void ZerbController::ShowPreviewOfLog() {
-  Preview = PreviewData{};
-  if (Log.ComputeOldestValues(nullptr) < 0) {
-    Preview.error = Log.PassError();
-  } else {
-    LogSeries series(Log, window_.ItemIndex(Control::rgTime) == 1, -1, 0);
-    Preview = LoadPreview(series, std::size_t{Log.GetEntryCount()} + 1);
-  }
+  Preview = OpenPreview(Log, window_.ItemIndex(Control::rgTime) == 1);
   window_.ShowPreview(Preview);
 }
 

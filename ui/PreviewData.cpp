@@ -1,10 +1,13 @@
 #include "ui/PreviewData.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <limits>
+
+#include "output/ReadingRule.h"
 
 namespace zerb {
 
@@ -22,15 +25,21 @@ class PowersOfTen {
   double table_[256];
 };
 
+const PowersOfTen powerOfTen;
+
+// A reading as the plot has it: NaN where the device gives no value.
+float PlotValue(const Reading& r) {
+  return r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent))
+                              : std::numeric_limits<float>::quiet_NaN();
+}
+
 }  // namespace
 
 PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
-  static const PowersOfTen powerOfTen;
   PreviewData data;
   const auto channels = series.Channels();
   data.channels.assign(channels.begin(), channels.end());
   data.values.resize(channels.size());
-  const float missing = std::numeric_limits<float>::quiet_NaN();
   // Rows go into columns made long enough beforehand, cut to the rows read
   // at the end.
   std::size_t rows = 0;
@@ -44,14 +53,50 @@ PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
     data.times[rows] = time;
     const std::size_t count = std::min(readings.size(), data.values.size());
     for (std::size_t i = 0; i < count; ++i) {
-      const Reading& r = readings[i];
-      data.values[i][rows] = r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent)) : missing;
+      data.values[i][rows] = PlotValue(readings[i]);
     }
     ++rows;
     return true;
   });
   makeRoom(rows);
   if (walked < 0) data.error = series.Error();
+  return data;
+}
+
+PreviewData OpenPreview(TLog& log, bool lanTime) {
+  PreviewData data;
+  if (log.ComputeOldestValues(nullptr) < 0) {
+    data.error = log.PassError();
+    return data;
+  }
+  LogSeries series(log, lanTime, -1, 0);
+  const std::span<const int16_t> deltas = log.KeptDeltas();
+  const std::size_t channels = log.ChannelCount();
+  if (channels == 0 || deltas.size() != std::size_t{log.GetEntryCount()} * channels) return LoadPreview(series);
+  // Row r's counts are the oldest counts plus delta sets 0 to r - 1: each
+  // channel's column in one run, a value worked out only when its count
+  // changes.
+  data.channels.assign(series.Channels().begin(), series.Channels().end());
+  const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
+  const uint32_t interval = log.Interval();
+  uint32_t time = *series.NewestTime() - interval * log.GetEntryCount();
+  data.times.resize(rows);
+  for (uint32_t& t : data.times) t = time, time += interval;
+  data.values.assign(channels, std::vector<float>(rows));
+  for (std::size_t i = 0; i < channels; ++i) {
+    ReadingRule rule(*log.Channel(i));
+    int16_t count = log.OldestValues()[i];
+    float value = PlotValue(rule.Of(count));
+    std::vector<float>& column = data.values[i];
+    for (std::size_t r = 0; r + 1 < rows; ++r) {
+      column[r] = value;
+      const int16_t d = deltas[r * channels + i];
+      if (d == 0) continue;
+      count = static_cast<int16_t>(count + d);
+      value = PlotValue(rule.Cached(count));
+    }
+    column[rows - 1] = value;
+  }
   return data;
 }
 
@@ -67,6 +112,39 @@ class Column {
     if (value < lowValue_ || count_ == 1) low_ = row, lowValue_ = value;
     if (value > highValue_ || count_ == 1) high_ = row, highValue_ = value;
     last_ = row;
+  }
+  // Adds rows [begin, end) of values to an empty column in one tight loop;
+  // false, with the column left empty, when one of them is missing.
+  bool AddAll(const std::vector<float>& values, std::size_t begin, std::size_t end) {
+    // The lowest and highest value first, in four lanes without a branch
+    // (no chain of comparisons waiting on each other); then the first row
+    // that has each.
+    constexpr std::size_t Lanes = 4;
+    std::array<float, Lanes> lows, highs;
+    lows.fill(values[begin]);
+    highs.fill(values[begin]);
+    bool gaps = false;
+    std::size_t r = begin;
+    auto take = [&](std::size_t lane, float v) {
+      gaps |= v != v;
+      lows[lane] = v < lows[lane] ? v : lows[lane];
+      highs[lane] = v > highs[lane] ? v : highs[lane];
+    };
+    for (; r + Lanes <= end; r += Lanes)
+      for (std::size_t k = 0; k < Lanes; ++k) take(k, values[r + k]);
+    for (; r < end; ++r) take(0, values[r]);
+    const float lowValue = *std::min_element(lows.begin(), lows.end());
+    const float highValue = *std::max_element(highs.begin(), highs.end());
+    if (gaps) return false;
+    std::size_t low = begin, high = begin;
+    while (values[low] != lowValue) ++low;
+    while (values[high] != highValue) ++high;
+    count_ = end - begin;
+    first_ = begin;
+    low_ = low, lowValue_ = values[low];
+    high_ = high, highValue_ = values[high];
+    last_ = end - 1;
+    return true;
   }
   // Appends the column's points in time order, each row once.
   void FlushInto(PlotLine& line, const PreviewData& data, const std::vector<float>& values) {
@@ -118,19 +196,29 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
     if (!line.empty()) lines.push_back(std::move(line));
     line.clear();
   };
-  for (std::size_t row = begin; row < end; ++row) {
-    if (times[row] >= columnEnd) {
-      const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
-      columnEnd = from + double(at + 1) / columnsPerSecond;
-      column.FlushInto(line, data, values);
-      gapInColumn = false;
-    }
-    if (std::isnan(values[row])) {
-      if (!gapInColumn) closeLine();
-      gapInColumn = true;
+  for (std::size_t row = begin; row < end;) {
+    // A new column: its rows run up to the first at or past its end.
+    const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
+    columnEnd = from + double(at + 1) / columnsPerSecond;
+    column.FlushInto(line, data, values);
+    gapInColumn = false;
+    // Times are whole seconds: below the column's end is below its ceiling.
+    const double ceiling = std::ceil(columnEnd);
+    const uint64_t limit = ceiling > 4294967296.0 ? uint64_t{1} << 32 : static_cast<uint64_t>(ceiling);
+    std::size_t stop = row + 1;
+    while (stop < end && times[stop] < limit) ++stop;
+    if (column.AddAll(values, row, stop)) {  // no value missing: the common case
+      row = stop;
       continue;
     }
-    column.Add(row, values[row]);
+    for (; row < stop; ++row) {
+      if (std::isnan(values[row])) {
+        if (!gapInColumn) closeLine();
+        gapInColumn = true;
+        continue;
+      }
+      column.Add(row, values[row]);
+    }
   }
   closeLine();
   if (data.channels[channel].digital)

@@ -27,6 +27,12 @@ struct PreviewData {
 // a walk that fails, the rows read so far stay and `error` says why.
 PreviewData LoadPreview(Series& series, std::size_t expectedRows = 0);
 
+// Pass 1 on a loaded log and its preview: the rows as
+// LoadPreview(LogSeries(log, lanTime, -1, 0)) has them, made from the delta
+// sets pass 1 kept (no second walk) where it kept them. A pass 1 that
+// fails gives no rows and its reason in `error`.
+PreviewData OpenPreview(TLog& log, bool lanTime);
+
 struct PlotPoint {
   double time;  // civil seconds
   double value;

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+
+#include "tests/output/writer_support.h"
 
 namespace zerb {
 namespace {
@@ -56,6 +59,40 @@ TEST(LoadPreview, ScalesValuesAndKeepsMissingOnesApart) {
   EXPECT_EQ(data.error, "delta set 1 is damaged");
 }
 
+// Pass 1 and the preview from one decoding give the rows a walk through
+// the log's series gives, invalid counts and the LAN clock included.
+TEST(OpenPreview, SameRowsAsTheLogsSeries) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    LogSource source = writertest::FixtureSource();
+    std::vector<int16_t> row(4, 100);
+    for (std::size_t r = 0; r < 20 + rng() % 200; ++r) {
+      for (auto& v : row) v = static_cast<int16_t>(rng() % 7 == 0 ? rng() : v + int(rng() % 3) - 1);
+      source.rows.push_back(row);
+    }
+    auto loaded = writertest::Load(source, true, false);
+    ASSERT_NE(loaded, nullptr);
+    const bool lanTime = round % 2 == 1;
+    const PreviewData opened = OpenPreview(*loaded->log, lanTime);
+    LogSeries series(*loaded->log, lanTime, -1, 0);
+    const PreviewData walked = LoadPreview(series);
+    EXPECT_EQ(opened.error, "");
+    EXPECT_EQ(opened.times, walked.times);
+    ASSERT_EQ(opened.values.size(), walked.values.size());
+    for (std::size_t c = 0; c < walked.values.size(); ++c)
+      for (std::size_t r = 0; r < walked.values[c].size(); ++r)
+        ASSERT_TRUE(opened.values[c][r] == walked.values[c][r] ||
+                    (std::isnan(opened.values[c][r]) && std::isnan(walked.values[c][r])))
+            << "channel " << c << " row " << r;
+  }
+  TSite site;
+  TLog notLoaded(site);
+  const PreviewData failed = OpenPreview(notLoaded, false);
+  EXPECT_TRUE(failed.Empty());
+  EXPECT_EQ(failed.error, "no log is loaded");
+}
+
 TEST(ChannelLines, DrawsWhatEveryPointWouldDraw) {
   const struct {
     const char* name;
@@ -67,6 +104,7 @@ TEST(ChannelLines, DrawsWhatEveryPointWouldDraw) {
       {"one point per reading when zoomed in", {1, 2, 3}, false, 100, {{1, 2, 3}}},
       {"a missing value breaks the line", {1, 2, NoValue, 4, 5}, false, 100, {{1, 2}, {4, 5}}},
       {"first, lowest, highest, last per column", {5, 9, 1, 7, 3, 4}, false, 1, {{5, 9, 1, 4}}},
+      {"the first of equal lows and highs", {2, 3, 1, 3, 1, 0.5f, 2, 1, 9, 2}, false, 1, {{2, 0.5, 9, 2}}},
       {"a column breaks once however often values go", {1, NoValue, 2, NoValue, 3}, false, 1, {{1}, {2, 3}}},
       {"steps hold a value until the next reading", {0, 1, 1, 0}, true, 100, {{0, 0, 1, 1, 1, 0}}},
   };

@@ -1,0 +1,51 @@
+#pragma once
+// A device's reading of raw counts during a walk (see ReadingOf in
+// output/Series.h), with its kind and exponent worked out once: they stay
+// put during a walk, and a dynamic_cast per value would cost more than the
+// rest of the reading.
+
+#include <array>
+#include <cstdint>
+
+#include "model/Devices.h"
+#include "output/Series.h"
+#include "sensor/SensorTypes.h"
+
+namespace zerb {
+
+struct ReadingRule {
+  const TDev* device;
+  bool isAsm;
+  int8_t exponent;
+
+  explicit ReadingRule(const TDev& d)
+      : device(&d),
+        isAsm(dynamic_cast<const TAsm*>(&d) != nullptr),
+        exponent(isAsm ? d.ExpByte : static_cast<int8_t>(d.Exponent())) {}
+
+  // An ASM shows its own exponent byte and is empty only at +32767; every
+  // other device is empty at InvalidValue.
+  Reading Of(int16_t raw) const {
+    Reading r;
+    r.raw = raw;
+    r.present = true;
+    r.value = device->Convert(raw);
+    r.exponent = exponent;
+    r.valid = r.value != (isAsm ? 32767 : InvalidValue);
+    return r;
+  }
+
+  // The reading of a raw count, from the last few made (one per count
+  // modulo 8): counts move among a few neighbours, and a conversion is a
+  // virtual call and a sensor rule.
+  Reading Cached(int16_t raw) {
+    Reading& held = held_[static_cast<uint16_t>(raw) & 7];
+    if (!held.present || held.raw != raw) held = Of(raw);
+    return held;
+  }
+
+ private:
+  std::array<Reading, 8> held_{};  // present is false until made
+};
+
+}  // namespace zerb
