@@ -10,7 +10,16 @@ PKGDIR  ?= build/package
 WINDIR  ?= build/windows
 VERSION := $(shell grep -m1 -o 'zerb32 VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 FUZZ_SECONDS    ?= 180
-FUZZ_CI_SECONDS ?= 60
+FUZZ_CI_SECONDS ?= 30
+
+# Rebuilds reuse earlier compilations through ccache where it is installed
+# (the set-up installs it): every build folder of every checkout shares one
+# cache, keyed by paths relative to the checkout.
+ifneq ($(shell command -v ccache),)
+export CMAKE_CXX_COMPILER_LAUNCHER ?= ccache
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
+endif
 
 .PHONY: setup test tsan build run samples bench gui screenshot fuzz fuzz-build fuzz-ci fuzz-seeds coverage clean \
         package package-test windows windows-test

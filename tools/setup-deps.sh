@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ make cmake ninja-build pkg-config
+  g++ make cmake ninja-build pkg-config ccache
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libsqlite3-dev sqlite3
