@@ -110,6 +110,9 @@ bool IsEmpty(SqliteDb& db, const std::string& path) {
                           " (SELECT count(*) FROM sqlite_schema)");
     if (state.Step()) id = state.Int(0), version = state.Int(1), objects = state.Int(2);
   } catch (const SqliteError& e) {
+    // Only a file that is no database is foreign; a store the user may not
+    // write (no -shm file can be made beside it) is reported as it is.
+    if ((e.Code() & 0xff) != SQLITE_NOTADB) throw;
     throw StoreError(path + " is not a ZERB32 store (" + e.what() + ")");
   }
   if (id == ApplicationId) {

@@ -284,6 +284,35 @@ TEST_F(HistoryCli, FullStoreKeepsWhatWasCommitted) {
   EXPECT_EQ(Cli({"history", "--db", Db()}).exitCode, 0);
 }
 
+// A store its user may not write (the test as root runs the import as an
+// unprivileged user): a clear error, and the store as it was, also where
+// another user's -wal and -shm files lie beside it.
+TEST_F(HistoryCli, ReadOnlyStoreKeepsWhatWasCommitted) {
+  const std::string first = Log("42_a.log", 0, 100), second = Log("42_b.log", 200, 300);
+  ASSERT_EQ(Cli({"import", "--db", Db(), first}).exitCode, 0);
+  std::string program = test::BuildPath("cli/zerb32-cli");
+  std::vector<std::string> args = {"import", "--db", Db(), second};
+  if (geteuid() == 0) {
+    if (access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "running as root without setpriv";
+    args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", program});
+    program = "/usr/bin/setpriv";
+  }
+  for (const bool shared : {false, true}) {  // the second time root's reads below left a -shm file
+    EXPECT_EQ(fs::exists(Db() + "-shm"), shared);
+    fs::permissions(folder.Path(), fs::perms::all & ~fs::perms::owner_write & ~fs::perms::group_write &
+                                       ~fs::perms::others_write);  // 0555
+    fs::permissions(Db(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto run = test::RunProcess(program, args);
+    fs::permissions(folder.Path(), fs::perms::owner_all);
+    EXPECT_EQ(run.exitCode, 1) << shared;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find(Db() + ": attempt to write a readonly database"), std::string::npos) << run.err;
+    EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 1);
+    EXPECT_EQ(QueryText(Db(), "SELECT log_path FROM imports"), first);
+    EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 505);
+  }
+}
+
 TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {
   std::vector<std::string> first = {"import", "--db", Db()}, second = first;
   for (std::size_t k = 0; k < 60; ++k) {
