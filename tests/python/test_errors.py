@@ -2,7 +2,11 @@
 
 import os
 import pathlib
+import shutil
 import struct
+import subprocess
+import sys
+import tempfile
 import warnings
 
 import pytest
@@ -72,6 +76,23 @@ def test_a_damaged_stream_raises_stream_error_with_its_position(tmp_path):
         zerb32.read_log(path)
 
 
+def read_as_nobody(path):
+    """The name of the OSError read_log raises for user 65534 on the file at
+    path, moved to a folder that user may enter."""
+    if not os.access("/usr/bin/setpriv", os.X_OK):
+        pytest.skip("running as root without setpriv")
+    with tempfile.TemporaryDirectory() as folder:
+        os.chmod(folder, 0o755)
+        moved = shutil.move(path, folder)
+        code = ("import sys, zerb32\ntry: zerb32.read_log(sys.argv[1])\n"
+                "except OSError as e: print(type(e).__name__, e.filename == sys.argv[1])")
+        run = subprocess.run(["/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                              sys.executable, "-c", code, moved], capture_output=True, text=True,
+                             env={"PYTHONPATH": os.environ["PYTHONPATH"]}, check=True)
+    assert run.stdout.endswith(" True\n"), run.stdout
+    return run.stdout.split()[0]
+
+
 def test_paths_that_do_not_open_raise_os_errors(tmp_path):
     small_log(tmp_path)
     (tmp_path / "7.log").mkdir()
@@ -86,9 +107,11 @@ def test_paths_that_do_not_open_raise_os_errors(tmp_path):
         with pytest.raises(error) as raised:
             zerb32.read_log(path, **arguments)
         assert raised.value.filename in (str(path), str(arguments.get("site")))
-    if os.geteuid() != 0:  # root reads any file
-        (tmp_path / "42.log").chmod(0)
+    (tmp_path / "42.log").chmod(0)
+    if os.geteuid() != 0:
         pytest.raises(PermissionError, zerb32.read_log, tmp_path / "42.log")
+    else:  # root reads any file: an unprivileged user reads it
+        assert read_as_nobody(tmp_path / "42.log") == "PermissionError"
     os.mkfifo(tmp_path / "8.log")
     with pytest.raises(zerb32.LoadError, match="pipe, not a regular file"):
         zerb32.read_log(tmp_path / "8.log")
