@@ -125,6 +125,12 @@ std::string ExpectedXml(const TLog& log, const std::vector<Row>& rows, uint16_t 
       char time[128];
       const std::size_t n = LocalTimeTextTo(time, sizeof time, row.time);
       out += "\t\t<LocalTime>" + std::string(time, n) + "</LocalTime>\r\n";
+      if (flags & FlagIsoTime) {
+        const unsigned second = row.time % 86400;
+        out += "\t\t<Time>" + std::to_string(date.year) + "-" + TwoDigits(date.month) + "-" + TwoDigits(date.day) +
+               "T" + TwoDigits(second / 3600) + ":" + TwoDigits(second / 60 % 60) + ":" + TwoDigits(second % 60) +
+               "</Time>\r\n";
+      }
     }
     out += location;
     for (std::size_t i = 0; i < row.values.size(); ++i) {
