@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "history/postgres/PgAddress.h"
+#include "history/postgres/LibPq.h"
 
 namespace zerb {
 namespace {
@@ -18,33 +19,33 @@ std::string FirstLine(const char* message) {
 }
 
 bool Succeeded(const PGresult* result) {
-  const ExecStatusType status = PQresultStatus(result);
+  const ExecStatusType status = pq::Api().PQresultStatus(result);
   return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_COPY_IN;
 }
 
 // The server's own wording for a failed statement (no "ERROR:" prefix and no
 // statement context), else libpq's.
 std::string StatementError(const PGresult* result, const std::string& connectionError) {
-  const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+  const char* primary = result ? pq::Api().PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
   return primary ? FirstLine(primary) : connectionError;
 }
 
 }  // namespace
 
-PgResult::PgResult(PGresult* result, std::string error) : result_(result, PQclear), error_(std::move(error)) {}
+PgResult::PgResult(PGresult* result, std::string error) : result_(result, pq::Api().PQclear), error_(std::move(error)) {}
 
 std::string PgResult::SqlState() const {
-  const char* state = result_ ? PQresultErrorField(result_.get(), PG_DIAG_SQLSTATE) : nullptr;
+  const char* state = result_ ? pq::Api().PQresultErrorField(result_.get(), PG_DIAG_SQLSTATE) : nullptr;
   return state ? state : "";
 }
 
-int PgResult::Rows() const { return result_ ? PQntuples(result_.get()) : 0; }
+int PgResult::Rows() const { return result_ ? pq::Api().PQntuples(result_.get()) : 0; }
 
-bool PgResult::IsNull(int row, int column) const { return PQgetisnull(result_.get(), row, column) != 0; }
+bool PgResult::IsNull(int row, int column) const { return pq::Api().PQgetisnull(result_.get(), row, column) != 0; }
 
 std::string_view PgResult::Text(int row, int column) const {
-  return {PQgetvalue(result_.get(), row, column),
-          static_cast<size_t>(PQgetlength(result_.get(), row, column))};
+  return {pq::Api().PQgetvalue(result_.get(), row, column),
+          static_cast<size_t>(pq::Api().PQgetlength(result_.get(), row, column))};
 }
 
 int64_t PgResult::Integer(int row, int column) const {
@@ -55,12 +56,13 @@ int64_t PgResult::Integer(int row, int column) const {
 }
 
 std::unique_ptr<PgConnection> PgConnection::Open(const std::string& address, std::string& error) {
-  PGconn* connection = PQconnectdb(address.c_str());
-  if (connection && PQstatus(connection) == CONNECTION_OK) {
+  if (!pq::Load(error)) return nullptr;
+  PGconn* connection = pq::Api().PQconnectdb(address.c_str());
+  if (connection && pq::Api().PQstatus(connection) == CONNECTION_OK) {
     return std::unique_ptr<PgConnection>(new PgConnection(connection, address));
   }
-  const std::string reason = connection ? FirstLine(PQerrorMessage(connection)) : "out of memory";
-  PQfinish(connection);
+  const std::string reason = connection ? FirstLine(pq::Api().PQerrorMessage(connection)) : "out of memory";
+  pq::Api().PQfinish(connection);
   error = ScrubbedMessage("cannot connect to the PostgreSQL store " + RedactedAddress(address) + ": " + reason,
                           address);
   return nullptr;
@@ -69,20 +71,20 @@ std::unique_ptr<PgConnection> PgConnection::Open(const std::string& address, std
 PgConnection::PgConnection(PGconn* connection, std::string address)
     : connection_(connection), address_(std::move(address)), redactedAddress_(RedactedAddress(address_)) {
   // Notices (e.g. "relation already exists, skipping") are not for the user.
-  PQsetNoticeProcessor(connection_, [](void*, const char*) {}, nullptr);
+  pq::Api().PQsetNoticeProcessor(connection_, [](void*, const char*) {}, nullptr);
 }
 
-PgConnection::~PgConnection() { PQfinish(connection_); }
+PgConnection::~PgConnection() { pq::Api().PQfinish(connection_); }
 
 std::string PgConnection::LastError() const {
-  return ScrubbedMessage(FirstLine(PQerrorMessage(connection_)), address_);
+  return ScrubbedMessage(FirstLine(pq::Api().PQerrorMessage(connection_)), address_);
 }
 
 PgResult PgConnection::Exec(const std::string& sql, const PgParams& params) {
   std::vector<const char*> values;
   values.reserve(params.size());
   for (const auto& param : params) values.push_back(param ? param->c_str() : nullptr);
-  PGresult* result = PQexecParams(connection_, sql.c_str(), static_cast<int>(values.size()), nullptr,
+  PGresult* result = pq::Api().PQexecParams(connection_, sql.c_str(), static_cast<int>(values.size()), nullptr,
                                   values.data(), nullptr, nullptr, 0);
   if (Succeeded(result)) return PgResult(result, "");
   std::string error = ScrubbedMessage(StatementError(result, LastError()), address_);
@@ -90,7 +92,7 @@ PgResult PgConnection::Exec(const std::string& sql, const PgParams& params) {
 }
 
 PgResult PgConnection::ExecScript(const char* sql) {
-  PGresult* result = PQexec(connection_, sql);
+  PGresult* result = pq::Api().PQexec(connection_, sql);
   if (Succeeded(result)) return PgResult(result, "");
   std::string error = ScrubbedMessage(StatementError(result, LastError()), address_);
   return PgResult(result, std::move(error));
@@ -104,20 +106,20 @@ std::string PgConnection::CopyIn(const std::string& sql, std::string_view data) 
   bool sent = true;
   for (size_t at = 0; sent && at < data.size(); at += kPiece) {
     const std::string_view piece = data.substr(at, kPiece);
-    sent = PQputCopyData(connection_, piece.data(), static_cast<int>(piece.size())) == 1;
+    sent = pq::Api().PQputCopyData(connection_, piece.data(), static_cast<int>(piece.size())) == 1;
   }
-  if (PQputCopyEnd(connection_, sent ? nullptr : "sending the data failed") != 1) return LastError();
+  if (pq::Api().PQputCopyEnd(connection_, sent ? nullptr : "sending the data failed") != 1) return LastError();
   std::string error;
   // The COPY's own result, then nothing (nullptr) once libpq is done.
-  while (PGresult* result = PQgetResult(connection_)) {
+  while (PGresult* result = pq::Api().PQgetResult(connection_)) {
     if (!Succeeded(result) && error.empty()) error = ScrubbedMessage(StatementError(result, LastError()), address_);
-    PQclear(result);
+    pq::Api().PQclear(result);
   }
   return error.empty() && !sent ? LastError() : error;
 }
 
-bool PgConnection::Lost() const { return PQstatus(connection_) == CONNECTION_BAD; }
+bool PgConnection::Lost() const { return pq::Api().PQstatus(connection_) == CONNECTION_BAD; }
 
-int PgConnection::BackendPid() const { return PQbackendPID(connection_); }
+int PgConnection::BackendPid() const { return pq::Api().PQbackendPID(connection_); }
 
 }  // namespace zerb
