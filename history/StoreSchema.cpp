@@ -14,7 +14,9 @@
 // logger's civil time. The file is marked with an application id and the
 // schema version (PRAGMA application_id, PRAGMA user_version).
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "history/SqliteStore.h"
 #include "history/postgres/PgAddress.h"
@@ -135,16 +137,27 @@ void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   sqlite3_busy_timeout(db.Handle(), 60000);
   if (!IsEmpty(db, path)) return;
   if (access == StoreAccess::ReadOnly) throw StoreError(path + " is not a ZERB32 store (it is empty)");
-  // WAL lets readers go on while a log is imported; it must be set outside
-  // a transaction, and only on a file that is ours.
-  db.Execute("PRAGMA journal_mode = WAL");
-  SqliteTransaction transaction(db);
-  if (!IsEmpty(db, path)) return;  // another import made it meanwhile
-  db.Execute(Schema);
-  // Our own constants, not values from outside.
-  db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
-  db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
-  transaction.Commit();
+  {
+    SqliteTransaction transaction(db);  // one creator at a time
+    if (!IsEmpty(db, path)) return;     // another import made it meanwhile
+    db.Execute(Schema);
+    // Our own constants, not values from outside.
+    db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
+    db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
+    transaction.Commit();
+  }
+  // WAL lets readers go on while a log is imported. It is kept in the file,
+  // so the creator sets it once, outside a transaction; another import
+  // already at work may hold the lock it needs for a moment.
+  for (int attempt = 0;; ++attempt) {
+    try {
+      db.Execute("PRAGMA journal_mode = WAL");
+      return;
+    } catch (const SqliteError&) {
+      if (attempt == 500) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
 }
 
 SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(path) {
