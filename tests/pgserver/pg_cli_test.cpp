@@ -32,21 +32,7 @@ test::ProcessResult Cli(const std::vector<std::string>& args) {
   return test::RunProcess(test::BuildPath("cli/zerb32-cli"), args);
 }
 
-// Starts zerb32-cli with its output thrown away.
-pid_t Spawn(const std::vector<std::string>& args) {
-  const std::string program = test::BuildPath("cli/zerb32-cli");
-  const pid_t pid = fork();
-  if (pid == 0) {
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    freopen("/dev/null", "w", stdout);
-    freopen("/dev/null", "w", stderr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  return pid;
-}
+pid_t Spawn(const std::vector<std::string>& args) { return test::SpawnQuiet(test::BuildPath("cli/zerb32-cli"), args); }
 
 std::vector<std::string> Concat(std::vector<std::string> head, const std::vector<std::string>& tail) {
   head.insert(head.end(), tail.begin(), tail.end());

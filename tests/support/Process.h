@@ -2,6 +2,8 @@
 // Runs a program of the build as a separate process, for tests of command
 // lines: exit code and everything it printed.
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 
 // A program running beside the test, its standard output going to
 // `outFd` (-1: nowhere), killed at the end of the scope if still running.
+// Starts program with args and its output thrown away; the caller waits for
+// the returned child.
+pid_t SpawnQuiet(const std::string& program, const std::vector<std::string>& args);
+
 class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& program, const std::vector<std::string>& args, int outFd = -1);
