@@ -38,6 +38,8 @@ cp "$root/samples/42.log" "$root/samples/42.STE" "$work/"
 printed=$(cd "$work" && "$cli" 42.log)
 [ "$printed" = 42.CSV ] || { echo "package-test: printed '$printed', not 42.CSV" >&2; exit 1; }
 cmp "$work/42.CSV" "$root/tests/golden/42-default.CSV"
+# The store commands load SQLite when they run (the package depends on it).
+(cd "$work" && "$cli" import --db site.db 42.log >/dev/null && "$cli" history --db site.db >/dev/null)
 
 # What the package puts beside the programs.
 for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz \
@@ -45,4 +47,4 @@ for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz 
   /usr/share/applications/zerb32.desktop /usr/share/doc/zerb32/copyright; do
   [ -f "$file" ] || { echo "package-test: $file is not installed" >&2; exit 1; }
 done
-echo "package-test: installed, converted the sample to the golden bytes; removing"
+echo "package-test: installed, converted the sample to the golden bytes, stored it; removing"
