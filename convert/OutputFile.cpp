@@ -37,7 +37,8 @@ class StreamSink final : public OutputSink {
 };
 
 // Blocks the signals that end the command line for one scope, so that its
-// handler never sees a file half put in place.
+// handler never sees a file half put in place: not on this thread, and on
+// another only once the scope is over.
 class EndingSignalsBlocked {
  public:
   EndingSignalsBlocked() {
@@ -45,8 +46,12 @@ class EndingSignalsBlocked {
     sigemptyset(&ending);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, signal);
     pthread_sigmask(SIG_BLOCK, &ending, &previous_);
+    EnterTemporaryFileScope();
   }
-  ~EndingSignalsBlocked() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  ~EndingSignalsBlocked() {
+    LeaveTemporaryFileScope();
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  }
   EndingSignalsBlocked(const EndingSignalsBlocked&) = delete;
   EndingSignalsBlocked& operator=(const EndingSignalsBlocked&) = delete;
 

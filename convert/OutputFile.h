@@ -58,9 +58,11 @@ bool IsStandardOutputPath(const std::string& path);
 // ".STE", any case), itself or as the final target of a symbolic link.
 bool NamesLogOrSiteFile(const std::string& path);
 
-// Removes the temporary files of the outputs being written. Safe to call
-// from a signal handler (only unlink() is used), so a program ended by a
-// signal leaves none behind.
+// Removes the temporary files of the outputs being written, for a program
+// about to end by a signal, which then leaves none behind. Safe to call from
+// a signal handler (atomics, nanosleep and unlink only). It first waits (at
+// most 10 s) for other threads to finish making or putting in place a file;
+// a thread that starts one afterwards waits for the end instead.
 void RemoveTemporaryOutputs() noexcept;
 
 }  // namespace zerb

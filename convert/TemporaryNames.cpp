@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <cstdio>
 #else
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -29,6 +30,15 @@ struct Slot {
   char name[NameCapacity];
 };
 Slot slots[SlotCount];
+
+// Threads inside a temporary-file scope (made and noted, or being put in
+// place), and whether a handler is removing the files: a handler waits for
+// the scopes to end, and a scope entered after it began never starts.
+std::atomic<int> scopesOpen{0};
+std::atomic<bool> ending{false};
+// How long a handler waits for scopes to end: putting a file in place
+// flushes it, which a slow disk may take seconds over.
+constexpr int ScopeWaitMilliseconds = 10000;
 
 static_assert(std::atomic<int>::is_always_lock_free, "slots are used from signal handlers");
 
@@ -53,7 +63,33 @@ void ForgetTemporaryName(int index) {
   slots[index].state.compare_exchange_strong(named, Empty);
 }
 
+void EnterTemporaryFileScope() {
+  scopesOpen.fetch_add(1);
+  if (!ending.load()) return;
+  // The process is ending: this thread waits for the end without starting
+  // a file the handler could miss.
+  scopesOpen.fetch_sub(1);
+#ifndef _WIN32
+  for (;;) pause();
+#endif
+}
+
+void LeaveTemporaryFileScope() { scopesOpen.fetch_sub(1); }
+
+namespace {
+
+void AwaitScopes() {
+#ifndef _WIN32
+  const timespec step{0, 1000000};
+  for (int waited = 0; scopesOpen.load() > 0 && waited < ScopeWaitMilliseconds; ++waited) nanosleep(&step, nullptr);
+#endif
+}
+
+}  // namespace
+
 void RemoveTemporaryOutputs() noexcept {
+  ending.store(true);
+  AwaitScopes();
   for (Slot& slot : slots) {
     int named = Named;
     if (!slot.state.compare_exchange_strong(named, Claimed)) continue;

@@ -12,6 +12,13 @@ int RememberTemporaryName(const std::string& path);
 // Forgets the name in `slot` (-1: nothing).
 void ForgetTemporaryName(int slot);
 
+// Brackets the steps in which a thread makes a named temporary file and
+// notes it, or puts one in place, with the ending signals blocked on that
+// thread: a handler running on another thread waits for these steps to
+// end, so that no file appears between its removal and the process's end.
+void EnterTemporaryFileScope();
+void LeaveTemporaryFileScope();
+
 }  // namespace zerb
 
 namespace zerb {

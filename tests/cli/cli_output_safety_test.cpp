@@ -141,7 +141,18 @@ TEST_F(CliSafety, SignalsEndItAtOnceLeavingNoPartialFile) {
     ProcessResult ended;
     ASSERT_TRUE(batch.EndsWithin(TimeLimit, ended));
     EXPECT_TRUE(ended.signal == signal || ended.exitCode == 0);
-    EXPECT_EQ(folder.Names(), names);
+    // SIGKILL can't be handled: a job may be caught between naming its
+    // finished file and renaming it over the output, which leaves that name
+    // on a whole output.
+    auto left = folder.Names();
+    if (signal == SIGKILL) {
+      std::erase_if(left, [&](const std::string& name) {
+        if (!name.starts_with(".zerb")) return false;
+        EXPECT_EQ(ReadFile(folder.File(name)), done);
+        return fs::remove(folder.File(name));
+      });
+    }
+    EXPECT_EQ(left, names);
     for (int n = 100; n < 400; ++n) {
       const std::string out = ReadFile(folder.File(std::to_string(n) + ".CSV"));
       ASSERT_TRUE(out == "old" || out == done) << n << ": " << out.size() << " bytes";
