@@ -7,7 +7,9 @@
 #include <random>
 #include <string>
 
+#include "output/ConvertFlags.h"
 #include "output/Series.h"
+#include "output/Writers.h"
 #include "table/Styles.h"
 #include "table/TableWriter.h"
 #include "tests/output/writer_support.h"
@@ -60,6 +62,55 @@ TEST(LogSeriesPath, SameBytesAsTheInterfaceInEveryStyle) {
         Forwarded forwarded(inner);
         EXPECT_EQ(Written(direct, settings), Written(forwarded, settings));
       }
+    }
+  }
+}
+
+// 500 sensors and 250 ASMs with 101-digit texts, over rows that change
+// and turn invalid: a line needs more room than the 64 KiB the writer
+// formats into at once.
+std::unique_ptr<LoadedLog> LoadWiderThanTheBuffer() {
+  auto loaded = std::make_unique<LoadedLog>();
+  AddDevice<TAsm>(loaded->site.Asms, "Big", AsmKey, 0, 100);
+  LogSource source;
+  for (int k = 1; k <= 250; ++k) {
+    source.sensorSlotsA.push_back(static_cast<uint8_t>(k));
+    source.sensorSlotsB.push_back(static_cast<uint8_t>(k));
+    source.asmSlots.push_back(AsmKey);
+  }
+  for (int base : {512, 960, 512, -1}) source.rows.emplace_back(750, static_cast<int16_t>(base));
+  for (std::size_t i = 0; i < 750; i += 7) source.rows[1][i] = 5;
+  std::vector<uint8_t> image = MakeLogImage(source);
+  std::FILE* f = fmemopen(image.data(), image.size(), "rb");
+  EXPECT_EQ(loaded->log->Load(f), 1) << loaded->log->LoadError();
+  std::fclose(f);
+  EXPECT_EQ(loaded->log->ComputeOldestValues(nullptr), 3);
+  return loaded;
+}
+
+TEST(LogSeriesPath, LinesWiderThanTheBuffer) {
+  auto loaded = LoadWiderThanTheBuffer();
+  StringSink csv;
+  ASSERT_EQ(WriteCsv(*loaded->log, csv, -1, 0, FlagHeaders | FlagDateTime, nullptr), 1);
+  for (std::string_view style : StyleNames()) {
+    SCOPED_TRACE(style);
+    const TableSettings settings = StyleSettings(style).value();
+    LogSeries direct(*loaded->log, false, -1, 0);
+    LogSeries inner(*loaded->log, false, -1, 0);
+    Forwarded forwarded(inner);
+    const std::string text = Written(direct, settings);
+    EXPECT_EQ(text, Written(forwarded, settings));
+    if (style == "classic") {
+      EXPECT_TRUE(text.starts_with(csv.text + "\n"));
+    }
+    if (!settings.trailingSeparator) {  // the lines with one, less that separator
+      TableSettings trailing = settings;
+      trailing.trailingSeparator = true;
+      LogSeries again(*loaded->log, false, -1, 0);
+      std::string want = Written(again, trailing);
+      const std::string end = std::string(1, settings.separator) + "\r\n";
+      for (std::size_t at = want.find(end); at != std::string::npos; at = want.find(end, at)) want.erase(at, 1);
+      EXPECT_EQ(text, want);
     }
   }
 }
