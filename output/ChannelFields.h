@@ -146,8 +146,10 @@ class ChannelFields {
   }
 
   // Points channel i's field at the slot of the raw value, making the field
-  // there when the slot holds another value's.
-  void SetField(std::size_t i, int16_t raw) {
+  // there when the slot holds another value's. Out of line: inlined into
+  // a writer's loop over the changed channels, it made the classic CSV
+  // writer about 4% slower.
+  [[gnu::noinline]] void SetField(std::size_t i, int16_t raw) {
     const std::size_t k = i * Ways + (static_cast<uint16_t>(raw) & (Ways - 1));
     if (slotRaw_[k] != raw) MakeField(i, k, raw);
     fields_[i] = {&storage_[k * slot_], slotSize_[k]};
