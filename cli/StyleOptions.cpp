@@ -55,7 +55,9 @@ std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings&
   if (args.utc && !tz && !offset) return "--utc needs --tz or --utc-offset";
   if (!tz && !offset) return {};
   if (tz && !BuildHasTimeZones) return "--tz: not available in this build";
-  if (tz && !KnownZone(args.tz)) return "unknown time zone " + args.tz;
+  if (tz) {
+    if (std::string problem = ZoneProblem(args.tz); !problem.empty()) return problem;
+  }
   if (table.time != TimeForm::Iso && table.time != TimeForm::Excel)
     return std::string(tz ? "--tz" : "--utc-offset") + " needs an ISO or excel time: -d iso or a style that has one";
   if (tz) {

@@ -1,7 +1,6 @@
 #include "convert/TemporaryNames.h"
 
 #include <atomic>
-#include <cstdlib>
 #include <cstring>
 
 #include "convert/OutputFile.h"
@@ -16,40 +15,53 @@ namespace zerb {
 
 namespace {
 
-// Each slot holds a heap copy of a name, or null. A handler that runs on
-// the owner's thread sees either a live copy or null: the copy is taken out
-// of the slot before it is freed.
+// Fixed slots, so that a signal handler on any thread reads only memory
+// that stays put: a name is written while its slot is Writing and not
+// touched again until the slot is Empty. The handler claims a Named slot
+// before it reads the name; an owner that then finds its slot claimed
+// leaves it as it is (the process is ending).
+enum SlotState : int { Empty, Writing, Named, Claimed };
 constexpr int SlotCount = 16;
-std::atomic<char*> slots[SlotCount];
+constexpr std::size_t NameCapacity = 4096;
+
+struct Slot {
+  std::atomic<int> state{Empty};
+  char name[NameCapacity];
+};
+Slot slots[SlotCount];
+
+static_assert(std::atomic<int>::is_always_lock_free, "slots are used from signal handlers");
 
 }  // namespace
 
 int RememberTemporaryName(const std::string& path) {
-  char* copy = static_cast<char*>(std::malloc(path.size() + 1));
-  if (!copy) return -1;
-  std::memcpy(copy, path.c_str(), path.size() + 1);
-  for (int slot = 0; slot < SlotCount; ++slot) {
-    char* empty = nullptr;
-    if (slots[slot].compare_exchange_strong(empty, copy)) return slot;
+  if (path.size() >= NameCapacity) return -1;
+  for (int index = 0; index < SlotCount; ++index) {
+    Slot& slot = slots[index];
+    int empty = Empty;
+    if (!slot.state.compare_exchange_strong(empty, Writing)) continue;
+    std::memcpy(slot.name, path.c_str(), path.size() + 1);
+    slot.state.store(Named);
+    return index;
   }
-  std::free(copy);
   return -1;
 }
 
-void ForgetTemporaryName(int slot) {
-  if (slot < 0 || slot >= SlotCount) return;
-  std::free(slots[slot].exchange(nullptr));
+void ForgetTemporaryName(int index) {
+  if (index < 0 || index >= SlotCount) return;
+  int named = Named;
+  slots[index].state.compare_exchange_strong(named, Empty);
 }
 
 void RemoveTemporaryOutputs() noexcept {
-  for (auto& slot : slots) {
-    if (const char* path = slot.load()) {
+  for (Slot& slot : slots) {
+    int named = Named;
+    if (!slot.state.compare_exchange_strong(named, Claimed)) continue;
 #ifdef _WIN32
-      std::remove(path);
+    std::remove(slot.name);
 #else
-      unlink(path);
+    unlink(slot.name);
 #endif
-    }
   }
 }
 

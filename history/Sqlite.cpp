@@ -3,51 +3,54 @@
 namespace zerb {
 
 SqliteDb::SqliteDb(const std::string& path, int flags) {
-  const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  std::string unloaded;
+  if (!sqlite::Load(unloaded)) throw SqliteError(unloaded, SQLITE_CANTOPEN);
+  const int rc = sqlite::Api().sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
-    const std::string reason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-    sqlite3_close(db_);
+    const std::string reason = db_ ? sqlite::Api().sqlite3_errmsg(db_) : sqlite::Api().sqlite3_errstr(rc);
+    sqlite::Api().sqlite3_close(db_);
     db_ = nullptr;
     throw SqliteError("cannot open " + path + ": " + reason, rc);
   }
-  sqlite3_extended_result_codes(db_, 1);
+  sqlite::Api().sqlite3_extended_result_codes(db_, 1);
 }
 
-SqliteDb::~SqliteDb() { sqlite3_close(db_); }
+SqliteDb::~SqliteDb() { sqlite::Api().sqlite3_close(db_); }
 
 void SqliteDb::Execute(const char* sql) {
-  if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail();
+  if (sqlite::Api().sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail();
 }
 
 void SqliteDb::Fail() const {
-  throw SqliteError(sqlite3_errmsg(db_), sqlite3_extended_errcode(db_));
+  throw SqliteError(sqlite::Api().sqlite3_errmsg(db_), sqlite::Api().sqlite3_extended_errcode(db_));
 }
 
 SqliteStatement::SqliteStatement(const SqliteDb& db, const char* sql) : db_(db) {
-  if (sqlite3_prepare_v3(db.Handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK)
-    db.Fail();
+  const int rc = sqlite::Api().sqlite3_prepare_v3(db.Handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
+  if (rc != SQLITE_OK) db.Fail();
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
+SqliteStatement::~SqliteStatement() { sqlite::Api().sqlite3_finalize(stmt_); }
 
 SqliteStatement& SqliteStatement::Bind(int index, int64_t value) {
-  if (sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) db_.Fail();
+  if (sqlite::Api().sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) db_.Fail();
   return *this;
 }
 
 SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
-  if (sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK)
-    db_.Fail();
+  const int rc = sqlite::Api().sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
+                                                 SQLITE_TRANSIENT);
+  if (rc != SQLITE_OK) db_.Fail();
   return *this;
 }
 
 SqliteStatement& SqliteStatement::BindNull(int index) {
-  if (sqlite3_bind_null(stmt_, index) != SQLITE_OK) db_.Fail();
+  if (sqlite::Api().sqlite3_bind_null(stmt_, index) != SQLITE_OK) db_.Fail();
   return *this;
 }
 
 bool SqliteStatement::Step() {
-  const int rc = sqlite3_step(stmt_);
+  const int rc = sqlite::Api().sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
   db_.Fail();
@@ -59,17 +62,18 @@ void SqliteStatement::Run() {
   Reset();
 }
 
-void SqliteStatement::Reset() { sqlite3_reset(stmt_); }
+void SqliteStatement::Reset() { sqlite::Api().sqlite3_reset(stmt_); }
 
 std::string SqliteStatement::Text(int column) const {
-  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-  return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))) : std::string();
+  const auto* text = reinterpret_cast<const char*>(sqlite::Api().sqlite3_column_text(stmt_, column));
+  if (!text) return {};
+  return std::string(text, static_cast<std::size_t>(sqlite::Api().sqlite3_column_bytes(stmt_, column)));
 }
 
 SqliteTransaction::SqliteTransaction(SqliteDb& db) : db_(db) { db_.Execute("BEGIN IMMEDIATE"); }
 
 SqliteTransaction::~SqliteTransaction() {
-  if (!done_) sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!done_) sqlite::Api().sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void SqliteTransaction::Commit() {

@@ -2,7 +2,7 @@
 // Thin owners of an SQLite connection and its prepared statements. Values
 // only ever reach SQL through Bind: no text is pasted into a statement.
 
-#include <sqlite3.h>
+#include "history/LibSqlite.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,7 +26,8 @@ class SqliteError : public std::runtime_error {
 class SqliteDb {
  public:
   // Opens with sqlite3_open_v2 flags (SQLITE_OPEN_READONLY, ...); throws
-  // SqliteError when the file cannot be opened.
+  // SqliteError when the file cannot be opened or SQLite itself cannot be
+  // loaded (LibSqlite.h).
   SqliteDb(const std::string& path, int flags);
   SqliteDb(const SqliteDb&) = delete;
   SqliteDb& operator=(const SqliteDb&) = delete;
@@ -37,7 +38,7 @@ class SqliteDb {
   void Execute(const char* sql);
   // Throws the connection's last error.
   [[noreturn]] void Fail() const;
-  int64_t LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+  int64_t LastInsertId() const { return sqlite::Api().sqlite3_last_insert_rowid(db_); }
 
  private:
   sqlite3* db_ = nullptr;
@@ -61,8 +62,8 @@ class SqliteStatement {
   // Ready to run again; every value is bound anew before each run.
   void Reset();
 
-  int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
-  bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+  int64_t Int(int column) const { return sqlite::Api().sqlite3_column_int64(stmt_, column); }
+  bool IsNull(int column) const { return sqlite::Api().sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
   std::string Text(int column) const;
 
  private:

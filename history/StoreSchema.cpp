@@ -134,7 +134,7 @@ ChannelKind KindFromCode(int64_t code) {
 }
 
 void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
-  sqlite3_busy_timeout(db.Handle(), 60000);
+  sqlite::Api().sqlite3_busy_timeout(db.Handle(), 60000);
   if (!IsEmpty(db, path)) return;
   if (access == StoreAccess::ReadOnly) throw StoreError(path + " is not a ZERB32 store (it is empty)");
   {

@@ -38,6 +38,12 @@ cp "$root/samples/42.log" "$root/samples/42.STE" "$work/"
 printed=$(cd "$work" && "$cli" 42.log)
 [ "$printed" = 42.CSV ] || { echo "package-test: printed '$printed', not 42.CSV" >&2; exit 1; }
 cmp "$work/42.CSV" "$root/tests/golden/42-default.CSV"
+# A time zone, from the installed zone plugin.
+(cd "$work" && "$cli" -q --style pandas --tz Europe/Berlin -o zoned.csv 42.log)
+grep -q '^2026-11-28T12:00:00+01:00,' "$work/zoned.csv" ||
+  { echo "package-test: --tz Europe/Berlin did not give Berlin times" >&2; exit 1; }
+# The store commands load SQLite when they run (the package depends on it).
+(cd "$work" && "$cli" import --db site.db 42.log >/dev/null && "$cli" history --db site.db >/dev/null)
 
 # What the package puts beside the programs.
 for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz \
@@ -45,4 +51,4 @@ for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz 
   /usr/share/applications/zerb32.desktop /usr/share/doc/zerb32/copyright; do
   [ -f "$file" ] || { echo "package-test: $file is not installed" >&2; exit 1; }
 done
-echo "package-test: installed, converted the sample to the golden bytes; removing"
+echo "package-test: installed, converted the sample to the golden bytes, stored it; removing"

@@ -97,7 +97,7 @@ py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& s
   if (!zone.empty()) {
     setting.kind = ZoneKind::Named;
     setting.name = zone;
-    if (!KnownZone(zone)) throw py::value_error("unknown time zone " + py::repr(py::str(zone)).cast<std::string>());
+    if (std::string problem = ZoneProblem(zone); !problem.empty()) throw py::value_error(problem);
   } else if (offsetMinutes) {
     setting.kind = ZoneKind::FixedOffset;
     setting.offsetMinutes = *offsetMinutes;

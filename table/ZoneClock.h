@@ -20,14 +20,15 @@
 
 #include "table/TableSettings.h"
 
-namespace date {
-class time_zone;
-}
-
 namespace zerb {
 
-// True when the system's time-zone database has a zone of that name.
-bool KnownZone(const std::string& name);
+namespace zones {
+struct Zone;
+}
+
+// Empty when the system's time-zone database has a zone of that name, else
+// why not ("unknown time zone NAME", or zones not available at all).
+std::string ZoneProblem(const std::string& name);
 
 // What goes after a time: nothing, "+HH:MM"/"-HH:MM", or "Z".
 enum class OffsetMark : uint8_t { None, Offset, Z };
@@ -64,7 +65,8 @@ class ZoneClock {
  private:
   void Look(int64_t utc);
 
-  const date::time_zone* zone_ = nullptr;
+  const zones::Zone* zone_ = nullptr;
+  std::string name_;
   OffsetMark mark_ = OffsetMark::None;
   int32_t offset_ = 0;    // civil time minus UTC (the anchor's, for a zone)
   int32_t utcShift_ = 0;  // subtracted from civil times (UTC output of a fixed offset)

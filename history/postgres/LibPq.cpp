@@ -1,8 +1,8 @@
 #include "history/postgres/LibPq.h"
 
-#include <dlfcn.h>
-
 #include <mutex>
+
+#include "history/SharedLibrary.h"
 
 namespace zerb::pq {
 
@@ -12,23 +12,17 @@ Functions functions;
 std::string loadError;
 
 void LoadOnce() {
-  void* library = dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
-  if (!library) {
-    loadError = std::string("the PostgreSQL client library libpq.so.5 cannot be loaded: ") + dlerror();
-    return;
+  SharedLibrary library("libpq.so.5");
+  Functions found;
+  bool complete = library.Opened();
+#define ZERB32_LIBPQ_FIND(name) complete = complete && library.Find(#name, found.name);
+  ZERB32_LIBPQ_FUNCTIONS(ZERB32_LIBPQ_FIND)
+#undef ZERB32_LIBPQ_FIND
+  if (complete) {
+    functions = found;
+  } else {
+    loadError = "the PostgreSQL client library libpq.so.5 cannot be loaded: " + library.Error();
   }
-  Functions loaded;
-  bool complete = true;
-#define ZERB32_LIBPQ_LOOKUP(name)                                            \
-  loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
-  complete = complete && loaded.name != nullptr;
-  ZERB32_LIBPQ_FUNCTIONS(ZERB32_LIBPQ_LOOKUP)
-#undef ZERB32_LIBPQ_LOOKUP
-  if (!complete) {
-    loadError = "the PostgreSQL client library libpq.so.5 lacks a function this program needs";
-    return;
-  }
-  functions = loaded;
 }
 
 }  // namespace
