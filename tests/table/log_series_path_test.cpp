@@ -68,10 +68,11 @@ TEST(LogSeriesPath, SameBytesAsTheInterfaceInEveryStyle) {
 
 // 500 sensors and 250 ASMs with 101-digit texts, over rows that change
 // and turn invalid: a line needs more room than the 64 KiB the writer
-// formats into at once.
-std::unique_ptr<LoadedLog> LoadWiderThanTheBuffer() {
-  auto loaded = std::make_unique<LoadedLog>();
-  AddDevice<TAsm>(loaded->site.Asms, "Big", AsmKey, 0, 100);
+// formats into at once. Both paths give the same bytes, the classic style
+// the classic writer's.
+TEST(LogSeriesPath, LinesWiderThanTheBuffer) {
+  LoadedLog loaded;
+  AddDevice<TAsm>(loaded.site.Asms, "Big", AsmKey, 0, 100);
   LogSource source;
   for (int k = 1; k <= 250; ++k) {
     source.sensorSlotsA.push_back(static_cast<uint8_t>(k));
@@ -82,35 +83,20 @@ std::unique_ptr<LoadedLog> LoadWiderThanTheBuffer() {
   for (std::size_t i = 0; i < 750; i += 7) source.rows[1][i] = 5;
   std::vector<uint8_t> image = MakeLogImage(source);
   std::FILE* f = fmemopen(image.data(), image.size(), "rb");
-  EXPECT_EQ(loaded->log->Load(f), 1) << loaded->log->LoadError();
+  ASSERT_EQ(loaded.log->Load(f), 1) << loaded.log->LoadError();
   std::fclose(f);
-  EXPECT_EQ(loaded->log->ComputeOldestValues(nullptr), 3);
-  return loaded;
-}
-
-TEST(LogSeriesPath, LinesWiderThanTheBuffer) {
-  auto loaded = LoadWiderThanTheBuffer();
+  ASSERT_EQ(loaded.log->ComputeOldestValues(nullptr), 3);
   StringSink csv;
-  ASSERT_EQ(WriteCsv(*loaded->log, csv, -1, 0, FlagHeaders | FlagDateTime, nullptr), 1);
+  ASSERT_EQ(WriteCsv(*loaded.log, csv, -1, 0, FlagHeaders | FlagDateTime, nullptr), 1);
   for (std::string_view style : StyleNames()) {
     SCOPED_TRACE(style);
-    const TableSettings settings = StyleSettings(style).value();
-    LogSeries direct(*loaded->log, false, -1, 0);
-    LogSeries inner(*loaded->log, false, -1, 0);
+    LogSeries direct(*loaded.log, false, -1, 0);
+    LogSeries inner(*loaded.log, false, -1, 0);
     Forwarded forwarded(inner);
-    const std::string text = Written(direct, settings);
-    EXPECT_EQ(text, Written(forwarded, settings));
+    const std::string text = Written(direct, StyleSettings(style).value());
+    EXPECT_EQ(text, Written(forwarded, StyleSettings(style).value()));
     if (style == "classic") {
-      EXPECT_TRUE(text.starts_with(csv.text + "\n"));
-    }
-    if (!settings.trailingSeparator) {  // the lines with one, less that separator
-      TableSettings trailing = settings;
-      trailing.trailingSeparator = true;
-      LogSeries again(*loaded->log, false, -1, 0);
-      std::string want = Written(again, trailing);
-      const std::string end = std::string(1, settings.separator) + "\r\n";
-      for (std::size_t at = want.find(end); at != std::string::npos; at = want.find(end, at)) want.erase(at, 1);
-      EXPECT_EQ(text, want);
+      EXPECT_EQ(text.substr(0, csv.text.size() + 1), csv.text + "\n");
     }
   }
 }
