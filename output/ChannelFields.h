@@ -24,9 +24,11 @@ namespace zerb {
 class ChannelFields {
  public:
   // The fixed text of one channel's field: before + value text + after,
-  // with `invalid` in place of an empty value text.
+  // with `invalid` in place of an empty value text; `point` in place of the
+  // value text's decimal point (',' for a decimal comma).
   struct Parts {
     std::string before, after, invalid;
+    char point = '.';
   };
 
   // partsOf(device) gives each channel's Parts.
@@ -144,8 +146,10 @@ class ChannelFields {
   }
 
   // Points channel i's field at the slot of the raw value, making the field
-  // there when the slot holds another value's.
-  void SetField(std::size_t i, int16_t raw) {
+  // there when the slot holds another value's. Out of line: inlined into
+  // a writer's loop over the changed channels, it made the classic CSV
+  // writer about 4% slower.
+  [[gnu::noinline]] void SetField(std::size_t i, int16_t raw) {
     const std::size_t k = i * Ways + (static_cast<uint16_t>(raw) & (Ways - 1));
     if (slotRaw_[k] != raw) MakeField(i, k, raw);
     fields_[i] = {&storage_[k * slot_], slotSize_[k]};
@@ -157,7 +161,8 @@ class ChannelFields {
   void MakeField(std::size_t i, std::size_t k, int16_t raw) {
     const Channel& c = channels_[i];
     std::string_view text = c.device->ValueText(raw);
-    if (text.empty()) text = c.parts.invalid;
+    const bool number = !text.empty();
+    if (!number) text = c.parts.invalid;
     const std::size_t at = c.parts.before.size() + text.size();
     const std::size_t size = at + c.parts.after.size();
     // The slot holds the field padded, and the after part's padded copy.
@@ -165,6 +170,7 @@ class ChannelFields {
     if (room > slot_) Widen(room);
     char* const bytes = &storage_[k * slot_];
     CopyText(bytes + c.parts.before.size(), text.data(), text.size());
+    if (number && c.parts.point != '.') std::replace(bytes + c.parts.before.size(), bytes + at, '.', c.parts.point);
     c.after.CopyTo(bytes + at);
     slotRaw_[k] = raw;
     slotSize_[k] = size;

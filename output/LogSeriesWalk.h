@@ -1,5 +1,6 @@
 #pragma once
-// LogSeries::WalkReadings, for the callers that inline their row function.
+// LogSeries::WalkCounts and WalkReadings, for the callers that inline their
+// row function.
 
 #include <cstdint>
 #include <span>
@@ -11,8 +12,19 @@
 namespace zerb {
 
 template <class Row>
-int LogSeries::WalkReadings(Row&& row) {
+int LogSeries::WalkCounts(Row&& row) {
   error_.clear();
+  bool stopped = false;
+  const int walked =
+      log_.WalkRows(*NewestTime(), overlap_, skip_, callback_, [&](uint32_t time, std::span<const int16_t> counts) {
+        if (!stopped) stopped = !row(time, counts);
+      });
+  if (walked == 0 && WalkFailed() < 0) return -1;
+  return walked == 1 && !stopped ? 1 : 0;
+}
+
+template <class Row>
+int LogSeries::WalkReadings(Row&& row) {
   const std::span<TDev* const> devices = log_.Channels();
   std::vector<Reading> readings(devices.size());
   std::vector<ReadingRule> rules;
@@ -24,25 +36,20 @@ int LogSeries::WalkReadings(Row&& row) {
   std::vector<int16_t> last(devices.size());
   std::vector<uint32_t> changed(devices.size());
   bool first = true;
-  bool stopped = false;
-  const int walked =
-      log_.WalkRows(*NewestTime(), overlap_, skip_, callback_, [&](uint32_t time, std::span<const int16_t> values) {
-        if (stopped) return;
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-          changed[count] = static_cast<uint32_t>(i);
-          count += first || values[i] != last[i] ? 1 : 0;
-        }
-        for (std::size_t k = 0; k < count; ++k) {
-          const uint32_t i = changed[k];
-          readings[i] = rules[i].Cached(values[i]);
-          last[i] = values[i];
-        }
-        first = false;
-        stopped = !row(time, std::span<const Reading>(readings), std::span<const uint32_t>(changed.data(), count));
-      });
-  if (walked == 0 && WalkFailed() < 0) return -1;
-  return walked == 1 && !stopped ? 1 : 0;
+  return WalkCounts([&](uint32_t time, std::span<const int16_t> values) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      changed[count] = static_cast<uint32_t>(i);
+      count += first || values[i] != last[i] ? 1 : 0;
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+      const uint32_t i = changed[k];
+      readings[i] = rules[i].Cached(values[i]);
+      last[i] = values[i];
+    }
+    first = false;
+    return row(time, std::span<const Reading>(readings), std::span<const uint32_t>(changed.data(), count));
+  });
 }
 
 }  // namespace zerb

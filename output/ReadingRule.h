@@ -37,8 +37,11 @@ struct ReadingRule {
 
   // The reading of a raw count, from the last few made (one per count
   // modulo 8): counts move among a few neighbours, and a conversion is a
-  // virtual call and a sensor rule.
-  Reading Cached(int16_t raw) {
+  // virtual call and a sensor rule. A reference, not a copy: a Reading
+  // returned by value goes through a stack temporary whose two part-stores
+  // the copy into the caller then reads across, and the store forwarding
+  // that fails there costs more than the rest of the reading.
+  const Reading& Cached(int16_t raw) {
     Reading& held = held_[static_cast<uint16_t>(raw) & 7];
     if (!held.present || held.raw != raw) held = Of(raw);
     return held;

@@ -82,6 +82,11 @@ class LogSeries final : public Series {
   // output/LogSeriesWalk.h.
   template <class Row>
   int WalkReadings(Row&& row);
+  // The same rows as raw counts: row(time, counts), one count per device
+  // of Devices(), in order; false stops the walk. Defined there too.
+  template <class Row>
+  int WalkCounts(Row&& row);
+  std::span<TDev* const> Devices() const { return log_.Channels(); }
 
  private:
   int WalkFailed();  // -1 with Error() set after a walk that failed, else 0

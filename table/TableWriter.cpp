@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "output/ChannelFields.h"
 #include "output/LogSeriesWalk.h"
 #include "output/TextBuffer.h"
 #include "table/TableText.h"
@@ -84,15 +85,24 @@ class RowWriter {
   // counted in the result.
   void Write(uint32_t civil, std::span<const Reading> readings, TableResult& result) {
     s_.layout == Layout::Wide ? Wide(civil, readings) : Long(civil, readings);
+    Count(civil, result);
+  }
+
+  // A wide row of one log's fields, kept per raw count by `fields`.
+  void Write(uint32_t civil, const ChannelFields& fields, TableResult& result) {
+    char* const start = LineRoom(TimeColumns::Room + fields.Room() + 2);
+    Finish(start, fields.CopyTo(time_.PutTo(start, civil)));
+    Count(civil, result);
+  }
+
+ private:
+  static void Count(uint32_t civil, TableResult& result) {
     if (result.rows++ == 0) result.first = civil;
     result.last = civil;
   }
 
- private:
   void Wide(uint32_t civil, std::span<const Reading> readings) {
-    const std::size_t room = TimeColumns::Room + readings.size() * fields_.Room() + 2;
-    if (room > TextBuffer::Capacity) return WideInParts(civil);
-    char* const start = text_.Reserve(room);
+    char* const start = LineRoom(TimeColumns::Room + readings.size() * fields_.Room() + 2);
     char* p = time_.PutTo(start, civil);
     for (const ValueFields::Field& f : current_) p = ValueFields::Put(p, f);
     Finish(start, p);
@@ -110,25 +120,21 @@ class RowWriter {
     }
   }
 
+  // Room for a line of up to n chars: in the buffer, or for a line longer
+  // than the buffer, in a spare line of its own.
+  char* LineRoom(std::size_t n) {
+    if (n <= TextBuffer::Capacity) return text_.Reserve(n);
+    spare_.resize(n);
+    return spare_.data();
+  }
+
+  // Ends the line at start whose fields end at p.
   void Finish(char* start, char* p) {
     if (!s_.trailingSeparator && p != start) --p;
     *p++ = '\r';
     *p++ = '\n';
-    text_.Commit(static_cast<std::size_t>(p - start));
-  }
-
-  // A row longer than the buffer: field by field.
-  void WideInParts(uint32_t civil) {
-    char time[TimeColumns::Room];
-    std::size_t size = static_cast<std::size_t>(time_.PutTo(time, civil) - time);
-    if (!s_.trailingSeparator && current_.empty() && size > 0) --size;
-    text_.Append(std::string_view(time, size));
-    for (std::size_t i = 0; i < current_.size(); ++i) {
-      const ValueFields::Field f = current_[i];
-      const bool dropSeparator = !s_.trailingSeparator && i + 1 == current_.size();
-      text_.Append(std::string_view(f.bytes, f.size - (dropSeparator ? 1 : 0)));
-    }
-    text_.EndLine();
+    const auto size = static_cast<std::size_t>(p - start);
+    start == spare_.data() ? text_.Append(std::string_view(start, size)) : text_.Commit(size);
   }
 
   const TableSettings& s_;
@@ -136,8 +142,41 @@ class RowWriter {
   ValueFields fields_;
   std::vector<ValueFields::Field> current_;  // per channel, the field of its reading
   std::vector<PaddedText> prefixes_;
+  std::vector<char> spare_;  // a line longer than the buffer
   TextBuffer& text_;
 };
+
+// The fields of one log's wide rows kept per raw count, as the classic
+// writer keeps them: a count is made into text once, and the rows copy it
+// without a reading in between. Not for a decimal comma with the comma
+// separator, which quotes the value (see ValueFields).
+bool FieldsPerCount(const TableSettings& s) {
+  return s.layout == Layout::Wide && !(s.decimalComma && s.separator == ',');
+}
+
+ChannelFields FieldsOf(const LogSeries& log, const TableSettings& s) {
+  const ChannelFields::Parts parts{"", std::string(1, s.separator), s.classicQuoting ? "\"\"" : "",
+                                   s.decimalComma ? ',' : '.'};
+  return ChannelFields(log.Devices(), [&](const TDev&) { return parts; });
+}
+
+// One log's rows with the row function inlined, each field made again only
+// when its count or reading changes.
+int WalkLog(LogSeries& log, const TableSettings& s, RowWriter& rows, TableResult& result) {
+  if (FieldsPerCount(s)) {
+    ChannelFields fields = FieldsOf(log, s);
+    return log.WalkCounts([&](uint32_t time, std::span<const int16_t> counts) {
+      fields.Update(counts);
+      rows.Write(time, fields, result);
+      return true;
+    });
+  }
+  return log.WalkReadings([&](uint32_t time, std::span<const Reading> readings, std::span<const uint32_t> changed) {
+    for (const uint32_t i : changed) rows.Set(i, readings[i]);
+    rows.Write(time, readings, result);
+    return true;
+  });
+}
 
 }  // namespace
 
@@ -157,15 +196,11 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   if (settings.bom) text->Append("\xEF\xBB\xBF");
   if (settings.header) text->Append(HeaderOf(series, rows.TimeNames(), settings));
   if (settings.layout == Layout::Long) rows.SetPrefixes(LongPrefixes(series, settings));
-  // One log's rows with the row function inlined, each field made again
-  // only when its reading changes; any other series through its interface.
+  // One log's rows as WalkLog has them; any other series through its
+  // interface.
   int walked = 0;
   if (auto* log = dynamic_cast<LogSeries*>(&series)) {
-    walked = log->WalkReadings([&](uint32_t time, std::span<const Reading> readings, std::span<const uint32_t> changed) {
-      for (const uint32_t i : changed) rows.Set(i, readings[i]);
-      rows.Write(time, readings, result);
-      return true;
-    });
+    walked = WalkLog(*log, settings, rows, result);
   } else {
     walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
       for (std::size_t i = 0; i < readings.size(); ++i) rows.Set(i, readings[i]);
