@@ -1,39 +1,25 @@
 #include "history/LibSqlite.h"
 
-#include <mutex>
-
 #include "history/SharedLibrary.h"
 
 namespace zerb::sqlite {
 
 namespace {
 
-Functions functions;
-std::string loadError;
-
-void LoadOnce() {
-  SharedLibrary library("libsqlite3.so.0");
-  Functions found;
-  bool complete = library.Opened();
+bool FindAll(SharedLibrary& library, Functions& found) {
+  bool complete = true;
 #define ZERB32_SQLITE_FIND(name) complete = complete && library.Find(#name, found.name);
   ZERB32_SQLITE_FUNCTIONS(ZERB32_SQLITE_FIND)
 #undef ZERB32_SQLITE_FIND
-  if (complete) {
-    functions = found;
-  } else {
-    loadError = "the SQLite library libsqlite3.so.0 cannot be loaded: " + library.Error();
-  }
+  return complete;
 }
+
+LoadedFunctions<Functions> loaded("libsqlite3.so.0", "the SQLite library", FindAll);
 
 }  // namespace
 
-bool Load(std::string& error) {
-  static std::once_flag once;
-  std::call_once(once, LoadOnce);
-  error = loadError;
-  return loadError.empty();
-}
+bool Load(std::string& error) { return loaded.Load(error); }
 
-const Functions& Api() { return functions; }
+const Functions& Api() { return loaded.Api(); }
 
 }  // namespace zerb::sqlite

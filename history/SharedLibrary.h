@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 
+#include <mutex>
 #include <string>
 
 namespace zerb {
@@ -39,6 +40,41 @@ class SharedLibrary {
   }
 
   void* handle_;
+  std::string error_;
+};
+
+// A table of a library's functions, found on first use, once, whichever
+// thread asks first. `FindAll(library, table)` fills the table and says
+// whether every function was there.
+template <typename Functions>
+class LoadedFunctions {
+ public:
+  using FindAll = bool (*)(SharedLibrary& library, Functions& found);
+  // `file` is the soname; `what` names the library for messages.
+  LoadedFunctions(const char* file, const char* what, FindAll findAll) : file_(file), what_(what), findAll_(findAll) {}
+
+  // False, with a sentence in `error`, when the library can't be loaded.
+  bool Load(std::string& error) {
+    std::call_once(once_, [this] {
+      SharedLibrary library(file_);
+      Functions found;
+      if (library.Opened() && findAll_(library, found))
+        functions_ = found;
+      else
+        error_ = std::string(what_) + " " + file_ + " cannot be loaded: " + library.Error();
+    });
+    error = error_;
+    return error_.empty();
+  }
+  // All null before a successful Load.
+  const Functions& Api() const { return functions_; }
+
+ private:
+  const char* file_;
+  const char* what_;
+  FindAll findAll_;
+  std::once_flag once_;
+  Functions functions_;
   std::string error_;
 };
 

@@ -1,39 +1,25 @@
 #include "history/postgres/LibPq.h"
 
-#include <mutex>
-
 #include "history/SharedLibrary.h"
 
 namespace zerb::pq {
 
 namespace {
 
-Functions functions;
-std::string loadError;
-
-void LoadOnce() {
-  SharedLibrary library("libpq.so.5");
-  Functions found;
-  bool complete = library.Opened();
+bool FindAll(SharedLibrary& library, Functions& found) {
+  bool complete = true;
 #define ZERB32_LIBPQ_FIND(name) complete = complete && library.Find(#name, found.name);
   ZERB32_LIBPQ_FUNCTIONS(ZERB32_LIBPQ_FIND)
 #undef ZERB32_LIBPQ_FIND
-  if (complete) {
-    functions = found;
-  } else {
-    loadError = "the PostgreSQL client library libpq.so.5 cannot be loaded: " + library.Error();
-  }
+  return complete;
 }
+
+LoadedFunctions<Functions> loaded("libpq.so.5", "the PostgreSQL client library", FindAll);
 
 }  // namespace
 
-bool Load(std::string& error) {
-  static std::once_flag once;
-  std::call_once(once, LoadOnce);
-  error = loadError;
-  return loadError.empty();
-}
+bool Load(std::string& error) { return loaded.Load(error); }
 
-const Functions& Api() { return functions; }
+const Functions& Api() { return loaded.Api(); }
 
 }  // namespace zerb::pq
