@@ -35,8 +35,8 @@ std::string PluginPath() {
   const auto object = std::filesystem::canonical(RunningObject(), error);
   const auto tree = std::filesystem::canonical(ZERB32_BUILD_TREE, error);
   if (!error && !object.empty()) {
-    const auto [treeEnd, objectAt] = std::mismatch(tree.begin(), tree.end(), object.begin(), object.end());
-    if (treeEnd == tree.end()) return ZERB32_ZONES_BUILT;
+    const auto inTree = std::mismatch(tree.begin(), tree.end(), object.begin(), object.end()).first == tree.end();
+    if (inTree) return ZERB32_ZONES_BUILT;
   }
   return ZERB32_ZONES_INSTALLED;
 }
