@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "convert/OutputTarget.h"
+#include "convert/StreamSink.h"
 #include "convert/TemporaryNames.h"
 
 namespace zerb {
@@ -21,20 +22,6 @@ namespace zerb {
 namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
-
-// Hands the bytes to a stream and keeps the reason of the first failure.
-class StreamSink final : public OutputSink {
- public:
-  bool Write(std::string_view bytes) override {
-    if (bytes.empty()) return true;
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size()) return true;
-    if (!error) error = errno ? errno : EIO;
-    return false;
-  }
-  std::FILE* stream = nullptr;
-  int error = 0;
-};
 
 // Blocks the signals that end the command line for one scope, so that its
 // handler never sees a file half put in place: not on this thread, and on

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "convert/OutputTarget.h"
+#include "convert/StreamSink.h"
 #include "convert/TemporaryNames.h"
 
 namespace zerb {
@@ -22,19 +23,6 @@ namespace zerb {
 namespace fs = std::filesystem;
 
 namespace {
-
-class StreamSink final : public OutputSink {
- public:
-  bool Write(std::string_view bytes) override {
-    if (bytes.empty()) return true;
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size()) return true;
-    if (!error) error = errno ? errno : EIO;
-    return false;
-  }
-  std::FILE* stream = nullptr;
-  int error = 0;
-};
 
 std::string ShortTemporaryName(const std::string& folder) {
   static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
