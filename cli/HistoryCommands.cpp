@@ -10,6 +10,7 @@
 #include "convert/OutputFile.h"
 #include "convert/Paths.h"
 #include "history/CivilTime.h"
+#include "table/ZoneClock.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
 #include "history/SeriesFile.h"
@@ -45,12 +46,15 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
 
 // Writes the series (with empty rows in its gaps when asked) and reports
 // its gaps. True when written.
-bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<Gap>& gaps) {
-  std::vector<uint32_t> fill;
+bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans) {
+  const std::vector<Gap> gaps = FindGaps(spans);
+  std::vector<int64_t> fill;
   if (c.fillGaps)
     for (const Gap& gap : gaps)
-      for (uint32_t t : FillTimes(gap)) fill.push_back(t);
-  GapFilledSeries filled(series, std::move(fill));
+      for (int64_t t : FillTimes(gap)) fill.push_back(t);
+  int64_t origin = INT64_MAX;
+  for (const LogSpan& span : spans) origin = std::min(origin, span.first);
+  GapFilledSeries filled(series, std::move(fill), spans.empty() ? 0 : origin);
   std::string error;
   TableResult table;
   const bool written = WriteOutput(c.output, [&](OutputSink& sink) {
@@ -81,7 +85,7 @@ int Merge(const HistoryCommand& c) {
   }
   ReportOffGrid(stderr, merged.report);
   ReportConflicts(stderr, merged.report, c.verbose);
-  if (!WriteSeries(c, merged.series, merged.report.gaps)) return 1;
+  if (!WriteSeries(c, merged.series, merged.spans)) return 1;
   return merged.failures.empty() ? 0 : 1;
 }
 
@@ -93,7 +97,8 @@ int Import(const HistoryCommand& c) {
     if (!outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {
       case ImportStatus::Imported:
-        std::printf("imported %s (site %u, %zu readings)\n", log.c_str(), unsigned{outcome.site}, outcome.readings);
+        std::printf("imported %s (site %lu, %zu readings)\n", log.c_str(), static_cast<unsigned long>(outcome.site),
+                    outcome.readings);
         break;
       case ImportStatus::Skipped:
         std::printf("skipped %s: already in the store\n", log.c_str());
@@ -116,11 +121,11 @@ int Export(const HistoryCommand& c) {
     Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
-  return WriteSeries(c, *series, FindGaps(store->Spans(*c.site, c.from, c.to))) ? 0 : 1;
+  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to)) ? 0 : 1;
 }
 
 void PrintSummary(const SiteSummary& s) {
-  std::printf("Site %u: %s\n", unsigned{s.site}, s.name.c_str());
+  std::printf("Site %lu: %s\n", static_cast<unsigned long>(s.site), s.name.c_str());
   std::printf("  Logs: %lld, readings: %lld, conflicts: %lld\n", static_cast<long long>(s.imports),
               static_cast<long long>(s.readings), static_cast<long long>(s.conflicts));
   std::printf("  From %s to %s\n", IsoText(s.first).c_str(), IsoText(s.last).c_str());
@@ -129,6 +134,19 @@ void PrintSummary(const SiteSummary& s) {
   std::printf("  Channels: %zu\n", s.channels.size());
   for (const SeriesChannel& ch : s.channels)
     std::printf("    %s %s (%s)\n", ChannelText(IdOf(ch)).c_str(), ch.name.c_str(), ch.typeName.c_str());
+  // Only channels described more than once.
+  std::vector<const DescriptionChange*> changed;
+  for (std::size_t i = 0; i < s.changes.size(); ++i) {
+    const bool alone = (i == 0 || IdOf(s.changes[i - 1].channel) != IdOf(s.changes[i].channel)) &&
+                       (i + 1 == s.changes.size() || IdOf(s.changes[i + 1].channel) != IdOf(s.changes[i].channel));
+    if (!alone) changed.push_back(&s.changes[i]);
+  }
+  if (changed.empty()) return;
+  std::printf("  Description changes: %zu\n", changed.size());
+  for (const DescriptionChange* d : changed)
+    std::printf("    %s from %s: %s (%s, units %c, exponent %d%s)\n", ChannelText(IdOf(d->channel)).c_str(),
+                IsoText(d->time).c_str(), d->channel.name.c_str(), d->channel.typeName.c_str(), d->channel.unitsLetter,
+                d->channel.exponent, d->source == DescriptionSource::Default ? ", default" : "");
 }
 
 int History(const HistoryCommand& c) {

@@ -1,6 +1,7 @@
 #include "cli/HistoryOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstring>
 
 #include "cli/StyleOptions.h"
@@ -42,6 +43,8 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 void AddLogReading(CLI::App& app, HistoryCommand& c) {
   app.add_flag("-l,--lan", c.log.lanTime, "row times from the network (LAN) clock instead of the PC's");
   app.add_flag("--require-site", c.log.requireSite, "a log whose site file is missing or incomplete fails");
+  app.add_flag("--allow-default-site", c.log.allowDefaultSite,
+               "keep a log no complete site description decodes, with default channels");
 }
 
 CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
@@ -98,15 +101,17 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
     if (option->count() > 0)
       return std::string(verb) + " writes every row of the series once as CSV: " + name + " does not apply";
   if (!raw.site.empty()) {
-    const auto site = ParseInteger(raw.site);
-    if (!site || *site < 0 || *site > 65535) return "--site takes a site number from 0 to 65535, not " + raw.site;
-    c.site = static_cast<uint16_t>(*site);
+    uint32_t site = 0;
+    const char* end = raw.site.data() + raw.site.size();
+    const auto [stop, problem] = std::from_chars(raw.site.data(), end, site);
+    if (problem != std::errc() || stop != end) return "--site takes a site number from 0 to 4294967295, not " + raw.site;
+    c.site = site;
   }
   for (auto [text, end, target] : {std::tuple{&raw.from, false, &c.from}, std::tuple{&raw.to, true, &c.to}}) {
     if (text->empty()) continue;
     const auto time = ParseCivilTime(*text, end);
     if (!time) return "not a time of the form YYYY-MM-DD[THH:MM[:SS]]: " + *text;
-    *target = *time;
+    *target = int64_t{*time};
   }
   if (c.from > c.to) return "--from is after --to";
   if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};

@@ -24,9 +24,9 @@ struct HistoryCommand {
   std::vector<std::string> logs;
   std::string output;
   std::string db;
-  std::optional<uint16_t> site;
-  uint32_t from = 0;
-  uint32_t to = UINT32_MAX;
+  std::optional<uint32_t> site;
+  int64_t from = INT64_MIN;
+  int64_t to = INT64_MAX;
   TableSettings table;  // how the series is written: a style, or the classic CSV
   HistoryLogOptions log;
   bool fillGaps = false;

@@ -1,6 +1,7 @@
 #include "cli/HistoryReport.h"
 
 #include "history/CivilTime.h"
+#include "table/ZoneClock.h"
 
 namespace zerb {
 
@@ -21,6 +22,9 @@ void ReportOffGrid(std::FILE* out, const HistoryReport& report) {
 }
 
 void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
+  if (report.resolvedCount > 0)
+    std::fprintf(out, "zerb32-cli: %zu earlier conflict%s no longer stand%s: a newer log keeps those readings\n",
+                 report.resolvedCount, report.resolvedCount == 1 ? "" : "s", report.resolvedCount == 1 ? "s" : "");
   if (report.conflictCount == 0) return;
   std::fprintf(out, "zerb32-cli: %zu reading%s held by several logs with different raw counts; the newest log's kept%s\n",
                report.conflictCount, report.conflictCount == 1 ? "" : "s", list ? ":" : " (-v lists the first)");
@@ -31,7 +35,7 @@ void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
 }
 
 std::string GapText(const Gap& gap) {
-  const uint32_t missing = gap.interval ? (gap.before - gap.after - 1) / gap.interval : 0;
+  const int64_t missing = gap.interval ? (gap.before - gap.after - 1) / gap.interval : 0;
   return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + std::to_string(missing) +
          " rows missing)";
 }

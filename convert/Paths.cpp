@@ -47,6 +47,7 @@ std::optional<SiteFileRef> SiteFileFor(std::string_view logPath) {
   ref.path += std::to_string(*number);
   ref.path += ".STE";
   ref.number = static_cast<uint16_t>(*number);
+  ref.fileNumber = *number;
   return ref;
 }
 
@@ -55,8 +56,10 @@ SiteFileRef SiteFileAt(std::string_view sitePath, std::string_view logPath) {
   ref.path.assign(sitePath);
   if (const auto own = SiteFileFor(sitePath)) {
     ref.number = own->number;
+    ref.fileNumber = own->fileNumber;
   } else if (const auto logs = SiteFileFor(logPath)) {
     ref.number = logs->number;
+    ref.fileNumber = logs->fileNumber;
   }
   return ref;
 }

@@ -13,6 +13,7 @@ namespace zerb {
 struct SiteFileRef {
   std::string path;     // folder of the log, the number in decimal, ".STE"
   uint16_t number = 0;  // the site number: the low 16 bits of the file number
+  uint32_t fileNumber = 0;  // the whole number the file name gave (the .STE name's number)
 };
 
 // The file-name part of a path: what follows its last "/" or "\".

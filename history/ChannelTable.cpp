@@ -2,35 +2,43 @@
 
 #include <algorithm>
 
+#include "table/ZoneClock.h"
+
 namespace zerb {
 
-namespace {
-
-bool Holds(const std::vector<SeriesChannel>& table, ChannelId id) {
-  return std::any_of(table.begin(), table.end(), [id](const SeriesChannel& c) { return IdOf(c) == id; });
-}
-
-}  // namespace
-
-void ChannelTable::Add(std::span<const SeriesChannel> channels) {
-  if (!any_) {
-    newest_.assign(channels.begin(), channels.end());
-    any_ = true;
-    return;
+void ChannelTable::Add(std::span<const SeriesChannel> channels, const LogSpan& span) {
+  for (const SeriesChannel& c : channels) {
+    const ChannelId id = IdOf(c);
+    auto& order = any_ ? older_ : newest_;
+    if (std::find(newest_.begin(), newest_.end(), id) == newest_.end() &&
+        std::find(older_.begin(), older_.end(), id) == older_.end())
+      order.push_back(id);
+    auto [at, added] = columns_.try_emplace(ColumnOf(c), Kept{c, span.first, span.last});
+    if (!added) at->second.first = std::min(at->second.first, span.first), at->second.last = std::max(at->second.last, span.last);
   }
-  for (const SeriesChannel& c : channels)
-    if (!Holds(newest_, IdOf(c)) && !Holds(older_, IdOf(c))) older_.push_back(c);
+  any_ = true;
 }
 
 std::vector<SeriesChannel> ChannelTable::Columns() const {
-  std::vector<SeriesChannel> older = older_;
-  std::sort(older.begin(), older.end(), [](const SeriesChannel& a, const SeriesChannel& b) { return IdOf(a) < IdOf(b); });
+  std::vector<ChannelId> older = older_;
+  std::sort(older.begin(), older.end());
   std::vector<SeriesChannel> columns;
+  auto addChannel = [&](ChannelId id) {
+    std::vector<const Kept*> meanings;
+    for (const auto& [column, kept] : columns_)
+      if (column.channel == id) meanings.push_back(&kept);
+    std::sort(meanings.begin(), meanings.end(),
+              [](const Kept* a, const Kept* b) { return std::tie(a->first, a->last) < std::tie(b->first, b->last); });
+    for (const Kept* kept : meanings) {
+      columns.push_back(kept->channel);
+      if (meanings.size() > 1) columns.back().name += " (" + IsoText(kept->first) + " to " + IsoText(kept->last) + ")";
+    }
+  };
   for (ChannelKind kind : {ChannelKind::Sensor, ChannelKind::Output, ChannelKind::Asm}) {
-    for (const SeriesChannel& c : newest_)
-      if (c.kind == kind) columns.push_back(c);
-    for (const SeriesChannel& c : older)
-      if (c.kind == kind) columns.push_back(c);
+    for (ChannelId id : newest_)
+      if (id.kind == kind) addChannel(id);
+    for (ChannelId id : older)
+      if (id.kind == kind) addChannel(id);
   }
   return columns;
 }
@@ -46,7 +54,7 @@ std::vector<int> ColumnsOf(std::span<const SeriesChannel> channels, std::span<co
   std::vector<int> index;
   for (const SeriesChannel& c : channels) {
     const auto at = std::find_if(columns.begin(), columns.end(),
-                                 [&](const SeriesChannel& column) { return IdOf(column) == IdOf(c); });
+                                 [&](const SeriesChannel& column) { return ColumnOf(column) == ColumnOf(c); });
     index.push_back(at == columns.end() ? -1 : static_cast<int>(at - columns.begin()));
   }
   return index;

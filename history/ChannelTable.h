@@ -1,27 +1,44 @@
 #pragma once
-// The columns of a merged series: the newest log's channel table in its
-// order, then the channels that only older logs hold, each after the
-// channels of its kind, by key. Each channel's name and type are those of
-// the newest log holding it (a renamed channel keeps its key and takes the
-// newest name).
+// The columns of a merged series. A column is a channel (kind and key) with
+// one meaning (type, units, exponent): a channel whose meaning changed
+// between logs has a column per meaning, oldest first, each named with the
+// span of the logs it holds; a renamed channel keeps one column and takes
+// the newest name. Order: the newest log's channel table, then the
+// channels only older logs hold, each after the channels of its kind, by
+// key.
 
+#include <map>
 #include <span>
 #include <vector>
 
 #include "history/HistoryTypes.h"
+#include "history/SiteDescriptions.h"
 
 namespace zerb {
 
+// A column: a channel with one meaning.
+struct ColumnId {
+  ChannelId channel;
+  Meaning meaning;
+  friend auto operator<=>(const ColumnId&, const ColumnId&) = default;
+};
+inline ColumnId ColumnOf(const SeriesChannel& c) { return {IdOf(c), MeaningOf(c)}; }
+
 class ChannelTable {
  public:
-  // Adds a log's channels; logs come newest first.
-  void Add(std::span<const SeriesChannel> channels);
+  // Adds a log's channels and span; logs come newest first.
+  void Add(std::span<const SeriesChannel> channels, const LogSpan& span);
   // The columns, in order.
   std::vector<SeriesChannel> Columns() const;
 
  private:
-  std::vector<SeriesChannel> newest_;  // the first table added
-  std::vector<SeriesChannel> older_;   // channels only older tables hold
+  struct Kept {
+    SeriesChannel channel;  // the newest log's
+    int64_t first = 0, last = 0;
+  };
+  std::vector<ChannelId> newest_;  // the first table added, in order
+  std::vector<ChannelId> older_;   // channels only older tables hold
+  std::map<ColumnId, Kept> columns_;
   bool any_ = false;
 };
 

@@ -75,12 +75,5 @@ std::optional<uint32_t> ParseCivilTime(std::string_view text, bool rangeEnd) {
   return static_cast<uint32_t>(seconds);
 }
 
-std::string IsoText(uint32_t time) {
-  const BrokenDownFields f = BreakdownOf(time);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", f.year, f.month, f.day, f.hour, f.minute,
-                f.second);
-  return text;
-}
 
 }  // namespace zerb

@@ -2,7 +2,10 @@
 // What a site's history is made of. A reading is identified by (site,
 // channel kind, channel key, row time); a channel by its kind and key, so a
 // renamed channel stays one column. Row times are the logger's civil time
-// on the time base chosen when the log was read (PC or LAN clock).
+// on the time base chosen when the log was read (PC or LAN clock), in
+// seconds since 1970-01-01, signed: a log whose rows reach back past 1970
+// keeps them in order. Sites are keyed by the whole number of the site
+// file's name (32 bits).
 
 #include <cstdint>
 #include <string>
@@ -21,16 +24,16 @@ struct ChannelId {
 inline ChannelId IdOf(const SeriesChannel& c) { return {c.kind, c.key}; }
 
 struct ReadingKey {
-  uint16_t site = 0;
+  uint32_t site = 0;
   ChannelId channel;
-  uint32_t time = 0;
+  int64_t time = 0;
   friend auto operator<=>(const ReadingKey&, const ReadingKey&) = default;
 };
 
 // The row times of one log: first, first + interval, ..., last.
 struct LogSpan {
-  uint32_t first = 0;
-  uint32_t last = 0;
+  int64_t first = 0;
+  int64_t last = 0;
   uint16_t interval = 0;
 };
 
@@ -38,7 +41,7 @@ struct LogSpan {
 // at equal ends the larger content hash, so the choice never depends on the
 // order the logs come in.
 struct LogRank {
-  uint32_t end = 0;
+  int64_t end = 0;
   std::string hash;
   friend auto operator<=>(const LogRank&, const LogRank&) = default;
 };
@@ -47,15 +50,15 @@ struct LogRank {
 // time before it, `before` the first one after it, `interval` that of the
 // rows after it (the grid empty rows are filled on).
 struct Gap {
-  uint32_t after = 0;
-  uint32_t before = 0;
+  int64_t after = 0;
+  int64_t before = 0;
   uint16_t interval = 0;
 };
 
 // A reading two logs hold with different raw counts.
 struct Conflict {
   ChannelId channel;
-  uint32_t time = 0;
+  int64_t time = 0;
   int16_t keptRaw = 0;
   int16_t otherRaw = 0;
   std::string keptLog;
@@ -74,10 +77,14 @@ struct OffGridOverlap {
   uint16_t olderInterval = 0;
 };
 
-// What merging found besides the rows.
+// What merging found besides the rows. A conflict is a reading some log
+// holds with a raw count other than the kept one (the newest log's): one
+// per such log and reading, so the count never depends on the order the
+// logs come in.
 struct HistoryReport {
   static constexpr std::size_t ListedConflicts = 10;
-  std::size_t conflictCount = 0;
+  std::size_t conflictCount = 0;    // conflicts found (an import: added to the store)
+  std::size_t resolvedCount = 0;    // an import: earlier conflicts that no longer stand
   std::vector<Conflict> conflicts;  // the first ListedConflicts
   std::vector<OffGridOverlap> offGrid;
   std::vector<Gap> gaps;

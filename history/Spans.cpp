@@ -7,7 +7,7 @@ namespace zerb {
 bool Overlaps(const LogSpan& a, const LogSpan& b) { return a.first <= b.last && b.first <= a.last; }
 
 std::optional<int32_t> GridShift(const LogSpan& newer, const LogSpan& older) {
-  const int64_t apart = int64_t{newer.first} - int64_t{older.first};
+  const int64_t apart = newer.first - older.first;
   const int64_t interval = older.interval;
   if (newer.interval == older.interval) {
     if (interval == 0 ? apart == 0 : apart % interval == 0) return std::nullopt;
@@ -22,7 +22,7 @@ std::vector<Gap> FindGaps(std::vector<LogSpan> spans) {
   std::sort(spans.begin(), spans.end(), [](const LogSpan& a, const LogSpan& b) { return a.first < b.first; });
   std::vector<Gap> gaps;
   bool started = false;
-  uint32_t covered = 0;  // the last row time covered so far
+  int64_t covered = 0;  // the last row time covered so far
   for (const LogSpan& span : spans) {
     if (started && span.first > covered && span.first - covered > span.interval)
       gaps.push_back({covered, span.first, span.interval});
@@ -32,7 +32,7 @@ std::vector<Gap> FindGaps(std::vector<LogSpan> spans) {
   return gaps;
 }
 
-std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, uint32_t from, uint32_t to) {
+std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, int64_t from, int64_t to) {
   std::vector<LogSpan> clipped;
   for (LogSpan span : spans) {
     if (span.last < from || span.first > to) continue;
@@ -44,10 +44,10 @@ std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, uint32_t from,
   return clipped;
 }
 
-std::vector<uint32_t> FillTimes(const Gap& gap) {
-  std::vector<uint32_t> times;
+std::vector<int64_t> FillTimes(const Gap& gap) {
+  std::vector<int64_t> times;
   if (gap.interval == 0) return times;
-  for (uint32_t t = gap.before; t - gap.after > gap.interval; ) {
+  for (int64_t t = gap.before; t - gap.after > gap.interval; ) {
     t -= gap.interval;
     times.push_back(t);
   }

@@ -21,10 +21,10 @@ std::vector<Gap> FindGaps(std::vector<LogSpan> spans);
 
 // Restricts spans to [from, to] (a span cut keeps its grid); spans outside
 // go.
-std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, uint32_t from, uint32_t to);
+std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, int64_t from, int64_t to);
 
 // The times of the empty rows that fill a gap: on the grid of the rows
 // after it, from the oldest.
-std::vector<uint32_t> FillTimes(const Gap& gap);
+std::vector<int64_t> FillTimes(const Gap& gap);
 
 }  // namespace zerb

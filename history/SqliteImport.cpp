@@ -1,8 +1,11 @@
 // Import: one log in one transaction. Its readings go in where the store
-// has none at their time; where it has, the log with the newest end time
-// keeps the reading, and a different raw count is kept as a conflict.
+// has none at their time; where it has, the log that ranks highest keeps
+// the reading (ReadingJudge), and every log holding it with another raw
+// count is a conflict. A log with a complete site file decodes again the
+// stored logs its descriptions now apply to.
 
 #include <algorithm>
+#include <climits>
 #include <ctime>
 #include <map>
 
@@ -14,18 +17,6 @@
 namespace zerb {
 
 namespace {
-
-struct StoredLog {
-  LogRank rank;
-  LogSpan span;
-  std::string path;
-};
-
-struct StoredReading {
-  uint32_t time;
-  int16_t raw;
-  int64_t import;
-};
 
 std::string UtcNow() {
   const std::time_t now = std::time(nullptr);
@@ -45,65 +36,112 @@ std::string UtcNow() {
   throw StoreError("cannot write the store " + path + ": " + e.what());
 }
 
+void BindReading(SqliteStatement& s, uint32_t site, ChannelId id, int64_t time, const Reading& r, int64_t import,
+                 int64_t meaning) {
+  s.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, time).Bind(5, r.raw);
+  if (r.valid)
+    s.Bind(6, r.value);
+  else
+    s.BindNull(6);
+  s.Bind(7, r.exponent).Bind(8, import).Bind(9, meaning);
+}
+
 }  // namespace
 
-bool SqliteStore::Known(const std::string& hash) {
+bool SqliteStore::Known(const HistoryLog& log) {
   SqliteStatement& known = sql_->knownHash;
-  known.Bind(1, hash);
+  known.Bind(1, log.Hash()).Bind(2, log.LegacyHash());
   const bool found = known.Step();
   known.Reset();
   return found;
 }
 
+std::vector<StoredChannel> SqliteStore::SiteChannels(uint32_t site) {
+  std::vector<StoredChannel> rows;
+  SqliteStatement& s = sql_->siteChannelRows;
+  s.Bind(1, site);
+  while (s.Step()) {
+    StoredChannel r;
+    r.import = s.Int(0);
+    r.span = {s.Int(1), s.Int(2), static_cast<uint16_t>(s.Int(3))};
+    r.rank = {r.span.last, s.Text(4)};
+    r.logPath = s.Text(5);
+    r.channel.kind = KindFromCode(s.Int(6));
+    r.channel.key = static_cast<uint16_t>(s.Int(7));
+    r.channel.name = s.Text(8);
+    r.channel.typeName = s.Text(9);
+    const std::string units = s.Text(10);
+    r.channel.unitsLetter = units.empty() ? ' ' : units[0];
+    r.channel.exponent = static_cast<int>(s.Int(11));
+    r.channel.digital = s.Int(12) != 0;
+    r.source = SourceFromName(s.Text(13));
+    if (!s.IsNull(14))
+      r.device = DeviceDescription{r.channel.name, static_cast<uint8_t>(s.Int(14)), static_cast<int8_t>(s.Int(15)),
+                                   static_cast<char>(s.Int(16))};
+    r.meaning = s.Int(17);
+    rows.push_back(std::move(r));
+  }
+  s.Reset();
+  return rows;
+}
+
+int64_t SqliteStore::MeaningId(uint32_t site, const SeriesChannel& c) {
+  for (SqliteStatement* s : {&sql_->writes->addMeaning, &sql_->writes->meaning}) {
+    s->Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, c.typeName);
+    s->Bind(5, std::string(1, c.unitsLetter)).Bind(6, c.exponent).Bind(7, c.digital ? 1 : 0);
+  }
+  sql_->writes->addMeaning.Run();
+  SqliteStatement& found = sql_->writes->meaning;
+  const int64_t id = found.Step() ? found.Int(0) : 0;
+  found.Reset();
+  return id;
+}
+
 ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
   ImportOutcome outcome;
   try {
-    // A known log is found by its bytes alone, without decoding it.
-    std::string error;
-    const auto bytes = ReadWholeFile(logPath, error);
-    if (!bytes) return outcome.reason = error, outcome;
-    if (Known(ContentHash(*bytes))) return outcome.status = ImportStatus::Skipped, outcome;
     HistoryLog log;
     if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
-    outcome.warning = log.Warning();
     outcome.site = log.SiteNumber();
+    if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;
     SqliteTransaction transaction(*db_);
-    if (Known(log.Hash())) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
+    if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
 
     // One clock per site: rows of PC and LAN times never share a series.
     const char* const timeBase = options.lanTime ? "LAN" : "PC";
-    sql_->siteTimeBase.Bind(1, log.SiteNumber());
-    const std::string storedBase = sql_->siteTimeBase.Step() ? sql_->siteTimeBase.Text(0) : timeBase;
-    sql_->siteTimeBase.Reset();
+    SqliteStatement& siteTimeBase = sql_->writes->siteTimeBase;
+    siteTimeBase.Bind(1, log.SiteNumber());
+    const std::string storedBase = siteTimeBase.Step() ? siteTimeBase.Text(0) : timeBase;
+    siteTimeBase.Reset();
     if (storedBase != timeBase) {
       outcome.reason = "site " + std::to_string(log.SiteNumber()) + " is kept on the " + storedBase +
                        " clock in this store" + (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
       return outcome;
     }
-    const LogSpan span = log.Span();
-    const bool siteKnown = log.Warning().empty();
-    sql_->upsertSite.Bind(1, log.SiteNumber()).Bind(2, log.SiteName()).Bind(3, siteKnown ? span.last : 0).Run();
-    SqliteStatement& add = sql_->insertImport;
-    add.Bind(1, log.SiteNumber()).Bind(2, log.Hash()).Bind(3, logPath);
-    if (const auto site = SiteFileFor(logPath); site && siteKnown)
-      add.Bind(4, site->path);
-    else
-      add.BindNull(4);
-    add.Bind(5, timeBase).Bind(6, span.first).Bind(7, span.last).Bind(8, span.interval);
-    add.Bind(9, 0).Bind(10, UtcNow()).Run();
-    const int64_t import = db_->LastInsertId();
-
+    if (!log.Decode(BookOf(SiteChannels(log.SiteNumber())), "in the store")) return outcome.reason = log.Error(), outcome;
+    outcome.warning = log.Warning();
+    const int64_t import = AddImport(log, timeBase);
+    std::vector<int64_t> meanings;
+    for (const SeriesChannel& c : log.Channels()) meanings.push_back(MeaningId(log.SiteNumber(), c));
     int64_t position = 0;
-    for (const SeriesChannel& c : log.Channels()) {
-      sql_->insertImportChannel.Bind(1, import).Bind(2, position++).Bind(3, KindCode(c.kind)).Bind(4, c.key);
-      sql_->insertImportChannel.Bind(5, c.name).Run();
-      sql_->upsertChannel.Bind(1, log.SiteNumber()).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, c.name);
-      sql_->upsertChannel.Bind(5, c.typeName).Bind(6, std::string(1, c.unitsLetter)).Bind(7, c.exponent);
-      sql_->upsertChannel.Bind(8, c.digital ? 1 : 0).Bind(9, span.last).Bind(10, log.Hash()).Run();
+    const std::vector<DeviceDescription> descriptions = log.Descriptions();
+    for (std::size_t i = 0; i < meanings.size(); ++i) {
+      const SeriesChannel& c = log.Channels()[i];
+      const DeviceDescription& d = descriptions[i];
+      const DescriptionSource source = log.Sources()[i];
+      SqliteStatement& add = sql_->writes->insertImportChannel;
+      add.Bind(1, import).Bind(2, position++).Bind(3, KindCode(c.kind)).Bind(4, c.key).Bind(5, c.name);
+      add.Bind(6, d.typeCode).Bind(7, d.expByte).Bind(8, static_cast<uint8_t>(d.unitsByte));
+      add.Bind(9, SourceName(source)).Bind(10, meanings[i]).Run();
+      SqliteStatement& channel = sql_->writes->upsertChannel;
+      channel.Bind(1, log.SiteNumber()).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, c.name);
+      channel.Bind(5, c.typeName).Bind(6, std::string(1, c.unitsLetter)).Bind(7, c.exponent);
+      channel.Bind(8, c.digital ? 1 : 0).Bind(9, source == DescriptionSource::Default ? INT64_MIN : log.Span().last);
+      channel.Bind(10, log.Hash()).Run();
     }
-    if (!ImportRows(log, import, outcome)) return outcome.reason = log.Rows().Error(), outcome;
-    sql_->setCounts.Bind(1, import).Bind(2, static_cast<int64_t>(outcome.report.conflictCount));
-    sql_->setCounts.Bind(3, static_cast<int64_t>(outcome.readings)).Run();
+    if (!ImportRows(log, import, meanings, outcome)) return outcome.reason = log.Rows().Error(), outcome;
+    sql_->writes->setReadings.Bind(1, import).Bind(2, static_cast<int64_t>(outcome.readings)).Run();
+    if (log.Quality() == SiteQuality::Complete) RedecodeStored(log.SiteNumber());
     transaction.Commit();
     outcome.status = ImportStatus::Imported;
     return outcome;
@@ -112,119 +150,160 @@ ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOp
   }
 }
 
-namespace {
+int64_t SqliteStore::AddImport(HistoryLog& log, const std::string& timeBase) {
+  const LogSpan span = log.Span();
+  const bool complete = log.Quality() == SiteQuality::Complete;
+  sql_->writes->upsertSite.Bind(1, log.SiteNumber()).Bind(2, complete ? log.SiteName() : std::string());
+  sql_->writes->upsertSite.Bind(3, complete ? span.last : INT64_MIN).Run();
+  SqliteStatement& add = sql_->writes->insertImport;
+  add.Bind(1, log.SiteNumber()).Bind(2, log.Hash()).Bind(3, log.Path());
+  if (log.SiteFile())
+    add.Bind(4, *log.SiteFile());
+  else
+    add.BindNull(4);
+  add.Bind(5, timeBase).Bind(6, span.first).Bind(7, span.last).Bind(8, span.interval);
+  add.Bind(9, 0).Bind(10, UtcNow()).Bind(11, QualityName(log.Quality())).Run();
+  return db_->LastInsertId();
+}
 
-// The stored logs whose spans overlap the span.
-std::map<int64_t, StoredLog> OverlappingLogs(SqliteStatement& overlapping, uint16_t site, int64_t self,
-                                             const LogSpan& span) {
-  std::map<int64_t, StoredLog> logs;
+std::map<int64_t, StoredImport> SqliteStore::OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) {
+  std::map<int64_t, StoredImport> logs;
+  SqliteStatement& overlapping = sql_->writes->overlapping;
   overlapping.Bind(1, site).Bind(2, self).Bind(3, span.first).Bind(4, span.last);
   while (overlapping.Step()) {
-    StoredLog& log = logs[overlapping.Int(0)];
-    log.span = {static_cast<uint32_t>(overlapping.Int(1)), static_cast<uint32_t>(overlapping.Int(2)),
-                static_cast<uint16_t>(overlapping.Int(3))};
+    StoredImport& log = logs[overlapping.Int(0)];
+    log.span = {overlapping.Int(1), overlapping.Int(2), static_cast<uint16_t>(overlapping.Int(3))};
     log.rank = {log.span.last, overlapping.Text(4)};
     log.path = overlapping.Text(5);
   }
   overlapping.Reset();
+  SqliteStatement& channels = sql_->writes->importChannels;
+  for (auto& [id, log] : logs) {
+    channels.Bind(1, id);
+    while (channels.Step())
+      log.channels.push_back({KindFromCode(channels.Int(0)), static_cast<uint16_t>(channels.Int(1))});
+    channels.Reset();
+  }
   return logs;
 }
 
-std::vector<ChannelId> ChannelsOfImport(SqliteStatement& importChannels, int64_t import) {
-  std::vector<ChannelId> ids;
-  importChannels.Bind(1, import);
-  while (importChannels.Step())
-    ids.push_back({KindFromCode(importChannels.Int(0)), static_cast<uint16_t>(importChannels.Int(1))});
-  importChannels.Reset();
-  return ids;
+void SqliteStore::ApplyConflicts(uint32_t site, const ConflictChanges& changes) {
+  auto& w = *sql_->writes;
+  for (const auto& [id, time] : changes.cleared)
+    w.clearConflicts.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, time).Run();
+  for (const StoredConflict& c : changes.added) {
+    w.insertConflict.Bind(1, site).Bind(2, KindCode(c.id.kind)).Bind(3, c.id.key).Bind(4, c.time);
+    w.insertConflict.Bind(5, c.keptRaw).Bind(6, c.otherRaw).Bind(7, c.kept).Bind(8, c.other).Run();
+  }
+  for (const auto& [import, delta] : changes.counts)
+    if (delta != 0) w.addConflicts.Bind(1, import).Bind(2, delta).Run();
 }
 
-std::vector<StoredReading> StoredReadings(SqliteStatement& existing, uint16_t site, ChannelId id, const LogSpan& span) {
-  std::vector<StoredReading> readings;
-  existing.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, span.first).Bind(5, span.last);
-  while (existing.Step())
-    readings.push_back({static_cast<uint32_t>(existing.Int(0)), static_cast<int16_t>(existing.Int(1)), existing.Int(2)});
-  existing.Reset();
-  return readings;
-}
-
-void BindReading(SqliteStatement& s, uint16_t site, ChannelId id, uint32_t time, const Reading& r, int64_t import) {
-  s.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, time).Bind(5, r.raw);
-  if (r.valid)
-    s.Bind(6, r.value);
-  else
-    s.BindNull(6);
-  s.Bind(7, r.exponent).Bind(8, import);
-}
-
-}  // namespace
-
-bool SqliteStore::ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome) {
-  const uint16_t site = log.SiteNumber();
+bool SqliteStore::ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings,
+                             ImportOutcome& outcome) {
+  auto& w = *sql_->writes;
+  const uint32_t site = log.SiteNumber();
   const LogSpan span = log.Span();
-  const LogRank rank = log.Rank();
-  std::map<int64_t, StoredLog> stored = OverlappingLogs(sql_->overlapping, site, import, span);
+  const std::span<const SeriesChannel> channels = log.Channels();
+  StoredImport self{log.Rank(), span, log.Path(), {}};
+  for (const SeriesChannel& c : channels) self.channels.push_back(IdOf(c));
+  std::map<int64_t, StoredImport> stored = OverlappingLogs(site, import, span);
 
-  // Off one grid: the newer log's rows win over its whole span.
-  std::vector<LogSpan> dropped;
+  std::vector<StoredConflict> conflicts;
+  if (!stored.empty()) {
+    w.conflictsIn.Bind(1, site).Bind(2, span.first).Bind(3, span.last);
+    while (w.conflictsIn.Step()) {
+      SqliteStatement& c = w.conflictsIn;
+      conflicts.push_back({{KindFromCode(c.Int(0)), static_cast<uint16_t>(c.Int(1))}, c.Int(2),
+                           static_cast<int16_t>(c.Int(3)), static_cast<int16_t>(c.Int(4)), c.Int(5), c.Int(6)});
+    }
+    w.conflictsIn.Reset();
+  }
+  ConflictChanges changes;
+  ReadingJudge first(import, self, stored, {}, {});
+  // Off one grid: the higher-ranked log's rows win over its whole span.
   for (const auto& [id, other] : stored) {
-    const bool newer = other.rank > rank;
+    const bool newer = other.rank > self.rank;
     const auto shift = newer ? GridShift(other.span, span) : GridShift(span, other.span);
     if (!shift) continue;
     outcome.report.offGrid.push_back(newer ? OffGridOverlap{other.path, log.Path(), *shift, other.span.interval, span.interval}
                                            : OffGridOverlap{log.Path(), other.path, *shift, span.interval, other.span.interval});
-    if (newer) {
-      dropped.push_back(other.span);
-      continue;
-    }
-    for (ChannelId c : ChannelsOfImport(sql_->importChannels, id)) {
-      sql_->deleteSpan.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first);
-      sql_->deleteSpan.Bind(5, span.last).Bind(6, id).Run();
-    }
   }
+  const std::vector<int64_t> outranked = first.Outranked();
+  DropConflictsOf(outranked, conflicts, changes, outcome.report);
+  for (const int64_t id : outranked)
+    for (ChannelId c : stored[id].channels) {
+      w.deleteSpan.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first);
+      w.deleteSpan.Bind(5, span.last).Bind(6, id).Run();
+    }
 
-  const std::span<const SeriesChannel> channels = log.Channels();
-  std::vector<std::vector<StoredReading>> before(channels.size());
+  std::vector<StoredReading> before;
   if (!stored.empty())
-    for (std::size_t i = 0; i < channels.size(); ++i)
-      before[i] = StoredReadings(sql_->existing, site, IdOf(channels[i]), span);
-  std::vector<std::size_t> next(channels.size(), 0);
+    for (const SeriesChannel& c : channels) {
+      w.existing.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first).Bind(5, span.last);
+      while (w.existing.Step())
+        before.push_back({IdOf(c), w.existing.Int(0), static_cast<int16_t>(w.existing.Int(1)), w.existing.Int(2)});
+      w.existing.Reset();
+    }
+  ReadingJudge judge(import, self, std::move(stored), std::move(before), conflicts);
   const std::vector<bool> repeated = RepeatedChannels(channels);
-
-  const int walked = log.Rows().ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
-    if (std::any_of(dropped.begin(), dropped.end(), [time](const LogSpan& s) { return time >= s.first && time <= s.last; }))
-      return true;
+  const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
+    const int64_t time = log.TimeOf(clock);
+    if (judge.Dropped(time)) return true;
     for (std::size_t i = 0; i < readings.size(); ++i) {
       if (repeated[i]) continue;
       const ChannelId id = IdOf(channels[i]);
-      const Reading& r = readings[i];
       ++outcome.readings;
-      std::size_t& k = next[i];
-      while (k < before[i].size() && before[i][k].time < time) ++k;
-      if (k == before[i].size() || before[i][k].time != time) {
-        BindReading(sql_->insertReading, site, id, time, r, import);
-        sql_->insertReading.Run();
-        continue;
-      }
-      const StoredReading& old = before[i][k];
-      const auto other = stored.find(old.import);
-      const bool wins = other == stored.end() || rank > other->second.rank;
-      if (old.raw != r.raw) {
-        const int64_t kept = wins ? import : old.import, lost = wins ? old.import : import;
-        sql_->insertConflict.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, time);
-        sql_->insertConflict.Bind(5, wins ? r.raw : old.raw).Bind(6, wins ? old.raw : r.raw).Bind(7, kept).Bind(8, lost).Run();
-        const std::string otherPath = other == stored.end() ? std::string() : other->second.path;
-        outcome.report.Add({id, time, wins ? r.raw : old.raw, wins ? old.raw : r.raw, wins ? log.Path() : otherPath,
-                            wins ? otherPath : log.Path()});
-      }
-      if (wins) {
-        BindReading(sql_->updateReading, site, id, time, r, import);
-        sql_->updateReading.Run();
+      switch (judge.Judge(id, time, readings[i].raw, changes, outcome.report)) {
+        case ReadingJudge::Verdict::Insert:
+          BindReading(w.insertReading, site, id, time, readings[i], import, meanings[i]);
+          w.insertReading.Run();
+          break;
+        case ReadingJudge::Verdict::Replace:
+          BindReading(w.updateReading, site, id, time, readings[i], import, meanings[i]);
+          w.updateReading.Run();
+          break;
+        case ReadingJudge::Verdict::Keep:
+          break;
       }
     }
     return true;
   });
-  return walked == 1;
+  if (walked != 1) return false;
+  ApplyConflicts(site, changes);
+  return true;
+}
+
+void SqliteStore::RedecodeStored(uint32_t site) {
+  const std::vector<StoredChannel> rows = SiteChannels(site);
+  auto& w = *sql_->writes;
+  for (const Redecode& r : RedecodesOf(rows, BookOf(rows))) {
+    const int64_t meaning = MeaningId(site, r.channel);
+    const std::unique_ptr<TDev> device = DeviceFor(r.id, r.device);
+    std::vector<int16_t> raws;
+    w.rawsOf.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.import);
+    while (w.rawsOf.Step()) raws.push_back(static_cast<int16_t>(w.rawsOf.Int(0)));
+    w.rawsOf.Reset();
+    for (const int16_t raw : raws) {
+      const Reading reading = ReadingOf(*device, raw);
+      SqliteStatement& s = w.redecodeReadings;
+      s.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.import).Bind(5, raw);
+      if (reading.valid)
+        s.Bind(6, reading.value);
+      else
+        s.BindNull(6);
+      s.Bind(7, reading.exponent).Bind(8, meaning).Run();
+    }
+    SqliteStatement& c = w.redecodeChannel;
+    c.Bind(1, r.import).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.device.name);
+    c.Bind(5, r.device.typeCode).Bind(6, r.device.expByte).Bind(7, static_cast<uint8_t>(r.device.unitsByte));
+    c.Bind(8, meaning).Run();
+    w.redecodeImport.Bind(1, r.import).Run();
+    SqliteStatement& channel = w.upsertChannel;
+    channel.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.channel.name);
+    channel.Bind(5, r.channel.typeName).Bind(6, std::string(1, r.channel.unitsLetter)).Bind(7, r.channel.exponent);
+    channel.Bind(8, r.channel.digital ? 1 : 0).Bind(9, r.rank.end).Bind(10, r.rank.hash).Run();
+  }
 }
 
 }  // namespace zerb

@@ -12,6 +12,7 @@
 
 #include "history/HistoryLog.h"
 #include "history/HistoryTypes.h"
+#include "history/SiteDescriptions.h"
 #include "output/Series.h"
 
 namespace zerb {
@@ -29,17 +30,26 @@ struct ImportOutcome {
   ImportStatus status = ImportStatus::Failed;
   std::string reason;   // why it failed
   std::string warning;  // a remark on a log that went in
-  uint16_t site = 0;
+  uint32_t site = 0;
   std::size_t readings = 0;  // readings the log holds
   HistoryReport report;      // conflicts and off-grid overlaps with stored logs
 };
 
+// A channel's description as it changed: from `time` (the first row of
+// the first log described so) on.
+struct DescriptionChange {
+  int64_t time = 0;
+  SeriesChannel channel;
+  DescriptionSource source = DescriptionSource::Site;
+};
+
 struct SiteSummary {
-  uint16_t site = 0;
+  uint32_t site = 0;
   std::string name;
   std::vector<SeriesChannel> channels;  // in export order
-  uint32_t first = 0;
-  uint32_t last = 0;
+  std::vector<DescriptionChange> changes;  // per channel, oldest first, where it changed
+  int64_t first = 0;
+  int64_t last = 0;
   int64_t readings = 0;
   int64_t conflicts = 0;
   int64_t imports = 0;
@@ -53,17 +63,17 @@ void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
 class Store {
  public:
   virtual ~Store() = default;
-  // Adds one log in one transaction; a log already stored (same bytes) is
-  // skipped. Throws StoreError when the store itself fails (what was
+  // Adds one log in one transaction; a log already stored (same bytes:
+  // the same SHA-256, or the identity a version-1 store kept) is skipped. Throws StoreError when the store itself fails (what was
   // committed before stays).
   virtual ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) = 0;
   // The stored sites (one when `site` is given; none if it is not stored).
-  virtual std::vector<SiteSummary> Summaries(std::optional<uint16_t> site) = 0;
+  virtual std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) = 0;
   // The stored series of a site with row times in [from, to], and the spans
   // of the logs it came from (clipped to the range) for its gaps. Nothing
   // when the site is not stored.
-  virtual std::unique_ptr<Series> Export(uint16_t site, uint32_t from, uint32_t to) = 0;
-  virtual std::vector<LogSpan> Spans(uint16_t site, uint32_t from, uint32_t to) = 0;
+  virtual std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) = 0;
+  virtual std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) = 0;
 };
 
 enum class StoreAccess {

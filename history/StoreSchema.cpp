@@ -1,5 +1,6 @@
 // The store's schema. Version 1:
 //   sites           one row per site number: its name from the newest log
+//                   with a complete site file
 //   imports         one row per log taken in: its content hash (a log is
 //                   never taken twice), time base, span and interval
 //   import_channels each import's channel table, in order, with the names
@@ -9,10 +10,29 @@
 //   readings        one row per (site, kind, key, time): raw count, value
 //                   (value × 10^exponent; NULL when the device gives none)
 //                   and the import it came from
-//   conflicts       readings two logs held with different raw counts
+//   conflicts       per reading, each log that held it with a raw count
+//                   other than the kept one
+// Version 2 adds (an `import` of a version-1 store upgrades it, in one
+// transaction; `export` and `history` read it as it is):
+//   imports         site_description: what the log was decoded with,
+//                   'complete' (its site file), 'incomplete' (a damaged
+//                   one), 'none', or 'stored' (complete descriptions of
+//                   other logs of the site); content_hash: SHA-256 of the
+//                   bytes, 64 hex digits (version-1 imports keep their
+//                   FNV-1a identity there and in legacy_hash)
+//   meanings        one row per (site, kind, key, type_name, units,
+//                   exponent, digital): a column of the series
+//   import_channels type_code, exp_byte, units_byte (the site file's bytes
+//                   of the device, NULL for version-1 imports), description
+//                   ('site', 'stored' or 'default': where they came from)
+//                   and meaning
+//   readings        meaning: that of the log the reading was kept from
+//   channel_descriptions  a view: every description of each channel with
+//                   the span of the logs it decoded
+// Sites are the whole number of the site file's name (0 to 4294967295).
 // Kinds: 0 sensor, 1 output, 2 ASM. Times: seconds since 1970-01-01 in the
-// logger's civil time. The file is marked with an application id and the
-// schema version (PRAGMA application_id, PRAGMA user_version).
+// logger's civil time, signed. The file is marked with an application id
+// and the schema version (PRAGMA application_id, PRAGMA user_version).
 
 #include <chrono>
 #include <filesystem>
@@ -28,7 +48,7 @@ namespace zerb {
 namespace {
 
 constexpr int64_t ApplicationId = 0x5A455242;  // "ZERB"
-constexpr int64_t SchemaVersion = 1;
+constexpr int64_t SchemaVersion = 2;
 
 constexpr const char* Schema = R"sql(
 CREATE TABLE sites (
@@ -100,8 +120,69 @@ CREATE VIEW channel_names AS
   GROUP BY i.site, c.kind, c.key, c.name;
 )sql";
 
-// What the file is: 0 empty (a new store), 1 ours; throws otherwise.
-bool IsEmpty(SqliteDb& db, const std::string& path) {
+// From version 1 to 2: new columns filled for the logs stored so far (no
+// site file: default descriptions; else complete ones whose device bytes
+// were not kept), one meaning per channel as version 1 had it.
+constexpr const char* UpgradeTo2 = R"sql(
+ALTER TABLE imports ADD COLUMN site_description TEXT NOT NULL DEFAULT 'none';
+ALTER TABLE imports ADD COLUMN legacy_hash TEXT;
+UPDATE imports SET site_description = CASE WHEN site_file IS NULL THEN 'none' ELSE 'complete' END,
+  legacy_hash = content_hash;
+CREATE INDEX imports_by_legacy_hash ON imports(legacy_hash) WHERE legacy_hash IS NOT NULL;
+CREATE TABLE meanings (
+  id INTEGER PRIMARY KEY,
+  site INTEGER NOT NULL,
+  kind INTEGER NOT NULL,
+  key INTEGER NOT NULL,
+  type_name TEXT NOT NULL,
+  units TEXT NOT NULL,
+  exponent INTEGER NOT NULL,
+  digital INTEGER NOT NULL,
+  UNIQUE (site, kind, key, type_name, units, exponent, digital)
+);
+INSERT INTO meanings (site, kind, key, type_name, units, exponent, digital)
+  SELECT site, kind, key, type_name, units, exponent, digital FROM channels;
+ALTER TABLE import_channels ADD COLUMN type_code INTEGER;
+ALTER TABLE import_channels ADD COLUMN exp_byte INTEGER;
+ALTER TABLE import_channels ADD COLUMN units_byte INTEGER;
+ALTER TABLE import_channels ADD COLUMN description TEXT NOT NULL DEFAULT 'default';
+ALTER TABLE import_channels ADD COLUMN meaning INTEGER NOT NULL DEFAULT 0;
+UPDATE import_channels SET
+  description = CASE WHEN (SELECT site_file FROM imports i WHERE i.id = import) IS NULL THEN 'default' ELSE 'site' END,
+  meaning = coalesce((SELECT m.id FROM meanings m JOIN imports i ON i.site = m.site
+                      WHERE i.id = import_channels.import AND m.kind = import_channels.kind
+                      AND m.key = import_channels.key), 0);
+ALTER TABLE readings ADD COLUMN meaning INTEGER NOT NULL DEFAULT 0;
+UPDATE readings SET meaning = coalesce((SELECT m.id FROM meanings m WHERE m.site = readings.site
+                                        AND m.kind = readings.kind AND m.key = readings.key), 0);
+CREATE INDEX conflicts_at ON conflicts(site, time);
+CREATE VIEW channel_descriptions AS
+  SELECT i.site, c.kind, c.key, c.name, m.type_name, m.units, m.exponent, m.digital, c.description,
+         MIN(i.first_time) AS first_time, MAX(i.last_time) AS last_time
+  FROM import_channels c JOIN imports i ON i.id = c.import JOIN meanings m ON m.id = c.meaning
+  GROUP BY i.site, c.kind, c.key, c.name, m.type_name, m.units, m.exponent, m.digital, c.description;
+)sql";
+
+// A version-1 store read as it is: temporary views of this connection with
+// the tables' names (they come first in name lookup) give its tables the
+// columns of version 2, as the upgrade would fill them.
+constexpr const char* ReadVersion1 = R"sql(
+CREATE TEMP VIEW imports AS
+  SELECT *, CASE WHEN site_file IS NULL THEN 'none' ELSE 'complete' END AS site_description,
+         content_hash AS legacy_hash FROM main.imports;
+CREATE TEMP VIEW meanings AS
+  SELECT kind * 65536 + key AS id, site, kind, key, type_name, units, exponent, digital FROM main.channels;
+CREATE TEMP VIEW import_channels AS
+  SELECT c.*, NULL AS type_code, NULL AS exp_byte, NULL AS units_byte,
+         CASE WHEN i.site_file IS NULL THEN 'default' ELSE 'site' END AS description,
+         c.kind * 65536 + c.key AS meaning
+  FROM main.import_channels c JOIN main.imports i ON i.id = c.import;
+CREATE TEMP VIEW readings AS SELECT *, kind * 65536 + key AS meaning FROM main.readings;
+)sql";
+
+// The schema version of the file: 0 empty (a new store); throws when it is
+// not a store of ours or is of a newer version.
+int64_t StoredVersion(SqliteDb& db, const std::string& path) {
   int64_t id = 0, version = 0, objects = 0;
   try {
     // One statement, so one snapshot: another import may be making the
@@ -121,10 +202,26 @@ bool IsEmpty(SqliteDb& db, const std::string& path) {
     if (version > SchemaVersion)
       throw StoreError(path + " was made by a newer ZERB32 (schema version " + std::to_string(version) +
                        "; this one reads up to " + std::to_string(SchemaVersion) + ")");
-    return false;
+    return version;
   }
-  if (id == 0 && version == 0 && objects == 0) return true;
+  if (id == 0 && version == 0 && objects == 0) return 0;
   throw StoreError(path + " is not a ZERB32 store");
+}
+
+// Makes a new store, or brings an older one to this version, in one
+// transaction; another importer may have done either meanwhile.
+void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
+  SqliteTransaction transaction(db);  // one at a time
+  const int64_t version = StoredVersion(db, path);
+  if (version == SchemaVersion) return;
+  if (version == 0) {
+    db.Execute(Schema);
+    // Our own constant, not a value from outside.
+    db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
+  }
+  db.Execute(UpgradeTo2);
+  db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
+  transaction.Commit();
 }
 
 }  // namespace
@@ -135,17 +232,15 @@ ChannelKind KindFromCode(int64_t code) {
 
 void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   sqlite::Api().sqlite3_busy_timeout(db.Handle(), 60000);
-  if (!IsEmpty(db, path)) return;
-  if (access == StoreAccess::ReadOnly) throw StoreError(path + " is not a ZERB32 store (it is empty)");
-  {
-    SqliteTransaction transaction(db);  // one creator at a time
-    if (!IsEmpty(db, path)) return;     // another import made it meanwhile
-    db.Execute(Schema);
-    // Our own constants, not values from outside.
-    db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
-    db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
-    transaction.Commit();
+  const int64_t version = StoredVersion(db, path);
+  if (version == SchemaVersion) return;
+  if (access == StoreAccess::ReadOnly) {
+    if (version == 0) throw StoreError(path + " is not a ZERB32 store (it is empty)");
+    db.Execute(ReadVersion1);
+    return;
   }
+  MakeOrUpgrade(db, path);
+  if (version != 0) return;
   // WAL lets readers go on while a log is imported. It is kept in the file,
   // so the creator sets it once, outside a transaction; another import
   // already at work may hold the lock it needs for a moment.
@@ -169,7 +264,7 @@ SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(pa
                                                     : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     PrepareStore(*db_, path, access);
     if (!readOnly) db_->Execute("PRAGMA synchronous = NORMAL");
-    sql_ = std::make_unique<Statements>(*db_);
+    sql_ = std::make_unique<Statements>(*db_, !readOnly);
   } catch (const SqliteError& e) {
     throw StoreError(path + ": " + e.what());
   }

@@ -61,6 +61,11 @@ class Series {
   // (the anchor of a time zone; see table/ZoneClock.h). Nothing: a writer
   // that needs it walks the rows once more to find it.
   virtual std::optional<uint32_t> NewestTime() const { return std::nullopt; }
+  // During a walk, for the row being visited: the newest time of the log
+  // the row was kept from, when the series joins several logs (each row is
+  // then placed in a time zone as its own log places it). Nothing: every
+  // row takes the series' one anchor, NewestTime().
+  virtual std::optional<uint32_t> RowAnchor() const { return std::nullopt; }
 };
 
 // The rows of one loaded log on which pass 1 has run, as the CSV writer

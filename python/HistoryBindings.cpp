@@ -44,27 +44,28 @@ py::dict ReportDict(const HistoryReport& report) {
   return d;
 }
 
-// The site name and number a log's own site file gives.
-std::pair<std::string, uint16_t> SiteOf(const std::string& logPath) {
+// The site name and number a log's own site file gives: the number is the
+// whole number of the file name, as a history keys the site.
+std::pair<std::string, uint32_t> SiteOf(const std::string& logPath) {
   const auto ref = SiteFileFor(logPath);
   if (!ref) return {"", 0};
   TSite site;
   std::string error;
   int openErrno = 0;
   LoadSiteFile(*ref, site, error, openErrno);
-  return {std::string(site.NameText()), ref->number};
+  return {std::string(site.NameText()), ref->fileNumber};
 }
 
-py::dict Merge(const std::vector<std::string>& paths, bool lanTime) {
+py::dict Merge(const std::vector<std::string>& paths, bool lanTime, bool allowDefaultSite) {
   if (paths.empty()) throw py::value_error("no logs to merge");
   MergeResult merged;
   LogArrays arrays;
   std::string error;
   bool read = false;
-  std::pair<std::string, uint16_t> site;
+  std::pair<std::string, uint32_t> site;
   {
     py::gil_scoped_release unlocked;
-    merged = MergeLogs(paths, HistoryLogOptions{lanTime, false});
+    merged = MergeLogs(paths, HistoryLogOptions{lanTime, false, allowDefaultSite});
     if (merged.refusal.empty() && merged.failures.empty()) {
       read = ReadSeries(merged.series, arrays, error);
       site = SiteOf(paths.front());
@@ -82,17 +83,17 @@ py::dict Merge(const std::vector<std::string>& paths, bool lanTime) {
   return d;
 }
 
-uint32_t TimeArgument(const std::optional<std::string>& text, bool rangeEnd, uint32_t otherwise) {
+int64_t TimeArgument(const std::optional<std::string>& text, bool rangeEnd, int64_t otherwise) {
   if (!text) return otherwise;
   const auto time = ParseCivilTime(*text, rangeEnd);
   if (!time) throw py::value_error("not a time of 1970 to 2106 written YYYY-MM-DD[THH:MM[:SS]]: " + *text);
   return *time;
 }
 
-py::dict Export(const std::string& db, uint16_t siteNumber, const std::optional<std::string>& start,
+py::dict Export(const std::string& db, uint32_t siteNumber, const std::optional<std::string>& start,
                 const std::optional<std::string>& end) {
-  const uint32_t from = TimeArgument(start, false, 0);
-  const uint32_t to = TimeArgument(end, true, UINT32_MAX);
+  const int64_t from = TimeArgument(start, false, INT64_MIN);
+  const int64_t to = TimeArgument(end, true, INT64_MAX);
   LogArrays arrays;
   HistoryReport report;
   std::string error, name;
@@ -105,7 +106,7 @@ py::dict Export(const std::string& db, uint16_t siteNumber, const std::optional<
       stored = true;
       read = ReadSeries(*series, arrays, error);
       const std::vector<LogSpan> spans = store->Spans(siteNumber, from, to);
-      uint32_t newest = 0;
+      int64_t newest = INT64_MIN;
       for (const LogSpan& span : spans) {
         if (span.last < newest) continue;
         newest = span.last;
@@ -130,7 +131,7 @@ py::dict Export(const std::string& db, uint16_t siteNumber, const std::optional<
 
 void AddHistory(py::module_& m) {
   py::register_exception<StoreError>(m, "StoreError");
-  m.def("merge", &Merge, py::arg("paths"), py::arg("lan_time"));
+  m.def("merge", &Merge, py::arg("paths"), py::arg("lan_time"), py::arg("allow_default_site"));
   m.def("export", &Export, py::arg("db"), py::arg("site"), py::arg("start"), py::arg("end"));
 }
 

@@ -202,7 +202,10 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   if (auto* log = dynamic_cast<LogSeries*>(&series)) {
     walked = WalkLog(*log, settings, rows, result);
   } else {
+    std::optional<uint32_t> anchor = series.NewestTime();
     walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
+      // A row kept from another log is placed in the zone as that log places it.
+      if (const auto own = series.RowAnchor(); zoned && own && own != anchor) clock.Anchor(*(anchor = own));
       for (std::size_t i = 0; i < readings.size(); ++i) rows.Set(i, readings[i]);
       rows.Write(time, readings, result);
       return true;

@@ -4,15 +4,20 @@
 
 namespace zerb::pg {
 
-// Per connection: the log being imported, before it is merged. Emptied at
-// every commit and rollback.
+// Per connection: the readings of the log being imported that go in, as
+// ReadingJudge decided, before they are merged. Emptied at every commit
+// and rollback.
 inline constexpr const char* kCreateStaging =
-    "CREATE TEMPORARY TABLE IF NOT EXISTS zerb32_staging (position integer, kind smallint, key integer, "
-    "time bigint, raw smallint, value integer, exponent smallint) ON COMMIT DELETE ROWS";
+    "CREATE TEMPORARY TABLE IF NOT EXISTS zerb32_staging (kind smallint, key integer, time bigint, raw smallint, "
+    "value integer, exponent smallint, meaning bigint) ON COMMIT DELETE ROWS";
 inline constexpr const char* kCopyStaging =
-    "COPY zerb32_staging (position, kind, key, time, raw, value, exponent) FROM STDIN";
+    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning) FROM STDIN";
 
-inline constexpr const char* kKnownHash = "SELECT 1 FROM imports WHERE content_hash = $1";
+inline constexpr const char* kKnownHash = "SELECT 1 FROM imports WHERE content_hash = $1 OR legacy_hash = $2";
+
+// A site's imports take turns under the lock (PgLockSpace, the site as a
+// signed 32-bit number).
+inline constexpr const char* kLockSite = "SELECT pg_advisory_xact_lock($1::integer, $2::integer)";
 
 inline constexpr const char* kInsertSite =
     "INSERT INTO sites (site, name, name_end) VALUES ($1, $2, $3) ON CONFLICT (site) DO NOTHING";
@@ -23,25 +28,39 @@ inline constexpr const char* kUpdateSiteName =
 
 inline constexpr const char* kInsertImport =
     "INSERT INTO imports (site, content_hash, log_path, site_file, time_base, first_time, last_time, "
-    "interval_seconds, readings, conflicts) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, 0, 0) RETURNING id";
+    "interval_seconds, readings, conflicts, site_description) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, 0, 0, $9) "
+    "RETURNING id";
 inline constexpr const char* kSiteTimeBase = "SELECT time_base FROM imports WHERE site = $1 LIMIT 1";
-inline constexpr const char* kSetCounts = "UPDATE imports SET conflicts = $2, readings = $3 WHERE id = $1";
+inline constexpr const char* kSetReadings = "UPDATE imports SET readings = $2 WHERE id = $1";
+// $1 import ids, $2 the changes of their conflict counts.
+inline constexpr const char* kAddConflictCounts =
+    "UPDATE imports SET conflicts = conflicts + d.delta FROM unnest($1::bigint[], $2::bigint[]) AS d(id, delta) "
+    "WHERE imports.id = d.id";
 
-// $1 the import; $2..$8 arrays of kinds, keys, names (types, units,
-// exponents and digital flags are for kUpsertChannels).
+inline constexpr const char* kAddMeaning =
+    "INSERT INTO meanings (site, kind, key, type_name, units, exponent, digital) VALUES ($1, $2, $3, $4, $5, $6, $7) "
+    "ON CONFLICT DO NOTHING";
+inline constexpr const char* kMeaning =
+    "SELECT id FROM meanings WHERE site = $1 AND kind = $2 AND key = $3 AND type_name = $4 AND units = $5 "
+    "AND exponent = $6 AND digital = $7";
+
+// $1 the import; $2.. arrays of kinds, keys, names, type codes, exponent
+// bytes, units bytes, descriptions, meanings.
 inline constexpr const char* kInsertImportChannels =
-    "INSERT INTO import_channels (import, position, kind, key, name) "
-    "SELECT $1, u.n - 1, u.kind, u.key, u.name "
-    "FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::text[], $6::text[], $7::smallint[], $8::boolean[]) "
-    "WITH ORDINALITY AS u(kind, key, name, type_name, units, exponent, digital, n)";
-// $1 the site; $2..$8 the channel arrays; $9, $10 the log's end and hash.
-// A channel listed twice counts once, its first entry.
+    "INSERT INTO import_channels (import, position, kind, key, name, type_code, exp_byte, units_byte, description, "
+    "meaning) SELECT $1, u.n - 1, u.kind, u.key, u.name, u.type_code, u.exp_byte, u.units_byte, u.description, "
+    "u.meaning FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::smallint[], $6::smallint[], "
+    "$7::smallint[], $8::text[], $9::bigint[]) "
+    "WITH ORDINALITY AS u(kind, key, name, type_code, exp_byte, units_byte, description, meaning, n)";
+// $1 the site; $2..$8 arrays of kinds, keys, names, types, units,
+// exponents, digital flags; $9 the ends each description ranks by, $10 the
+// log's hash. A channel listed twice counts once, its first entry.
 inline constexpr const char* kUpsertChannels =
     "INSERT INTO channels (site, kind, key, name, type_name, units, exponent, digital, source_end, source_hash) "
     "SELECT DISTINCT ON (u.kind, u.key) $1, u.kind, u.key, u.name, u.type_name, u.units, u.exponent, u.digital, "
-    "$9, $10 "
-    "FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::text[], $6::text[], $7::smallint[], $8::boolean[]) "
-    "WITH ORDINALITY AS u(kind, key, name, type_name, units, exponent, digital, n) "
+    "u.source_end, $10 "
+    "FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::text[], $6::text[], $7::smallint[], $8::boolean[], "
+    "$9::bigint[]) WITH ORDINALITY AS u(kind, key, name, type_name, units, exponent, digital, source_end, n) "
     "ORDER BY u.kind, u.key, u.n "
     "ON CONFLICT (site, kind, key) DO UPDATE SET name = excluded.name, type_name = excluded.type_name, "
     "units = excluded.units, exponent = excluded.exponent, digital = excluded.digital, "
@@ -51,61 +70,58 @@ inline constexpr const char* kUpsertChannels =
 inline constexpr const char* kOverlapping =
     "SELECT id, first_time, last_time, interval_seconds, content_hash, log_path FROM imports "
     "WHERE site = $1 AND id <> $2 AND last_time >= $3 AND first_time <= $4";
+inline constexpr const char* kChannelsOfImports =
+    "SELECT import, kind, key FROM import_channels WHERE import = ANY($1::bigint[]) ORDER BY import, position";
 // The readings of an older import off the new log's grid, within its span.
 inline constexpr const char* kDeleteSpan =
     "DELETE FROM readings WHERE site = $1 AND import = $2 AND time BETWEEN $3 AND $4";
-
-// Staged readings the store holds with another raw count: each is recorded
-// in conflicts, kept and other decided by rank ($2 end, $3 hash of the new
-// log, $4 its import). Returns the first $5 in row order, each with the
-// total count. Each staged reading looks its stored one up by the key
-// (OFFSET 0 keeps the lookup per row: a join could read all of the site's
-// readings).
-inline constexpr const char* kRecordConflicts =
-    "WITH found AS MATERIALIZED ("
-    "  SELECT s.position, s.kind, s.key, s.time, s.raw AS new_raw, r.raw AS old_raw, r.import AS old_import,"
-    "         ($2::bigint, $3::text COLLATE \"C\") > (i.last_time, i.content_hash) AS wins"
-    "  FROM zerb32_staging s"
-    "  CROSS JOIN LATERAL (SELECT raw, import FROM readings"
-    "    WHERE site = $1 AND kind = s.kind AND key = s.key AND time = s.time OFFSET 0) r"
-    "  JOIN imports i ON i.id = r.import"
-    "  WHERE r.raw <> s.raw),"
-    " saved AS ("
-    "  INSERT INTO conflicts (site, kind, key, time, kept_raw, other_raw, kept_import, other_import)"
-    "  SELECT $1, kind, key, time, CASE WHEN wins THEN new_raw ELSE old_raw END,"
-    "         CASE WHEN wins THEN old_raw ELSE new_raw END, CASE WHEN wins THEN $4::bigint ELSE old_import END,"
-    "         CASE WHEN wins THEN old_import ELSE $4::bigint END"
-    "  FROM found)"
-    " SELECT kind, key, time, CASE WHEN wins THEN new_raw ELSE old_raw END,"
-    "        CASE WHEN wins THEN old_raw ELSE new_raw END, wins, old_import, count(*) OVER ()"
-    " FROM found ORDER BY time, position LIMIT $5";
-
-// The merge: staged readings go in where the store has none; where it has,
-// they replace it when the new log ($3 end, $4 hash) outranks the stored
-// reading's log.
+inline constexpr const char* kConflictsIn =
+    "SELECT kind, key, time, kept_raw, other_raw, kept_import, other_import FROM conflicts "
+    "WHERE site = $1 AND time BETWEEN $2 AND $3";
+// The stored readings of the log's channels ($4 kinds, $5 keys) in its span.
+inline constexpr const char* kExisting =
+    "SELECT r.kind, r.key, r.time, r.raw, r.import FROM unnest($4::smallint[], $5::integer[]) AS u(kind, key) "
+    "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import FROM readings WHERE site = $1 AND kind = u.kind "
+    "AND key = u.key AND time BETWEEN $2 AND $3) r";
+// The staged readings go in, replacing the stored ones where the judge said so.
 inline constexpr const char* kMergeReadings =
-    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2 FROM zerb32_staging "
+    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
+    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging "
     "ON CONFLICT (site, kind, key, time) DO UPDATE SET raw = excluded.raw, value = excluded.value, "
-    "exponent = excluded.exponent, import = excluded.import "
-    "WHERE NOT EXISTS (SELECT 1 FROM imports i WHERE i.id = readings.import "
-    "AND (i.last_time, i.content_hash) >= ($3::bigint, $4::text COLLATE \"C\"))";
+    "exponent = excluded.exponent, import = excluded.import, meaning = excluded.meaning";
+// $1 the site; $2..$4 kinds, keys, times of the readings whose conflicts go.
+inline constexpr const char* kClearConflicts =
+    "DELETE FROM conflicts c USING unnest($2::smallint[], $3::integer[], $4::bigint[]) AS u(kind, key, time) "
+    "WHERE c.site = $1 AND c.kind = u.kind AND c.key = u.key AND c.time = u.time";
+inline constexpr const char* kInsertConflicts =
+    "INSERT INTO conflicts (site, kind, key, time, kept_raw, other_raw, kept_import, other_import) "
+    "SELECT $1, * FROM unnest($2::smallint[], $3::integer[], $4::bigint[], $5::smallint[], $6::smallint[], "
+    "$7::bigint[], $8::bigint[])";
 
-// The merge when no stored log overlaps the new one: the store holds no
-// reading in its span, so every staged reading goes in (a reading the log
-// held twice fails the import, as a conflict with itself would).
-inline constexpr const char* kInsertReadings =
-    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2 FROM zerb32_staging";
+// Decoding a stored log's channel again: its raw counts, then $5..$7 the
+// arrays of raw counts, values and exponents, $8 the meaning.
+inline constexpr const char* kRawsOf =
+    "SELECT DISTINCT raw FROM readings WHERE site = $1 AND kind = $2 AND key = $3 AND import = $4";
+inline constexpr const char* kRedecodeReadings =
+    "UPDATE readings r SET value = u.value, exponent = u.exponent, meaning = $8 "
+    "FROM unnest($5::smallint[], $6::integer[], $7::smallint[]) AS u(raw, value, exponent) "
+    "WHERE r.site = $1 AND r.kind = $2 AND r.key = $3 AND r.import = $4 AND r.raw = u.raw";
+inline constexpr const char* kRedecodeChannel =
+    "UPDATE import_channels SET name = $4, type_code = $5, exp_byte = $6, units_byte = $7, description = 'stored', "
+    "meaning = $8 WHERE import = $1 AND kind = $2 AND key = $3";
+inline constexpr const char* kRedecodeImport =
+    "UPDATE imports SET site_description = 'stored' WHERE id = $1 AND site_description IN ('none', 'incomplete')";
 
-inline constexpr const char* kSites = "SELECT site, name FROM sites WHERE $1::integer < 0 OR site = $1 ORDER BY site";
+// The channels of a site's stored logs (StoredChannel), by import and position.
+inline constexpr const char* kSiteChannelRows =
+    "SELECT c.import, i.first_time, i.last_time, i.interval_seconds, i.content_hash, i.log_path, c.kind, c.key, "
+    "c.name, m.type_name, m.units, m.exponent, m.digital, c.description, c.type_code, c.exp_byte, c.units_byte, "
+    "c.meaning FROM import_channels c JOIN imports i ON i.id = c.import "
+    "JOIN meanings m ON m.id = c.meaning AND m.site = i.site WHERE i.site = $1 ORDER BY c.import, c.position";
+inline constexpr const char* kImportEnds = "SELECT id, last_time FROM imports WHERE site = $1";
+
+inline constexpr const char* kSites = "SELECT site, name FROM sites WHERE $1::bigint < 0 OR site = $1 ORDER BY site";
 inline constexpr const char* kSiteKnown = "SELECT 1 FROM sites WHERE site = $1";
-inline constexpr const char* kNewestImport =
-    "SELECT id FROM imports WHERE site = $1 ORDER BY last_time DESC, content_hash DESC LIMIT 1";
-inline constexpr const char* kImportChannels =
-    "SELECT kind, key FROM import_channels WHERE import = $1 ORDER BY position";
-inline constexpr const char* kSiteChannels =
-    "SELECT kind, key, name, type_name, units, exponent, digital FROM channels WHERE site = $1 ORDER BY kind, key";
 inline constexpr const char* kSiteSpans =
     "SELECT first_time, last_time, interval_seconds FROM imports "
     "WHERE site = $1 AND last_time >= $2 AND first_time <= $3";
@@ -114,8 +130,8 @@ inline constexpr const char* kSiteCounts =
 // The stored series, row by row, through a cursor of a read-only
 // transaction (one snapshot, bounded memory).
 inline constexpr const char* kDeclareRows =
-    "DECLARE zerb32_rows NO SCROLL CURSOR FOR SELECT time, kind, key, raw, value, exponent FROM readings "
-    "WHERE site = $1 AND time BETWEEN $2 AND $3 ORDER BY time";
+    "DECLARE zerb32_rows NO SCROLL CURSOR FOR SELECT time, kind, key, raw, value, exponent, meaning, import "
+    "FROM readings WHERE site = $1 AND time BETWEEN $2 AND $3 ORDER BY time";
 inline constexpr const char* kFetchRows = "FETCH 10000 FROM zerb32_rows";
 
 }  // namespace zerb::pg

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "history/ReadingJudge.h"
 #include "history/Store.h"
+#include "history/StoredSite.h"
 #include "history/postgres/PgConnection.h"
 
 namespace zerb {
@@ -20,27 +22,27 @@ class PgStore final : public Store {
   ~PgStore() override;
 
   ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) override;
-  std::vector<SiteSummary> Summaries(std::optional<uint16_t> site) override;
-  std::unique_ptr<Series> Export(uint16_t site, uint32_t from, uint32_t to) override;
-  std::vector<LogSpan> Spans(uint16_t site, uint32_t from, uint32_t to) override;
+  std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) override;
+  std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
+  std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
 
   PgConnection& Connection() { return *connection_; }
 
  private:
-  bool Known(const std::string& hash);
-  struct StoredLog;
+  bool Known(const HistoryLog& log);
   // Why the site's stored logs refuse a log on this clock ("PC", "LAN"), or
   // nothing.
   std::string ClockRefusal(const std::string& site, const std::string& timeBase);
+  std::vector<StoredChannel> SiteChannels(uint32_t site);
+  int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
   // The log's rows in sites, imports, import_channels and channels; its
-  // import id.
-  int64_t AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow);
-  bool ImportRows(HistoryLog& log, int64_t import, ImportOutcome& outcome);
-  // Records the staged readings that stored ones hold with another raw
-  // count, and lists them in the outcome.
-  void RecordConflicts(HistoryLog& log, int64_t import, const std::map<int64_t, StoredLog>& stored,
-                       ImportOutcome& outcome);
-  std::vector<SeriesChannel> ColumnsOf(uint16_t site);
+  // import id and the meaning of each channel.
+  int64_t AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow,
+                    std::vector<int64_t>& meanings);
+  bool ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings, ImportOutcome& outcome);
+  std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span);
+  void ApplyConflicts(uint32_t site, const ConflictChanges& changes);
+  void RedecodeStored(uint32_t site);
   // Runs a statement of the store; throws StoreError when it fails (`doing`
   // says what for: "write", "read").
   PgResult Run(const std::string& sql, const PgParams& params, const char* doing);
@@ -49,15 +51,17 @@ class PgStore final : public Store {
 };
 
 // The schema version this program writes and reads up to.
-inline constexpr int PgSchemaVersion = 1;
+inline constexpr int PgSchemaVersion = 2;
 
 // Checks that the database holds a store this program can use, or makes
-// one (Write only, when the database holds none of its tables). Throws
-// StoreError.
+// one (Write only, when the database holds none of its tables); Write
+// brings an older store to this version, ReadOnly reads it as it is.
+// Throws StoreError.
 void PreparePgStore(PgConnection& connection, StoreAccess access);
 
 // The advisory-lock key pair of the store: (PgLockSpace, site) for a site's
-// imports, (PgLockSpace, -1) for making the schema.
+// imports (the site as a signed 32-bit number: 4294967295 is -1),
+// (PgLockSpace, -1) for making or upgrading the schema.
 inline constexpr int PgLockSpace = 0x5A455242;  // "ZERB"
 
 }  // namespace zerb

@@ -261,7 +261,7 @@ def _warn_history(fields):
                                      "; see Log.gaps, Log.conflicts and Log.off_grid"), stacklevel=3)
 
 
-def merge(paths, time_base="pc"):
+def merge(paths, time_base="pc", allow_default_site=False):
     """Merges logs of one site into one Log over their whole span, each
     reading once, as the command line's merge does: a reading several logs
     hold comes from the log whose rows end last; columns follow the newest
@@ -271,8 +271,13 @@ def merge(paths, time_base="pc"):
     Arguments:
         paths: the log files (a list of str, bytes or os.PathLike).
         time_base: "pc" (default) or "lan", the clock that times the rows.
+        allow_default_site: keep a log that no complete site file decodes
+            (its own is missing or damaged, and no other merged log has
+            one) with default channels; otherwise it fails to load.
 
-    Gaps, conflicting readings and overlaps off the grid give a
+    A log without a complete site file is decoded with the site file of
+    another merged log of the site. A channel whose type, units or
+    exponent changed between logs has a column per description. Gaps, conflicting readings and overlaps off the grid give a
     HistoryWarning and are listed in Log.gaps, Log.conflicts and
     Log.off_grid. Raises LoadError naming every log that fails to load,
     ValueError when the logs belong to different sites or there are none,
@@ -283,7 +288,7 @@ def merge(paths, time_base="pc"):
     paths = [_fs_path(path, "each of paths") for path in paths]
     if time_base not in ("pc", "lan"):
         raise ValueError(f"time_base must be 'pc' or 'lan', not {time_base!r}")
-    fields = _core.merge(paths, time_base == "lan")
+    fields = _core.merge(paths, time_base == "lan", bool(allow_default_site))
     _warn_history(fields)
     return Log(fields, None)
 

@@ -135,7 +135,7 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
       {{"merge", log, "-o", log}, "the output may not be an input"},
       {{"merge", log, "-o", folder.File("42.STE")}, "the output may not be an input"},
       {{"export", "--db", Db(), "--site", "42", "-o", Db()}, "the output may not be an input"},
-      {{"export", "--db", Db(), "--site", "70000", "-o", out}, "--site takes a site number"},
+      {{"export", "--db", Db(), "--site", "4294967296", "-o", out}, "--site takes a site number"},
       {{"export", "--db", Db(), "--site", "42", "--from", "2026-02-30", "-o", out}, "not a time of the form"},
       {{"export", "--db", Db(), "--site", "42", "--from", "2026-03-02", "--to", "2026-03-01", "-o", out},
        "--from is after --to"},
@@ -162,7 +162,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   SqliteDb(foreign, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE).Execute("CREATE TABLE t (x)");
   const std::string newer = folder.File("newer.db");
   fs::copy_file(Db(), newer);
-  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 2");
+  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 3");
 
   const struct {
     std::vector<std::string> args;
@@ -176,7 +176,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
       {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
       {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
-      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 2", newer},
+      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 3", newer},
       {{"export", "--db", newer, "--site", "42", "-o", folder.File("m.csv")}, "newer ZERB32", newer},
       {{"export", "--db", folder.File("none.db"), "--site", "42", "-o", folder.File("m.csv")}, "no store at", ""},
       {{"history", "--db", folder.File("none.db")}, "no store at", ""},

@@ -1,7 +1,8 @@
 #pragma once
 // Logs of one site cut from one long series, for the history tests: a site
-// file in two versions (the second renames a channel and rescales the ASM),
-// and a series of four to five channels, the third added partway.
+// file in versions (the second renames a channel and the site; the third
+// also rescales the ASM, a change of its meaning), and a series of four to
+// five channels, the third added partway.
 
 #include <cstdio>
 #include <memory>
@@ -28,7 +29,7 @@ void AddDevice(TDevList& list, const char* name, uint16_t key, uint8_t type, int
   list.Append(std::move(device));
 }
 
-// Version 1 or 2 of site 42's file.
+// Version 1, 2 or 3 of site 42's file.
 inline void WriteSiteFile(const std::string& path, int version) {
   TSite site;
   site.SetName(version == 1 ? "Riverside" : "Riverside Offices");
@@ -36,7 +37,7 @@ inline void WriteSiteFile(const std::string& path, int version) {
   AddDevice<TSensor>(site.Sensors, "Count", 2, 0, 0);
   AddDevice<TSensor>(site.Sensors, "Added", 3, 2, 0);
   AddDevice<TOutput>(site.Outputs, "Valve", 8, 1, -1);
-  AddDevice<TAsm>(site.Asms, "Set pt", AsmKey, 0, static_cast<int8_t>(version == 1 ? -1 : -2));
+  AddDevice<TAsm>(site.Asms, "Set pt", AsmKey, 0, static_cast<int8_t>(version == 3 ? -2 : -1));
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f || site.Save(f) != 1) throw std::runtime_error("cannot write " + path);
   std::fclose(f);

@@ -103,10 +103,10 @@ std::string ExpectedCsv(const std::vector<Cut>& cuts, const std::vector<std::str
 }
 
 int WriteMerged(Series& series, const std::vector<Gap>& gaps, bool fillGaps, uint16_t flags, std::string& csv) {
-  std::vector<uint32_t> fill;
+  std::vector<int64_t> fill;
   for (const Gap& gap : gaps)
-    for (uint32_t t : fillGaps ? FillTimes(gap) : std::vector<uint32_t>{}) fill.push_back(t);
-  GapFilledSeries filled(series, fill);
+    for (int64_t t : fillGaps ? FillTimes(gap) : std::vector<int64_t>{}) fill.push_back(t);
+  GapFilledSeries filled(series, fill, 0);
   StringSink sink;
   const int written = WriteTable(filled, ClassicTable(flags), sink).status;
   csv = sink.text;
@@ -163,10 +163,10 @@ TEST_P(MergeExactness, MergedCsvIsTheWholeLogsCsv) {
   auto store = OpenStore(folder.File("history.db"), StoreAccess::Write);
   for (const auto status : {ImportStatus::Imported, ImportStatus::Skipped})
     for (const std::string& path : paths) EXPECT_EQ(store->Import(path, options).status, status) << path;
-  auto stored = store->Export(42, 0, UINT32_MAX);
+  auto stored = store->Export(42, INT64_MIN, INT64_MAX);
   ASSERT_NE(stored, nullptr);
   std::string exported;
-  ASSERT_EQ(WriteMerged(*stored, FindGaps(store->Spans(42, 0, UINT32_MAX)), c.fillGaps, flags, exported), 1);
+  ASSERT_EQ(WriteMerged(*stored, FindGaps(store->Spans(42, INT64_MIN, INT64_MAX)), c.fillGaps, flags, exported), 1);
   EXPECT_EQ(exported, expected);
 }
 

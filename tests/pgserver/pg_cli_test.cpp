@@ -193,7 +193,7 @@ TEST_F(PgCli, FailuresAreOneLineWithoutThePasswordAndChangeNothing) {
   PgSql(database, "GRANT ALL ON SCHEMA public TO " + user);
   const std::string newer = test::NewPgDatabase(), foreign = test::NewPgDatabase();
   ASSERT_EQ(Cli({"import", "--db", test::PgUri(newer), log}).exitCode, 0);
-  PgSql(newer, "UPDATE zerb32_store SET schema_version = 2");
+  PgSql(newer, "UPDATE zerb32_store SET schema_version = 3");
   PgSql(foreign, "CREATE TABLE readings (x integer)");
   const struct {
     std::vector<std::string> args;
