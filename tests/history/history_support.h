@@ -29,14 +29,15 @@ void AddDevice(TDevList& list, const char* name, uint16_t key, uint8_t type, int
   list.Append(std::move(device));
 }
 
-// Version 1, 2 or 3 of site 42's file.
+// Version 1, 2 or 3 of site 42's file (3: the ASM's exponent and the
+// output's type, ON/OFF instead of VARIABLE, changed).
 inline void WriteSiteFile(const std::string& path, int version) {
   TSite site;
   site.SetName(version == 1 ? "Riverside" : "Riverside Offices");
   AddDevice<TSensor>(site.Sensors, version == 1 ? "Temp" : "Temp room", 1, 2, 0);
   AddDevice<TSensor>(site.Sensors, "Count", 2, 0, 0);
   AddDevice<TSensor>(site.Sensors, "Added", 3, 2, 0);
-  AddDevice<TOutput>(site.Outputs, "Valve", 8, 1, -1);
+  AddDevice<TOutput>(site.Outputs, "Valve", 8, version == 3 ? 0 : 1, -1);
   AddDevice<TAsm>(site.Asms, "Set pt", AsmKey, 0, static_cast<int8_t>(version == 3 ? -2 : -1));
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f || site.Save(f) != 1) throw std::runtime_error("cannot write " + path);
@@ -76,6 +77,26 @@ inline std::vector<uint8_t> CutLog(const std::vector<std::vector<int16_t>>& seri
   for (std::size_t r = first; r <= last; ++r) {
     std::vector<int16_t> row = series[r];
     if (!withAdded) row.erase(row.begin() + 2);
+    s.rows.push_back(row);
+  }
+  return MakeLogImage(s);
+}
+
+// A log of `rows` rows of the series' first channels (Temp, Count, Valve,
+// Set pt) whose newest row is at `pcTime` (a small one puts rows before
+// 1970), `interval` seconds apart.
+inline std::vector<uint8_t> ClockLog(const std::vector<std::vector<int16_t>>& series, uint32_t pcTime,
+                                     uint16_t interval, std::size_t rows) {
+  LogSource s;
+  s.description = "History test";
+  s.interval = interval;
+  s.pcTime = s.lanTime = s.localLanTime = pcTime;
+  s.sensorSlotsA = {1, 2};
+  s.outputSlotsA = {8};
+  s.asmSlots = {AsmKey};
+  for (std::size_t r = 0; r < rows; ++r) {
+    std::vector<int16_t> row = series[r];
+    row.erase(row.begin() + 2);
     s.rows.push_back(row);
   }
   return MakeLogImage(s);

@@ -11,61 +11,18 @@
 
 #include "history/Merge.h"
 #include "history/Store.h"
+#include "history/engine_support.h"
 #include "history/history_support.h"
-#include "postgres/PgServer.h"
-#include "support/TempDir.h"
 
 namespace zerb::historytest {
 namespace {
 
 using test::TempDir;
 
-struct Engine {
-  const char* name;
-  bool postgres;
-};
-
-// A new location of a store that does not exist yet.
-std::string NewLocation(const Engine& engine, const TempDir& folder) {
-  static int count = 0;
-  return engine.postgres ? test::PgUri(test::NewPgDatabase()) : folder.File(std::to_string(++count) + ".db");
-}
-
-// Marks an existing store as made by a later version of the schema.
-void SetNewerSchema(const Engine& engine, const std::string& location) {
-  if (engine.postgres) {
-    test::PgSql(location.substr(location.find("///") + 3, location.find('?') - location.find("///") - 3),
-                "UPDATE zerb32_store SET schema_version = schema_version + 1");
-  } else {
-    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 3"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-  }
-}
-
-// A series as text: its channels, then each row's time and readings.
-std::string Dump(Series& series) {
-  std::string text;
-  for (const SeriesChannel& c : series.Channels())
-    text += std::to_string(static_cast<int>(c.kind)) + "/" + std::to_string(c.key) + " " + c.name + " " + c.typeName +
-            " " + c.unitsLetter + std::to_string(c.exponent) + (c.digital ? "d" : "") + "\n";
-  const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
-    text += std::to_string(time);
-    for (const Reading& r : readings)
-      text += r.present ? " " + std::to_string(r.raw) + (r.valid ? "=" + std::to_string(r.value) : "") + "e" +
-                              std::to_string(r.exponent)
-                        : " -";
-    text += "\n";
-    return true;
-  });
-  EXPECT_EQ(walked, 1) << series.Error();
-  return text;
-}
-
 class StoreEngine : public ::testing::TestWithParam<Engine> {
  protected:
   void SetUp() override {
-    if (GetParam().postgres && test::PgEnv("ZERB32_PG_URI").empty())
-      GTEST_SKIP() << "no PostgreSQL test cluster (run under tools/pg-test-cluster.sh)";
+    ZERB32_NEED_ENGINE(GetParam());
     const auto series = LongSeries(300, 11);
     for (int v = 1; v <= 2; ++v) {
       std::filesystem::create_directory(folder.File("v" + std::to_string(v)));
@@ -167,8 +124,7 @@ TEST_P(StoreEngine, OnlyImportCreatesAStoreAndANewerSchemaIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, StoreEngine,
-                         ::testing::Values(Engine{"SQLite", false}, Engine{"PostgreSQL", true}),
-                         [](const ::testing::TestParamInfo<Engine>& p) { return std::string(p.param.name); });
+                         ::testing::Values(Engine{"SQLite", false}, Engine{"PostgreSQL", true}), EngineName);
 
 }  // namespace
 }  // namespace zerb::historytest

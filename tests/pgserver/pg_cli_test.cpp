@@ -207,7 +207,7 @@ TEST_F(PgCli, FailuresAreOneLineWithoutThePasswordAndChangeNothing) {
       {{"history", "--db", "host=/nonexistent password=" + password + " dbname"}, "missing \"=\" after \"dbname\""},
       {{"history", "--db", uri(password, database)}, "no ZERB32 store in the PostgreSQL database"},
       {{"export", "--db", uri(password, database), "--site", "42", "-o", "-"}, "no ZERB32 store"},
-      {{"import", "--db", test::PgUri(newer), log}, "made by a newer ZERB32 (schema version 2"},
+      {{"import", "--db", test::PgUri(newer), log}, "made by a newer ZERB32 (schema version 3"},
       {{"history", "--db", test::PgUri(foreign)}, "is not a ZERB32 store"},
       {{"import", "--db", test::PgUri(foreign), log}, "is not a ZERB32 store"},
       {{"history", "--db", uri(password, database), uri(password, database)}, "not expected"},
