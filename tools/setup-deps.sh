@@ -8,7 +8,7 @@ packages=(
   g++ make cmake ninja-build pkg-config ccache
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 nettle-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev xvfb xauth
   clang libclang-rt-14-dev
   gcovr
