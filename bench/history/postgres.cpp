@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     if (store->Import(path, {}).status != zerb::ImportStatus::Skipped) return 1;
   const double again = Seconds(start);
   start = Clock::now();
-  auto series = store->Export(42, 0, UINT32_MAX);
+  auto series = store->Export(42, INT64_MIN, INT64_MAX);
   std::FILE* out = std::fopen((folder + "/export.csv").c_str(), "wb");
   zerb::FileSink sink(out);
   if (!series || zerb::WriteTable(*series, zerb::ClassicTable(zerb::DefaultFlags), sink).status != 1) return 1;

@@ -122,5 +122,34 @@ TEST_F(HistorySites, ExportInstantsDoNotDependOnTheRange) {
   EXPECT_NE(full.find(rows), std::string::npos) << full;
 }
 
+// Valve turns from VARIABLE to ON/OFF and Set pt is rescaled in the newer
+// site file: wide styles give each meaning a column named with its span,
+// the long style each reading its own description, history the changes.
+TEST_F(HistorySites, AChangedMeaningIsShownWhereverTheSeriesGoes) {
+  const std::string db = folder.File("s.db");
+  const std::string old = Log("v1", "42_a.log", CutLog(series, 0, 20, true), 1);
+  const std::string changed = Log("v3", "42_b.log", CutLog(series, 15, 40, true), 3);
+  ASSERT_EQ(Cli({"import", "--db", db, old, changed}).exitCode, 0);
+  const auto wide = Cli({"export", "--db", db, "--site", "42", "--style", "pandas", "-o", "-"});
+  EXPECT_EQ(wide.out.substr(0, wide.out.find('\n')),
+            "Time,Temp room [°C],Count,Added [°C],Valve (2026-11-30T00:53:20 to 2026-11-30T02:33:20) [%],"
+            "Valve (2026-11-30T02:08:20 to 2026-11-30T04:13:20) [%],"
+            "Set pt (2026-11-30T00:53:20 to 2026-11-30T02:33:20),Set pt (2026-11-30T02:08:20 to 2026-11-30T04:13:20)\r");
+  const auto tall = Cli({"export", "--db", db, "--site", "42", "--style", "long", "-o", "-"});
+  EXPECT_NE(tall.out.find("2026-11-30T02:03:20,O1/1,Valve (2026-11-30T00:53:20 to 2026-11-30T02:33:20),%,VARIABLE,"),
+            std::string::npos)
+      << tall.out;
+  EXPECT_NE(tall.out.find("2026-11-30T02:08:20,O1/1,Valve (2026-11-30T02:08:20 to 2026-11-30T04:13:20),%,ON/OFF,"),
+            std::string::npos);
+  const auto history = Cli({"history", "--db", db});
+  EXPECT_NE(history.out.find("  Description changes: 6\n"
+                             "    sensor 0x0001 from 2026-11-30T00:53:20: Temp (TS4-C, units C, exponent -1)\n"
+                             "    sensor 0x0001 from 2026-11-30T02:08:20: Temp room (TS4-C, units C, exponent -1)\n"
+                             "    output 0x0008 from 2026-11-30T00:53:20: Valve (VARIABLE, units %, exponent -1)\n"
+                             "    output 0x0008 from 2026-11-30T02:08:20: Valve (ON/OFF, units %, exponent -1)\n"),
+            std::string::npos)
+      << history.out;
+}
+
 }  // namespace
 }  // namespace zerb::historytest
