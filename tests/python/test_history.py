@@ -72,3 +72,16 @@ def test_the_store_exports_what_was_imported(pieces, tmp_path):
         history.export(42, start="March")
     with pytest.raises(zerb32.StoreError):
         zerb32.History(tmp_path / "none.db").export(42)
+
+
+def test_a_log_without_its_site_file_takes_another_logs(tmp_path):
+    """Decoded with the other log's site file; alone, kept only when allowed."""
+    bare_folder = tmp_path / "bare"
+    bare_folder.mkdir()
+    bare = mklog(bare_folder / "42-b.log", log_text(ROWS[40:120]))
+    paths = [piece(tmp_path, "42-a.log", 0, 60), bare]
+    whole = zerb32.merge([paths[0], piece(tmp_path, "42-b.log", 40, 120)])
+    same_series(zerb32.merge(paths), whole)
+    with pytest.raises(zerb32.LoadError, match="--allow-default-site"):
+        zerb32.merge([bare])
+    assert len(zerb32.merge([bare], allow_default_site=True).times) == 80
