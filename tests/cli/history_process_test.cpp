@@ -157,6 +157,25 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
   }
 }
 
+// Each command's help lists what that command takes, no more.
+TEST_F(HistoryCli, HelpListsOnlyWhatACommandTakes) {
+  const struct {
+    const char* command;
+    std::vector<const char*> listed, unlisted;
+  } rows[] = {
+      {"merge", {"--fill-gaps", "--max-fill", "--style", "-o,--output"}, {"--meta", "--skip", "--xml", "--jobs", "--db"}},
+      {"export", {"--db", "--site", "--max-fill"}, {"--meta", "--new-only", "--overlap"}},
+      {"import", {"--db", "--require-site"}, {"--style", "--meta", "--fill-gaps", "-o,--output"}},
+      {"history", {"--db", "--site"}, {"--style", "--meta", "-o,--output"}},
+  };
+  for (const auto& row : rows) {
+    const auto run = Cli({row.command, "--help"});
+    EXPECT_EQ(run.exitCode, 0) << row.command;
+    for (const char* option : row.listed) EXPECT_NE(run.out.find(option), std::string::npos) << row.command << option;
+    for (const char* option : row.unlisted) EXPECT_EQ(run.out.find(option), std::string::npos) << row.command << option;
+  }
+}
+
 TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   const std::string good = Log("42_a.log", 0, 100);
   WriteFile(folder.File("42_cut.log"), ReadFile(good).substr(0, 300));
