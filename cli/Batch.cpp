@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/BatchPlan.h"
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
@@ -25,8 +26,8 @@ int RunBatch(const CliOptions& options) {
     return RunPlannedLog(options, plan, index, *documents[worker]);
   };
   hooks.take = [&](JobReport&& report) {
-    std::fputs(report.out.c_str(), stdout);
-    std::fputs(report.err.c_str(), stderr);
+    std::fputs(WithoutPasswords(std::move(report.out)).c_str(), stdout);
+    std::fputs(WithoutPasswords(std::move(report.err)).c_str(), stderr);
     allOk = allOk && report.ok;
   };
   RunInOrder(plan.size(), workers, hooks);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <variant>
 
+#include "cli/Arguments.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
 #include "convert/OutputFile.h"
@@ -18,14 +19,16 @@
 #include "history/Store.h"
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
+#include "model/PrintableText.h"
 #include "table/TableWriter.h"
+#include "table/Windows1252.h"
 
 namespace zerb {
 
 namespace {
 
 void Problem(const std::string& subject, const std::string& reason) {
-  std::fprintf(stderr, "zerb32-cli: %s: %s\n", subject.c_str(), reason.c_str());
+  std::fprintf(stderr, "zerb32-cli: %s: %s\n", WithoutPasswords(subject).c_str(), WithoutPasswords(reason).c_str());
 }
 
 // The input OUT names, if any: a log, its site file, the store or its
@@ -37,8 +40,8 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
     inputs.push_back(log);
     if (auto site = SiteFileFor(log)) inputs.push_back(site->path);
   }
-  if (!c.db.empty() && !IsPostgresAddress(c.db))
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) inputs.push_back(c.db + suffix);
+  if (const StoreLocation store = LocateStore(c.db); !c.db.empty() && !store.postgres)
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) inputs.push_back(store.text + suffix);
   for (const std::string& input : inputs)
     if (SameFile(c.output, input)) return input;
   return std::nullopt;
@@ -48,6 +51,13 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
 // its gaps. True when written.
 bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans) {
   const std::vector<Gap> gaps = FindGaps(spans);
+  uint64_t missing = 0;
+  for (const Gap& gap : gaps) missing += MissingRows(gap);
+  if (c.fillGaps && missing > c.maxFill) {
+    Problem(c.output, "--fill-gaps would write " + std::to_string(missing) + " empty rows, more than the " +
+                          std::to_string(c.maxFill) + " that --max-fill allows; nothing was written");
+    return false;
+  }
   std::vector<int64_t> fill;
   if (c.fillGaps)
     for (const Gap& gap : gaps)
@@ -89,19 +99,35 @@ int Merge(const HistoryCommand& c) {
   return merged.failures.empty() ? 0 : 1;
 }
 
+// A line on standard output for a log that is in the store, out at once:
+// an import ended by a signal loses no line of a log it committed.
+void SayStored(const std::string& line) {
+  std::fputs(line.c_str(), stdout);
+  std::fflush(stdout);
+}
+
 int Import(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::Write);
   bool allIn = true;
   for (const std::string& log : c.logs) {
-    const ImportOutcome outcome = store->Import(log, c.log);
+    ImportOutcome outcome;
+    try {
+      outcome = store->Import(log, c.log);
+    } catch (const StoreLost&) {
+      throw;
+    } catch (const StoreError& e) {
+      // One log the store refused (a constraint, a failed statement): the
+      // batch goes on with the next.
+      outcome.reason = e.what();
+    }
     if (!outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {
       case ImportStatus::Imported:
-        std::printf("imported %s (site %lu, %zu readings)\n", log.c_str(), static_cast<unsigned long>(outcome.site),
-                    outcome.readings);
+        SayStored("imported " + WithoutPasswords(log) + " (site " + std::to_string(outcome.site) + ", " +
+                  std::to_string(outcome.readings) + " readings)\n");
         break;
       case ImportStatus::Skipped:
-        std::printf("skipped %s: already in the store\n", log.c_str());
+        SayStored("skipped " + WithoutPasswords(log) + ": already in the store\n");
         break;
       case ImportStatus::Failed:
         Problem(log, outcome.reason + "; nothing of it was stored");
@@ -124,8 +150,12 @@ int Export(const HistoryCommand& c) {
   return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to)) ? 0 : 1;
 }
 
+// A site's or channel's name from the store (the site file's 8-bit text)
+// as the listing shows it: UTF-8, control bytes written out.
+std::string Listed(std::string_view stored) { return Utf8FromWindows1252(PrintableText(stored)); }
+
 void PrintSummary(const SiteSummary& s) {
-  std::printf("Site %lu: %s\n", static_cast<unsigned long>(s.site), s.name.c_str());
+  std::printf("Site %lu: %s\n", static_cast<unsigned long>(s.site), Listed(s.name).c_str());
   std::printf("  Logs: %lld, readings: %lld, conflicts: %lld\n", static_cast<long long>(s.imports),
               static_cast<long long>(s.readings), static_cast<long long>(s.conflicts));
   std::printf("  From %s to %s\n", IsoText(s.first).c_str(), IsoText(s.last).c_str());
@@ -133,7 +163,7 @@ void PrintSummary(const SiteSummary& s) {
   for (const Gap& gap : s.gaps) std::printf("    %s\n", GapText(gap).c_str());
   std::printf("  Channels: %zu\n", s.channels.size());
   for (const SeriesChannel& ch : s.channels)
-    std::printf("    %s %s (%s)\n", ChannelText(IdOf(ch)).c_str(), ch.name.c_str(), ch.typeName.c_str());
+    std::printf("    %s %s (%s)\n", ChannelText(IdOf(ch)).c_str(), Listed(ch.name).c_str(), Listed(ch.typeName).c_str());
   // Only channels described more than once.
   std::vector<const DescriptionChange*> changed;
   for (std::size_t i = 0; i < s.changes.size(); ++i) {
@@ -144,9 +174,10 @@ void PrintSummary(const SiteSummary& s) {
   if (changed.empty()) return;
   std::printf("  Description changes: %zu\n", changed.size());
   for (const DescriptionChange* d : changed)
-    std::printf("    %s from %s: %s (%s, units %c, exponent %d%s)\n", ChannelText(IdOf(d->channel)).c_str(),
-                IsoText(d->time).c_str(), d->channel.name.c_str(), d->channel.typeName.c_str(), d->channel.unitsLetter,
-                d->channel.exponent, d->source == DescriptionSource::Default ? ", default" : "");
+    std::printf("    %s from %s: %s (%s, units %s, exponent %d%s)\n", ChannelText(IdOf(d->channel)).c_str(),
+                IsoText(d->time).c_str(), Listed(d->channel.name).c_str(), Listed(d->channel.typeName).c_str(),
+                Listed(std::string(1, d->channel.unitsLetter)).c_str(), d->channel.exponent,
+                d->source == DescriptionSource::Default ? ", default" : "");
 }
 
 int History(const HistoryCommand& c) {
@@ -159,16 +190,6 @@ int History(const HistoryCommand& c) {
   if (summaries.empty()) std::printf("The store holds no logs yet.\n");
   for (const SiteSummary& s : summaries) PrintSummary(s);
   return 0;
-}
-
-// Text for the user with every password of a store address among the
-// arguments taken out (a usage error may quote an argument).
-std::string WithoutPasswords(std::string text, int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    text = ScrubbedMessage(std::move(text), arg.substr(arg.starts_with("--db=") ? 5 : 0));
-  }
-  return text;
 }
 
 int Run(const HistoryCommand& c) {
@@ -192,14 +213,11 @@ int RunHistoryCommand(int argc, char** argv) {
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);
-    std::fputs(WithoutPasswords(exit->err, argc, argv).c_str(), stderr);
+    std::fputs(WithoutPasswords(exit->err).c_str(), stderr);
     return exit->code;
   }
   const HistoryCommand& c = std::get<HistoryCommand>(parsed);
-  // The arguments are copied: a password in a store address leaves the
-  // process title.
-  HidePasswordsInArguments(argc, argv);
-  if (IsPostgresAddress(c.db) && !PostgresStoresAvailable()) {
+  if (LocateStore(c.db).postgres && !PostgresStoresAvailable()) {
     Problem(RedactedAddress(c.db), PostgresUnavailable);
     return 2;
   }
@@ -210,7 +228,7 @@ int RunHistoryCommand(int argc, char** argv) {
   try {
     return Run(c);
   } catch (const StoreError& e) {
-    std::fprintf(stderr, "zerb32-cli: %s\n", e.what());
+    std::fprintf(stderr, "zerb32-cli: %s\n", WithoutPasswords(e.what()).c_str());
     return 1;
   }
 }

@@ -1,12 +1,14 @@
 #include "cli/HistoryOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
 #include "cli/StyleOptions.h"
 #include "convert/IntegerText.h"
 #include "history/CivilTime.h"
+#include "history/postgres/PgAddress.h"
 #include "table/Styles.h"
 
 namespace zerb {
@@ -23,6 +25,7 @@ struct RawHistory {
   CliOptions styled;
   // Conversion options that have no meaning for a merged series.
   std::vector<std::pair<CLI::Option*, std::string>> refused;
+  std::vector<CLI::Option*> siteOptions;  // --site of each command that takes it
 };
 
 void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
@@ -33,7 +36,11 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
       ->capture_default_str();
   app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
   app.add_flag("--fill-gaps", c.fillGaps, "write empty rows on the interval grid where rows are missing");
-  AddStyleOptions(app, raw.style, raw.styled);  // -v lists gaps, conflicts and overlaps
+  app.add_option("--max-fill", c.maxFill, "the most empty rows --fill-gaps may write")->capture_default_str();
+  AddStyleOptions(app, raw.style, raw.styled);
+  app.get_option("--verbose")->description("list gaps, conflicts and overlaps on stderr");
+  // Taken only to be refused with its reason: not in the help.
+  app.get_option("--meta")->group("");
   // Taken so that they can be refused with a reason rather than as unknown.
   for (const char* name : {"-s,--skip", "--overlap", "-j,--jobs"})
     raw.refused.emplace_back(app.add_option(name, raw.ignored)->group(""), name);
@@ -67,7 +74,7 @@ CLI::App* AddImport(CLI::App& app, HistoryCommand& c) {
 CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* exported = app.add_subcommand("export", "write a site's stored series");
   exported->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
-  exported->add_option("--site", raw.site, "site number")->required();
+  raw.siteOptions.push_back(exported->add_option("--site", raw.site, "site number")->required());
   exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[THH:MM[:SS]]");
   exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[THH:MM[:SS]] (included)");
   AddSeriesOutput(*exported, c, raw);
@@ -77,7 +84,7 @@ CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* history = app.add_subcommand("history", "describe the sites of a history store");
   history->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
-  history->add_option("--site", raw.site, "only this site");
+  raw.siteOptions.push_back(history->add_option("--site", raw.site, "only this site"));
   return history;
 }
 
@@ -100,11 +107,15 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
   for (const auto& [option, name] : raw.refused)
     if (option->count() > 0)
       return std::string(verb) + " writes every row of the series once as CSV: " + name + " does not apply";
-  if (!raw.site.empty()) {
-    uint32_t site = 0;
+  if (c.verb != HistoryVerb::Merge && LocateStore(c.db).text.empty())
+    return "--db names no store: give an SQLite file (sqlite:NAME for any name) or a PostgreSQL address";
+  // Given, even as an empty text, --site must name a site.
+  if (std::any_of(raw.siteOptions.begin(), raw.siteOptions.end(), [](CLI::Option* o) { return o->count() > 0; })) {
+    SiteNumber site = 0;
     const char* end = raw.site.data() + raw.site.size();
     const auto [stop, problem] = std::from_chars(raw.site.data(), end, site);
-    if (problem != std::errc() || stop != end) return "--site takes a site number from 0 to 4294967295, not " + raw.site;
+    if (raw.site.empty() || problem != std::errc() || stop != end)
+      return "--site takes a site number from 0 to " + std::to_string(LargestSiteNumber) + ", not \"" + raw.site + "\"";
     c.site = site;
   }
   for (auto [text, end, target] : {std::tuple{&raw.from, false, &c.from}, std::tuple{&raw.to, true, &c.to}}) {
@@ -115,6 +126,7 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
   }
   if (c.from > c.to) return "--from is after --to";
   if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
+  if (app.count("--max-fill") > 0 && !c.fillGaps) return "--max-fill goes with --fill-gaps";
   uint16_t flags = 0;
   if (!raw.noHeaders) flags |= FlagHeaders;
   if (raw.tab) flags |= FlagTab;

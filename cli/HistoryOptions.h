@@ -17,6 +17,15 @@
 
 namespace zerb {
 
+// A site as the history commands name it (--site), and the largest number
+// that can name one.
+using SiteNumber = uint32_t;
+inline constexpr int64_t LargestSiteNumber = UINT32_MAX;
+
+// The empty rows --fill-gaps writes at most unless --max-fill says more: a
+// clock set decades wrong would otherwise fill millions of lines.
+inline constexpr uint64_t DefaultMaxFill = 1'000'000;
+
 enum class HistoryVerb { Merge, Import, Export, History };
 
 struct HistoryCommand {
@@ -24,12 +33,13 @@ struct HistoryCommand {
   std::vector<std::string> logs;
   std::string output;
   std::string db;
-  std::optional<uint32_t> site;
+  std::optional<SiteNumber> site;
   int64_t from = INT64_MIN;
   int64_t to = INT64_MAX;
   TableSettings table;  // how the series is written: a style, or the classic CSV
   HistoryLogOptions log;
   bool fillGaps = false;
+  uint64_t maxFill = DefaultMaxFill;  // empty rows --fill-gaps may write
   bool verbose = false;
 };
 

@@ -1,6 +1,8 @@
 #include "cli/HistoryReport.h"
 
+#include "cli/Arguments.h"
 #include "history/CivilTime.h"
+#include "history/Spans.h"
 #include "table/ZoneClock.h"
 
 namespace zerb {
@@ -14,10 +16,11 @@ std::string ChannelText(ChannelId id) {
 
 void ReportOffGrid(std::FILE* out, const HistoryReport& report) {
   for (const OffGridOverlap& o : report.offGrid) {
-    std::fprintf(out, "zerb32-cli: %s and %s overlap off one grid (", o.newerLog.c_str(), o.olderLog.c_str());
+    const std::string newer = WithoutPasswords(o.newerLog), older = WithoutPasswords(o.olderLog);
+    std::fprintf(out, "zerb32-cli: %s and %s overlap off one grid (", newer.c_str(), older.c_str());
     if (o.newerInterval != o.olderInterval)
       std::fprintf(out, "intervals %u s and %u s, ", unsigned{o.newerInterval}, unsigned{o.olderInterval});
-    std::fprintf(out, "shifted by %+d s); the rows of the newer, %s, are kept\n", o.shift, o.newerLog.c_str());
+    std::fprintf(out, "shifted by %+d s); the rows of the newer, %s, are kept\n", o.shift, newer.c_str());
   }
 }
 
@@ -31,12 +34,12 @@ void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
   if (!list) return;
   for (const Conflict& c : report.conflicts)
     std::fprintf(out, "  %s at %s: %d from %s, not %d from %s\n", ChannelText(c.channel).c_str(),
-                 IsoText(c.time).c_str(), c.keptRaw, c.keptLog.c_str(), c.otherRaw, c.otherLog.c_str());
+                 IsoText(c.time).c_str(), c.keptRaw, WithoutPasswords(c.keptLog).c_str(), c.otherRaw,
+                 WithoutPasswords(c.otherLog).c_str());
 }
 
 std::string GapText(const Gap& gap) {
-  const int64_t missing = gap.interval ? (gap.before - gap.after - 1) / gap.interval : 0;
-  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + std::to_string(missing) +
+  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + std::to_string(MissingRows(gap)) +
          " rows missing)";
 }
 

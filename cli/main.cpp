@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 #include <variant>
+#include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
 #include "cli/HistoryCommands.h"
@@ -37,14 +39,22 @@ void EndOnSignals() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && zerb::IsHistoryCommand(argv[1])) {
+  // Before anything else, so that ps shows a password for as short a time
+  // as can be: the arguments are read from copies from here on.
+  std::vector<std::string> args = zerb::TakeArguments(argc, argv);
+  std::vector<char*> copies;
+  for (std::string& arg : args) copies.push_back(arg.data());
+  copies.push_back(nullptr);
+  char** const arguments = copies.data();
+
+  if (argc > 1 && zerb::IsHistoryCommand(arguments[1])) {
     EndOnSignals();
-    return zerb::RunHistoryCommand(argc, argv);
+    return zerb::RunHistoryCommand(argc, arguments);
   }
-  auto parsed = zerb::ParseCommandLine(argc, argv);
+  auto parsed = zerb::ParseCommandLine(argc, arguments);
   if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);
-    std::fputs(exit->err.c_str(), stderr);
+    std::fputs(zerb::WithoutPasswords(exit->err).c_str(), stderr);
     return exit->code;
   }
   const auto& options = std::get<zerb::CliOptions>(parsed);

@@ -80,7 +80,8 @@ std::optional<std::string> InputNamedAsOutput(const std::string& logPath, const 
   if (SameFile(outputPath, logPath)) return "the output " + outputPath + " is the log file itself";
   const auto site = SiteFileFor(logPath);
   if (site && SameFile(outputPath, site->path)) return "the output " + outputPath + " is the log's site file";
-  if (NamesLogOrSiteFile(outputPath)) return "the output " + outputPath + " is an existing log or site file";
+  if (const std::string kind = ProtectedFileKind(outputPath); !kind.empty())
+    return "the output " + outputPath + " is an existing " + kind;
   return std::nullopt;
 }
 

@@ -10,11 +10,11 @@
 
 #include <cerrno>
 #include <cstring>
-#include <random>
 #include <vector>
 
 #include "convert/OutputTarget.h"
 #include "convert/StreamSink.h"
+#include "convert/TemporaryFiles.h"
 #include "convert/TemporaryNames.h"
 
 namespace zerb {
@@ -61,15 +61,6 @@ enum class Mode {
   FillInPlace,     // the old output is overwritten from the temporary file
 };
 
-// A name of 11 bytes beside the output, so it fits wherever the output does.
-std::string ShortTemporaryName(const std::string& folder) {
-  static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  static thread_local std::mt19937 random{std::random_device{}()};
-  std::string name = folder + "/.zerb";
-  for (int i = 0; i < 6; ++i) name += alphabet[random() % 36];
-  return name;
-}
-
 }  // namespace
 
 struct OutputFile::State {
@@ -81,6 +72,7 @@ struct OutputFile::State {
   struct stat old {};   // the old output as it was
   bool unnamed = false; // the temporary file has no name yet (O_TMPFILE)
   std::string tempPath; // its name otherwise
+  int held = -1;        // keeps the named file's lock until it is gone or in place
   int slot = -1;        // where tempPath is noted for a signal handler
   bool committed = false;
 
@@ -89,6 +81,7 @@ struct OutputFile::State {
   ~State() {
     if (sink.stream && mode != Mode::StandardOutput) std::fclose(sink.stream);
     if (!tempPath.empty()) unlink(tempPath.c_str());
+    if (held >= 0) close(held);
     ForgetTemporaryName(slot);
     if (existing >= 0) close(existing);
   }
@@ -98,14 +91,16 @@ namespace {
 
 using State = OutputFile::State;
 
-// A new empty file in `folder`, readable and writable: unnamed where the
-// file system offers it, else under a short random name noted for signal
-// handlers. -1 with errno on failure.
+// A new empty file in `folder`, readable and writable, locked as in use:
+// unnamed where the file system offers it (it has a name only while it is
+// put in place), else under a short random name noted for signal handlers.
+// -1 with errno on failure.
 int CreateTemporaryIn(const std::string& folder, State& state) {
 #ifdef O_TMPFILE
   if (!NamedTemporaryFilesOnly()) {
     const int fd = open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (fd >= 0) {
+      LockAsInUse(fd, "");
       state.unnamed = true;
       return fd;
     }
@@ -118,7 +113,12 @@ int CreateTemporaryIn(const std::string& folder, State& state) {
     const int fd = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return -1;
+    if (!LockAsInUse(fd, name)) {
+      close(fd);
+      continue;
+    }
     state.tempPath = name;
+    state.held = dup(fd);
     state.slot = RememberTemporaryName(name);
     return fd;
   }
@@ -136,7 +136,9 @@ int AttachStream(State& state, int fd, const char* mode) {
 }
 
 int OpenTemporary(State& state) {
-  const int fd = CreateTemporaryIn(FolderOf(state.target), state);
+  const std::string folder = FolderOf(state.target);
+  RemoveStaleTemporaries(folder);
+  const int fd = CreateTemporaryIn(folder, state);
   return fd < 0 ? errno : AttachStream(state, fd, "w+b");
 }
 
@@ -181,7 +183,7 @@ std::string PrepareExisting(State& state) {
 
 std::string Prepare(State& state) {
   state.target = FinalTarget(state.shown);
-  if (NamesLogOrSiteFile(state.shown)) return "it is a log or site file";
+  if (const std::string kind = ProtectedFileKind(state.shown); !kind.empty()) return "it is a " + kind;
   struct stat st {};
   if (stat(state.target.c_str(), &st) != 0) {
     if (errno != ENOENT) return Reason(errno);

@@ -5,7 +5,8 @@
 // leaves a partial output or a stray file. Paths that must not be written
 // are refused before anything is touched:
 // - an existing log or site file (a ".log" or ".STE" name, any case, on the
-//   path or on the final target of a symbolic link), a folder;
+//   path or on the final target of a symbolic link), a history store (any
+//   SQLite database and its companion files), a folder;
 // - an existing output that the user may not write in place.
 // A symbolic link keeps pointing at its target, which is replaced. Standard
 // output ("-", /dev/stdout, /dev/fd/1 or the same file as descriptor 1) and
@@ -54,9 +55,12 @@ class OutputFile {
 // else should be printed on standard output then.
 bool IsStandardOutputPath(const std::string& path);
 
-// True when `path` names an existing log or site file by its name (".log" or
-// ".STE", any case), itself or as the final target of a symbolic link.
-bool NamesLogOrSiteFile(const std::string& path);
+// What an existing file at `path` is that no output may replace, or "":
+// "log or site file" for a ".log" or ".STE" name (any case, itself or as
+// the final target of a symbolic link); "history store (an SQLite
+// database)" for a file that starts with SQLite's header, or the -wal, -shm
+// or -journal file beside one (existing or not).
+std::string ProtectedFileKind(const std::string& path);
 
 // Removes the temporary files of the outputs being written, for a program
 // about to end by a signal, which then leaves none behind. Safe to call from

@@ -76,7 +76,7 @@ namespace {
 
 std::string Prepare(OutputFile::State& state) {
   state.target = state.shown;
-  if (NamesLogOrSiteFile(state.shown)) return "it is a log or site file";
+  if (const std::string kind = ProtectedFileKind(state.shown); !kind.empty()) return "it is a " + kind;
   std::error_code ec;
   const auto status = fs::status(state.target, ec);
   if (fs::is_directory(status)) return "it is a folder";

@@ -12,7 +12,7 @@ seconds=${1:?seconds}
 artifacts=${2:?artifact folder}
 shift 2
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(site log integer paths)
+[ "${#targets[@]}" -gt 0 ] || targets=(site log integer paths store)
 fuzzdir=${FUZZDIR:-build/fuzz}
 parallel=${FUZZ_PARALLEL:-2}
 

@@ -55,4 +55,9 @@ std::vector<int64_t> FillTimes(const Gap& gap) {
   return times;
 }
 
+uint64_t MissingRows(const Gap& gap) {
+  if (gap.interval == 0 || gap.before <= gap.after) return 0;
+  return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;
+}
+
 }  // namespace zerb

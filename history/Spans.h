@@ -27,4 +27,8 @@ std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, int64_t from, 
 // after it, from the oldest.
 std::vector<int64_t> FillTimes(const Gap& gap);
 
+// How many rows a gap misses: the count of its FillTimes, found without
+// making them (0 for a gap without an interval).
+uint64_t MissingRows(const Gap& gap);
+
 }  // namespace zerb

@@ -21,9 +21,11 @@ void SqliteDb::Execute(const char* sql) {
   if (sqlite::Api().sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail();
 }
 
-void SqliteDb::Fail() const {
-  throw SqliteError(sqlite::Api().sqlite3_errmsg(db_), sqlite::Api().sqlite3_extended_errcode(db_));
+SqliteError SqliteDb::LastError() const {
+  return SqliteError(sqlite::Api().sqlite3_errmsg(db_), sqlite::Api().sqlite3_extended_errcode(db_));
 }
+
+void SqliteDb::Fail() const { throw LastError(); }
 
 SqliteStatement::SqliteStatement(const SqliteDb& db, const char* sql) : db_(db) {
   const int rc = sqlite::Api().sqlite3_prepare_v3(db.Handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
@@ -53,7 +55,11 @@ bool SqliteStatement::Step() {
   const int rc = sqlite::Api().sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  db_.Fail();
+  // Reset, so that the statement takes new values and runs again (for the
+  // next log of a batch); the reset must not replace the error read here.
+  const SqliteError error = db_.LastError();
+  Reset();
+  throw error;
 }
 
 void SqliteStatement::Run() {

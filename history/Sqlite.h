@@ -36,7 +36,8 @@ class SqliteDb {
   sqlite3* Handle() const { return db_; }
   // Runs statements without values (schema, pragmas, BEGIN/COMMIT).
   void Execute(const char* sql);
-  // Throws the connection's last error.
+  // The connection's last error, and the same thrown.
+  SqliteError LastError() const;
   [[noreturn]] void Fail() const;
   int64_t LastInsertId() const { return sqlite::Api().sqlite3_last_insert_rowid(db_); }
 
@@ -55,7 +56,8 @@ class SqliteStatement {
   SqliteStatement& Bind(int index, int64_t value);
   SqliteStatement& Bind(int index, std::string_view text);
   SqliteStatement& BindNull(int index);
-  // Steps once: true when a row is there to read, false when done.
+  // Steps once: true when a row is there to read, false when done. A
+  // failure throws, with the statement reset for its next use.
   bool Step();
   // Steps a statement that returns no rows, then resets it for reuse.
   void Run();

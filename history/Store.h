@@ -24,6 +24,13 @@ class StoreError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The store went away during an import (a lost connection): no later log
+// can go in either.
+class StoreLost : public StoreError {
+ public:
+  using StoreError::StoreError;
+};
+
 enum class ImportStatus { Imported, Skipped, Failed };
 
 struct ImportOutcome {
@@ -81,9 +88,10 @@ enum class StoreAccess {
   ReadOnly,  // must exist; never changed (export, history)
 };
 
-// Opens the store at `location`: an SQLite file, or the PostgreSQL database
-// of a connection URI (postgresql://...) or key=value string (host=...).
-// Throws StoreError.
+// Opens the store at `location`: an SQLite file (also written
+// sqlite:FILE), or the PostgreSQL database of a connection URI
+// (postgresql://...) or key=value string (host=...); see LocateStore in
+// history/postgres/PgAddress.h. Throws StoreError.
 std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access);
 
 }  // namespace zerb

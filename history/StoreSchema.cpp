@@ -273,8 +273,10 @@ SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(pa
 SqliteStore::~SqliteStore() = default;
 
 std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access) {
-  if (IsPostgresAddress(location)) return OpenPostgresStore(location, access);
-  return std::make_unique<SqliteStore>(location, access);
+  const StoreLocation at = LocateStore(location);
+  if (at.text.empty()) throw StoreError("no store named: give an SQLite file or a PostgreSQL address");
+  if (at.postgres) return OpenPostgresStore(at.text, access);
+  return std::make_unique<SqliteStore>(at.text, access);
 }
 
 }  // namespace zerb

@@ -101,11 +101,6 @@ class ChannelFields {
     }
   }
 
-  // Appends the fields one by one (a row larger than the buffer).
-  void AppendTo(TextBuffer& out) const {
-    for (const Field& f : fields_) out.AppendPadded(f.bytes, f.size);
-  }
-
  private:
   struct Channel {
     const TDev* device;

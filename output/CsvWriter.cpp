@@ -113,22 +113,13 @@ int WriteCsv(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint1
   const int walked =
       log.WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
         fields.Update(values);
-        const std::size_t room = TimeColumns::Room + fields.Room() + 2;
-        if (room <= TextBuffer::Capacity) {  // the whole line in one reservation
-          char* const start = text->Reserve(room);
-          char* p = dateTime ? time.PutTo(start, rowTime) : start;
-          p = fields.CopyTo(p);
-          *p++ = '\r';
-          *p++ = '\n';
-          text->Commit(static_cast<std::size_t>(p - start));
-          return;
-        }
-        if (dateTime) {
-          char* const start = text->Reserve(TimeColumns::Room);
-          text->Commit(static_cast<std::size_t>(time.PutTo(start, rowTime) - start));
-        }
-        fields.AppendTo(*text);
-        text->EndLine();
+        // The whole line in one reservation.
+        char* const start = text->Reserve(TimeColumns::Room + fields.Room() + 2);
+        char* p = dateTime ? time.PutTo(start, rowTime) : start;
+        p = fields.CopyTo(p);
+        *p++ = '\r';
+        *p++ = '\n';
+        text->Commit(static_cast<std::size_t>(p - start));
       });
   const bool written = text->Flush();
   if (!written || (walked == 0 && !log.PassError().empty())) return -1;

@@ -1,8 +1,9 @@
 #pragma once
 // A 64 KiB staging buffer in front of an OutputSink: the writers format
-// straight into it and it goes to the sink in large blocks. The first failed
-// write is remembered and everything after it is dropped, so a writer checks
-// Failed() once per row instead of after every field.
+// straight into it and it goes to the sink in large blocks. A text of any
+// length goes through: what does not fit the buffer is handed on whole. The
+// first failed write is remembered and everything after it is dropped, so a
+// writer checks Failed() once per row instead of after every field.
 
 #include <array>
 #include <cstring>
@@ -21,10 +22,12 @@ class TextBuffer {
   TextBuffer(const TextBuffer&) = delete;
   TextBuffer& operator=(const TextBuffer&) = delete;
 
-  // A place for up to n chars (n <= Capacity); Commit says how many were used.
+  // A place for n chars, any n; Commit says how many were used. A place
+  // larger than the buffer is a spare area of its own, whose text goes to
+  // the sink before anything after it.
   char* Reserve(std::size_t n) {
-    if (Capacity - used_ < n) Flush();
-    return buffer_.data() + used_;
+    if (used_ + n <= Capacity) [[likely]] return buffer_.data() + used_;
+    return ReserveBeyond(n);
   }
   void Commit(std::size_t n) { used_ += n; }
 
@@ -32,7 +35,7 @@ class TextBuffer {
     // An empty view may have no data pointer at all (an invalid value's
     // text), and memcpy must not be handed one.
     if (text.empty()) return;
-    if (text.size() > Capacity - used_) {
+    if (used_ + text.size() > Capacity) {
       Flush();
       if (text.size() > Capacity) {  // larger than the buffer: straight through
         Send(text);
@@ -42,29 +45,23 @@ class TextBuffer {
     std::memcpy(buffer_.data() + used_, text.data(), text.size());
     used_ += text.size();
   }
-  // Appends n chars from src, which must be readable for PaddedSize(n)
-  // bytes: copied in whole 16-byte blocks, which beats a memcpy call for the
-  // short fields the writers put out by the million.
+  // The size a text takes when copied in whole 16-byte blocks, which beats
+  // a memcpy call for the short fields the writers put out by the million.
   static constexpr std::size_t PaddedSize(std::size_t n) { return (n + 15) & ~std::size_t{15}; }
-  void AppendPadded(const char* src, std::size_t n) {
-    const std::size_t padded = PaddedSize(n);
-    if (padded > Capacity) return Append(std::string_view(src, n));
-    char* p = Reserve(padded);
-    for (std::size_t k = 0; k < padded; k += 16) std::memcpy(p + k, src + k, 16);
-    used_ += n;
+  void Put(char c) {
+    if (used_ >= Capacity) Flush();
+    buffer_[used_++] = c;
   }
-  void Put(char c) { *Reserve(1) = c; ++used_; }
   // Every line of the output ends in CR LF, whatever the platform.
   void EndLine() {
-    char* p = Reserve(2);
-    p[0] = '\r';
-    p[1] = '\n';
-    used_ += 2;
+    Put('\r');
+    Put('\n');
   }
 
   // Hands the buffered text to the sink; false once any write has failed.
   bool Flush() {
-    Send(std::string_view(buffer_.data(), used_));
+    Send(used_ <= Capacity ? std::string_view(buffer_.data(), used_)
+                           : std::string_view(spare_.data(), used_ - SpareStart));
     used_ = 0;
     return !failed_;
   }
@@ -75,14 +72,28 @@ class TextBuffer {
     if (!failed_ && !text.empty() && !sink_.Write(text)) failed_ = true;
   }
 
+  // A place the buffer's rest cannot hold. One larger than the whole buffer
+  // is the spare area; used_ then counts from SpareStart, past the buffer's
+  // end, so that Commit needs no test of its own and whatever comes next
+  // flushes the spare text first.
+  static constexpr std::size_t SpareStart = Capacity + 1;
+  char* ReserveBeyond(std::size_t n) {
+    Flush();
+    if (n <= Capacity) return buffer_.data();
+    spare_.resize(n);
+    used_ = SpareStart;
+    return spare_.data();
+  }
+
   OutputSink& sink_;
   std::size_t used_ = 0;
   bool failed_ = false;
+  std::vector<char> spare_;  // a place larger than the buffer
   std::array<char, Capacity> buffer_;
 };
 
-// A text kept for TextBuffer::AppendPadded: its bytes are followed by room
-// up to the padded size.
+// A text kept for a copy in whole 16-byte blocks: its bytes are followed by
+// room up to the padded size.
 class PaddedText {
  public:
   PaddedText() = default;
@@ -92,7 +103,6 @@ class PaddedText {
     if (!text.empty()) std::memcpy(bytes_.data(), text.data(), text.size());
     size_ = text.size();
   }
-  void AppendTo(TextBuffer& out) const { out.AppendPadded(bytes_.data(), size_); }
   // Copies the text in whole 16-byte blocks: dest must have room for
   // Room() chars. Returns the end of the text in dest.
   char* CopyTo(char* dest) const {

@@ -131,18 +131,11 @@ int WriteXml(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint1
   const int walked =
       log.WalkRows(end.Seconds(), overlap, skip, callback, [&](uint32_t rowTime, std::span<const int16_t> values) {
         fields.Update(values);
-        const std::size_t room = opening.Room(rowTime) + fields.Room() + closing.Room();
-        if (room <= TextBuffer::Capacity) {  // the whole element in one reservation
-          char* const start = text->Reserve(room);
-          char* p = fields.CopyTo(opening.PutTo(start, rowTime));
-          p = closing.CopyTo(p);
-          text->Commit(static_cast<std::size_t>(p - start));
-          return;
-        }
-        char* const start = text->Reserve(opening.Room(rowTime));
-        text->Commit(static_cast<std::size_t>(opening.PutTo(start, rowTime) - start));
-        fields.AppendTo(*text);
-        closing.AppendTo(*text);
+        // The whole element in one reservation.
+        char* const start = text->Reserve(opening.Room(rowTime) + fields.Room() + closing.Room());
+        char* p = fields.CopyTo(opening.PutTo(start, rowTime));
+        p = closing.CopyTo(p);
+        text->Commit(static_cast<std::size_t>(p - start));
       });
   if (walked == 1) text->Append("</RootElement>\r\n");
   const bool written = text->Flush();

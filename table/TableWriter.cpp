@@ -90,7 +90,7 @@ class RowWriter {
 
   // A wide row of one log's fields, kept per raw count by `fields`.
   void Write(uint32_t civil, const ChannelFields& fields, TableResult& result) {
-    char* const start = LineRoom(TimeColumns::Room + fields.Room() + 2);
+    char* const start = text_.Reserve(TimeColumns::Room + fields.Room() + 2);
     Finish(start, fields.CopyTo(time_.PutTo(start, civil)));
     Count(civil, result);
   }
@@ -102,7 +102,7 @@ class RowWriter {
   }
 
   void Wide(uint32_t civil, std::span<const Reading> readings) {
-    char* const start = LineRoom(TimeColumns::Room + readings.size() * fields_.Room() + 2);
+    char* const start = text_.Reserve(TimeColumns::Room + readings.size() * fields_.Room() + 2);
     char* p = time_.PutTo(start, civil);
     for (const ValueFields::Field& f : current_) p = ValueFields::Put(p, f);
     Finish(start, p);
@@ -120,21 +120,12 @@ class RowWriter {
     }
   }
 
-  // Room for a line of up to n chars: in the buffer, or for a line longer
-  // than the buffer, in a spare line of its own.
-  char* LineRoom(std::size_t n) {
-    if (n <= TextBuffer::Capacity) return text_.Reserve(n);
-    spare_.resize(n);
-    return spare_.data();
-  }
-
   // Ends the line at start whose fields end at p.
   void Finish(char* start, char* p) {
     if (!s_.trailingSeparator && p != start) --p;
     *p++ = '\r';
     *p++ = '\n';
-    const auto size = static_cast<std::size_t>(p - start);
-    start == spare_.data() ? text_.Append(std::string_view(start, size)) : text_.Commit(size);
+    text_.Commit(static_cast<std::size_t>(p - start));
   }
 
   const TableSettings& s_;
@@ -142,7 +133,6 @@ class RowWriter {
   ValueFields fields_;
   std::vector<ValueFields::Field> current_;  // per channel, the field of its reading
   std::vector<PaddedText> prefixes_;
-  std::vector<char> spare_;  // a line longer than the buffer
   TextBuffer& text_;
 };
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <random>
 #include <string>
@@ -235,6 +236,54 @@ void PathSeeds(const fs::path& out) {
     Write(out / "paths", "path-" + std::to_string(i), Text(paths[i]));
 }
 
+// Edits of a store (fuzz_store.cpp): column, value (0 a text: piece and
+// repeat count; 1 a number; 2 NULL), row count (0xFFFF: all) and first row.
+struct StoreEdit {
+  unsigned column;
+  unsigned form;
+  std::string_view piece;
+  unsigned times;
+  int64_t number;
+  unsigned count, first;
+};
+
+Bytes StoreEdits(std::initializer_list<StoreEdit> edits) {
+  Builder b;
+  for (const StoreEdit& e : edits) {
+    b.u8(e.column).u8(e.form);
+    if (e.form == 0) b.u8(static_cast<unsigned>(e.piece.size())).text(e.piece, e.piece.size()).u16(e.times);
+    if (e.form == 1) b.u32(static_cast<uint32_t>(e.number)).u32(static_cast<uint32_t>(static_cast<uint64_t>(e.number) >> 32));
+    b.u16(e.count).u16(e.first);
+  }
+  return b.u8(0xFF).data;
+}
+
+void StoreSeeds(const fs::path& out) {
+  enum : unsigned { Name, TypeName, Units, Exponent, Digital, Kind, Key, Raw, Value, ReadingExponent, Time,
+                    ImportName, SiteName, FirstTime, Interval };
+  constexpr unsigned All = 0xFFFF;
+  const struct {
+    const char* name;
+    Bytes bytes;
+  } seeds[] = {
+      {"as-imported", StoreEdits({})},
+      {"names-past-64k", StoreEdits({{Name, 0, "Outside air 16b.", 0x2000, 0, All, 0}})},
+      {"type-names-past-64k", StoreEdits({{TypeName, 0, "TS4-C\",\"\r\n", 0x4000, 0, 1, 2}})},
+      {"units-long-and-empty", StoreEdits({{Units, 0, "\x80\x8D\xFF%", 0x100, 0, 2, 0}, {Units, 0, "", 0, 0, 1, 3}})},
+      {"names-8-bit-and-quotes", StoreEdits({{Name, 0, "\"\x81;\t\xE9", 3, 0, All, 1}, {ImportName, 0, "x", 1, 0, All, 0}})},
+      {"exponents-far-out", StoreEdits({{ReadingExponent, 1, "", 0, 127, 40, 0}, {ReadingExponent, 1, "", 0, -300, 40, 40},
+                                         {Exponent, 1, "", 0, 1000, All, 0}})},
+      {"values-and-raws-out-of-range", StoreEdits({{Value, 1, "", 0, INT64_MIN, 10, 5}, {Raw, 1, "", 0, 70000, 10, 20},
+                                                   {Value, 2, "", 0, 0, All, 100}})},
+      {"numbers-as-text", StoreEdits({{Raw, 0, "12x", 1, 0, 3, 0}, {Digital, 0, "yes", 1, 0, All, 0}})},
+      {"times-moved", StoreEdits({{Time, 1, "", 0, -1, 1, 7}, {Time, 1, "", 0, int64_t{1} << 40, 1, 9},
+                                  {FirstTime, 1, "", 0, 5000000000, All, 0}, {Interval, 1, "", 0, 0, All, 0}})},
+      {"kinds-and-keys", StoreEdits({{Kind, 1, "", 0, 9, 1, 0}, {Key, 1, "", 0, -2, 1, 1}})},
+      {"site-name-past-64k", StoreEdits({{SiteName, 0, "Riverside ", 0x3000, 0, All, 0}})},
+  };
+  for (const auto& seed : seeds) Write(out / "store", seed.name, seed.bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,6 +296,7 @@ int main(int argc, char** argv) {
     LogSeeds(argv[1], argv[2]);
     IntegerSeeds(argv[2]);
     PathSeeds(argv[2]);
+    StoreSeeds(argv[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zerb32-fuzz-seeds: %s\n", e.what());
     return 1;

@@ -234,7 +234,7 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
     const std::string fate = committing ? "whether " + logPath + " was stored is unknown (import it again: a stored "
                                           "log is skipped)"
                                         : "nothing of " + logPath + " was stored";
-    throw StoreError(std::string(e.what()) + "; " + fate);
+    throw StoreLost(std::string(e.what()) + "; " + fate);
   }
 }
 

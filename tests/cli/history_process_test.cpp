@@ -2,6 +2,7 @@
 // export and history; refusals; every bad input; conflicts and logs off one
 // grid; a kill during an import; two imports at once.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -140,12 +141,38 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
       {{"export", "--db", Db(), "--site", "42", "--from", "2026-03-02", "--to", "2026-03-01", "-o", out},
        "--from is after --to"},
       {{"export", "--db", Db(), "-o", out}, "--site is required"},
+      {{"export", "--db", Db(), "--site", "", "-o", out}, "--site takes a site number from 0 to 4294967295, not \"\""},
+      {{"export", "--db", Db(), "--site", "4x", "-o", out}, "--site takes a site number"},
+      {{"export", "--db", Db(), "--site", "-1", "-o", out}, "--site takes a site number"},
+      {{"history", "--db", Db(), "--site", ""}, "--site takes a site number"},
+      {{"history", "--db", ""}, "--db names no store"},
+      {{"export", "--db", "sqlite:", "--site", "42", "-o", out}, "--db names no store"},
+      {{"merge", log, "-o", out, "--max-fill", "5"}, "--max-fill goes with --fill-gaps"},
   };
   for (const auto& c : cases) {
     const auto run = Cli(c.args);
     EXPECT_EQ(run.exitCode, 2) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(out));
+  }
+}
+
+// Each command's help lists what that command takes, no more.
+TEST_F(HistoryCli, HelpListsOnlyWhatACommandTakes) {
+  const struct {
+    const char* command;
+    std::vector<const char*> listed, unlisted;
+  } rows[] = {
+      {"merge", {"--fill-gaps", "--max-fill", "--style", "-o,--output"}, {"--meta", "--skip", "--xml", "--jobs", "--db"}},
+      {"export", {"--db", "--site", "--max-fill"}, {"--meta", "--new-only", "--overlap"}},
+      {"import", {"--db", "--require-site"}, {"--style", "--meta", "--fill-gaps", "-o,--output"}},
+      {"history", {"--db", "--site"}, {"--style", "--meta", "-o,--output"}},
+  };
+  for (const auto& row : rows) {
+    const auto run = Cli({row.command, "--help"});
+    EXPECT_EQ(run.exitCode, 0) << row.command;
+    for (const char* option : row.listed) EXPECT_NE(run.out.find(option), std::string::npos) << row.command << option;
+    for (const char* option : row.unlisted) EXPECT_EQ(run.out.find(option), std::string::npos) << row.command << option;
   }
 }
 
@@ -181,6 +208,11 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"export", "--db", folder.File("none.db"), "--site", "42", "-o", folder.File("m.csv")}, "no store at", ""},
       {{"history", "--db", folder.File("none.db")}, "no store at", ""},
       {{"export", "--db", Db(), "--site", "7", "-o", folder.File("m.csv")}, "no site 7 in the store", Db()},
+      // Another store, or a file SQLite would read as part of one, is no output.
+      {{"export", "--db", Db(), "--site", "42", "-o", foreign}, "it is a history store", foreign},
+      {{"merge", good, "-o", newer}, "it is a history store", newer},
+      {{"merge", good, "-o", foreign + "-journal"}, "it is a history store", foreign},
+      {{good, "-o", foreign}, "is an existing history store", foreign},
   };
   for (const auto& c : cases) {
     const std::string before = c.unchanged.empty() ? "" : ReadFile(c.unchanged);
@@ -194,6 +226,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
     EXPECT_FALSE(fs::exists(folder.File("none.db"))) << c.message;
   }
   EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 1);
+  EXPECT_FALSE(fs::exists(foreign + "-journal"));
 
   // Without --require-site a log without its site file goes in, with a warning.
   const auto warned = Cli({"import", "--db", Db(), folder.File("other/42.log")});
@@ -315,6 +348,111 @@ TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {
   EXPECT_TRUE(WIFEXITED(statusB) && WEXITSTATUS(statusB) == 0);
   EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 60);
   EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), (20 * 59 + 25) * 5);
+}
+
+// A log the store refuses (here a trigger raises an error, as a broken
+// constraint would) is reported with its name and reason; the batch goes on.
+TEST_F(HistoryCli, OneFailingLogNeverEndsTheBatch) {
+  const std::string first = Log("42_a.log", 0, 100), refused = Log("42_bad.log", 100, 200),
+                    last = Log("42_c.log", 200, 300);
+  ASSERT_EQ(Cli({"import", "--db", Db(), first}).exitCode, 0);
+  SqliteDb(Db(), SQLITE_OPEN_READWRITE)
+      .Execute("CREATE TRIGGER refuse_bad BEFORE INSERT ON imports WHEN NEW.log_path LIKE '%bad%' "
+               "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
+  const auto run = Cli({"import", "--db", Db(), first, refused, last});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "skipped " + first + ": already in the store\nimported " + last + " (site 42, 505 readings)\n")
+      << run.err;
+  EXPECT_NE(run.err.find(refused + ": cannot write the store " + Db() + ": refused by the test; nothing of it was stored"),
+            std::string::npos) << run.err;
+  EXPECT_EQ(Query(Db(), "SELECT count(*) FROM imports"), 2);
+}
+
+// Standard output into a file, as a scheduled job has it: each log
+// committed before SIGTERM has its line there.
+TEST_F(HistoryCli, EachCommittedLogKeepsItsLineWhenTerminated) {
+  std::vector<std::string> args = {"import", "--db", Db()};
+  for (std::size_t k = 0; k < 150; ++k) args.push_back(Log("42_" + std::to_string(k) + ".log", 10 * k, 10 * k + 9));
+  const std::string lines = folder.File("lines.txt");
+  const int out = open(lines.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ASSERT_GE(out, 0);
+  test::BackgroundProcess import(test::BuildPath("cli/zerb32-cli"), args, out);
+  close(out);
+  for (int wait = 0; wait < 2000; ++wait) {  // until a few logs are in
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    try {
+      if (fs::exists(Db()) && Query(Db(), "SELECT count(*) FROM imports") >= 5) break;
+    } catch (const SqliteError&) {
+    }
+  }
+  import.Signal(SIGTERM);
+  test::ProcessResult ended;
+  ASSERT_TRUE(import.EndsWithin(30, ended));
+  ASSERT_EQ(ended.signal, SIGTERM) << "the import ended before it was stopped";
+  const std::string printed = ReadFile(lines);
+  SqliteDb store(Db(), SQLITE_OPEN_READONLY);
+  SqliteStatement paths(store, "SELECT log_path FROM imports");
+  int64_t committed = 0;
+  for (; paths.Step(); ++committed)
+    EXPECT_NE(printed.find("imported " + paths.Text(0) + " (site 42, 50 readings)\n"), std::string::npos)
+        << paths.Text(0) << "\n" << printed;
+  EXPECT_GE(committed, 5);
+  EXPECT_LT(committed, 150);
+}
+
+// What reads as a connection string is never made a file; a file of such a
+// name is written sqlite:NAME or ./NAME.
+TEST_F(HistoryCli, ConnectionStringsAreNeverFiles) {
+  const std::string log = Log("42_a.log", 0, 20);
+  const auto in = [&](const std::string& db) {
+    return test::RunProcess("/bin/sh", {"-c", "cd \"$0\" && exec \"$@\"", folder.Path(), test::BuildPath("cli/zerb32-cli"),
+                                        "import", "--db", db, log});
+  };
+  for (const char* address : {"site=42.db", "keepalives=1 host=/nonexistent-zerb dbname=zerb password=S3cret",
+                              "hots=/nonexistent-zerb dbname=zerb"}) {
+    const auto run = in(address);
+    EXPECT_NE(run.exitCode, 0) << address;
+    EXPECT_EQ(run.out, "") << address;
+    EXPECT_FALSE(fs::exists(folder.File(address))) << address;
+  }
+  for (const char* file : {"sqlite:site=42.db", "./site=42.db"}) {
+    const auto run = in(file);
+    EXPECT_EQ(run.exitCode, 0) << file << run.err;
+    EXPECT_EQ(Query(folder.File("site=42.db"), "SELECT count(*) FROM imports"), 1) << file;
+  }
+}
+
+// --fill-gaps writes at most a limit of empty rows, --max-fill moves it.
+TEST_F(HistoryCli, FillingGapsHasALimit) {
+  const std::string early = Log("42_a.log", 0, 300), late = Log("42_c.log", 700, 900);
+  const std::string out = folder.File("filled.csv");
+  auto run = Cli({"merge", early, late, "--fill-gaps", "--max-fill", "398", "-o", out});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("--fill-gaps would write 399 empty rows, more than the 398 that --max-fill allows"),
+            std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(out));
+  run = Cli({"merge", early, late, "--fill-gaps", "--max-fill", "399", "-o", out, "--no-headers"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const std::string filled = ReadFile(out);
+  EXPECT_EQ(std::count(filled.begin(), filled.end(), '\n'), 301 + 399 + 201);
+  // A clock set years wrong: the default limit holds.
+  const std::string wrongClock = folder.File("42_w.log");
+  ASSERT_TRUE(WriteLogFile(wrongClock, CutLog(series, 950, 960, true, 100 + 300u * 1'002'000u)));
+  run = Cli({"merge", early, wrongClock, "--lan", "--fill-gaps", "-o", out});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("more than the 1000000 that --max-fill allows"), std::string::npos) << run.err;
+}
+
+// history lists the site file's 8-bit names in UTF-8.
+TEST_F(HistoryCli, HistoryWritesUtf8) {
+  ASSERT_EQ(Cli({"import", "--db", Db(), Log("42_a.log", 0, 20)}).exitCode, 0);
+  SqliteDb(Db(), SQLITE_OPEN_READWRITE)
+      .Execute("UPDATE sites SET name = CAST(X'436166E920801B' AS TEXT); "
+               "UPDATE import_channels SET name = CAST(X'54656D7020B0' AS TEXT) WHERE kind = 0 AND key = 1");
+  const auto run = Cli({"history", "--db", Db()});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("Site 42: Caf\xC3\xA9 \xE2\x82\xAC\\x1B\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("sensor 0x0001 Temp \xC2\xB0 (TS4-C)\n"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "convert/OutputFile.h"
 #include "convert/TemporaryNames.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,6 +136,67 @@ TEST_P(OutputFileTest, NoTemporaryFileLeftBehind) {
 
 INSTANTIATE_TEST_SUITE_P(TemporaryFiles, OutputFileTest, ::testing::Values(false, true),
                          [](const auto& param) { return param.param ? "Named" : "Unnamed"; });
+
+// A file of our name pattern that another process holds locked, as a
+// running conversion holds its temporary file.
+class LockedElsewhere {
+ public:
+  explicit LockedElsewhere(const std::string& path) {
+    int ready[2];
+    EXPECT_EQ(pipe(ready), 0);
+    pid_ = fork();
+    if (pid_ == 0) {
+      const int fd = open(path.c_str(), O_RDWR | O_CREAT, 0644);
+      flock(fd, LOCK_EX);
+      (void)!write(ready[1], "x", 1);
+      for (;;) pause();
+    }
+    close(ready[1]);
+    char byte = 0;
+    EXPECT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
+  }
+  ~LockedElsewhere() {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+
+ private:
+  pid_t pid_ = -1;
+};
+
+// A killed run's temporary file goes with the next output written in its
+// folder; anything else stays: a file in use, other names, links, folders,
+// another user's file.
+TEST(StaleTemporaryFiles, OnlyOursUnlockedAndUnusedGo) {
+  TempDir dir;
+  const struct {
+    const char* name;
+    bool stays;
+  } rows[] = {
+      {".zerbstale1", false}, {".zerb0a9z8y", false}, {".zerblive01", true}, {".zerbABCDEF", true},
+      {".zerbab12", true},    {".zerbabc1234", true}, {"zerbstale22", true}, {".zerblinked", true},
+      {".zerbfolder", true},  {".zerbowner1", true},
+  };
+  for (const auto& row : rows) WriteFile(dir.File(row.name), "left behind");
+  fs::remove(dir.File(".zerblinked"));
+  fs::create_symlink("out.csv", dir.File(".zerblinked"));
+  fs::remove(dir.File(".zerbfolder"));
+  fs::create_directory(dir.File(".zerbfolder"));
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chown(dir.File(".zerbowner1").c_str(), 65534, 65534), 0);
+  }
+  const LockedElsewhere live(dir.File(".zerblive01"));
+
+  std::string error;
+  ASSERT_TRUE(WriteAndCommit(dir.File("out.csv"), "new", error)) << error;
+  for (const auto& row : rows) {
+    if (!root && std::string(row.name) == ".zerbowner1") continue;
+    EXPECT_EQ(fs::exists(fs::symlink_status(dir.File(row.name))), row.stays) << row.name;
+  }
+  EXPECT_EQ(ReadFile(dir.File("out.csv")), "new");
+}
 
 }  // namespace
 }  // namespace zerb

@@ -62,5 +62,14 @@ TEST(Spans, GridShiftsGapsAndFillRows) {
   EXPECT_EQ(clipped[0].last, 1800);
 }
 
+// The count that --fill-gaps checks before it makes any row is the number
+// of rows it would make.
+TEST(Spans, MissingRowsCountsTheFillTimes) {
+  const Gap gaps[] = {{1200, 2000, 300}, {1200, 1500, 300}, {1200, 1501, 300}, {1200, 1499, 300},
+                      {0, 600, 300},     {100, 200, 0},     {7, 8, 1},          {0, 4000000, 1}};
+  for (const Gap& gap : gaps)
+    EXPECT_EQ(MissingRows(gap), FillTimes(gap).size()) << gap.after << ".." << gap.before << " by " << gap.interval;
+}
+
 }  // namespace
 }  // namespace zerb

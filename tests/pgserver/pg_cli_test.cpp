@@ -183,6 +183,25 @@ TEST_F(PgCli, ADroppedConnectionMidImportStoresNothingOfThatLog) {
   EXPECT_EQ(Cli({"import", "--db", Db(), second}).exitCode, 0);
 }
 
+// A log the server refuses (a trigger raises an error, as a broken
+// constraint would) is reported with its name; the batch goes on.
+TEST_F(PgCli, OneFailingLogNeverEndsTheBatch) {
+  const std::string first = Log("42_a.log", 0, 100), refused = Log("42_bad.log", 100, 200),
+                    last = Log("42_c.log", 200, 300);
+  ASSERT_EQ(Cli({"import", "--db", Db(), first}).exitCode, 0);
+  PgSql(database,
+        "CREATE FUNCTION refuse_bad() RETURNS trigger LANGUAGE plpgsql AS "
+        "'BEGIN RAISE EXCEPTION ''refused by the test''; END'; "
+        "CREATE TRIGGER refuse_bad BEFORE INSERT ON imports FOR EACH ROW WHEN (NEW.log_path LIKE '%bad%') "
+        "EXECUTE FUNCTION refuse_bad()");
+  const auto run = Cli({"import", "--db", Db(), refused, last});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "imported " + last + " (site 42, 505 readings)\n") << run.err;
+  EXPECT_NE(run.err.find(refused + ": "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("refused by the test"), std::string::npos) << run.err;
+  EXPECT_EQ(Count(database, "imports"), 2);
+}
+
 TEST_F(PgCli, FailuresAreOneLineWithoutThePasswordAndChangeNothing) {
   const std::string log = Log("42_a.log", 0, 100);
   const std::string user = PgEnv("ZERB32_PG_SECRET_USER"), password = PgEnv("ZERB32_PG_SECRET_PASSWORD");

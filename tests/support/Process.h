@@ -35,6 +35,7 @@ class BackgroundProcess {
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
   void Signal(int signal) const;
+  pid_t Pid() const { return pid_; }
   // Waits up to `seconds` for the end; false when it is still running.
   bool EndsWithin(double seconds, ProcessResult& result);
 
