@@ -25,7 +25,7 @@ std::string SiteUsed(const Document& document) {
 
 }  // namespace
 
-WrittenRows WrittenRowsOf(const TLog& log, const ConvertOptions& options) {
+WrittenRowNumbers WrittenRowNumbersOf(const TLog& log, const ConvertOptions& options) {
   const uint32_t step = uint32_t{options.skip} + 1;
   const uint32_t firstMultiple = (log.StartRow(options.overlap) + step - 1) / step;
   const uint32_t lastMultiple = log.GetEntryCount() / step;
@@ -35,7 +35,7 @@ WrittenRows WrittenRowsOf(const TLog& log, const ConvertOptions& options) {
 
 std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options) {
   const TLog& log = document.Log();
-  const WrittenRows rows = WrittenRowsOf(log, options);
+  const WrittenRowNumbers rows = WrittenRowNumbersOf(log, options);
   std::string line = "zerb32-cli: " + entry.log + ": " + std::to_string(log.GetEntryCount() + 1u) + " rows read, " +
                      std::to_string(rows.count) + " written";
   if (rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";

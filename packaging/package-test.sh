@@ -2,7 +2,8 @@
 # The Debian package as a user gets it: installed with apt-get from the .deb,
 # the installed zerb32-cli converts the sample outside the build tree to the
 # bytes of tests/golden/42-default.CSV, and the package goes again, whatever
-# happened on the way. A zerb32 installed before is left alone: the test
+# happened on the way. Before that, no file of the package may name the
+# build or the source folder. A zerb32 installed before is left alone: the test
 # refuses to run then.
 # Usage: package-test.sh DEB [SOURCE_DIR]
 set -euo pipefail
@@ -28,6 +29,20 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
+
+# No path of the machine that built the package in any of its files: not
+# the build folder (the .deb's) nor the source folder, also inside the
+# compressed manual pages and changelog.
+dpkg-deb -x "$deb" "$work/contents"
+find "$work/contents" -type f -name '*.gz' -exec gunzip -f {} +
+for folder in "$(dirname "$deb")" "$root"; do
+  if found=$(grep -rlaF -- "$folder/" "$work/contents"); then
+    echo "package-test: files of the package name $folder/:" >&2
+    for file in $found; do strings -a "$file" | grep -F -- "$folder/" | sed "s|^|  ${file#"$work/contents"}: |" >&2; done
+    exit 1
+  fi
+done
+rm -rf "$work/contents"
 
 installed=1  # from here on a half-done install is removed as well
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "$deb" >/dev/null

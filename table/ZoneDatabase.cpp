@@ -4,9 +4,10 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "ZonesPluginPaths.h"
 #include "zones/ZonesPlugin.h"
@@ -28,17 +29,28 @@ std::filesystem::path RunningObject() {
   return "/proc/self/exe";
 }
 
-// The plugin built beside a program run from its build folder; else the
-// installed one. An installed program never loads from a build folder.
-std::string PluginPath() {
+std::filesystem::path Resolved(const std::filesystem::path& path) {
   std::error_code error;
-  const auto object = std::filesystem::canonical(RunningObject(), error);
-  const auto tree = std::filesystem::canonical(ZERB32_BUILD_TREE, error);
-  if (!error && !object.empty()) {
-    const auto inTree = std::mismatch(tree.begin(), tree.end(), object.begin(), object.end()).first == tree.end();
-    if (inTree) return ZERB32_ZONES_BUILT;
+  auto resolved = std::filesystem::canonical(path, error);
+  return error ? path : resolved;
+}
+
+// The first of the plugin's places, relative to the folder of the file
+// running this code, that holds a file; else the first place. A program and
+// the module each look where their own install, or build folder, lays the
+// plugin out, so no folder of the machine that built them is compiled in.
+std::filesystem::path PluginPath() {
+  const auto object = Resolved(RunningObject());
+  const bool program = object == Resolved("/proc/self/exe");
+  const std::vector<std::string> places = program ? std::vector<std::string>{ZERB32_ZONES_FROM_PROGRAM}
+                                                  : std::vector<std::string>{ZERB32_ZONES_FROM_MODULE};
+  if (places.empty()) return {};
+  std::error_code error;
+  for (const auto& place : places) {
+    auto path = (object.parent_path() / place).lexically_normal();
+    if (std::filesystem::exists(path, error)) return path;
   }
-  return ZERB32_ZONES_INSTALLED;
+  return (object.parent_path() / places.front()).lexically_normal();
 }
 
 struct Plugin {
@@ -56,6 +68,10 @@ Function Symbol(void* library, const char* name) {
 Plugin LoadPlugin() {
   Plugin plugin;
   const std::string path = PluginPath();
+  if (path.empty()) {
+    plugin.error = "time zones are not available: no place for the zone plugin is known to " + RunningObject().string();
+    return plugin;
+  }
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
     plugin.error = std::string("time zones are not available: ") + dlerror();

@@ -78,17 +78,20 @@ def test_a_damaged_stream_raises_stream_error_with_its_position(tmp_path):
 
 def read_as_nobody(path):
     """The name of the OSError read_log raises for user 65534 on the file at
-    path, moved to a folder that user may enter."""
+    path, moved to a folder that user may enter, beside a copy of the module
+    (the build folder may lie in a checkout closed to that user)."""
     if not os.access("/usr/bin/setpriv", os.X_OK):
         pytest.skip("running as root without setpriv")
     with tempfile.TemporaryDirectory() as folder:
         os.chmod(folder, 0o755)
         moved = shutil.move(path, folder)
+        shutil.copytree(os.path.dirname(zerb32.__file__), os.path.join(folder, "zerb32"))
+        env = {name: os.environ[name] for name in ("LD_PRELOAD", "ASAN_OPTIONS") if name in os.environ}
         code = ("import sys, zerb32\ntry: zerb32.read_log(sys.argv[1])\n"
                 "except OSError as e: print(type(e).__name__, e.filename == sys.argv[1])")
         run = subprocess.run(["/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
                               sys.executable, "-c", code, moved], capture_output=True, text=True,
-                             env={"PYTHONPATH": os.environ["PYTHONPATH"]}, check=True)
+                             cwd=folder, env={**env, "PYTHONPATH": folder}, check=True)
     assert run.stdout.endswith(" True\n"), run.stdout
     return run.stdout.split()[0]
 
