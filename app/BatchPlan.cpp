@@ -1,4 +1,4 @@
-#include "convert/BatchPlan.h"
+#include "app/BatchPlan.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "convert/OutputFile.h"
+#include "app/OutputFile.h"
 
 namespace zerb {
 

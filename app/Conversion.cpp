@@ -1,15 +1,15 @@
-#include "convert/Conversion.h"
+#include "app/Conversion.h"
 
 #include <memory>
 
-#include "convert/MetaFile.h"
-#include "convert/OutputFile.h"
-#include "convert/Paths.h"
-#include "output/OutputSink.h"
-#include "output/Series.h"
-#include "output/Writers.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "app/MetaFile.h"
+#include "app/OutputFile.h"
+#include "app/Paths.h"
+#include "classic/OutputSink.h"
+#include "classic/Writers.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 
 namespace zerb {
 

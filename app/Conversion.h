@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "convert/ConvertOptions.h"
+#include "app/ConvertOptions.h"
 #include "model/Log.h"
 
 namespace zerb {

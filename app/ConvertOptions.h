@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "output/ConvertFlags.h"
-#include "table/TableSettings.h"
+#include "classic/ConvertFlags.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 
@@ -15,7 +15,7 @@ struct ConvertOptions {
   int32_t overlap = -1;  // negative: new entries only is off
   uint16_t skip = 0;
   bool xml = false;
-  // The CSV layout (table/Styles.h: StyleSettings of a style name, then any
+  // The CSV layout (styles/Styles.h: StyleSettings of a style name, then any
   // option changed). None: the classic CSV output of the flags, on its own
   // writer. The flags still choose the clock (FlagLanTime) either way.
   std::optional<TableSettings> table{};

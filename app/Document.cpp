@@ -1,6 +1,6 @@
-#include "convert/Document.h"
+#include "app/Document.h"
 
-#include "convert/InputFile.h"
+#include "app/InputFile.h"
 
 namespace zerb {
 

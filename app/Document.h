@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "convert/Paths.h"
+#include "app/Paths.h"
 #include "model/Log.h"
 #include "model/Site.h"
 

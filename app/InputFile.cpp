@@ -1,4 +1,4 @@
-#include "convert/InputFile.h"
+#include "app/InputFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,14 +1,14 @@
-#include "convert/MetaFile.h"
+#include "app/MetaFile.h"
 
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "convert/OutputFile.h"
-#include "output/LogTime.h"
-#include "output/Series.h"
-#include "table/Styles.h"
-#include "table/TableText.h"
-#include "table/ZoneClock.h"
+#include "app/OutputFile.h"
+#include "series/LogTime.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableText.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "convert/ConvertOptions.h"
+#include "app/ConvertOptions.h"
 #include "model/Log.h"
 
 namespace zerb {
@@ -28,7 +28,7 @@ std::string MetaJson(const TLog& log, const ConvertOptions& options, const Writt
 inline std::string MetaPathFor(const std::string& outputPath) { return outputPath + ".json"; }
 
 // Writes the whole text to path through the program's output routine
-// (convert/OutputFile.h): path changes only when everything was written.
+// (app/OutputFile.h): path changes only when everything was written.
 // False with error set otherwise.
 bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error);
 

@@ -1,7 +1,7 @@
 // The POSIX side of OutputFile (see OutputFileWindows.cpp for Windows).
 #ifndef _WIN32
 
-#include "convert/OutputFile.h"
+#include "app/OutputFile.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -12,10 +12,10 @@
 #include <cstring>
 #include <vector>
 
-#include "convert/OutputTarget.h"
-#include "convert/StreamSink.h"
-#include "convert/TemporaryFiles.h"
-#include "convert/TemporaryNames.h"
+#include "app/OutputTarget.h"
+#include "app/StreamSink.h"
+#include "app/TemporaryFiles.h"
+#include "app/TemporaryNames.h"
 
 namespace zerb {
 

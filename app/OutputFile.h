@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "output/OutputSink.h"
+#include "classic/OutputSink.h"
 
 namespace zerb {
 

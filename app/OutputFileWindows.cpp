@@ -3,7 +3,7 @@
 // console is standard output only as "-".
 #ifdef _WIN32
 
-#include "convert/OutputFile.h"
+#include "app/OutputFile.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <random>
 
-#include "convert/OutputTarget.h"
-#include "convert/StreamSink.h"
-#include "convert/TemporaryNames.h"
+#include "app/OutputTarget.h"
+#include "app/StreamSink.h"
+#include "app/TemporaryNames.h"
 
 namespace zerb {
 

@@ -1,12 +1,12 @@
-#include "convert/OutputTarget.h"
+#include "app/OutputTarget.h"
 
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 #include <system_error>
 
-#include "convert/OutputFile.h"
-#include "convert/Paths.h"
+#include "app/OutputFile.h"
+#include "app/Paths.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

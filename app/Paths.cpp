@@ -1,4 +1,4 @@
-#include "convert/Paths.h"
+#include "app/Paths.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
-#include "convert/SiteWarning.h"
+#include "app/SiteWarning.h"
 
-#include "convert/Document.h"
+#include "app/Document.h"
 
 namespace zerb {
 

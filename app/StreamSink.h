@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "output/OutputSink.h"
+#include "classic/OutputSink.h"
 
 namespace zerb {
 

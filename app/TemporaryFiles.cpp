@@ -1,6 +1,6 @@
 #ifndef _WIN32
 
-#include "convert/TemporaryFiles.h"
+#include "app/TemporaryFiles.h"
 
 #include <dirent.h>
 #include <fcntl.h>

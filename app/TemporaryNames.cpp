@@ -1,9 +1,9 @@
-#include "convert/TemporaryNames.h"
+#include "app/TemporaryNames.h"
 
 #include <atomic>
 #include <cstring>
 
-#include "convert/OutputFile.h"
+#include "app/OutputFile.h"
 
 #ifdef _WIN32
 #include <cstdio>

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "classic/TextBuffer.h"
 #include "model/Devices.h"
-#include "output/TextBuffer.h"
 
 namespace zerb {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "classic/ChannelFields.h"
+#include "classic/ConvertFlags.h"
+#include "classic/OutputSink.h"
+#include "classic/TextBuffer.h"
+#include "classic/Writers.h"
 #include "model/Log.h"
-#include "output/ChannelFields.h"
-#include "output/ConvertFlags.h"
-#include "output/LogTime.h"
-#include "output/OutputSink.h"
-#include "output/TextBuffer.h"
-#include "output/Writers.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -1,8 +1,8 @@
-#include "output/LocalTime.h"
+#include "classic/LocalTime.h"
 
 #include <ctime>
 
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

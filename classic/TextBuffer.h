@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "output/OutputSink.h"
+#include "classic/OutputSink.h"
 
 namespace zerb {
 

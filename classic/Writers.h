@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "classic/OutputSink.h"
 #include "model/Log.h"
-#include "output/OutputSink.h"
 
 namespace zerb {
 

@@ -1,4 +1,4 @@
-#include "output/XmlNames.h"
+#include "classic/XmlNames.h"
 
 namespace zerb {
 

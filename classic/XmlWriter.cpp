@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "classic/ChannelFields.h"
+#include "classic/ConvertFlags.h"
+#include "classic/LocalTime.h"
+#include "classic/OutputSink.h"
+#include "classic/TextBuffer.h"
+#include "classic/Writers.h"
+#include "classic/XmlNames.h"
 #include "model/Log.h"
-#include "output/ChannelFields.h"
-#include "output/ConvertFlags.h"
-#include "output/LocalTime.h"
-#include "output/LogTime.h"
-#include "output/OutputSink.h"
-#include "output/TextBuffer.h"
-#include "output/Writers.h"
-#include "output/XmlNames.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "ProjectVersion.h"
+#include "app/IntegerText.h"
 #include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
-#include "convert/IntegerText.h"
 
 namespace zerb {
 

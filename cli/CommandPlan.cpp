@@ -1,6 +1,6 @@
-#include "cli/BatchPlan.h"
+#include "cli/CommandPlan.h"
 
-#include "convert/Paths.h"
+#include "app/Paths.h"
 
 namespace zerb {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/BatchPlan.h"
 #include "cli/CliOptions.h"
-#include "convert/BatchPlan.h"
 
 namespace zerb {
 

@@ -5,13 +5,12 @@
 #include <filesystem>
 #include <variant>
 
+#include "app/OutputFile.h"
+#include "app/Paths.h"
 #include "cli/Arguments.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
-#include "convert/OutputFile.h"
-#include "convert/Paths.h"
 #include "history/CivilTime.h"
-#include "table/ZoneClock.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
 #include "history/SeriesFile.h"
@@ -20,8 +19,9 @@
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
-#include "table/TableWriter.h"
-#include "table/Windows1252.h"
+#include "styles/TableWriter.h"
+#include "styles/Windows1252.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

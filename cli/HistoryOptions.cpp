@@ -5,11 +5,11 @@
 #include <charconv>
 #include <cstring>
 
+#include "app/IntegerText.h"
 #include "cli/StyleOptions.h"
-#include "convert/IntegerText.h"
 #include "history/CivilTime.h"
 #include "history/postgres/PgAddress.h"
-#include "table/Styles.h"
+#include "styles/Styles.h"
 
 namespace zerb {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "app/Conversion.h"
+#include "app/Document.h"
 #include "model/Log.h"
 #include "model/PrintableText.h"
 #include "model/Site.h"
-#include "convert/Conversion.h"
-#include "convert/Document.h"
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -1,7 +1,7 @@
 #include "cli/RunSummary.h"
 
-#include "convert/Document.h"
-#include "output/LogTime.h"
+#include "app/Document.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

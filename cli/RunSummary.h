@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "cli/BatchPlan.h"
-#include "convert/ConvertOptions.h"
+#include "app/ConvertOptions.h"
+#include "cli/CommandPlan.h"
 
 namespace zerb {
 

@@ -1,6 +1,6 @@
-#include "cli/SiteWarning.h"
+#include "cli/SiteWarningLines.h"
 
-#include "convert/SiteWarning.h"
+#include "app/SiteWarning.h"
 
 namespace zerb {
 

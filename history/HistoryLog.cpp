@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "convert/Document.h"
-#include "convert/InputFile.h"
-#include "convert/Paths.h"
-#include "output/LogTime.h"
+#include "app/Document.h"
+#include "app/InputFile.h"
+#include "app/Paths.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -15,7 +15,7 @@
 #include "history/SiteDescriptions.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "convert/OutputFile.h"
+#include "app/OutputFile.h"
 
 namespace zerb {
 

@@ -1,12 +1,12 @@
 #pragma once
 // Where merged and exported series are written: through the program's one
-// output routine (convert/OutputFile.h), so a failed run leaves the path as
+// output routine (app/OutputFile.h), so a failed run leaves the path as
 // it was and "-" is standard output.
 
 #include <functional>
 #include <string>
 
-#include "output/OutputSink.h"
+#include "classic/OutputSink.h"
 
 namespace zerb {
 

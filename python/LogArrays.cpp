@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/FormatFixed.h"
-#include "output/LogTime.h"
 #include "sensor/SensorTypes.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "output/ReadingRule.h"
-#include "output/Series.h"
+#include "series/ReadingRule.h"
+#include "series/Series.h"
 
 namespace zerb {
 

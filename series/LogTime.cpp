@@ -1,4 +1,4 @@
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A device's reading of raw counts during a walk (see ReadingOf in
-// output/Series.h), with its kind and exponent worked out once: they stay
+// series/Series.h), with its kind and exponent worked out once: they stay
 // put during a walk, and a dynamic_cast per value would cost more than the
 // rest of the reading.
 
@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "model/Devices.h"
-#include "output/Series.h"
 #include "sensor/SensorTypes.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -1,9 +1,9 @@
-#include "output/Series.h"
+#include "series/Series.h"
 
-#include "output/LogSeriesWalk.h"
-#include "output/LogTime.h"
-#include "output/ReadingRule.h"
 #include "sensor/SensorTypes.h"
+#include "series/LogSeriesWalk.h"
+#include "series/LogTime.h"
+#include "series/ReadingRule.h"
 
 namespace zerb {
 

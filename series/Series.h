@@ -58,7 +58,7 @@ class Series {
   virtual int ForEachRow(const RowFn& row) = 0;
   virtual const std::string& Error() const = 0;
   // The time of the newest row, when the series knows it without a walk
-  // (the anchor of a time zone; see table/ZoneClock.h). Nothing: a writer
+  // (the anchor of a time zone; see styles/ZoneClock.h). Nothing: a writer
   // that needs it walks the rows once more to find it.
   virtual std::optional<uint32_t> NewestTime() const { return std::nullopt; }
   // During a walk, for the row being visited: the newest time of the log
@@ -84,7 +84,7 @@ class LogSeries final : public Series {
   // to be inlined: row(time, readings, changed), where `changed` lists the
   // channels whose reading may differ from the previous row's (every
   // channel on the first row); false stops the walk. Defined in
-  // output/LogSeriesWalk.h.
+  // series/LogSeriesWalk.h.
   template <class Row>
   int WalkReadings(Row&& row);
   // The same rows as raw counts: row(time, counts), one count per device

@@ -1,8 +1,8 @@
-#include "table/Styles.h"
+#include "styles/Styles.h"
 
 #include <array>
 
-#include "output/ConvertFlags.h"
+#include "classic/ConvertFlags.h"
 
 namespace zerb {
 

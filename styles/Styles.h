@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "table/TableSettings.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 

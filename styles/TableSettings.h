@@ -1,6 +1,6 @@
 #pragma once
 // How the table writer lays out a Series as delimited text. The classic
-// settings (ClassicTable in table/Styles.h) give exactly the bytes of the
+// settings (ClassicTable in styles/Styles.h) give exactly the bytes of the
 // classic CSV writer; the other styles are bundles of these settings.
 
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "table/TableText.h"
+#include "styles/TableText.h"
 
-#include "table/Units.h"
-#include "table/Windows1252.h"
+#include "styles/UnitText.h"
+#include "styles/Windows1252.h"
 
 namespace zerb {
 

@@ -5,15 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "output/Series.h"
-#include "table/TableSettings.h"
+#include "series/Series.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 
 // A site-file text in the table's encoding.
 std::string EncodedText(std::string_view stored, TextEncoding encoding);
 
-// The channel's unit (table/Units.h) in the table's encoding.
+// The channel's unit (styles/UnitText.h) in the table's encoding.
 std::string UnitOf(const SeriesChannel& channel, TextEncoding encoding);
 
 // "S<unit>/<channel>", "O<unit>/<channel>" or "A<unit>/<airspace>/<message>":

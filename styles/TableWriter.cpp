@@ -1,15 +1,15 @@
-#include "table/TableWriter.h"
+#include "styles/TableWriter.h"
 
 #include <memory>
 #include <vector>
 
-#include "output/ChannelFields.h"
-#include "output/LogSeriesWalk.h"
-#include "output/TextBuffer.h"
-#include "table/TableText.h"
-#include "table/TimeColumns.h"
-#include "table/ValueFields.h"
-#include "table/ZoneClock.h"
+#include "classic/ChannelFields.h"
+#include "classic/TextBuffer.h"
+#include "series/LogSeriesWalk.h"
+#include "styles/TableText.h"
+#include "styles/TimeColumns.h"
+#include "styles/ValueFields.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

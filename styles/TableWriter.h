@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "output/OutputSink.h"
-#include "output/Series.h"
-#include "table/TableSettings.h"
+#include "classic/OutputSink.h"
+#include "series/Series.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 

@@ -1,9 +1,9 @@
-#include "table/TimeColumns.h"
+#include "styles/TimeColumns.h"
 
 #include <cstring>
 
-#include "output/LogTime.h"
-#include "table/TimeText.h"
+#include "series/LogTime.h"
+#include "styles/TimeText.h"
 
 namespace zerb {
 

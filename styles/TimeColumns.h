@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "output/LogTime.h"
-#include "table/TableSettings.h"
-#include "table/TimeText.h"
-#include "table/ZoneClock.h"
+#include "series/LogTime.h"
+#include "styles/TableSettings.h"
+#include "styles/TimeText.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

@@ -1,4 +1,4 @@
-#include "table/TimeText.h"
+#include "styles/TimeText.h"
 
 #include <array>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "table/Units.h"
+#include "styles/UnitText.h"
 
 #include <array>
 

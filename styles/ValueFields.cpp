@@ -1,4 +1,4 @@
-#include "table/ValueFields.h"
+#include "styles/ValueFields.h"
 
 #include <algorithm>
 #include <charconv>

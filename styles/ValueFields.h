@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "output/Series.h"
-#include "output/TextBuffer.h"
+#include "classic/TextBuffer.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -1,4 +1,4 @@
-#include "table/Windows1252.h"
+#include "styles/Windows1252.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "table/ZoneClock.h"
+#include "styles/ZoneClock.h"
 
-#include "table/TimeText.h"
-#include "table/ZoneDatabase.h"
+#include "styles/TimeText.h"
+#include "styles/ZoneDatabase.h"
 
 namespace zerb {
 

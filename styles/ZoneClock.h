@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "table/TableSettings.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 

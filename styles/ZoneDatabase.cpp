@@ -1,4 +1,4 @@
-#include "table/ZoneDatabase.h"
+#include "styles/ZoneDatabase.h"
 
 #if ZERB32_TIMEZONES
 #include <dlfcn.h>

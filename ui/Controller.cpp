@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "convert/IntegerText.h"
-#include "convert/Paths.h"
-#include "table/Styles.h"
+#include "app/IntegerText.h"
+#include "app/Paths.h"
+#include "styles/Styles.h"
 
 namespace zerb {
 

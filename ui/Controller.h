@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/Conversion.h"
-#include "convert/Document.h"
+#include "app/Conversion.h"
+#include "app/Document.h"
 #include "model/Log.h"
 #include "ui/PreviewData.h"
 #include "ui/WindowOps.h"

@@ -9,10 +9,10 @@
 #include <charconv>
 #include <map>
 
-#include "convert/Paths.h"
+#include "app/Paths.h"
 #include "history/ChannelTable.h"
-#include "history/SqliteStore.h"
 #include "history/Spans.h"
+#include "history/SqliteStore.h"
 #include "history/postgres/PgStatements.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "history/postgres/PgText.h"

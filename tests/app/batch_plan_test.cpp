@@ -1,11 +1,11 @@
-#include "convert/BatchPlan.h"
+#include "app/BatchPlan.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "convert/Paths.h"
+#include "app/Paths.h"
 #include "support/TempDir.h"
 
 namespace zerb {

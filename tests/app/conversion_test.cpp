@@ -2,8 +2,8 @@
 // written through a temporary file that replaces it only at the end, and an
 // existing output left as it was on every failure.
 
-#include "convert/Conversion.h"
-#include "convert/Document.h"
+#include "app/Conversion.h"
+#include "app/Document.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -22,7 +22,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/output/writer_support.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

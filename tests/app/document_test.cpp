@@ -3,7 +3,7 @@
 // or destroying one in any order leaves nothing dangling (the sanitizers and
 // ThreadSanitizer, `make tsan`, watch these runs).
 
-#include "convert/Document.h"
+#include "app/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@
 #include <string>
 #include <thread>
 
-#include "output/ConvertFlags.h"
-#include "output/OutputSink.h"
-#include "output/Writers.h"
+#include "classic/ConvertFlags.h"
+#include "classic/OutputSink.h"
+#include "classic/Writers.h"
 #include "support/Process.h"
 #include "tests/ui/ui_files.h"
 

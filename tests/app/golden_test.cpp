@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "convert/Conversion.h"
-#include "convert/Document.h"
-#include "tests/output/writer_support.h"
+#include "app/Conversion.h"
+#include "app/Document.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

@@ -13,14 +13,14 @@
 #include <set>
 #include <string>
 
+#include "app/Conversion.h"
+#include "app/Document.h"
+#include "classic/OutputSink.h"
+#include "classic/Writers.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "convert/Conversion.h"
-#include "convert/Document.h"
-#include "output/OutputSink.h"
 #include "support/TempDir.h"
 #include "tools/LogWriter.h"
-#include "output/Writers.h"
 
 namespace zerb {
 namespace {

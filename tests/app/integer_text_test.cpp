@@ -1,4 +1,4 @@
-#include "convert/IntegerText.h"
+#include "app/IntegerText.h"
 
 #include <gtest/gtest.h>
 

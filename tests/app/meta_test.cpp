@@ -10,10 +10,10 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "convert/Conversion.h"
-#include "convert/MetaFile.h"
-#include "table/Styles.h"
-#include "tests/output/writer_support.h"
+#include "app/Conversion.h"
+#include "app/MetaFile.h"
+#include "styles/Styles.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

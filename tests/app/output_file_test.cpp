@@ -2,8 +2,8 @@
 // owner), names that fill the file-name limit, and that a run that is not
 // committed, or ended by a signal, leaves no temporary file.
 
-#include "convert/OutputFile.h"
-#include "convert/TemporaryNames.h"
+#include "app/OutputFile.h"
+#include "app/TemporaryNames.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

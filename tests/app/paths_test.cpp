@@ -1,4 +1,4 @@
-#include "convert/Paths.h"
+#include "app/Paths.h"
 
 #include <gtest/gtest.h>
 

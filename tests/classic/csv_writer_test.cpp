@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "output/ConvertFlags.h"
-#include "output/LogTime.h"
-#include "tests/output/writer_support.h"
-#include "output/Writers.h"
+#include "classic/ConvertFlags.h"
+#include "classic/Writers.h"
+#include "series/LogTime.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "output/OutputSink.h"
-#include "output/TextBuffer.h"
+#include "classic/OutputSink.h"
+#include "classic/TextBuffer.h"
 
 namespace zerb {
 namespace {

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <vector>
 
+#include "classic/OutputSink.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/OutputSink.h"
 #include "tools/LogWriter.h"
 
 namespace zerb::writertest {

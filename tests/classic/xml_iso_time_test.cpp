@@ -6,9 +6,9 @@
 #include <clocale>
 #include <string>
 
-#include "output/ConvertFlags.h"
-#include "output/Writers.h"
-#include "tests/output/writer_support.h"
+#include "classic/ConvertFlags.h"
+#include "classic/Writers.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

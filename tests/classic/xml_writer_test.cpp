@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "output/ConvertFlags.h"
-#include "output/LogTime.h"
-#include "output/XmlNames.h"
-#include "tests/output/writer_support.h"
-#include "output/Writers.h"
+#include "classic/ConvertFlags.h"
+#include "classic/Writers.h"
+#include "classic/XmlNames.h"
+#include "series/LogTime.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <ctime>
 #include <string>
 
-#include "output/LocalTime.h"
+#include "classic/LocalTime.h"
 
 namespace zerb {
 namespace {

@@ -7,12 +7,12 @@
 #include <random>
 #include <string>
 
-#include "output/ConvertFlags.h"
-#include "output/Series.h"
-#include "output/Writers.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
-#include "tests/output/writer_support.h"
+#include "classic/ConvertFlags.h"
+#include "classic/Writers.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

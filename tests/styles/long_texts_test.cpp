@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "output/Series.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
-#include "tests/output/writer_support.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

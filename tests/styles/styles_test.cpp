@@ -1,16 +1,16 @@
 // Each style's bytes on the writer fixture, written out by hand from the
-// style's description (table/Styles.cpp).
+// style's description (styles/Styles.cpp).
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "output/ConvertFlags.h"
-#include "output/Series.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
-#include "table/Windows1252.h"
-#include "tests/output/writer_support.h"
+#include "classic/ConvertFlags.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
+#include "styles/Windows1252.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

@@ -10,11 +10,11 @@
 #include <sstream>
 #include <string>
 
-#include "output/Series.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
-#include "table/ZoneClock.h"
-#include "tests/output/writer_support.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
+#include "styles/ZoneClock.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {
