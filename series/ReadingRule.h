@@ -1,37 +1,33 @@
 #pragma once
 // A device's reading of raw counts during a walk (see ReadingOf in
-// series/Series.h), with its kind and exponent worked out once: they stay
-// put during a walk, and a dynamic_cast per value would cost more than the
-// rest of the reading.
+// series/Series.h), with its exponent and empty value asked once: they stay
+// put during a walk, and two more virtual calls per value would cost more
+// than the rest of the reading.
 
 #include <array>
 #include <cstdint>
 
 #include "model/Devices.h"
-#include "sensor/SensorTypes.h"
 #include "series/Series.h"
 
 namespace zerb {
 
 struct ReadingRule {
   const TDev* device;
-  bool isAsm;
+  int emptyValue;
   int8_t exponent;
 
   explicit ReadingRule(const TDev& d)
-      : device(&d),
-        isAsm(dynamic_cast<const TAsm*>(&d) != nullptr),
-        exponent(isAsm ? d.ExpByte : static_cast<int8_t>(d.Exponent())) {}
+      : device(&d), emptyValue(d.EmptyValue()), exponent(static_cast<int8_t>(d.ValueExponent())) {}
 
-  // An ASM shows its own exponent byte and is empty only at +32767; every
-  // other device is empty at InvalidValue.
+  // The value, exponent and validity of the device's value text.
   Reading Of(int16_t raw) const {
     Reading r;
     r.raw = raw;
     r.present = true;
     r.value = device->Convert(raw);
     r.exponent = exponent;
-    r.valid = r.value != (isAsm ? 32767 : InvalidValue);
+    r.valid = r.value != emptyValue;
     return r;
   }
 

@@ -1,30 +1,19 @@
 #include "series/Series.h"
 
-#include "sensor/SensorTypes.h"
 #include "series/LogSeriesWalk.h"
 #include "series/LogTime.h"
 #include "series/ReadingRule.h"
 
 namespace zerb {
 
-namespace {
-
-ChannelKind KindOf(const TDev& device) {
-  if (dynamic_cast<const TAsm*>(&device)) return ChannelKind::Asm;
-  if (dynamic_cast<const TOutput*>(&device)) return ChannelKind::Output;
-  return ChannelKind::Sensor;
-}
-
-}  // namespace
-
 SeriesChannel ChannelOf(const TDev& device) {
   SeriesChannel c;
-  c.kind = KindOf(device);
+  c.kind = device.Kind();
   c.key = device.Key;
   c.name = std::string(device.NameText());
   c.typeName = device.TypeName();
   c.unitsLetter = device.UnitsChar();
-  c.exponent = c.kind == ChannelKind::Asm ? device.ExpByte : device.Exponent();
+  c.exponent = device.ValueExponent();
   c.digital = device.IsDigital();
   return c;
 }

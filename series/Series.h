@@ -16,8 +16,6 @@
 
 namespace zerb {
 
-enum class ChannelKind : uint8_t { Sensor, Output, Asm };
-
 // What a column is: the device of a logged channel as its site file had it.
 struct SeriesChannel {
   ChannelKind kind = ChannelKind::Sensor;

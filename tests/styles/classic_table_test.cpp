@@ -72,7 +72,7 @@ TEST(ClassicTable, RandomLogsInEveryOptionSet) {
     auto loaded = Load(s);
     ASSERT_NE(loaded, nullptr);
     for (TDev* device : loaded->log->Channels()) {
-      const bool output = dynamic_cast<TOutput*>(device) != nullptr;
+      const bool output = device->Kind() == ChannelKind::Output;
       device->TypeCode = static_cast<uint8_t>(rng() % (output ? 2 : 26));
       device->ExpByte = static_cast<int8_t>(rng() % 7 - 3);
       device->SetName(round % 2 ? "a \"q\", b" : "T\xB0");
