@@ -105,18 +105,16 @@ ordered_json Options(const ConvertOptions& o) {
 }  // namespace
 
 WrittenRows XmlRowsOf(const TLog& log, const ConvertOptions& options) {
-  const uint32_t step = uint32_t{options.skip} + 1;
-  const uint32_t entries = log.GetEntryCount();
-  const uint32_t first = (log.StartRow(options.overlap) + step - 1) / step * step;
-  const uint32_t last = entries / step * step;
+  const WrittenRowRange written = log.RowsWritten(options.overlap, options.skip);
   WrittenRows rows;
-  if (first > last) return rows;
+  if (written.count == 0) return rows;
+  const uint32_t entries = log.GetEntryCount();
   const uint32_t end = XmlEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), TLogTime(log.LocalLanTime()),
                                   (options.flags & FlagLanTime) != 0)
                            .Seconds();
-  rows.count = (last - first) / step + 1;
-  rows.first = end - log.Interval() * (entries - first);
-  rows.last = end - log.Interval() * (entries - last);
+  rows.count = written.count;
+  rows.first = end - log.Interval() * (entries - written.first);
+  rows.last = end - log.Interval() * (entries - written.last);
   return rows;
 }
 

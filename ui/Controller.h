@@ -30,10 +30,6 @@ extern ZerbController* ActiveController;
 // rgTime 1 (LAN) 0x02, rgDateTime 1 (Serial) 0x0C, 2 (Text) 0x04.
 uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex);
 
-// Rows a walk writes from its first `rowsWalked` rows: those at or after
-// startRow that are multiples of skip + 1.
-uint32_t WrittenRowCount(uint32_t startRow, uint32_t rowsWalked, uint16_t skip);
-
 class ZerbController {
  public:
   explicit ZerbController(WindowOps& window);
