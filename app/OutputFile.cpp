@@ -16,6 +16,7 @@
 #include "app/StreamSink.h"
 #include "app/TemporaryFiles.h"
 #include "app/TemporaryNames.h"
+#include "system/FileSizeSignal.h"
 
 namespace zerb {
 
@@ -45,13 +46,6 @@ class EndingSignalsBlocked {
  private:
   sigset_t previous_;
 };
-
-// A file-size limit must show as the write error it is (EFBIG), not kill
-// the process before it can clean up.
-void IgnoreFileSizeSignal() {
-  struct sigaction current {};
-  if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) signal(SIGXFSZ, SIG_IGN);
-}
 
 enum class Mode {
   StandardOutput,  // descriptor 1

@@ -1,6 +1,5 @@
 #include "cli/HistoryCommands.h"
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <variant>
@@ -22,6 +21,7 @@
 #include "styles/TableWriter.h"
 #include "styles/Windows1252.h"
 #include "styles/ZoneClock.h"
+#include "system/FileSizeSignal.h"
 
 namespace zerb {
 
@@ -205,11 +205,7 @@ int Run(const HistoryCommand& c) {
 }  // namespace
 
 int RunHistoryCommand(int argc, char** argv) {
-#ifndef _WIN32
-  // A file-size limit shows as the store's write error, not as a kill.
-  struct sigaction current {};
-  if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(SIGXFSZ, SIG_IGN);
-#endif
+  IgnoreFileSizeSignal();
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);

@@ -1,7 +1,6 @@
 #include "styles/ZoneDatabase.h"
 
 #if ZERB32_TIMEZONES
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "ZonesPluginPaths.h"
+#include "system/SharedLibrary.h"
 #include "zones/ZonesPlugin.h"
 #endif
 
@@ -22,11 +22,8 @@ namespace {
 // The file holding this code: the program, or a library such as the Python
 // module.
 std::filesystem::path RunningObject() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&RunningObject), &info) != 0 && info.dli_fname != nullptr &&
-      info.dli_fname[0] == '/')
-    return info.dli_fname;
-  return "/proc/self/exe";
+  const std::string file = SharedLibrary::FileHolding(reinterpret_cast<const void*>(&RunningObject));
+  return file.empty() ? std::filesystem::path("/proc/self/exe") : std::filesystem::path(file);
 }
 
 std::filesystem::path Resolved(const std::filesystem::path& path) {
@@ -60,11 +57,6 @@ struct Plugin {
   std::string error;
 };
 
-template <typename Function>
-Function Symbol(void* library, const char* name) {
-  return reinterpret_cast<Function>(dlsym(library, name));
-}
-
 Plugin LoadPlugin() {
   Plugin plugin;
   const std::string path = PluginPath();
@@ -72,16 +64,17 @@ Plugin LoadPlugin() {
     plugin.error = "time zones are not available: no place for the zone plugin is known to " + RunningObject().string();
     return plugin;
   }
-  void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    plugin.error = std::string("time zones are not available: ") + dlerror();
+  SharedLibrary library(path.c_str());
+  if (!library.Opened()) {
+    plugin.error = "time zones are not available: " + library.Error();
     return plugin;
   }
-  const auto version = Symbol<ZonesInterfaceFunction>(library, "zerb32_zones_interface");
-  plugin.find = Symbol<ZoneFindFunction>(library, "zerb32_zone_find");
-  plugin.atUtc = Symbol<ZoneAtUtcFunction>(library, "zerb32_zone_at_utc");
-  plugin.atLocal = Symbol<ZoneAtLocalFunction>(library, "zerb32_zone_at_local");
-  if (!version || version() != ZERB32_ZONES_INTERFACE || !plugin.find || !plugin.atUtc || !plugin.atLocal) {
+  ZonesInterfaceFunction version = nullptr;
+  const bool complete = library.Find("zerb32_zones_interface", version) &&
+                        library.Find("zerb32_zone_find", plugin.find) &&
+                        library.Find("zerb32_zone_at_utc", plugin.atUtc) &&
+                        library.Find("zerb32_zone_at_local", plugin.atLocal);
+  if (!complete || version() != ZERB32_ZONES_INTERFACE) {
     plugin = Plugin{};
     plugin.error = "time zones are not available: " + path + " is of another version";
   }

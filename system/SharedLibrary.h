@@ -3,6 +3,8 @@
 // in: for libraries that only some commands use, whose loading and
 // relocation at start would cost every call. The library is never closed,
 // so the functions found in it stay valid for the rest of the process.
+// POSIX only: the Windows build has none of the libraries loaded this way
+// (no history store, no zone plugin), and nothing it builds includes this.
 
 #include <dlfcn.h>
 
@@ -31,6 +33,15 @@ class SharedLibrary {
     function = reinterpret_cast<Function*>(symbol);
     if (handle_ && !symbol) NoteError();
     return symbol != nullptr;
+  }
+
+  // The file of the program or library whose code holds `address` (where
+  // it lies, to find files installed beside it); "" when the loader can't
+  // say, or names no absolute path.
+  static std::string FileHolding(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) != 0 && info.dli_fname != nullptr && info.dli_fname[0] == '/') return info.dli_fname;
+    return {};
   }
 
  private:

@@ -2,7 +2,7 @@
 // with the system loader's reason, never a null pointer taken for a function.
 // (Finding what is there is what every store test does.)
 
-#include "history/SharedLibrary.h"
+#include "system/SharedLibrary.h"
 
 #include <gtest/gtest.h>
 
