@@ -5,6 +5,7 @@
 #include "app/MetaFile.h"
 #include "app/OutputFile.h"
 #include "app/Paths.h"
+#include "app/WriteOutput.h"
 #include "classic/OutputSink.h"
 #include "classic/Writers.h"
 #include "series/Series.h"
@@ -63,8 +64,10 @@ Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const
 RunResult WithMeta(const TLog& log, const std::string& outputPath, const ConvertOptions& options, const Pass2& pass) {
   RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, pass.note};
   if (!options.meta || result.status != RunStatus::Done || IsStandardOutputPath(outputPath)) return result;
+  const std::string path = MetaPathFor(outputPath);
+  const std::string text = MetaJson(log, options, pass.rows);
   std::string error;
-  if (!WriteFileSafely(MetaPathFor(outputPath), MetaJson(log, options, pass.rows), error))
+  if (!WriteOutput(path, [&text](OutputSink& sink) { return sink.Write(text); }, "cannot write " + path, error))
     return Failure(RunStatus::WriteFailed, error);
   return result;
 }

@@ -1,9 +1,7 @@
 #include "app/MetaFile.h"
 
-#include <memory>
 #include <nlohmann/json.hpp>
 
-#include "app/OutputFile.h"
 #include "series/LogTime.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
@@ -134,17 +132,6 @@ std::string MetaJson(const TLog& log, const ConvertOptions& options, const Writt
       {"lastTime", OptionalTime(rows.last)},
   };
   return meta.dump(2) + "\n";
-}
-
-bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error) {
-  const std::unique_ptr<OutputFile> file = OutputFile::Open(path, error);
-  if (!file) return false;
-  if (!file->Sink().Write(text)) {
-    error = file->WriteError();
-    if (error.empty()) error = "cannot write " + path;
-    return false;
-  }
-  return file->Commit(error);
 }
 
 }  // namespace zerb

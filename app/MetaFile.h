@@ -27,9 +27,4 @@ std::string MetaJson(const TLog& log, const ConvertOptions& options, const Writt
 // The path of the metadata file of an output.
 inline std::string MetaPathFor(const std::string& outputPath) { return outputPath + ".json"; }
 
-// Writes the whole text to path through the program's output routine
-// (app/OutputFile.h): path changes only when everything was written.
-// False with error set otherwise.
-bool WriteFileSafely(const std::string& path, const std::string& text, std::string& error);
-
 }  // namespace zerb

@@ -6,13 +6,13 @@
 
 #include "app/OutputFile.h"
 #include "app/Paths.h"
+#include "app/WriteOutput.h"
 #include "cli/Arguments.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
 #include "history/CivilTime.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
-#include "history/SeriesFile.h"
 #include "history/Spans.h"
 #include "history/Store.h"
 #include "history/postgres/PgAddress.h"
@@ -67,10 +67,12 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   GapFilledSeries filled(series, std::move(fill), spans.empty() ? 0 : origin);
   std::string error;
   TableResult table;
-  const bool written = WriteOutput(c.output, [&](OutputSink& sink) {
+  const auto write = [&](OutputSink& sink) {
     table = WriteTable(filled, c.table, sink);
-    return table.status;
-  }, error);
+    return table.status == 1;
+  };
+  const bool written =
+      WriteOutput(c.output, write, "the series could not be read; " + c.output + " is left as it was", error);
   if (!written) {
     Problem(c.output, !table.error.empty() ? table.error : series.Error().empty() ? error : series.Error());
     return false;
