@@ -15,6 +15,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 #include <cstdio>
@@ -149,10 +150,6 @@ inline int StopAtCall(uint16_t) { return Calls++ == StopCall ? 1 : 0; }
 
 using test::TempDir;
 
-// The whole file; empty when it cannot be read.
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadFile;
 
 }  // namespace zerb::writertest

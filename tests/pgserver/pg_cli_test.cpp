@@ -18,6 +18,7 @@
 #include "history/postgres/PgConnection.h"
 #include "history/postgres/PgStore.h"
 #include "postgres/PgServer.h"
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
