@@ -226,10 +226,6 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
 
 }  // namespace
 
-ChannelKind KindFromCode(int64_t code) {
-  return code == 1 ? ChannelKind::Output : code == 2 ? ChannelKind::Asm : ChannelKind::Sensor;
-}
-
 void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   sqlite::Api().sqlite3_busy_timeout(db.Handle(), 60000);
   const int64_t version = StoredVersion(db, path);
