@@ -4,10 +4,12 @@
 
 #include "app/MetaFile.h"
 #include "app/OutputFile.h"
+#include "app/OutputTarget.h"
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
+#include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
-#include "classic/Writers.h"
+#include "classic/XmlWriter.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
 #include "styles/TableWriter.h"

@@ -55,18 +55,4 @@ class OutputFile {
 // else should be printed on standard output then.
 bool IsStandardOutputPath(const std::string& path);
 
-// What an existing file at `path` is that no output may replace, or "":
-// "log or site file" for a ".log" or ".STE" name (any case, itself or as
-// the final target of a symbolic link); "history store (an SQLite
-// database)" for a file that starts with SQLite's header, or the -wal, -shm
-// or -journal file beside one (existing or not).
-std::string ProtectedFileKind(const std::string& path);
-
-// Removes the temporary files of the outputs being written, for a program
-// about to end by a signal, which then leaves none behind. Safe to call from
-// a signal handler (atomics, nanosleep and unlink only). It first waits (at
-// most 10 s) for other threads to finish making or putting in place a file;
-// a thread that starts one afterwards waits for the end instead.
-void RemoveTemporaryOutputs() noexcept;
-
 }  // namespace zerb

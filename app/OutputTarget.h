@@ -17,4 +17,11 @@ std::string FolderOf(const std::string& path);
 // "STE", in any case.
 bool HasLogOrSiteName(const std::string& path);
 
+// What an existing file at `path` is that no output may replace, or "":
+// "log or site file" for a ".log" or ".STE" name (any case, itself or as
+// the final target of a symbolic link); "history store (an SQLite
+// database)" for a file that starts with SQLite's header, or the -wal, -shm
+// or -journal file beside one (existing or not).
+std::string ProtectedFileKind(const std::string& path);
+
 }  // namespace zerb

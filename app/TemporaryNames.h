@@ -19,6 +19,13 @@ void ForgetTemporaryName(int slot);
 void EnterTemporaryFileScope();
 void LeaveTemporaryFileScope();
 
+// Removes the temporary files of the outputs being written, for a program
+// about to end by a signal, which then leaves none behind. Safe to call from
+// a signal handler (atomics, nanosleep and unlink only). It first waits (at
+// most 10 s) for other threads to finish making or putting in place a file;
+// a thread that starts one afterwards waits for the end instead.
+void RemoveTemporaryOutputs() noexcept;
+
 }  // namespace zerb
 
 namespace zerb {

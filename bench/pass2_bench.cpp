@@ -17,8 +17,9 @@
 #include <vector>
 
 #include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
-#include "classic/Writers.h"
+#include "classic/XmlWriter.h"
 #include "model/Log.h"
 #include "model/Site.h"
 #include "series/Series.h"

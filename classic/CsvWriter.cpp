@@ -9,9 +9,9 @@
 
 #include "classic/ChannelFields.h"
 #include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
 #include "classic/TextBuffer.h"
-#include "classic/Writers.h"
 #include "model/Log.h"
 #include "series/LogTime.h"
 

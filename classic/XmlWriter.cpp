@@ -15,8 +15,8 @@
 #include "classic/LocalTime.h"
 #include "classic/OutputSink.h"
 #include "classic/TextBuffer.h"
-#include "classic/Writers.h"
 #include "classic/XmlNames.h"
+#include "classic/XmlWriter.h"
 #include "model/Log.h"
 #include "series/LogTime.h"
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/OutputFile.h"
+#include "app/TemporaryNames.h"
 #include "cli/Arguments.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"

@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
 #include "classic/LocalTime.h"
 #include "classic/OutputSink.h"
-#include "classic/Writers.h"
 #include "classic/XmlNames.h"
+#include "classic/XmlWriter.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/LogInput.h"
 #include "model/Log.h"

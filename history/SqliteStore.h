@@ -49,9 +49,4 @@ class SqliteStore final : public Store, private ImportEngine {
   std::unique_ptr<SqliteTransaction> transaction_;  // of the import under way
 };
 
-// Makes a new store's schema, or checks that an existing file is a store
-// this program can use (bringing an older one to this version for Write).
-// Throws StoreError.
-void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access);
-
 }  // namespace zerb

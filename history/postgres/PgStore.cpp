@@ -10,8 +10,8 @@
 
 #include "app/Paths.h"
 #include "history/ChannelTable.h"
+#include "history/postgres/PgSchema.h"
 #include "history/postgres/PgStatements.h"
-#include "history/postgres/PgStoreOpen.h"
 #include "history/postgres/PgText.h"
 
 namespace zerb {
@@ -49,12 +49,6 @@ std::string NullableArray(const std::vector<std::string>& items) {
 }
 
 }  // namespace
-
-bool PostgresStoresAvailable() { return true; }
-
-std::unique_ptr<Store> OpenPostgresStore(const std::string& address, StoreAccess access) {
-  return std::make_unique<PgStore>(address, access);
-}
 
 PgStore::PgStore(const std::string& address, StoreAccess access) {
   std::string error;

@@ -16,8 +16,9 @@
 #include <thread>
 
 #include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
-#include "classic/Writers.h"
+#include "classic/XmlWriter.h"
 #include "support/Process.h"
 #include "tests/ui/ui_files.h"
 

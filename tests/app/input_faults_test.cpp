@@ -15,8 +15,9 @@
 
 #include "app/Conversion.h"
 #include "app/Document.h"
+#include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
-#include "classic/Writers.h"
+#include "classic/XmlWriter.h"
 #include "model/Log.h"
 #include "model/Site.h"
 #include "support/TempDir.h"

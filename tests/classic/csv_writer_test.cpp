@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
+#include "classic/CsvWriter.h"
 #include "series/LogTime.h"
 #include "tests/classic/writer_support.h"
 

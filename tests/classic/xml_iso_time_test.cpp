@@ -7,7 +7,7 @@
 #include <string>
 
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
+#include "classic/XmlWriter.h"
 #include "tests/classic/writer_support.h"
 
 namespace zerb {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
 #include "classic/XmlNames.h"
+#include "classic/XmlWriter.h"
 #include "series/LogTime.h"
 #include "tests/classic/writer_support.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/Document.h"
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
+#include "classic/CsvWriter.h"
 #include "history/Merge.h"
 #include "history/Spans.h"
 #include "history/Store.h"

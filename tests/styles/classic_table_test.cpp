@@ -9,7 +9,7 @@
 
 #include "app/Document.h"
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
+#include "classic/CsvWriter.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
 #include "styles/TableWriter.h"

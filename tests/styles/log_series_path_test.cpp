@@ -8,7 +8,7 @@
 #include <string>
 
 #include "classic/ConvertFlags.h"
-#include "classic/Writers.h"
+#include "classic/CsvWriter.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
 #include "styles/TableWriter.h"

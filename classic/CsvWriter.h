@@ -1,5 +1,5 @@
 #pragma once
-// Pass 2: a loaded log's rows as CSV or XML, on the log's row walk.
+// Pass 2 as CSV: a loaded log's rows on the log's row walk.
 
 #include <cstdint>
 
@@ -14,8 +14,6 @@ namespace zerb {
 // failed or the walk could not run (pass 1 has not run on this load; the
 // log's PassError() says why).
 int WriteCsv(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint16_t flags,
-             ProgressCallback callback);
-int WriteXml(const TLog& log, OutputSink& out, int overlap, uint16_t skip, uint16_t flags,
              ProgressCallback callback);
 
 }  // namespace zerb
