@@ -43,8 +43,8 @@ test: setup
 tsan: setup
 	cmake -S . -B $(TSANDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_TSAN=ON -DZERB32_WERROR=ON -DZERB32_UI=OFF \
 	  -DZERB32_POSTGRES=OFF -DZERB32_PYTHON=OFF -DZERB32_ODR_CHECK=ON
-	cmake --build $(TSANDIR) -j $(JOBS) --target convert_document_test cli_cli_batch_test zerb32-cli
-	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(convert_document_test|cli_cli_batch_test|cli_postgres_not_in_this_build)$$'
+	cmake --build $(TSANDIR) -j $(JOBS) --target app_document_test cli_cli_batch_test zerb32-cli
+	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(app_document_test|cli_cli_batch_test|cli_postgres_not_in_this_build)$$'
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON
@@ -115,7 +115,7 @@ coverage: setup
 	cmake --build $(COVDIR) -j $(JOBS)
 	find $(COVDIR) -name '*.gcda' -delete
 	ctest --test-dir $(COVDIR) --output-on-failure -j $(JOBS)
-	gcovr -r . $(COVDIR) --filter 'model/' --filter 'sensor/' --filter 'output/' --filter 'cli/' \
+	gcovr -r . $(COVDIR) --filter 'model/' --filter 'sensor/' --filter 'series/' --filter 'classic/' --filter 'cli/' \
 	  --exclude-throw-branches --exclude-unreachable-branches --print-summary \
 	  --html-details $(COVDIR)/coverage.html --txt $(COVDIR)/coverage.txt
 	@cat $(COVDIR)/coverage.txt

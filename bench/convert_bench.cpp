@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "convert/Conversion.h"
-#include "convert/Document.h"
+#include "app/Conversion.h"
+#include "app/Document.h"
 
 namespace zerb {
 namespace {

@@ -16,15 +16,16 @@
 #include <string>
 #include <vector>
 
+#include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
+#include "classic/OutputSink.h"
+#include "classic/XmlWriter.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/ConvertFlags.h"
-#include "output/OutputSink.h"
-#include "output/Series.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 #include "tools/LogWriter.h"
-#include "output/Writers.h"
 
 namespace zerb {
 namespace {

@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/Document.h"
 #include "cli/Arguments.h"
-#include "cli/BatchPlan.h"
+#include "cli/CommandPlan.h"
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
-#include "convert/Document.h"
 
 namespace zerb {
 

@@ -6,9 +6,10 @@
 #include <thread>
 
 #include "ProjectVersion.h"
+#include "app/IntegerText.h"
+#include "cli/ColumnOptions.h"
 #include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
-#include "convert/IntegerText.h"
 
 namespace zerb {
 
@@ -18,9 +19,7 @@ struct RawOptions {
   std::string skip = "0";
   std::string overlap = "0";
   bool newOnly = false;
-  bool noHeaders = false;
-  std::string dateTime = "text";
-  bool tab = false;
+  ColumnArgs columns;
   bool lan = false;
 };
 
@@ -30,11 +29,7 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_flag("-n,--new-only", raw.newOnly, "write only the rows the log counts as new");
   app.add_option("--overlap", raw.overlap, "older rows written before the new ones (with --new-only)")
       ->capture_default_str();
-  app.add_flag("--no-headers", raw.noHeaders, "no header line (CSV)");
-  app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
-      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
-      ->capture_default_str();
-  app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
+  AddColumnOptions(app, raw.columns, "no header line (CSV)");
   app.add_flag("-l,--lan", raw.lan, "network (LAN) clock instead of the PC's");
   app.add_flag("-x,--xml", options.convert.xml, "XML instead of CSV");
   app.add_option("-o,--output", options.output, "output path for a single log; - for standard output");
@@ -104,12 +99,8 @@ std::optional<CliExit> QuickAnswer(int argc, const char* const* argv, const CLI:
 }
 
 uint16_t FlagsOf(const RawOptions& raw) {
-  uint16_t flags = 0;
-  if (!raw.noHeaders) flags |= FlagHeaders;
-  if (raw.tab) flags |= FlagTab;
+  uint16_t flags = ColumnFlags(raw.columns);
   if (raw.lan) flags |= FlagLanTime;
-  if (raw.dateTime == "serial") flags |= FlagDateTime | FlagSerial;
-  if (raw.dateTime == "text") flags |= FlagDateTime;
   return flags;
 }
 
@@ -143,7 +134,7 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
-  if (auto problem = ApplyStyleOptions(app, style, raw.dateTime, options); !problem.empty())
+  if (auto problem = ApplyStyleOptions(app, style, raw.columns.dateTime, options); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;

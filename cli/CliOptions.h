@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "convert/Conversion.h"
+#include "app/Conversion.h"
 
 namespace zerb {
 

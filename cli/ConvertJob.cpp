@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "app/Conversion.h"
+#include "app/Document.h"
+#include "app/OutputFile.h"
 #include "cli/LogInfo.h"
 #include "cli/RunSummary.h"
-#include "cli/SiteWarning.h"
-#include "convert/Conversion.h"
-#include "convert/Document.h"
-#include "convert/OutputFile.h"
+#include "cli/SiteWarningLines.h"
 
 namespace zerb {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "cli/BatchPlan.h"
 #include "cli/CliOptions.h"
+#include "cli/CommandPlan.h"
 #include "cli/OrderedJobs.h"
 
 namespace zerb {

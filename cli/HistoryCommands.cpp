@@ -1,27 +1,27 @@
 #include "cli/HistoryCommands.h"
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <variant>
 
+#include "app/OutputFile.h"
+#include "app/Paths.h"
+#include "app/WriteOutput.h"
 #include "cli/Arguments.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
-#include "convert/OutputFile.h"
-#include "convert/Paths.h"
 #include "history/CivilTime.h"
-#include "table/ZoneClock.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
-#include "history/SeriesFile.h"
 #include "history/Spans.h"
 #include "history/Store.h"
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
-#include "table/TableWriter.h"
-#include "table/Windows1252.h"
+#include "styles/TableWriter.h"
+#include "styles/Windows1252.h"
+#include "styles/ZoneClock.h"
+#include "system/FileSizeSignal.h"
 
 namespace zerb {
 
@@ -67,10 +67,12 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   GapFilledSeries filled(series, std::move(fill), spans.empty() ? 0 : origin);
   std::string error;
   TableResult table;
-  const bool written = WriteOutput(c.output, [&](OutputSink& sink) {
+  const auto write = [&](OutputSink& sink) {
     table = WriteTable(filled, c.table, sink);
-    return table.status;
-  }, error);
+    return table.status == 1;
+  };
+  const bool written =
+      WriteOutput(c.output, write, "the series could not be read; " + c.output + " is left as it was", error);
   if (!written) {
     Problem(c.output, !table.error.empty() ? table.error : series.Error().empty() ? error : series.Error());
     return false;
@@ -205,11 +207,7 @@ int Run(const HistoryCommand& c) {
 }  // namespace
 
 int RunHistoryCommand(int argc, char** argv) {
-#ifndef _WIN32
-  // A file-size limit shows as the store's write error, not as a kill.
-  struct sigaction current {};
-  if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) std::signal(SIGXFSZ, SIG_IGN);
-#endif
+  IgnoreFileSizeSignal();
   auto parsed = ParseHistoryCommand(argc, argv);
   if (auto* exit = std::get_if<CliExit>(&parsed)) {
     std::fputs(exit->out.c_str(), stdout);

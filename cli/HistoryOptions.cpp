@@ -5,11 +5,12 @@
 #include <charconv>
 #include <cstring>
 
+#include "app/IntegerText.h"
+#include "cli/ColumnOptions.h"
 #include "cli/StyleOptions.h"
-#include "convert/IntegerText.h"
 #include "history/CivilTime.h"
 #include "history/postgres/PgAddress.h"
-#include "table/Styles.h"
+#include "styles/Styles.h"
 
 namespace zerb {
 
@@ -17,8 +18,7 @@ namespace {
 
 struct RawHistory {
   std::string site, from, to;
-  std::string dateTime = "text";
-  bool noHeaders = false, tab = false;
+  ColumnArgs columns;
   std::string ignored;
   // The analysis styles, as conversion takes them.
   StyleArgs style;
@@ -30,11 +30,7 @@ struct RawHistory {
 
 void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   app.add_option("-o,--output", c.output, "output file; - for standard output")->required();
-  app.add_flag("--no-headers", raw.noHeaders, "no header line");
-  app.add_option("-d,--datetime", raw.dateTime, "date/time columns")
-      ->check(CLI::IsMember({"off", "serial", "text", "iso"}))
-      ->capture_default_str();
-  app.add_flag("-t,--tab", raw.tab, "tab separator instead of comma");
+  AddColumnOptions(app, raw.columns, "no header line");
   app.add_flag("--fill-gaps", c.fillGaps, "write empty rows on the interval grid where rows are missing");
   app.add_option("--max-fill", c.maxFill, "the most empty rows --fill-gaps may write")->capture_default_str();
   AddStyleOptions(app, raw.style, raw.styled);
@@ -96,7 +92,7 @@ std::string ApplyStyle(const CLI::App& app, HistoryCommand& c, RawHistory& raw, 
   if (styled.convert.meta) return "--meta describes one log; it does not apply to a merged series";
   styled.convert.flags = flags;
   styled.output = c.output;
-  if (auto problem = ApplyStyleOptions(app, raw.style, raw.dateTime, styled); !problem.empty()) return problem;
+  if (auto problem = ApplyStyleOptions(app, raw.style, raw.columns.dateTime, styled); !problem.empty()) return problem;
   c.table = styled.convert.table.value_or(ClassicTable(styled.convert.flags));
   c.verbose = styled.verbose;
   return {};
@@ -127,12 +123,7 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
   if (c.from > c.to) return "--from is after --to";
   if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
   if (app.count("--max-fill") > 0 && !c.fillGaps) return "--max-fill goes with --fill-gaps";
-  uint16_t flags = 0;
-  if (!raw.noHeaders) flags |= FlagHeaders;
-  if (raw.tab) flags |= FlagTab;
-  if (raw.dateTime == "serial") flags |= FlagDateTime | FlagSerial;
-  if (raw.dateTime == "text") flags |= FlagDateTime;
-  return ApplyStyle(app, c, raw, flags);
+  return ApplyStyle(app, c, raw, ColumnFlags(raw.columns));
 }
 
 }  // namespace

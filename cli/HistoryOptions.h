@@ -13,7 +13,7 @@
 
 #include "cli/CliOptions.h"
 #include "history/HistoryLog.h"
-#include "table/TableSettings.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 

@@ -3,7 +3,7 @@
 #include "cli/Arguments.h"
 #include "history/CivilTime.h"
 #include "history/Spans.h"
-#include "table/ZoneClock.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "app/Conversion.h"
+#include "app/Document.h"
 #include "model/Log.h"
 #include "model/PrintableText.h"
 #include "model/Site.h"
-#include "convert/Conversion.h"
-#include "convert/Document.h"
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 
@@ -51,13 +51,8 @@ void PrintChannels(std::FILE* out, const TLog& log) {
   std::size_t column = 1;
   for (const TDev* device : log.Channels()) {
     const std::string name = PrintableText(device->NameText());
-    // An ASM's value text is scaled by its own exponent byte and carries its
-    // own units letter, whatever its type says.
-    const bool isAsm = dynamic_cast<const TAsm*>(device) != nullptr;
-    const int exponent = isAsm ? device->ExpByte : device->Exponent();
-    const char units = isAsm ? device->UnitsByte : device->UnitsChar();
     std::fprintf(out, "%6zu %-12s 0x%04X %-8s %8d %c\n", column++, name.c_str(), unsigned{device->Key},
-                 device->TypeName(), exponent, units);
+                 device->TypeName(), device->ValueExponent(), device->ListedUnitsChar());
   }
 }
 

@@ -1,7 +1,7 @@
 #include "cli/RunSummary.h"
 
-#include "convert/Document.h"
-#include "output/LogTime.h"
+#include "app/Document.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 
@@ -25,17 +25,9 @@ std::string SiteUsed(const Document& document) {
 
 }  // namespace
 
-WrittenRowNumbers WrittenRowNumbersOf(const TLog& log, const ConvertOptions& options) {
-  const uint32_t step = uint32_t{options.skip} + 1;
-  const uint32_t firstMultiple = (log.StartRow(options.overlap) + step - 1) / step;
-  const uint32_t lastMultiple = log.GetEntryCount() / step;
-  if (firstMultiple > lastMultiple) return {};
-  return {lastMultiple - firstMultiple + 1, firstMultiple * step, lastMultiple * step};
-}
-
 std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options) {
   const TLog& log = document.Log();
-  const WrittenRowNumbers rows = WrittenRowNumbersOf(log, options);
+  const WrittenRowRange rows = log.RowsWritten(options.overlap, options.skip);
   std::string line = "zerb32-cli: " + entry.log + ": " + std::to_string(log.GetEntryCount() + 1u) + " rows read, " +
                      std::to_string(rows.count) + " written";
   if (rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";

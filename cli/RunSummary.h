@@ -4,22 +4,12 @@
 
 #include <string>
 
-#include "cli/BatchPlan.h"
-#include "convert/ConvertOptions.h"
+#include "app/ConvertOptions.h"
+#include "cli/CommandPlan.h"
 
 namespace zerb {
 
 class Document;
-class TLog;
-
-// Rows pass 2 writes from a log on which it has run: the multiples of
-// skip + 1 from the start row of the new-entries selection to the last row.
-struct WrittenRowNumbers {
-  uint32_t count = 0;
-  uint32_t first = 0;  // row numbers, valid when count > 0
-  uint32_t last = 0;
-};
-WrittenRowNumbers WrittenRowNumbersOf(const TLog& log, const ConvertOptions& options);
 
 // The summary line (with its line end) of a log just converted in `document`.
 std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options);

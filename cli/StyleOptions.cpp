@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 
+#include "app/OutputFile.h"
 #include "cli/BuildFeatures.h"
-#include "convert/OutputFile.h"
-#include "table/Styles.h"
-#include "table/ZoneClock.h"
+#include "styles/Styles.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

@@ -8,11 +8,12 @@
 #include <variant>
 #include <vector>
 
+#include "app/OutputFile.h"
+#include "app/TemporaryNames.h"
 #include "cli/Arguments.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
 #include "cli/HistoryCommands.h"
-#include "convert/OutputFile.h"
 
 namespace {
 

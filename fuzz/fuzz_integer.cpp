@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/IntegerText.h"
 #include "fuzz/FuzzSupport.h"
-#include "convert/IntegerText.h"
 
 namespace {
 

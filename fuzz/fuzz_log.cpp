@@ -12,16 +12,17 @@
 #include <string_view>
 #include <vector>
 
+#include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
+#include "classic/LocalTime.h"
+#include "classic/OutputSink.h"
+#include "classic/XmlNames.h"
+#include "classic/XmlWriter.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/LogInput.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/ConvertFlags.h"
-#include "output/LocalTime.h"
-#include "output/LogTime.h"
-#include "output/OutputSink.h"
-#include "output/XmlNames.h"
-#include "output/Writers.h"
+#include "series/LogTime.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/Paths.h"
 #include "fuzz/FuzzSupport.h"
-#include "convert/Paths.h"
 
 namespace {
 

@@ -17,12 +17,12 @@
 #include <string>
 #include <string_view>
 
+#include "classic/OutputSink.h"
 #include "fuzz/FuzzSupport.h"
 #include "history/Sqlite.h"
 #include "history/Store.h"
-#include "output/OutputSink.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 
 namespace {
 

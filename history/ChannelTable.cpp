@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "table/ZoneClock.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 

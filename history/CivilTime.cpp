@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "output/LogTime.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 

@@ -15,6 +15,6 @@ namespace zerb {
 // last when rangeEnd (so a range "to 2026-03-01" includes that day).
 std::optional<uint32_t> ParseCivilTime(std::string_view text, bool rangeEnd);
 
-// IsoText(time) gives "YYYY-MM-DDTHH:MM:SS" (table/ZoneClock.h).
+// IsoText(time) gives "YYYY-MM-DDTHH:MM:SS" (styles/ZoneClock.h).
 
 }  // namespace zerb

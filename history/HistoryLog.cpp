@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "convert/Document.h"
-#include "convert/InputFile.h"
-#include "convert/Paths.h"
-#include "output/LogTime.h"
+#include "app/Document.h"
+#include "app/InputFile.h"
+#include "app/Paths.h"
+#include "series/LogTime.h"
 
 namespace zerb {
 
@@ -79,7 +79,7 @@ bool HistoryLog::Fail(std::string reason) {
   return false;
 }
 
-bool HistoryLog::Open(const std::string& path, const HistoryLogOptions& options) {
+void HistoryLog::Start(const std::string& path, const HistoryLogOptions& options) {
   path_ = path;
   options_ = options;
   error_.clear();
@@ -89,11 +89,27 @@ bool HistoryLog::Open(const std::string& path, const HistoryLogOptions& options)
   siteFile_.reset();
   described_.clear();
   sources_.clear();
-  const auto bytes = ReadWholeFile(path, error_);
-  if (!bytes) return false;
-  hash_ = Sha256Hex(*bytes);
-  legacyHash_ = LegacyContentHash(*bytes);
-  return Load(*bytes, options);
+  bytes_.clear();
+  hash_.clear();
+  legacyHash_.clear();
+}
+
+bool HistoryLog::Open(const std::string& path, const HistoryLogOptions& options) {
+  Start(path, options);
+  auto bytes = ReadWholeFile(path, error_);
+  return bytes && Take(std::move(*bytes));
+}
+
+bool HistoryLog::FromBytes(const std::string& path, std::string bytes, const HistoryLogOptions& options) {
+  Start(path, options);
+  return Take(std::move(bytes));
+}
+
+bool HistoryLog::Take(std::string bytes) {
+  bytes_ = std::move(bytes);
+  hash_ = Sha256Hex(bytes_);
+  legacyHash_ = LegacyContentHash(bytes_);
+  return Load(bytes_, options_);
 }
 
 bool HistoryLog::Load(const std::string& bytes, const HistoryLogOptions& options) {

@@ -15,7 +15,7 @@
 #include "history/SiteDescriptions.h"
 #include "model/Log.h"
 #include "model/Site.h"
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 
@@ -62,6 +62,11 @@ class HistoryLog {
   // it fails; a missing or incomplete site file fails only with
   // options.requireSite.
   bool Open(const std::string& path, const HistoryLogOptions& options);
+  // The same from the bytes of the log at `path`, read before: a job that
+  // takes a log twice (merge) hashes and decodes the one reading of it.
+  bool FromBytes(const std::string& path, std::string bytes, const HistoryLogOptions& options);
+  // The bytes the log was read from.
+  const std::string& Bytes() const { return bytes_; }
   // Gives each channel its description: the log's own site file's where
   // it is complete and holds the channel, else the book's that applies to
   // the log, else the default. Refuses (false, Error() set) a log without
@@ -105,6 +110,8 @@ class HistoryLog {
 
  private:
   bool Fail(std::string reason);
+  void Start(const std::string& path, const HistoryLogOptions& options);
+  bool Take(std::string bytes);  // hashes and loads the bytes
   bool Load(const std::string& bytes, const HistoryLogOptions& options);
 
   // The site before the log: the log's channel table points at its devices.
@@ -116,6 +123,7 @@ class HistoryLog {
   std::string error_;
   std::string warning_;
   std::unique_ptr<DecodeInputs> inputs_;
+  std::string bytes_;
   std::string hash_;
   std::string legacyHash_;
   std::optional<std::string> siteFile_;

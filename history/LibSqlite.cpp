@@ -1,6 +1,6 @@
 #include "history/LibSqlite.h"
 
-#include "history/SharedLibrary.h"
+#include "system/SharedLibrary.h"
 
 namespace zerb::sqlite {
 

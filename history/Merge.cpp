@@ -16,6 +16,7 @@ constexpr const char* BookName = "among the merged logs";
 // What the first reading of a log tells the merge.
 struct LogFacts {
   std::string path;
+  std::string bytes;  // the one reading of the log, hashed and decoded alike
   uint32_t site = 0;
   LogRank rank;
   LogSpan span;
@@ -34,7 +35,7 @@ std::vector<LogFacts> ReadFacts(const std::vector<std::string>& paths, const His
       continue;
     }
     for (DescriptionVersion& version : log.OwnDescriptions()) book.Add(std::move(version));
-    facts.push_back({path, log.SiteNumber(), log.Rank(), log.Span(), log.Inputs(), {}, {}});
+    facts.push_back({path, log.Bytes(), log.SiteNumber(), log.Rank(), log.Span(), log.Inputs(), {}, {}});
   }
   std::sort(facts.begin(), facts.end(), [](const LogFacts& a, const LogFacts& b) { return a.rank > b.rank; });
   return facts;
@@ -143,9 +144,9 @@ MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOpt
     columnsOfChannel[IdOf(result.series.Channels()[c])].push_back(c);
   FindOffGrid(facts, result.report);
   HistoryLog log;
-  for (const LogFacts& f : facts) {
-    if (!log.Open(f.path, options) || log.Hash() != f.rank.hash || !log.Decode(book, BookName)) {
-      result.failures.push_back({f.path, log.Error().empty() ? "the log changed while it was merged" : log.Error()});
+  for (LogFacts& f : facts) {
+    if (!log.FromBytes(f.path, std::move(f.bytes), options) || !log.Decode(book, BookName)) {
+      result.failures.push_back({f.path, log.Error()});
       continue;
     }
     if (AddRows(f, log, facts, columnsOfChannel, result)) {

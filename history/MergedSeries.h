@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -1,8 +1,5 @@
-// Import: one log in one transaction. Its readings go in where the store
-// has none at their time; where it has, the log that ranks highest keeps
-// the reading (ReadingJudge), and every log holding it with another raw
-// count is a conflict. A log with a complete site file decodes again the
-// stored logs its descriptions now apply to.
+// Import into the SQLite store: the steps of the import plan
+// (history/ImportPlan.h) as statements of this engine.
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +7,6 @@
 #include <map>
 
 #include "history/ChannelTable.h"
-#include "history/Spans.h"
 #include "history/SqliteStatements.h"
 #include "history/SqliteStore.h"
 
@@ -98,59 +94,36 @@ int64_t SqliteStore::MeaningId(uint32_t site, const SeriesChannel& c) {
 }
 
 ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
-  ImportOutcome outcome;
   try {
-    HistoryLog log;
-    if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
-    outcome.site = log.SiteNumber();
-    if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;
-    SqliteTransaction transaction(*db_);
-    if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
-
-    // One clock per site: rows of PC and LAN times never share a series.
-    const char* const timeBase = options.lanTime ? "LAN" : "PC";
-    SqliteStatement& siteTimeBase = sql_->writes->siteTimeBase;
-    siteTimeBase.Bind(1, log.SiteNumber());
-    const std::string storedBase = siteTimeBase.Step() ? siteTimeBase.Text(0) : timeBase;
-    siteTimeBase.Reset();
-    if (storedBase != timeBase) {
-      outcome.reason = "site " + std::to_string(log.SiteNumber()) + " is kept on the " + storedBase +
-                       " clock in this store" + (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
-      return outcome;
-    }
-    if (!log.Decode(BookOf(SiteChannels(log.SiteNumber())), "in the store")) return outcome.reason = log.Error(), outcome;
-    outcome.warning = log.Warning();
-    const int64_t import = AddImport(log, timeBase);
-    std::vector<int64_t> meanings;
-    for (const SeriesChannel& c : log.Channels()) meanings.push_back(MeaningId(log.SiteNumber(), c));
-    int64_t position = 0;
-    const std::vector<DeviceDescription> descriptions = log.Descriptions();
-    for (std::size_t i = 0; i < meanings.size(); ++i) {
-      const SeriesChannel& c = log.Channels()[i];
-      const DeviceDescription& d = descriptions[i];
-      const DescriptionSource source = log.Sources()[i];
-      SqliteStatement& add = sql_->writes->insertImportChannel;
-      add.Bind(1, import).Bind(2, position++).Bind(3, KindCode(c.kind)).Bind(4, c.key).Bind(5, c.name);
-      add.Bind(6, d.typeCode).Bind(7, d.expByte).Bind(8, static_cast<uint8_t>(d.unitsByte));
-      add.Bind(9, SourceName(source)).Bind(10, meanings[i]).Run();
-      SqliteStatement& channel = sql_->writes->upsertChannel;
-      channel.Bind(1, log.SiteNumber()).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, c.name);
-      channel.Bind(5, c.typeName).Bind(6, std::string(1, c.unitsLetter)).Bind(7, c.exponent);
-      channel.Bind(8, c.digital ? 1 : 0).Bind(9, source == DescriptionSource::Default ? INT64_MIN : log.Span().last);
-      channel.Bind(10, log.Hash()).Run();
-    }
-    if (!ImportRows(log, import, meanings, outcome)) return outcome.reason = log.Rows().Error(), outcome;
-    sql_->writes->setReadings.Bind(1, import).Bind(2, static_cast<int64_t>(outcome.readings)).Run();
-    if (log.Quality() == SiteQuality::Complete) RedecodeStored(log.SiteNumber());
-    transaction.Commit();
-    outcome.status = ImportStatus::Imported;
-    return outcome;
+    // A transaction the plan leaves uncommitted (a skipped or refused log,
+    // a failure) is rolled back on the way out.
+    const struct EndTransaction {
+      std::unique_ptr<SqliteTransaction>& open;
+      ~EndTransaction() { open.reset(); }
+    } end{transaction_};
+    return ImportLog(*this, logPath, options);
   } catch (const SqliteError& e) {
     StoreFailed(path_, e);
   }
 }
 
-int64_t SqliteStore::AddImport(HistoryLog& log, const std::string& timeBase) {
+void SqliteStore::Begin(uint32_t) { transaction_ = std::make_unique<SqliteTransaction>(*db_); }
+
+void SqliteStore::Commit() {
+  transaction_->Commit();
+  transaction_.reset();
+}
+
+std::optional<std::string> SqliteStore::StoredTimeBase(uint32_t site) {
+  SqliteStatement& siteTimeBase = sql_->writes->siteTimeBase;
+  siteTimeBase.Bind(1, site);
+  std::optional<std::string> stored;
+  if (siteTimeBase.Step()) stored = siteTimeBase.Text(0);
+  siteTimeBase.Reset();
+  return stored;
+}
+
+int64_t SqliteStore::AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) {
   const LogSpan span = log.Span();
   const bool complete = log.Quality() == SiteQuality::Complete;
   sql_->writes->upsertSite.Bind(1, log.SiteNumber()).Bind(2, complete ? log.SiteName() : std::string());
@@ -163,7 +136,25 @@ int64_t SqliteStore::AddImport(HistoryLog& log, const std::string& timeBase) {
     add.BindNull(4);
   add.Bind(5, timeBase).Bind(6, span.first).Bind(7, span.last).Bind(8, span.interval);
   add.Bind(9, 0).Bind(10, UtcNow()).Bind(11, QualityName(log.Quality())).Run();
-  return db_->LastInsertId();
+  const int64_t import = db_->LastInsertId();
+  for (const SeriesChannel& c : log.Channels()) meanings.push_back(MeaningId(log.SiteNumber(), c));
+  int64_t position = 0;
+  const std::vector<DeviceDescription> descriptions = log.Descriptions();
+  for (std::size_t i = 0; i < meanings.size(); ++i) {
+    const SeriesChannel& c = log.Channels()[i];
+    const DeviceDescription& d = descriptions[i];
+    const DescriptionSource source = log.Sources()[i];
+    SqliteStatement& channelRow = sql_->writes->insertImportChannel;
+    channelRow.Bind(1, import).Bind(2, position++).Bind(3, KindCode(c.kind)).Bind(4, c.key).Bind(5, c.name);
+    channelRow.Bind(6, d.typeCode).Bind(7, d.expByte).Bind(8, static_cast<uint8_t>(d.unitsByte));
+    channelRow.Bind(9, SourceName(source)).Bind(10, meanings[i]).Run();
+    SqliteStatement& channel = sql_->writes->upsertChannel;
+    channel.Bind(1, log.SiteNumber()).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, c.name);
+    channel.Bind(5, c.typeName).Bind(6, std::string(1, c.unitsLetter)).Bind(7, c.exponent);
+    channel.Bind(8, c.digital ? 1 : 0).Bind(9, source == DescriptionSource::Default ? INT64_MIN : span.last);
+    channel.Bind(10, log.Hash()).Run();
+  }
+  return import;
 }
 
 std::map<int64_t, StoredImport> SqliteStore::OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) {
@@ -199,79 +190,50 @@ void SqliteStore::ApplyConflicts(uint32_t site, const ConflictChanges& changes) 
     if (delta != 0) w.addConflicts.Bind(1, import).Bind(2, delta).Run();
 }
 
-bool SqliteStore::ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings,
-                             ImportOutcome& outcome) {
-  auto& w = *sql_->writes;
-  const uint32_t site = log.SiteNumber();
-  const LogSpan span = log.Span();
-  const std::span<const SeriesChannel> channels = log.Channels();
-  StoredImport self{log.Rank(), span, log.Path(), {}};
-  for (const SeriesChannel& c : channels) self.channels.push_back(IdOf(c));
-  std::map<int64_t, StoredImport> stored = OverlappingLogs(site, import, span);
-
+std::vector<StoredConflict> SqliteStore::ConflictsIn(uint32_t site, const LogSpan& span) {
   std::vector<StoredConflict> conflicts;
-  if (!stored.empty()) {
-    w.conflictsIn.Bind(1, site).Bind(2, span.first).Bind(3, span.last);
-    while (w.conflictsIn.Step()) {
-      SqliteStatement& c = w.conflictsIn;
-      conflicts.push_back({{KindFromCode(c.Int(0)), static_cast<uint16_t>(c.Int(1))}, c.Int(2),
-                           static_cast<int16_t>(c.Int(3)), static_cast<int16_t>(c.Int(4)), c.Int(5), c.Int(6)});
-    }
-    w.conflictsIn.Reset();
-  }
-  ConflictChanges changes;
-  ReadingJudge first(import, self, stored, {}, {});
-  // Off one grid: the higher-ranked log's rows win over its whole span.
-  for (const auto& [id, other] : stored) {
-    const bool newer = other.rank > self.rank;
-    const auto shift = newer ? GridShift(other.span, span) : GridShift(span, other.span);
-    if (!shift) continue;
-    outcome.report.offGrid.push_back(newer ? OffGridOverlap{other.path, log.Path(), *shift, other.span.interval, span.interval}
-                                           : OffGridOverlap{log.Path(), other.path, *shift, span.interval, other.span.interval});
-  }
-  const std::vector<int64_t> outranked = first.Outranked();
-  DropConflictsOf(outranked, conflicts, changes, outcome.report);
-  for (const int64_t id : outranked)
-    for (ChannelId c : stored[id].channels) {
-      w.deleteSpan.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first);
-      w.deleteSpan.Bind(5, span.last).Bind(6, id).Run();
-    }
+  SqliteStatement& c = sql_->writes->conflictsIn;
+  c.Bind(1, site).Bind(2, span.first).Bind(3, span.last);
+  while (c.Step())
+    conflicts.push_back({{KindFromCode(c.Int(0)), static_cast<uint16_t>(c.Int(1))}, c.Int(2),
+                         static_cast<int16_t>(c.Int(3)), static_cast<int16_t>(c.Int(4)), c.Int(5), c.Int(6)});
+  c.Reset();
+  return conflicts;
+}
 
+void SqliteStore::DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) {
+  SqliteStatement& deleteSpan = sql_->writes->deleteSpan;
+  for (ChannelId c : log.channels) {
+    deleteSpan.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first);
+    deleteSpan.Bind(5, span.last).Bind(6, import).Run();
+  }
+}
+
+std::vector<StoredReading> SqliteStore::Existing(uint32_t site, std::span<const SeriesChannel> channels,
+                                                 const LogSpan& span) {
   std::vector<StoredReading> before;
-  if (!stored.empty())
-    for (const SeriesChannel& c : channels) {
-      w.existing.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first).Bind(5, span.last);
-      while (w.existing.Step())
-        before.push_back({IdOf(c), w.existing.Int(0), static_cast<int16_t>(w.existing.Int(1)), w.existing.Int(2)});
-      w.existing.Reset();
-    }
-  ReadingJudge judge(import, self, std::move(stored), std::move(before), conflicts);
-  const std::vector<bool> repeated = RepeatedChannels(channels);
-  const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
-    const int64_t time = log.TimeOf(clock);
-    if (judge.Dropped(time)) return true;
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-      if (repeated[i]) continue;
-      const ChannelId id = IdOf(channels[i]);
-      ++outcome.readings;
-      switch (judge.Judge(id, time, readings[i].raw, changes, outcome.report)) {
-        case ReadingJudge::Verdict::Insert:
-          BindReading(w.insertReading, site, id, time, readings[i], import, meanings[i]);
-          w.insertReading.Run();
-          break;
-        case ReadingJudge::Verdict::Replace:
-          BindReading(w.updateReading, site, id, time, readings[i], import, meanings[i]);
-          w.updateReading.Run();
-          break;
-        case ReadingJudge::Verdict::Keep:
-          break;
-      }
-    }
-    return true;
-  });
-  if (walked != 1) return false;
-  ApplyConflicts(site, changes);
-  return true;
+  SqliteStatement& existing = sql_->writes->existing;
+  for (const SeriesChannel& c : channels) {
+    existing.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first).Bind(5, span.last);
+    while (existing.Step())
+      before.push_back({IdOf(c), existing.Int(0), static_cast<int16_t>(existing.Int(1)), existing.Int(2)});
+    existing.Reset();
+  }
+  return before;
+}
+
+void SqliteStore::PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
+                             const Reading& reading, int64_t import, int64_t meaning) {
+  SqliteStatement& s =
+      verdict == ReadingJudge::Verdict::Insert ? sql_->writes->insertReading : sql_->writes->updateReading;
+  BindReading(s, site, IdOf(channel), time, reading, import, meaning);
+  s.Run();
+}
+
+void SqliteStore::ReadingsDone(uint32_t, int64_t) {}
+
+void SqliteStore::SetReadingCount(int64_t import, int64_t readings) {
+  sql_->writes->setReadings.Bind(1, import).Bind(2, readings).Run();
 }
 
 void SqliteStore::RedecodeStored(uint32_t site) {

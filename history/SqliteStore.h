@@ -5,14 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "history/ReadingJudge.h"
+#include "history/ImportPlan.h"
 #include "history/Sqlite.h"
 #include "history/Store.h"
-#include "history/StoredSite.h"
 
 namespace zerb {
 
-class SqliteStore final : public Store {
+class SqliteStore final : public Store, private ImportEngine {
  public:
   SqliteStore(const std::string& path, StoreAccess access);
   ~SqliteStore() override;
@@ -24,27 +23,30 @@ class SqliteStore final : public Store {
 
  private:
   struct Statements;
-  bool Known(const HistoryLog& log);
-  std::vector<StoredChannel> SiteChannels(uint32_t site);
+  // The import plan's steps (SqliteImport.cpp).
+  bool Known(const HistoryLog& log) override;
+  void Begin(uint32_t site) override;
+  void Commit() override;
+  std::optional<std::string> StoredTimeBase(uint32_t site) override;
+  std::vector<StoredChannel> SiteChannels(uint32_t site) override;
+  int64_t AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) override;
+  std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) override;
+  std::vector<StoredConflict> ConflictsIn(uint32_t site, const LogSpan& span) override;
+  void DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) override;
+  std::vector<StoredReading> Existing(uint32_t site, std::span<const SeriesChannel> channels,
+                                      const LogSpan& span) override;
+  void PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
+                  const Reading& reading, int64_t import, int64_t meaning) override;
+  void ReadingsDone(uint32_t site, int64_t import) override;
+  void ApplyConflicts(uint32_t site, const ConflictChanges& changes) override;
+  void SetReadingCount(int64_t import, int64_t readings) override;
+  void RedecodeStored(uint32_t site) override;
   int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
-  int64_t AddImport(HistoryLog& log, const std::string& timeBase);
-  bool ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings, ImportOutcome& outcome);
-  std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span);
-  void ApplyConflicts(uint32_t site, const ConflictChanges& changes);
-  void RedecodeStored(uint32_t site);
 
   std::string path_;
   std::unique_ptr<SqliteDb> db_;
   std::unique_ptr<Statements> sql_;
+  std::unique_ptr<SqliteTransaction> transaction_;  // of the import under way
 };
-
-// Kinds as the store keeps them.
-inline int64_t KindCode(ChannelKind kind) { return static_cast<int64_t>(kind); }
-ChannelKind KindFromCode(int64_t code);
-
-// Makes a new store's schema, or checks that an existing file is a store
-// this program can use (bringing an older one to this version for Write).
-// Throws StoreError.
-void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access);
 
 }  // namespace zerb

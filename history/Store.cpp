@@ -3,8 +3,18 @@
 #include <algorithm>
 
 #include "history/Spans.h"
+#include "history/SqliteStore.h"
+#include "history/postgres/PgAddress.h"
+#include "history/postgres/PgStoreOpen.h"
 
 namespace zerb {
+
+std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access) {
+  const StoreLocation at = LocateStore(location);
+  if (at.text.empty()) throw StoreError("no store named: give an SQLite file or a PostgreSQL address");
+  if (at.postgres) return OpenPostgresStore(at.text, access);
+  return std::make_unique<SqliteStore>(at.text, access);
+}
 
 void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans) {
   for (const LogSpan& span : spans) {

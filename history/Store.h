@@ -13,7 +13,7 @@
 #include "history/HistoryLog.h"
 #include "history/HistoryTypes.h"
 #include "history/SiteDescriptions.h"
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 

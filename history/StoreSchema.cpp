@@ -35,13 +35,9 @@
 // and the schema version (PRAGMA application_id, PRAGMA user_version).
 
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
-#include "history/SqliteStore.h"
-#include "history/postgres/PgAddress.h"
-#include "history/postgres/PgStoreOpen.h"
-#include "history/SqliteStatements.h"
+#include "history/StoreSchema.h"
 
 namespace zerb {
 
@@ -226,10 +222,6 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
 
 }  // namespace
 
-ChannelKind KindFromCode(int64_t code) {
-  return code == 1 ? ChannelKind::Output : code == 2 ? ChannelKind::Asm : ChannelKind::Sensor;
-}
-
 void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   sqlite::Api().sqlite3_busy_timeout(db.Handle(), 60000);
   const int64_t version = StoredVersion(db, path);
@@ -253,30 +245,6 @@ void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }
-}
-
-SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(path) {
-  const bool readOnly = access == StoreAccess::ReadOnly;
-  std::error_code ec;
-  if (readOnly && !std::filesystem::is_regular_file(path, ec)) throw StoreError("no store at " + path);
-  try {
-    db_ = std::make_unique<SqliteDb>(path, readOnly ? SQLITE_OPEN_READONLY
-                                                    : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    PrepareStore(*db_, path, access);
-    if (!readOnly) db_->Execute("PRAGMA synchronous = NORMAL");
-    sql_ = std::make_unique<Statements>(*db_, !readOnly);
-  } catch (const SqliteError& e) {
-    throw StoreError(path + ": " + e.what());
-  }
-}
-
-SqliteStore::~SqliteStore() = default;
-
-std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access) {
-  const StoreLocation at = LocateStore(location);
-  if (at.text.empty()) throw StoreError("no store named: give an SQLite file or a PostgreSQL address");
-  if (at.postgres) return OpenPostgresStore(at.text, access);
-  return std::make_unique<SqliteStore>(at.text, access);
 }
 
 }  // namespace zerb

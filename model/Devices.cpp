@@ -55,9 +55,11 @@ void TDev::EncodeBlock(std::span<uint8_t> bytes) const {
 
 std::string_view TDev::ValueText(int raw) const {
   const int value = Convert(raw);
-  if (value == InvalidValue) return {};
-  return FormatFixed(value, Exponent());
+  if (value == EmptyValue()) return {};
+  return FormatFixed(value, ValueExponent());
 }
+
+int TDev::EmptyValue() const { return InvalidValue; }
 
 std::string_view TDev::NameText() const { return FieldText(Name); }
 
@@ -112,13 +114,6 @@ void TAsm::SetDefaultName() {
 }
 
 int TAsm::Convert(int raw) const { return TypeCode == 0 ? raw : TSensor::Convert(raw); }
-
-std::string_view TAsm::ValueText(int raw) const {
-  const int value = Convert(raw);
-  // Only +32767 marks an empty ASM reading; -32767 is shown as a number.
-  if (value == 32767) return {};
-  return FormatFixed(value, ExpByte);
-}
 
 TDev* TDevList::FindOrCreate(uint16_t key) {
   for (TMListItem* item = First(); item != nullptr; item = Next()) {

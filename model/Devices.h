@@ -23,6 +23,9 @@ inline constexpr std::size_t DevNameFileSize = 11;
 // characters ("ASM31/15/127") and is kept whole.
 inline constexpr std::size_t DevNameSize = 13;
 
+// Which device list a logged channel comes from (stored as 0, 1, 2).
+enum class ChannelKind : uint8_t { Sensor, Output, Asm };
+
 class TDev : public TMListItem {
  public:
   // Name, bounded by the field: the text ends at the first NUL or at the end.
@@ -48,10 +51,17 @@ class TDev : public TMListItem {
   // Decimal exponent of Convert's result. Here: ExpByte.
   virtual int Exponent() const { return ExpByte; }
   virtual char UnitsChar() const { return UnitsByte; }
-  // Text of a raw value: empty when Convert gives InvalidValue, else
-  // FormatFixed(value, Exponent()). A view of the process-wide text buffer,
-  // valid until the next ValueText or FormatFixed call.
-  virtual std::string_view ValueText(int raw) const;
+  // Text of a raw value: empty when Convert gives EmptyValue(), else
+  // FormatFixed(value, ValueExponent()). A view of the process-wide text
+  // buffer, valid until the next ValueText or FormatFixed call.
+  std::string_view ValueText(int raw) const;
+  // The converted value that leaves the text empty. Here: InvalidValue.
+  virtual int EmptyValue() const;
+  // The decimal exponent of the text's number. Here: Exponent().
+  virtual int ValueExponent() const { return Exponent(); }
+  // The units letter of the device's listing. Here: UnitsChar().
+  virtual char ListedUnitsChar() const { return UnitsChar(); }
+  virtual ChannelKind Kind() const = 0;
   virtual bool IsDigital() const = 0;
   // Constant text naming the device's type.
   virtual const char* TypeName() const = 0;
@@ -90,6 +100,7 @@ class TSensor : public TIODev {
   const char* TypeName() const override;
   bool IsInput() const override { return true; }
   unsigned MaxType() const override;
+  ChannelKind Kind() const override { return ChannelKind::Sensor; }
 };
 
 // An output: TypeCode 0 is ON/OFF (shown as raw × 50), else VARIABLE.
@@ -104,6 +115,7 @@ class TOutput : public TIODev {
   const char* TypeName() const override { return TypeCode != 0 ? "VARIABLE" : "ON/OFF"; }
   bool IsInput() const override { return false; }
   unsigned MaxType() const override { return 1; }
+  ChannelKind Kind() const override { return ChannelKind::Output; }
 };
 
 // An ASM channel: unit bits 0-4, airspace bits 5-8, message bits 9-15.
@@ -122,10 +134,15 @@ class TAsm : public TSensor {
   unsigned MessageNumber() const { return Key >> 9; }
   // Raw unchanged when TypeCode is 0, else the sensor rule.
   int Convert(int raw) const override;
-  // Empty only when Convert gives +32767; else FormatFixed(value, ExpByte).
-  std::string_view ValueText(int raw) const override;
+  // An ASM's text is empty only at +32767 (-32767 is a number), and its
+  // number and listing carry its own exponent byte and units letter,
+  // whatever its type says (its Exponent() and UnitsChar() are the type's).
+  int EmptyValue() const override { return 32767; }
+  int ValueExponent() const override { return ExpByte; }
+  char ListedUnitsChar() const override { return UnitsByte; }
   bool IsDigital() const override { return false; }
   const char* TypeName() const override { return "ASM"; }
+  ChannelKind Kind() const override { return ChannelKind::Asm; }
 };
 
 // A list of devices with lookup by key.

@@ -32,6 +32,7 @@
 
 #include "model/BitReader.h"
 #include "model/MList.h"
+#include "model/RowSelection.h"
 #include "model/Site.h"
 
 namespace zerb {
@@ -103,6 +104,10 @@ class TLog final : public TMObject {
   int WalkRows(uint32_t endTime, int overlap, uint16_t skip, ProgressCallback callback, WriteRow&& writeRow) const;
   // The first row the new-entries selection writes (0 when overlap < 0).
   uint32_t StartRow(int overlap) const;
+  // The rows a whole walk with these options writes.
+  WrittenRowRange RowsWritten(int overlap, uint16_t skip) const {
+    return WrittenRowsIn(StartRow(overlap), uint32_t{entryCount} + 1, skip);
+  }
   // Why the last pass failed other than by its callback; empty otherwise.
   const std::string& PassError() const { return passError; }
 

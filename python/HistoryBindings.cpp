@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/Document.h"
+#include "app/Document.h"
 #include "history/CivilTime.h"
 #include "history/Merge.h"
 #include "history/Spans.h"

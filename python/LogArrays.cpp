@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/FormatFixed.h"
-#include "output/LogTime.h"
-#include "sensor/SensorTypes.h"
+#include "series/LogTime.h"
+#include "series/ReadingRule.h"
 
 namespace zerb {
 
@@ -55,28 +55,9 @@ bool ReadSeries(Series& series, LogArrays& out, std::string& error) {
 
 namespace {
 
-// A channel's reading rule, fixed for the whole walk: ReadingOf's, with the
-// device's kind looked up once instead of for every reading.
-struct ChannelRule {
-  const TDev* device;
-  bool isAsm;
-  int8_t exponent;
-
-  double ValueOf(int16_t raw) const {
-    Reading reading;
-    reading.value = device->Convert(raw);
-    reading.exponent = exponent;
-    reading.valid = isAsm ? reading.value != 32767 : reading.value != InvalidValue;
-    return EngineeringValue(reading);
-  }
-};
-
-std::vector<ChannelRule> RulesOf(const TLog& log) {
-  std::vector<ChannelRule> rules;
-  for (const TDev* device : log.Channels()) {
-    const Reading probe = ReadingOf(*device, 0);
-    rules.push_back({device, dynamic_cast<const TAsm*>(device) != nullptr, probe.exponent});
-  }
+std::vector<ReadingRule> RulesOf(const TLog& log) {
+  std::vector<ReadingRule> rules;
+  for (const TDev* device : log.Channels()) rules.emplace_back(*device);
   return rules;
 }
 
@@ -99,7 +80,7 @@ LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
   read.endTime = CsvEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), options.lanTime).Seconds();
   LogArrays& out = read.arrays;
   for (const TDev* device : log.Channels()) out.channels.push_back(ChannelOf(*device));
-  const std::vector<ChannelRule> rules = RulesOf(log);
+  const std::vector<ReadingRule> rules = RulesOf(log);
   // Room for every row; the selection may write fewer.
   const std::size_t width = rules.size();
   const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
@@ -114,7 +95,7 @@ LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
                                     double* engineering = out.values.data() + written * width;
                                     for (std::size_t i = 0; i < width; ++i) {
                                       raw[i] = values[i];
-                                      engineering[i] = rules[i].ValueOf(values[i]);
+                                      engineering[i] = EngineeringValue(rules[i].Of(values[i]));
                                     }
                                     ++written;
                                   });

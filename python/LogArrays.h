@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/Document.h"
-#include "output/Series.h"
+#include "app/Document.h"
+#include "series/Series.h"
 
 namespace zerb {
 

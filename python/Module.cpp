@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "ProjectVersion.h"
-#include "convert/Document.h"
+#include "app/Document.h"
 #include "python/Bindings.h"
 #include "python/LogArrays.h"
 #include "python/SiteObjects.h"
-#include "table/ZoneClock.h"
+#include "styles/ZoneClock.h"
 
 namespace py = pybind11;
 

@@ -1,7 +1,7 @@
 #include "python/SiteObjects.h"
 
-#include "table/Units.h"
-#include "table/Windows1252.h"
+#include "styles/UnitText.h"
+#include "styles/Windows1252.h"
 
 namespace py = pybind11;
 

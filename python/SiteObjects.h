@@ -5,7 +5,7 @@
 #include <pybind11/pybind11.h>
 
 #include "model/Site.h"
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <limits>
 
+#include "sensor/TS4Table.h"
+
 namespace zerb {
 
 uint8_t CtScale = 0;

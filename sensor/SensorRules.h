@@ -3,14 +3,26 @@
 // signed 16-bit engineering value out, InvalidValue for a count outside the
 // type's valid range. Arithmetic is 32-bit integer with rounding to nearest,
 // halves away from zero; the low 16 bits of a result are kept.
-//
-// MulDivRound, DivRound and CelsiusToFahrenheit are declared in SensorTypes.h.
 
 #include <cstdint>
 
 #include "sensor/SensorTypes.h"
 
 namespace zerb {
+
+// Factor of the CT50A rule. Nothing in the system sets it, so it stays 0.
+extern uint8_t CtScale;
+
+// a*b/c rounded to nearest, halves away from zero (for positive c), in
+// 32-bit signed arguments and result, with truncating division.
+// The product never overflows (it is formed in 64 bits); a quotient outside
+// the 32-bit range is clamped to it, and c == 0 gives InvalidValue.
+int32_t MulDivRound(int32_t a, int32_t b, int32_t c);
+// a/b rounded the same way: MulDivRound(a, 1, b).
+int32_t DivRound(int32_t a, int32_t b);
+// Tenths of a degree Celsius to tenths of a degree Fahrenheit;
+// InvalidValue passes through.
+int16_t CelsiusToFahrenheit(int16_t c);
 
 int16_t RuleNone(uint16_t raw);     // 0: identity for 0..32767
 int16_t RulePot(uint16_t raw);      // 1: 0..1023 -> 0..495 (hundredths of a volt)

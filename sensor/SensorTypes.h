@@ -29,22 +29,6 @@ inline constexpr unsigned MaxSensorType = SensorTypeCount - 1;
 
 extern const std::array<SensorTypeInfo, SensorTypeCount> SensorTypeTable;
 
-// Tenths of a degree Celsius by (1023 - raw) / 4; entries 10 to 243 are used.
-extern const std::array<int16_t, 256> TS4Table;
-
-// Factor of the CT50A rule. Nothing in the system sets it, so it stays 0.
-extern uint8_t CtScale;
-
-// a*b/c rounded to nearest, halves away from zero (for positive c), in
-// 32-bit signed arguments and result, with truncating division.
-// The product never overflows (it is formed in 64 bits); a quotient outside
-// the 32-bit range is clamped to it, and c == 0 gives InvalidValue.
-int32_t MulDivRound(int32_t a, int32_t b, int32_t c);
-// a/b rounded the same way: MulDivRound(a, 1, b).
-int32_t DivRound(int32_t a, int32_t b);
-// Tenths of a degree Celsius to tenths of a degree Fahrenheit;
-// InvalidValue passes through.
-int16_t CelsiusToFahrenheit(int16_t c);
 
 // The type's name; "UNKNOWN" for a code outside the table.
 const char* SensorTypeName(unsigned code);

@@ -2,7 +2,7 @@
 // Tenths of a degree Celsius, rising with the index. The valid raw counts
 // 51 to 983 reach only entries 10 to 243; the rest stay 0.
 
-#include "sensor/SensorTypes.h"
+#include "sensor/TS4Table.h"
 
 namespace zerb {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "convert/IntegerText.h"
-#include "convert/Paths.h"
-#include "table/Styles.h"
+#include "app/IntegerText.h"
+#include "app/Paths.h"
+#include "styles/Styles.h"
 
 namespace zerb {
 
@@ -23,13 +23,6 @@ uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, i
     if (dateTimeIndex == 1) flags |= FlagSerial;
   }
   return flags;
-}
-
-uint32_t WrittenRowCount(uint32_t startRow, uint32_t rowsWalked, uint16_t skip) {
-  if (rowsWalked <= startRow) return 0;
-  const uint32_t step = uint32_t{skip} + 1;
-  // Multiples of step in [startRow, rowsWalked).
-  return (rowsWalked + step - 1) / step - (startRow + step - 1) / step;
 }
 
 ZerbController::ZerbController(WindowOps& window) : window_(window) { ActiveController = this; }
@@ -179,7 +172,7 @@ void ZerbController::EndRun() {
 uint32_t ZerbController::RowsWritten(const TLog& log, const RunResult& result, const ConvertOptions& options) const {
   // A stopped walk handled the rows before the one whose callback stopped it.
   const uint32_t walked = result.status == RunStatus::Done ? uint32_t{log.GetEntryCount()} + 1 : CurrentEntry;
-  return WrittenRowCount(log.StartRow(options.overlap), walked, options.skip);
+  return WrittenRowsIn(log.StartRow(options.overlap), walked, options.skip).count;
 }
 
 void ZerbController::ShowResult(const RunResult& result, const std::string& outputPath,

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/Conversion.h"
-#include "convert/Document.h"
+#include "app/Conversion.h"
+#include "app/Document.h"
 #include "model/Log.h"
 #include "ui/PreviewData.h"
 #include "ui/WindowOps.h"
@@ -29,10 +29,6 @@ extern ZerbController* ActiveController;
 // ConvertFlags from the window's choices: headers 0x10, rgSep 1 (Tab) 0x01,
 // rgTime 1 (LAN) 0x02, rgDateTime 1 (Serial) 0x0C, 2 (Text) 0x04.
 uint16_t PackConvertFlags(bool headers, int dateTimeIndex, int separatorIndex, int timeIndex);
-
-// Rows a walk writes from its first `rowsWalked` rows: those at or after
-// startRow that are multiples of skip + 1.
-uint32_t WrittenRowCount(uint32_t startRow, uint32_t rowsWalked, uint16_t skip);
 
 class ZerbController {
  public:

@@ -1,9 +1,9 @@
 // Several logs dropped at once: converted one after another, each with its
 // own document, so the log open in the window stays as it is.
 
-#include "convert/BatchPlan.h"
-#include "convert/Paths.h"
-#include "convert/SiteWarning.h"
+#include "app/BatchPlan.h"
+#include "app/Paths.h"
+#include "app/SiteWarning.h"
 #include "ui/Controller.h"
 
 namespace zerb {

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "table/Units.h"
+#include "styles/UnitText.h"
 
 namespace zerb {
 

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <limits>
 
-#include "output/ReadingRule.h"
+#include "series/ReadingRule.h"
 
 namespace zerb {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "output/Series.h"
+#include "series/Series.h"
 
 namespace zerb {
 

@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-#include "table/Units.h"
+#include "styles/UnitText.h"
 #include "ui/PlotView.h"
 #include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"

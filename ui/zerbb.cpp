@@ -19,7 +19,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
-#include "table/Styles.h"
+#include "styles/Styles.h"
 #include "ui/About.h"
 #include "ui/WindowGeometry.h"
 

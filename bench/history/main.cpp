@@ -17,12 +17,12 @@
 #include <string>
 
 #include "bench/history/BenchLogs.h"
+#include "classic/ConvertFlags.h"
 #include "history/HistoryLog.h"
 #include "history/Store.h"
 #include "model/Site.h"
-#include "output/ConvertFlags.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 #include "tools/LogWriter.h"
 
 namespace {

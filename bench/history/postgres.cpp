@@ -13,10 +13,10 @@
 #include <string>
 
 #include "bench/history/BenchLogs.h"
+#include "classic/ConvertFlags.h"
 #include "history/Store.h"
-#include "output/ConvertFlags.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 
 namespace {
 

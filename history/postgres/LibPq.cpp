@@ -1,6 +1,6 @@
 #include "history/postgres/LibPq.h"
 
-#include "history/SharedLibrary.h"
+#include "system/SharedLibrary.h"
 
 namespace zerb::pq {
 

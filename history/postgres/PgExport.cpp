@@ -7,7 +7,6 @@
 
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
-#include "history/SqliteStore.h"
 #include "history/postgres/PgStatements.h"
 #include "history/postgres/PgStore.h"
 #include "history/postgres/PgText.h"

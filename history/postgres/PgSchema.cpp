@@ -18,7 +18,7 @@
 // tables live in the connection's first schema of search_path. A new store
 // is made as version 1 and upgraded, as an older one is.
 
-#include "history/postgres/PgStore.h"
+#include "history/postgres/PgSchema.h"
 
 namespace zerb {
 namespace {

@@ -1,41 +1,23 @@
-// Opening the store on PostgreSQL, and import: one log in one transaction,
-// under the site's advisory lock. The stored readings and conflicts in the
-// log's span are read, ReadingJudge decides each reading as in the SQLite
-// store, and the readings that go in reach a temporary staging table by
-// COPY, merged by one INSERT ... ON CONFLICT.
+// Opening the store on PostgreSQL, and import: the steps of the import plan
+// (history/ImportPlan.h) in one transaction under the site's advisory lock.
+// The readings that go in reach a temporary staging table by COPY, merged by
+// one INSERT ... ON CONFLICT.
 
 #include "history/postgres/PgStore.h"
 
 #include <charconv>
 #include <map>
 
-#include "convert/Paths.h"
+#include "app/Paths.h"
 #include "history/ChannelTable.h"
-#include "history/SqliteStore.h"
-#include "history/Spans.h"
+#include "history/postgres/PgSchema.h"
 #include "history/postgres/PgStatements.h"
-#include "history/postgres/PgStoreOpen.h"
 #include "history/postgres/PgText.h"
 
 namespace zerb {
 namespace {
 
 std::string Number(int64_t number) { return std::to_string(number); }
-
-// Rolls the open transaction back unless it was committed (or the
-// connection is gone, when the server has rolled it back).
-class Transaction {
- public:
-  explicit Transaction(PgConnection& connection) : connection_(connection) {}
-  ~Transaction() {
-    if (!committed_ && !connection_.Lost()) connection_.Exec("ROLLBACK");
-  }
-  void Committed() { committed_ = true; }
-
- private:
-  PgConnection& connection_;
-  bool committed_ = false;
-};
 
 // A PostgreSQL array literal of texts: {"a","b"} with '"' and '\' escaped.
 std::string TextArray(const std::vector<std::string>& items) {
@@ -68,12 +50,6 @@ std::string NullableArray(const std::vector<std::string>& items) {
 
 }  // namespace
 
-bool PostgresStoresAvailable() { return true; }
-
-std::unique_ptr<Store> OpenPostgresStore(const std::string& address, StoreAccess access) {
-  return std::make_unique<PgStore>(address, access);
-}
-
 PgStore::PgStore(const std::string& address, StoreAccess access) {
   std::string error;
   connection_ = PgConnection::Open(address, error);
@@ -100,12 +76,10 @@ bool PgStore::Known(const HistoryLog& log) {
   return Run(pg::kKnownHash, {log.Hash(), log.LegacyHash()}, "read").Rows() > 0;
 }
 
-std::string PgStore::ClockRefusal(const std::string& site, const std::string& timeBase) {
-  PgResult stored = Run(pg::kSiteTimeBase, {site}, "read");
-  const std::string storedBase = stored.Rows() > 0 ? std::string(stored.Text(0, 0)) : timeBase;
-  if (storedBase == timeBase) return {};
-  return "site " + site + " is kept on the " + storedBase + " clock in this store" +
-         (storedBase == "LAN" ? " (import with --lan)" : " (import without --lan)");
+std::optional<std::string> PgStore::StoredTimeBase(uint32_t site) {
+  PgResult stored = Run(pg::kSiteTimeBase, {Number(site)}, "read");
+  if (stored.Rows() == 0) return std::nullopt;
+  return std::string(stored.Text(0, 0));
 }
 
 std::vector<StoredChannel> PgStore::SiteChannels(uint32_t site) {
@@ -147,11 +121,12 @@ int64_t PgStore::MeaningId(uint32_t site, const SeriesChannel& c) {
   return Run(pg::kMeaning, params, "read").Integer(0, 0);
 }
 
-int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow,
-                           std::vector<int64_t>& meanings) {
-  const std::string& site = *siteRow[0];
+int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) {
+  const std::string site = Number(log.SiteNumber());
   const LogSpan span = log.Span();
-  Run(pg::kInsertSite, siteRow, "write");
+  const bool complete = log.Quality() == SiteQuality::Complete;
+  siteRow_ = {site, Latin1ToUtf8(complete ? log.SiteName() : std::string()), Number(complete ? span.last : INT64_MIN)};
+  Run(pg::kInsertSite, siteRow_, "write");
   std::optional<std::string> siteFile;
   if (log.SiteFile()) siteFile = PathText(*log.SiteFile());
   const PgParams importRow = {site,     log.Hash(),         PathText(log.Path()), siteFile,
@@ -191,51 +166,44 @@ int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, const P
 }
 
 ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
-  ImportOutcome outcome;
-  HistoryLog log;
-  if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
-  outcome.site = log.SiteNumber();
-  if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;
-  bool committing = false;
+  import_ = {};
   try {
-    Run("BEGIN", {}, "write");
-    Transaction transaction(*connection_);
-    const std::string site = Number(log.SiteNumber());
-    // Importers of one site take turns, so each sees the logs stored before
-    // it whole; importers of other sites go on at once.
-    Run(pg::kLockSite, {Number(PgLockSpace), Number(static_cast<int32_t>(log.SiteNumber()))}, "write");
-    if (Known(log)) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
-    // One clock per site: rows of PC and LAN times never share a series.
-    const std::string timeBase = options.lanTime ? "LAN" : "PC";
-    if (outcome.reason = ClockRefusal(site, timeBase); !outcome.reason.empty()) return outcome;
-    if (!log.Decode(BookOf(SiteChannels(log.SiteNumber())), "in the store")) return outcome.reason = log.Error(), outcome;
-    outcome.warning = log.Warning();
-
-    const bool complete = log.Quality() == SiteQuality::Complete;
-    const PgParams siteRow = {site, Latin1ToUtf8(complete ? log.SiteName() : std::string()),
-                              Number(complete ? log.Span().last : INT64_MIN)};
-    std::vector<int64_t> meanings;
-    const int64_t import = AddImport(log, timeBase, siteRow, meanings);
-    if (!ImportRows(log, import, meanings, outcome)) return outcome.reason = log.Rows().Error(), outcome;
-    Run(pg::kSetReadings, {Number(import), Number(static_cast<int64_t>(outcome.readings))}, "write");
-    if (complete) RedecodeStored(log.SiteNumber());
-    // The site's name from the newest log; its row is locked last, so for
-    // the shortest time.
-    Run(pg::kUpdateSiteName, siteRow, "write");
-    committing = true;
-    Run("COMMIT", {}, "write");
-    transaction.Committed();
-    outcome.status = ImportStatus::Imported;
-    return outcome;
+    // Rolls back a transaction the plan leaves uncommitted, unless the
+    // connection is gone (the server has rolled it back then).
+    const struct EndTransaction {
+      PgStore& store;
+      ~EndTransaction() {
+        if (store.import_.open && !store.import_.committing && !store.connection_->Lost())
+          store.connection_->Exec("ROLLBACK");
+      }
+    } end{*this};
+    return ImportLog(*this, logPath, options);
   } catch (const StoreError& e) {
-    if (!connection_->Lost()) throw;
+    if (!import_.begun || !connection_->Lost()) throw;
     // Lost before COMMIT: the server rolled the log back. Lost during it:
     // the answer never came.
-    const std::string fate = committing ? "whether " + logPath + " was stored is unknown (import it again: a stored "
-                                          "log is skipped)"
-                                        : "nothing of " + logPath + " was stored";
+    const std::string fate = import_.committing ? "whether " + logPath +
+                                                      " was stored is unknown (import it again: a stored log is skipped)"
+                                                : "nothing of " + logPath + " was stored";
     throw StoreLost(std::string(e.what()) + "; " + fate);
   }
+}
+
+void PgStore::Begin(uint32_t site) {
+  import_.begun = true;
+  Run("BEGIN", {}, "write");
+  import_.open = true;
+  // Importers of one site take turns, so each sees the logs stored before
+  // it whole; importers of other sites go on at once.
+  Run(pg::kLockSite, {Number(PgLockSpace), Number(static_cast<int32_t>(site))}, "write");
+}
+
+void PgStore::Commit() {
+  // The site's name from the newest log; its row is locked last, so for
+  // the shortest time.
+  Run(pg::kUpdateSiteName, siteRow_, "write");
+  import_.committing = true;
+  Run("COMMIT", {}, "write");
 }
 
 std::map<int64_t, StoredImport> PgStore::OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) {
@@ -291,84 +259,67 @@ void PgStore::ApplyConflicts(uint32_t site, const ConflictChanges& changes) {
   if (!ids.empty()) Run(pg::kAddConflictCounts, {TextArray(ids), TextArray(deltas)}, "write");
 }
 
-bool PgStore::ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings,
-                         ImportOutcome& outcome) {
-  const uint32_t siteNumber = log.SiteNumber();
-  const std::string site = Number(siteNumber);
-  const LogSpan span = log.Span();
-  const std::span<const SeriesChannel> channels = log.Channels();
-  StoredImport self{log.Rank(), span, log.Path(), {}};
+std::vector<StoredConflict> PgStore::ConflictsIn(uint32_t site, const LogSpan& span) {
+  std::vector<StoredConflict> conflicts;
+  PgResult c = Run(pg::kConflictsIn, {Number(site), Number(span.first), Number(span.last)}, "read");
+  for (int row = 0; row < c.Rows(); ++row)
+    conflicts.push_back({{KindFromCode(c.Integer(row, 0)), static_cast<uint16_t>(c.Integer(row, 1))},
+                         c.Integer(row, 2), static_cast<int16_t>(c.Integer(row, 3)),
+                         static_cast<int16_t>(c.Integer(row, 4)), c.Integer(row, 5), c.Integer(row, 6)});
+  return conflicts;
+}
+
+void PgStore::DeleteReadings(uint32_t site, int64_t import, const StoredImport&, const LogSpan& span) {
+  Run(pg::kDeleteSpan, {Number(site), Number(import), Number(span.first), Number(span.last)}, "write");
+}
+
+std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const SeriesChannel> channels,
+                                             const LogSpan& span) {
   std::vector<std::string> kinds, keys;
   for (const SeriesChannel& c : channels) {
-    self.channels.push_back(IdOf(c));
     kinds.push_back(Number(KindCode(c.kind)));
     keys.push_back(Number(c.key));
   }
-  std::map<int64_t, StoredImport> stored = OverlappingLogs(siteNumber, import, span);
-  std::vector<StoredConflict> conflicts;
   std::vector<StoredReading> before;
-  ConflictChanges changes;
-  if (!stored.empty()) {
-    PgResult c = Run(pg::kConflictsIn, {site, Number(span.first), Number(span.last)}, "read");
-    for (int row = 0; row < c.Rows(); ++row)
-      conflicts.push_back({{KindFromCode(c.Integer(row, 0)), static_cast<uint16_t>(c.Integer(row, 1))},
-                           c.Integer(row, 2), static_cast<int16_t>(c.Integer(row, 3)),
-                           static_cast<int16_t>(c.Integer(row, 4)), c.Integer(row, 5), c.Integer(row, 6)});
-    // Off one grid: the higher-ranked log's rows win over its whole span.
-    for (const auto& [id, other] : stored) {
-      const bool newer = other.rank > self.rank;
-      const auto shift = newer ? GridShift(other.span, span) : GridShift(span, other.span);
-      if (!shift) continue;
-      outcome.report.offGrid.push_back(
-          newer ? OffGridOverlap{other.path, log.Path(), *shift, other.span.interval, span.interval}
-                : OffGridOverlap{log.Path(), other.path, *shift, span.interval, other.span.interval});
-    }
-    const std::vector<int64_t> outranked = ReadingJudge(import, self, stored, {}, {}).Outranked();
-    DropConflictsOf(outranked, conflicts, changes, outcome.report);
-    for (const int64_t id : outranked)
-      Run(pg::kDeleteSpan, {site, Number(id), Number(span.first), Number(span.last)}, "write");
-    PgResult r = Run(pg::kExisting, {site, Number(span.first), Number(span.last), TextArray(kinds), TextArray(keys)},
-                     "read");
-    for (int row = 0; row < r.Rows(); ++row)
-      before.push_back({{KindFromCode(r.Integer(row, 0)), static_cast<uint16_t>(r.Integer(row, 1))}, r.Integer(row, 2),
-                        static_cast<int16_t>(r.Integer(row, 3)), r.Integer(row, 4)});
-  }
-  ReadingJudge judge(import, self, std::move(stored), std::move(before), conflicts);
+  PgResult r = Run(pg::kExisting, {Number(site), Number(span.first), Number(span.last), TextArray(kinds), TextArray(keys)},
+                   "read");
+  for (int row = 0; row < r.Rows(); ++row)
+    before.push_back({{KindFromCode(r.Integer(row, 0)), static_cast<uint16_t>(r.Integer(row, 1))}, r.Integer(row, 2),
+                      static_cast<int16_t>(r.Integer(row, 3)), r.Integer(row, 4)});
+  return before;
+}
 
-  // The readings that go in, in COPY's text format: kind, key, time, raw,
-  // value (\N when the device gives none), exponent, meaning.
-  const std::vector<bool> repeated = RepeatedChannels(channels);  // a slot listed twice is read once
-  std::string data;
-  const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
-    const int64_t time = log.TimeOf(clock);
-    if (judge.Dropped(time)) return true;
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-      if (repeated[i]) continue;
-      const Reading& r = readings[i];
-      ++outcome.readings;
-      if (judge.Judge(IdOf(channels[i]), time, r.raw, changes, outcome.report) == ReadingJudge::Verdict::Keep) continue;
-      AppendField(data, KindCode(channels[i].kind), '\t');
-      AppendField(data, channels[i].key, '\t');
-      AppendField(data, time, '\t');
-      AppendField(data, r.raw, '\t');
-      if (r.valid)
-        AppendField(data, r.value, '\t');
-      else
-        data += "\\N\t";
-      AppendField(data, r.exponent, '\t');
-      AppendField(data, meanings[i], '\n');
-    }
-    return true;
-  });
-  if (walked != 1) return false;
-  if (const std::string copyError = connection_->CopyIn(pg::kCopyStaging, data); !copyError.empty()) {
+// The readings that go in, in COPY's text format: kind, key, time, raw,
+// value (\N when the device gives none), exponent, meaning. Inserted or
+// replaced alike: the merge puts each in place.
+void PgStore::PutReading(ReadingJudge::Verdict, uint32_t, const SeriesChannel& channel, int64_t time,
+                         const Reading& r, int64_t, int64_t meaning) {
+  std::string& data = import_.copy;
+  AppendField(data, KindCode(channel.kind), '\t');
+  AppendField(data, channel.key, '\t');
+  AppendField(data, time, '\t');
+  AppendField(data, r.raw, '\t');
+  if (r.valid)
+    AppendField(data, r.value, '\t');
+  else
+    data += "\\N\t";
+  AppendField(data, r.exponent, '\t');
+  AppendField(data, meaning, '\n');
+}
+
+void PgStore::ReadingsDone(uint32_t site, int64_t import) {
+  const std::string copyError = connection_->CopyIn(pg::kCopyStaging, import_.copy);
+  import_.copy.clear();
+  if (!copyError.empty()) {
     if (connection_->Lost())
       throw StoreError("lost the connection to the PostgreSQL store " + connection_->Address() + " (" + copyError + ")");
     throw StoreError("cannot write the PostgreSQL store " + connection_->Address() + ": " + copyError);
   }
-  Run(pg::kMergeReadings, {site, Number(import)}, "write");
-  ApplyConflicts(siteNumber, changes);
-  return true;
+  Run(pg::kMergeReadings, {Number(site), Number(import)}, "write");
+}
+
+void PgStore::SetReadingCount(int64_t import, int64_t readings) {
+  Run(pg::kSetReadings, {Number(import), Number(readings)}, "write");
 }
 
 void PgStore::RedecodeStored(uint32_t siteNumber) {

@@ -7,14 +7,13 @@
 #include <memory>
 #include <string>
 
-#include "history/ReadingJudge.h"
+#include "history/ImportPlan.h"
 #include "history/Store.h"
-#include "history/StoredSite.h"
 #include "history/postgres/PgConnection.h"
 
 namespace zerb {
 
-class PgStore final : public Store {
+class PgStore final : public Store, private ImportEngine {
  public:
   // Connects and checks (or, for Write, creates) the store. Throws
   // StoreError with one line that holds no password.
@@ -29,39 +28,38 @@ class PgStore final : public Store {
   PgConnection& Connection() { return *connection_; }
 
  private:
-  bool Known(const HistoryLog& log);
-  // Why the site's stored logs refuse a log on this clock ("PC", "LAN"), or
-  // nothing.
-  std::string ClockRefusal(const std::string& site, const std::string& timeBase);
-  std::vector<StoredChannel> SiteChannels(uint32_t site);
+  // The import plan's steps.
+  bool Known(const HistoryLog& log) override;
+  void Begin(uint32_t site) override;
+  void Commit() override;
+  std::optional<std::string> StoredTimeBase(uint32_t site) override;
+  std::vector<StoredChannel> SiteChannels(uint32_t site) override;
+  int64_t AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) override;
+  std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) override;
+  std::vector<StoredConflict> ConflictsIn(uint32_t site, const LogSpan& span) override;
+  void DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) override;
+  std::vector<StoredReading> Existing(uint32_t site, std::span<const SeriesChannel> channels,
+                                      const LogSpan& span) override;
+  void PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
+                  const Reading& reading, int64_t import, int64_t meaning) override;
+  void ReadingsDone(uint32_t site, int64_t import) override;
+  void ApplyConflicts(uint32_t site, const ConflictChanges& changes) override;
+  void SetReadingCount(int64_t import, int64_t readings) override;
+  void RedecodeStored(uint32_t site) override;
   int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
-  // The log's rows in sites, imports, import_channels and channels; its
-  // import id and the meaning of each channel.
-  int64_t AddImport(HistoryLog& log, const std::string& timeBase, const PgParams& siteRow,
-                    std::vector<int64_t>& meanings);
-  bool ImportRows(HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings, ImportOutcome& outcome);
-  std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span);
-  void ApplyConflicts(uint32_t site, const ConflictChanges& changes);
-  void RedecodeStored(uint32_t site);
   // Runs a statement of the store; throws StoreError when it fails (`doing`
   // says what for: "write", "read").
   PgResult Run(const std::string& sql, const PgParams& params, const char* doing);
 
   std::unique_ptr<PgConnection> connection_;
+  // The import under way.
+  struct ImportState {
+    bool begun = false;       // BEGIN was sent
+    bool open = false;        // and the transaction is open
+    bool committing = false;  // COMMIT was sent
+    std::string copy;         // the readings that go in, for COPY
+  } import_;
+  PgParams siteRow_;  // the log's row of sites: number, name, newest time
 };
-
-// The schema version this program writes and reads up to.
-inline constexpr int PgSchemaVersion = 2;
-
-// Checks that the database holds a store this program can use, or makes
-// one (Write only, when the database holds none of its tables); Write
-// brings an older store to this version, ReadOnly reads it as it is.
-// Throws StoreError.
-void PreparePgStore(PgConnection& connection, StoreAccess access);
-
-// The advisory-lock key pair of the store: (PgLockSpace, site) for a site's
-// imports (the site as a signed 32-bit number: 4294967295 is -1),
-// (PgLockSpace, -1) for making or upgrading the schema.
-inline constexpr int PgLockSpace = 0x5A455242;  // "ZERB"
 
 }  // namespace zerb

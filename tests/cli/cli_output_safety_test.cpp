@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "history/Sqlite.h"
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

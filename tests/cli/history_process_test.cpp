@@ -15,6 +15,7 @@
 
 #include "history/Sqlite.h"
 #include "history/history_support.h"
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

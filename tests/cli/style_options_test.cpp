@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "styles/Styles.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
-#include "table/Styles.h"
 #include "tools/LogWriter.h"
 
 namespace zerb {

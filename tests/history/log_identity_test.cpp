@@ -43,6 +43,35 @@ TEST(LogIdentity, Sha256OfTheBytes) {
   EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
+// The hash and the rows come from one reading of the bytes: a log rewritten
+// after it is read, or taken again from the bytes read before (merge's
+// second pass), is hashed and decoded as those bytes, never as the file's.
+TEST(LogIdentity, HashAndRowsComeFromOneReading) {
+  TempDir folder;
+  WriteSiteFile(folder.File("42.STE"), 1);
+  const auto series = LongSeries(50, 1);
+  const std::vector<uint8_t> read = CutLog(series, 0, 30, true), rewritten = CutLog(series, 10, 49, true);
+  const std::string bytes(read.begin(), read.end()), path = folder.File("42.log");
+  HistoryLog before;
+  ASSERT_TRUE(WriteLogFile(path, read));
+  ASSERT_TRUE(before.Open(path, {})) << before.Error();
+  for (const bool again : {false, true}) {
+    SCOPED_TRACE(again ? "taken again from the bytes" : "rewritten after the reading");
+    HistoryLog log;
+    ASSERT_TRUE(WriteLogFile(path, again ? rewritten : read));
+    ASSERT_TRUE(again ? log.FromBytes(path, bytes, {}) : log.Open(path, {})) << log.Error();
+    if (!again) {
+      ASSERT_TRUE(WriteLogFile(path, rewritten));
+    }
+    ASSERT_TRUE(log.Decode({}, "in the test")) << log.Error();
+    EXPECT_EQ(log.Hash(), Sha256Hex(bytes));
+    EXPECT_EQ(log.Span().last, before.Span().last);
+    std::size_t rows = 0;
+    log.Rows().ForEachRow([&rows](uint32_t, std::span<const Reading>) { return ++rows > 0; });
+    EXPECT_EQ(rows, 31u);
+  }
+}
+
 class LogPlacing : public ::testing::TestWithParam<Engine> {
  protected:
   void SetUp() override {

@@ -9,15 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/Document.h"
+#include "app/Document.h"
+#include "classic/ConvertFlags.h"
+#include "classic/CsvWriter.h"
 #include "history/Merge.h"
 #include "history/Spans.h"
 #include "history/Store.h"
 #include "history/history_support.h"
-#include "output/ConvertFlags.h"
-#include "output/Writers.h"
-#include "table/Styles.h"
-#include "table/TableWriter.h"
+#include "styles/Styles.h"
+#include "styles/TableWriter.h"
 #include "support/TempDir.h"
 
 namespace zerb::historytest {

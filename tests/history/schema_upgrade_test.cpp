@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "history/engine_support.h"
+#include "support/Files.h"
 
 namespace zerb::historytest {
 namespace {

@@ -13,6 +13,7 @@
 #include "history/Store.h"
 #include "history/engine_support.h"
 #include "history/history_support.h"
+#include "support/Files.h"
 
 namespace zerb::historytest {
 namespace {

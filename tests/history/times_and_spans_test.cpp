@@ -4,7 +4,7 @@
 
 #include "history/CivilTime.h"
 #include "history/Spans.h"
-#include "table/ZoneClock.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 namespace {

@@ -12,7 +12,7 @@ namespace {
 
 using test::Bytes;
 
-enum class Kind { Sensor, Output, Asm };
+using Kind = ChannelKind;
 
 TDevList& ListOf(Kind kind, TSensorList& s, TOutputList& o, TASMList& a) {
   switch (kind) {
@@ -180,6 +180,7 @@ TEST(ValueText, EachDeviceClass) {
     dev->ExpByte = row.expByte;
     const std::string expected = row.text ? row.text : "1" + std::string(127, '0');
     EXPECT_EQ(dev->ValueText(row.raw), expected);
+    EXPECT_EQ(dev->Kind(), row.kind);
   }
 }
 

@@ -59,6 +59,13 @@ TEST(LogWalk, WritesExactlyTheSelectedRowsWithTheirTimes) {
           const auto [result, written] = Walk(log, 5000, overlap, skip);
           EXPECT_EQ(result, 1);
           EXPECT_EQ(written, want);
+          // The count without a walk names the same rows.
+          const WrittenRowRange range = log.RowsWritten(overlap, skip);
+          ASSERT_EQ(range.count, want.size());
+          if (!want.empty()) {
+            EXPECT_EQ(range.first, static_cast<uint32_t>(want.front().values[0]));
+            EXPECT_EQ(range.last, static_cast<uint32_t>(want.back().values[0]));
+          }
         }
       }
     }

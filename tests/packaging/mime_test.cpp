@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

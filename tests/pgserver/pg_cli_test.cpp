@@ -16,8 +16,10 @@
 
 #include "history/history_support.h"
 #include "history/postgres/PgConnection.h"
+#include "history/postgres/PgSchema.h"
 #include "history/postgres/PgStore.h"
 #include "postgres/PgServer.h"
+#include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 

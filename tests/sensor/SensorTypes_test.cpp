@@ -5,6 +5,8 @@
 #include <climits>
 #include <string>
 
+#include "sensor/SensorRules.h"
+
 namespace zerb {
 namespace {
 

@@ -1,8 +1,10 @@
-#include "sensor/SensorTypes.h"
+#include "sensor/TS4Table.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "sensor/SensorTypes.h"
 
 namespace zerb {
 namespace {

@@ -1,5 +1,6 @@
 #include "support/Process.h"
 
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 #include <fcntl.h>
@@ -99,18 +100,6 @@ bool BackgroundProcess::EndsWithin(double seconds, ProcessResult& result) {
 
 std::string BuildPath(const std::string& relative) { return EnvOr("ZERB32_BINARY_DIR", ".") + "/" + relative; }
 std::string SourcePath(const std::string& relative) { return EnvOr("ZERB32_SOURCE_DIR", ".") + "/" + relative; }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 pid_t SpawnQuiet(const std::string& program, const std::vector<std::string>& args) {
   const pid_t pid = fork();

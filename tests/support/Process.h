@@ -48,7 +48,4 @@ class BackgroundProcess {
 std::string BuildPath(const std::string& relative);
 std::string SourcePath(const std::string& relative);
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-
 }  // namespace zerb::test

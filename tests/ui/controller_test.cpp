@@ -269,18 +269,6 @@ TEST_F(ControllerTest, ALogThatDidNotLoadFailsWithoutTouchingTheOutput) {
   EXPECT_FALSE(window.reasons.front().empty());
 }
 
-TEST(WrittenRowCount, CountsTheMultiplesOfTheStepFromTheStartRow) {
-  const struct {
-    uint32_t start, walked;
-    uint16_t skip;
-    uint32_t rows;
-  } rows[] = {{0, 30, 0, 30}, {0, 30, 2, 10}, {0, 31, 2, 11}, {5, 30, 0, 25}, {5, 30, 4, 5}, {30, 30, 0, 0}, {9, 3, 0, 0}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.start << " " << row.walked << " " << row.skip);
-    EXPECT_EQ(WrittenRowCount(row.start, row.walked, row.skip), row.rows);
-  }
-}
-
 TEST_F(ControllerTest, OpenShowsThePreviewAndARunItsOutput) {
   OpenSample(30);
   EXPECT_EQ(window.previewRows, 30u);

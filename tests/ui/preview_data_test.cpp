@@ -6,7 +6,7 @@
 #include <limits>
 #include <random>
 
-#include "tests/output/writer_support.h"
+#include "tests/classic/writer_support.h"
 
 namespace zerb {
 namespace {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/Site.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 #include "tools/LogWriter.h"
 
@@ -65,10 +66,7 @@ inline void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadFile;
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 

@@ -1,0 +1,77 @@
+#include "styles/Styles.h"
+
+#include <array>
+
+#include "classic/ConvertFlags.h"
+
+namespace zerb {
+
+namespace {
+
+struct Style {
+  std::string_view name;
+  char separator;
+  bool decimalComma;
+  bool trailingSeparator;
+  bool bom;
+  bool classicQuoting;
+  TimeForm time;
+  UnitsMode units;
+  TextEncoding encoding;
+  Layout layout;
+};
+
+constexpr auto Utf8 = TextEncoding::Utf8FromWindows1252;
+
+// name        sep   dec,   trail  bom    quote  time                    units              encoding  layout
+constexpr std::array<Style, 5> Table = {{
+    {"classic", ',', false, true, false, true, TimeForm::ClassicText, UnitsMode::Off, TextEncoding::AsStored,
+     Layout::Wide},
+    {"excel", ',', false, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide},
+    {"excel-eu", ';', true, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide},
+    {"pandas", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Inline, Utf8, Layout::Wide},
+    {"long", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Off, Utf8, Layout::Long},
+}};
+
+constexpr std::array<std::string_view, Table.size()> Names = [] {
+  std::array<std::string_view, Table.size()> names{};
+  for (std::size_t i = 0; i < Table.size(); ++i) names[i] = Table[i].name;
+  return names;
+}();
+
+TableSettings SettingsOf(const Style& style) {
+  TableSettings s;
+  s.separator = style.separator;
+  s.decimalComma = style.decimalComma;
+  s.trailingSeparator = style.trailingSeparator;
+  s.bom = style.bom;
+  s.classicQuoting = style.classicQuoting;
+  s.time = style.time;
+  s.units = style.units;
+  s.encoding = style.encoding;
+  s.layout = style.layout;
+  return s;
+}
+
+}  // namespace
+
+std::span<const std::string_view> StyleNames() { return Names; }
+
+std::optional<TableSettings> StyleSettings(std::string_view name) {
+  for (const Style& style : Table)
+    if (style.name == name) return SettingsOf(style);
+  return std::nullopt;
+}
+
+TableSettings ClassicTable(uint16_t flags) {
+  TableSettings s = SettingsOf(Table[0]);
+  s.separator = (flags & FlagTab) ? '\t' : ',';
+  s.header = (flags & FlagHeaders) != 0;
+  if (!(flags & FlagDateTime))
+    s.time = TimeForm::Off;
+  else if (flags & FlagSerial)
+    s.time = TimeForm::ClassicSerial;
+  return s;
+}
+
+}  // namespace zerb
