@@ -37,8 +37,7 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
 
-// No more jobs than the output routine keeps temporary names for, so that
-// a signal can remove every one of them.
+// The most logs -j converts at once, as its help says (1 to 16).
 constexpr unsigned MaxJobs = 16;
 
 void AddBatchOptions(CLI::App& app, CliOptions& options) {
