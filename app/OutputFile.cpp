@@ -50,7 +50,7 @@ struct OutputFile::State {
   ~State() {
     if (sink.stream && mode != Mode::StandardOutput) std::fclose(sink.stream);
     if (!tempPath.empty()) {
-      const auto names = HoldTemporaryNames();
+      const auto names = HoldOffEnding();
       unlink(tempPath.c_str());
       ForgetTemporaryName(tempPath);
     }
@@ -79,7 +79,7 @@ int CreateTemporaryIn(const std::string& folder, State& state) {
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return -1;
   }
 #endif
-  const auto names = HoldTemporaryNames();  // made and noted at once
+  const auto names = HoldOffEnding();  // made and noted at once
   for (int attempt = 0; attempt < 64; ++attempt) {
     const std::string name = ShortTemporaryName(folder);
     const int fd = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
@@ -304,7 +304,7 @@ bool OutputFile::Commit(std::string& error) {
   if (!failure && state.mode == Mode::Replace && fsync(fileno(state.sink.stream)) != 0) failure = errno;
   if (!failure) {
     // Names change only here: the program's end waits for this step.
-    const auto names = HoldTemporaryNames();
+    const auto names = HoldOffEnding();
     failure = PutInPlace(state);
   }
   if (failure) {

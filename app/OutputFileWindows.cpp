@@ -96,7 +96,7 @@ struct OutputFile::State {
   ~State() {
     if (sink.stream && !standardOutput) std::fclose(sink.stream);
     if (!tempPath.empty()) {
-      const auto names = HoldTemporaryNames();
+      const auto names = HoldOffEnding();
       std::remove(tempPath.c_str());
       ForgetTemporaryName(tempPath);
     }
@@ -122,7 +122,7 @@ std::string Prepare(OutputFile::State& state) {
     if (!probe) return std::strerror(errno);
     std::fclose(probe);
   }
-  const auto names = HoldTemporaryNames();  // made and noted at once
+  const auto names = HoldOffEnding();  // made and noted at once
   for (int attempt = 0; attempt < 64; ++attempt) {
     const std::string name = ShortTemporaryName(FolderOf(state.target));
     state.sink.stream = CreateNewFile(name);
@@ -175,7 +175,7 @@ bool OutputFile::Commit(std::string& error) {
   std::error_code ec;
   if (!failure && !state.tempPath.empty()) {
     // Names change only here: the program's end waits for this step.
-    const auto names = HoldTemporaryNames();
+    const auto names = HoldOffEnding();
     fs::rename(state.tempPath, state.target, ec);
     if (!ec) {
       ForgetTemporaryName(state.tempPath);

@@ -15,7 +15,7 @@ std::atomic<bool> namedOnly{false};
 
 }  // namespace
 
-std::unique_lock<std::mutex> HoldTemporaryNames() { return std::unique_lock<std::mutex>(lock); }
+std::unique_lock<std::mutex> HoldOffEnding() { return std::unique_lock<std::mutex>(lock); }
 
 void NoteTemporaryName(const std::string& path) { names.push_back(path); }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The named temporary output files that exist right now, and the one lock
-// under which a file is made and noted, or put in place (or removed) and
-// forgotten. The routine that ends the program on a signal takes the same
-// lock, so it never meets a file half made or an output half replaced, and
-// no file appears after it has removed them.
+// that holds off the program's end for a step that must be whole: a file
+// made and noted, or put in place (or removed) and forgotten; a log
+// committed to a store and said to be. The routine that ends the program
+// on a signal takes the same lock, so it never meets a file half made, an
+// output half replaced or a stored log without its line, and no file
+// appears after it has removed them.
 
 #include <mutex>
 #include <string>
@@ -11,7 +13,7 @@
 namespace zerb {
 
 // The lock; hold it for as short a time as the step takes.
-std::unique_lock<std::mutex> HoldTemporaryNames();
+std::unique_lock<std::mutex> HoldOffEnding();
 
 // With the lock held: a named temporary file now exists, or no longer does.
 void NoteTemporaryName(const std::string& path);
