@@ -36,15 +36,16 @@ test: setup
 	@$(MAKE) --no-print-directory fuzz-ci
 	@$(MAKE) --no-print-directory package-test windows-test
 
-# Documents converted on several threads at once, and zerb32-cli's parallel
-# jobs, under ThreadSanitizer. This build also leaves out PostgreSQL, whose
+# Documents converted on several threads at once, zerb32-cli's parallel
+# jobs, and the end on a signal while threads make outputs, under
+# ThreadSanitizer. This build also leaves out PostgreSQL, whose
 # addresses it must then refuse as not available, and links with link-time
 # optimisation, where two differing definitions of one name fail the link.
 tsan: setup
 	cmake -S . -B $(TSANDIR) -G Ninja -DZERB32_TESTS=ON -DCMAKE_BUILD_TYPE=Debug -DZERB32_TSAN=ON -DZERB32_WERROR=ON -DZERB32_UI=OFF \
 	  -DZERB32_POSTGRES=OFF -DZERB32_PYTHON=OFF -DZERB32_ODR_CHECK=ON
-	cmake --build $(TSANDIR) -j $(JOBS) --target app_document_test cli_cli_batch_test zerb32-cli
-	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(app_document_test|cli_cli_batch_test|cli_postgres_not_in_this_build)$$'
+	cmake --build $(TSANDIR) -j $(JOBS) --target app_document_test app_ending_signals_test cli_cli_batch_test zerb32-cli
+	ctest --test-dir $(TSANDIR) --output-on-failure -R '^(app_document_test|app_ending_signals_test|cli_cli_batch_test|cli_postgres_not_in_this_build)$$'
 
 build: setup
 	cmake -S . -B $(RELDIR) -G Ninja -DZERB32_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DZERB32_BENCH=ON

@@ -4,7 +4,6 @@
 #include "app/OutputFile.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,29 +22,6 @@ namespace zerb {
 namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
-
-// Blocks the signals that end the command line for one scope, so that its
-// handler never sees a file half put in place: not on this thread, and on
-// another only once the scope is over.
-class EndingSignalsBlocked {
- public:
-  EndingSignalsBlocked() {
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, signal);
-    pthread_sigmask(SIG_BLOCK, &ending, &previous_);
-    EnterTemporaryFileScope();
-  }
-  ~EndingSignalsBlocked() {
-    LeaveTemporaryFileScope();
-    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  EndingSignalsBlocked(const EndingSignalsBlocked&) = delete;
-  EndingSignalsBlocked& operator=(const EndingSignalsBlocked&) = delete;
-
- private:
-  sigset_t previous_;
-};
 
 enum class Mode {
   StandardOutput,  // descriptor 1
@@ -67,16 +43,18 @@ struct OutputFile::State {
   bool unnamed = false; // the temporary file has no name yet (O_TMPFILE)
   std::string tempPath; // its name otherwise
   int held = -1;        // keeps the named file's lock until it is gone or in place
-  int slot = -1;        // where tempPath is noted for a signal handler
   bool committed = false;
 
   std::string Sentence(const std::string& reason) const { return "cannot write " + shown + ": " + reason; }
 
   ~State() {
     if (sink.stream && mode != Mode::StandardOutput) std::fclose(sink.stream);
-    if (!tempPath.empty()) unlink(tempPath.c_str());
+    if (!tempPath.empty()) {
+      const auto names = HoldOffEnding();
+      unlink(tempPath.c_str());
+      ForgetTemporaryName(tempPath);
+    }
     if (held >= 0) close(held);
-    ForgetTemporaryName(slot);
     if (existing >= 0) close(existing);
   }
 };
@@ -87,7 +65,7 @@ using State = OutputFile::State;
 
 // A new empty file in `folder`, readable and writable, locked as in use:
 // unnamed where the file system offers it (it has a name only while it is
-// put in place), else under a short random name noted for signal handlers.
+// put in place), else under a short random name, noted.
 // -1 with errno on failure.
 int CreateTemporaryIn(const std::string& folder, State& state) {
 #ifdef O_TMPFILE
@@ -101,7 +79,7 @@ int CreateTemporaryIn(const std::string& folder, State& state) {
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return -1;
   }
 #endif
-  const EndingSignalsBlocked blocked;  // created and noted at once
+  const auto names = HoldOffEnding();  // made and noted at once
   for (int attempt = 0; attempt < 64; ++attempt) {
     const std::string name = ShortTemporaryName(folder);
     const int fd = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
@@ -113,7 +91,7 @@ int CreateTemporaryIn(const std::string& folder, State& state) {
     }
     state.tempPath = name;
     state.held = dup(fd);
-    state.slot = RememberTemporaryName(name);
+    NoteTemporaryName(name);
     return fd;
   }
   errno = EEXIST;
@@ -255,10 +233,10 @@ bool RenameRefused(const State& state, int error) {
 // The finished temporary file in place of (or as) the target.
 int MoveIntoPlace(State& state) {
   const int fd = fileno(state.sink.stream);
-  if (state.mode == Mode::Replace && fsync(fd) != 0) return errno;
   if (!state.unnamed) {
     if (const int error = CloseStream(state)) return error;
     if (rename(state.tempPath.c_str(), state.target.c_str()) == 0) {
+      ForgetTemporaryName(state.tempPath);
       state.tempPath.clear();
       return 0;
     }
@@ -318,12 +296,17 @@ std::string OutputFile::WriteError() const {
 
 bool OutputFile::Commit(std::string& error) {
   State& state = *state_;
-  const EndingSignalsBlocked blocked;
   int failure = state.sink.error;
   errno = 0;
   if (!failure && state.sink.stream && std::fflush(state.sink.stream) != 0) failure = errno ? errno : EIO;
   if (!failure && state.sink.stream && std::ferror(state.sink.stream)) failure = errno ? errno : EIO;
-  if (!failure) failure = PutInPlace(state);
+  // A replacement reaches the disk before it replaces the old output.
+  if (!failure && state.mode == Mode::Replace && fsync(fileno(state.sink.stream)) != 0) failure = errno;
+  if (!failure) {
+    // Names change only here: the program's end waits for this step.
+    const auto names = HoldOffEnding();
+    failure = PutInPlace(state);
+  }
   if (failure) {
     error = state.Sentence(Reason(failure));
     return false;

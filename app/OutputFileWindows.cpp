@@ -7,7 +7,7 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <cstring>
@@ -32,13 +32,42 @@ std::string ShortTemporaryName(const std::string& folder) {
   return name;
 }
 
+// The C library's errno for a system error of creating a file.
+int ErrnoOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE: return ENOENT;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_WRITE_PROTECT: return EROFS;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE: return EINVAL;
+    case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    default: return EACCES;
+  }
+}
+
 // A file that does not exist yet, opened for binary writing; null, errno
 // EEXIST, when the path exists. The C library ignores fopen's "x" (it would
 // open and empty an existing file): the exclusive create is asked of the
-// system.
+// system, which also lets the file be deleted while it is open, as the
+// program's end does with the files of outputs still being written.
 std::FILE* CreateNewFile(const std::string& path) {
-  const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (fd < 0) return nullptr;
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    errno = ErrnoOf(GetLastError());
+    return nullptr;
+  }
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(file);
+    return nullptr;
+  }
   std::FILE* stream = _fdopen(fd, "wb");
   if (!stream) _close(fd);
   return stream;
@@ -61,14 +90,16 @@ struct OutputFile::State {
   bool inPlace = false;  // a device
   StreamSink sink;
   std::string tempPath;
-  int slot = -1;
 
   std::string Sentence(const std::string& reason) const { return "cannot write " + shown + ": " + reason; }
 
   ~State() {
     if (sink.stream && !standardOutput) std::fclose(sink.stream);
-    if (!tempPath.empty()) std::remove(tempPath.c_str());
-    ForgetTemporaryName(slot);
+    if (!tempPath.empty()) {
+      const auto names = HoldOffEnding();
+      std::remove(tempPath.c_str());
+      ForgetTemporaryName(tempPath);
+    }
   }
 };
 
@@ -91,12 +122,13 @@ std::string Prepare(OutputFile::State& state) {
     if (!probe) return std::strerror(errno);
     std::fclose(probe);
   }
+  const auto names = HoldOffEnding();  // made and noted at once
   for (int attempt = 0; attempt < 64; ++attempt) {
     const std::string name = ShortTemporaryName(FolderOf(state.target));
     state.sink.stream = CreateNewFile(name);
     if (state.sink.stream) {
       state.tempPath = name;
-      state.slot = RememberTemporaryName(name);
+      NoteTemporaryName(name);
       return {};
     }
     if (errno != EEXIST) break;
@@ -142,8 +174,13 @@ bool OutputFile::Commit(std::string& error) {
   }
   std::error_code ec;
   if (!failure && !state.tempPath.empty()) {
+    // Names change only here: the program's end waits for this step.
+    const auto names = HoldOffEnding();
     fs::rename(state.tempPath, state.target, ec);
-    if (!ec) state.tempPath.clear();
+    if (!ec) {
+      ForgetTemporaryName(state.tempPath);
+      state.tempPath.clear();
+    }
   }
   if (failure || ec) {
     error = state.Sentence(failure ? std::strerror(failure) : ec.message());

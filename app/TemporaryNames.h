@@ -1,34 +1,30 @@
 #pragma once
-// The names of the temporary output files that exist right now, kept where
-// a signal handler can remove them.
+// The named temporary output files that exist right now, and the one lock
+// that holds off the program's end for a step that must be whole: a file
+// made and noted, or put in place (or removed) and forgotten; a log
+// committed to a store and said to be. The routine that ends the program
+// on a signal takes the same lock, so it never meets a file half made, an
+// output half replaced or a stored log without its line, and no file
+// appears after it has removed them.
 
+#include <mutex>
 #include <string>
 
 namespace zerb {
 
-// Notes `path`; returns a slot for Forget, or -1 when all slots are taken
-// (the file is then only removed by its owner).
-int RememberTemporaryName(const std::string& path);
-// Forgets the name in `slot` (-1: nothing).
-void ForgetTemporaryName(int slot);
+// The lock; hold it for as short a time as the step takes.
+std::unique_lock<std::mutex> HoldOffEnding();
 
-// Brackets the steps in which a thread makes a named temporary file and
-// notes it, or puts one in place, with the ending signals blocked on that
-// thread: a handler running on another thread waits for these steps to
-// end, so that no file appears between its removal and the process's end.
-void EnterTemporaryFileScope();
-void LeaveTemporaryFileScope();
+// With the lock held: a named temporary file now exists, or no longer does.
+void NoteTemporaryName(const std::string& path);
+void ForgetTemporaryName(const std::string& path);
 
-// Removes the temporary files of the outputs being written, for a program
-// about to end by a signal, which then leaves none behind. Safe to call from
-// a signal handler (atomics, nanosleep and unlink only). It first waits (at
-// most 10 s) for other threads to finish making or putting in place a file;
-// a thread that starts one afterwards waits for the end instead.
+// Takes the lock for good and removes every noted file: for a program
+// about to end, which then leaves none behind. A thread that then goes to
+// make or put in place a file waits for the end instead. Not for a signal
+// handler: the program's ending routine (app/EndingSignals.h) calls it on a
+// thread of its own.
 void RemoveTemporaryOutputs() noexcept;
-
-}  // namespace zerb
-
-namespace zerb {
 
 // Tests only: make temporary files under a name even where the file system
 // offers unnamed ones, to check the named path.

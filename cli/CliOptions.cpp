@@ -37,8 +37,7 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
 
-// No more jobs than the output routine keeps temporary names for, so that
-// a signal can remove every one of them.
+// The most logs -j converts at once, as its help says (1 to 16).
 constexpr unsigned MaxJobs = 16;
 
 void AddBatchOptions(CLI::App& app, CliOptions& options) {
@@ -110,6 +109,17 @@ std::string VersionText() {
   return std::string("zerb32-cli ") + ProjectVersion + "\nLicence: GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>\n";
 }
 
+std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* argv) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    std::ostringstream out, err;
+    const int code = app.exit(e, out, err);
+    return CliExit{code == 0 ? 0 : 2, out.str(), err.str()};
+  }
+  return std::nullopt;
+}
+
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
   CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.",
                "zerb32-cli"};
@@ -122,13 +132,7 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
   AddStyleOptions(app, style, options);
   ArrangeHelp(app);
   if (auto answer = QuickAnswer(argc, argv, app)) return *answer;
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& e) {
-    std::ostringstream out, err;
-    const int code = app.exit(e, out, err);
-    return CliExit{code == 0 ? 0 : 2, out.str(), err.str()};
-  }
+  if (auto exit = ParseInto(app, argc, argv)) return *exit;
   options.convert.flags = FlagsOf(raw);
   if (auto problem = ApplyNumbers(options, raw); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};

@@ -1,11 +1,16 @@
 #pragma once
 // The command line of zerb32-cli: the window's options as flags.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "app/Conversion.h"
+
+namespace CLI {
+class App;
+}
 
 namespace zerb {
 
@@ -31,6 +36,10 @@ struct CliExit {
 
 // "zerb32-cli VERSION" and the licence line, each ending in a line end.
 std::string VersionText();
+
+// Parses the arguments into the app's options: nothing when they parse, else
+// what CLI11 prints and the exit code (0 for --help, 2 for a usage error).
+std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* argv);
 
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv);
 

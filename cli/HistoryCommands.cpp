@@ -112,9 +112,16 @@ int Import(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::Write);
   bool allIn = true;
   for (const std::string& log : c.logs) {
+    // Said while the program's end is held off, so that a log committed
+    // before a signal has its line.
+    const auto stored = [&log](const ImportOutcome& done) {
+      if (!done.warning.empty()) Problem(log, done.warning);
+      SayStored("imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
+                std::to_string(done.readings) + " readings)\n");
+    };
     ImportOutcome outcome;
     try {
-      outcome = store->Import(log, c.log);
+      outcome = store->Import(log, c.log, stored);
     } catch (const StoreLost&) {
       throw;
     } catch (const StoreError& e) {
@@ -122,11 +129,9 @@ int Import(const HistoryCommand& c) {
       // batch goes on with the next.
       outcome.reason = e.what();
     }
-    if (!outcome.warning.empty()) Problem(log, outcome.warning);
+    if (outcome.status != ImportStatus::Imported && !outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {
       case ImportStatus::Imported:
-        SayStored("imported " + WithoutPasswords(log) + " (site " + std::to_string(outcome.site) + ", " +
-                  std::to_string(outcome.readings) + " readings)\n");
         break;
       case ImportStatus::Skipped:
         SayStored("skipped " + WithoutPasswords(log) + ": already in the store\n");

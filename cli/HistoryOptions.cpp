@@ -137,13 +137,7 @@ std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* 
   CLI::App* import = AddImport(app, c);
   CLI::App* exported = AddExport(app, c, raw);
   CLI::App* history = AddHistory(app, c, raw);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& e) {
-    std::ostringstream out, err;
-    const int code = app.exit(e, out, err);
-    return CliExit{code == 0 ? 0 : 2, out.str(), err.str()};
-  }
+  if (auto exit = ParseInto(app, argc, argv)) return *exit;
   c.verb = merge->parsed()      ? HistoryVerb::Merge
            : import->parsed()   ? HistoryVerb::Import
            : exported->parsed() ? HistoryVerb::Export

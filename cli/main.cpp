@@ -2,42 +2,16 @@
 // Convert would, with the same site file, output path and bytes.
 
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "app/OutputFile.h"
-#include "app/TemporaryNames.h"
+#include "app/EndingSignals.h"
 #include "cli/Arguments.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
 #include "cli/HistoryCommands.h"
-
-namespace {
-
-// Ctrl-C, kill or a closed terminal end the program at once, whatever it is
-// waiting for: the temporary files of every job go, the old outputs stay,
-// and the exit status is the signal's own (130 for Ctrl-C in a shell).
-extern "C" void OnEndingSignal(int signal) {
-  zerb::RemoveTemporaryOutputs();
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
-
-void EndOnSignals() {
-#ifdef _WIN32
-  for (int signal : {SIGINT, SIGTERM}) std::signal(signal, OnEndingSignal);
-#else
-  struct sigaction action {};
-  action.sa_handler = OnEndingSignal;
-  sigemptyset(&action.sa_mask);
-  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
-#endif
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // Before anything else, so that ps shows a password for as short a time
@@ -49,7 +23,7 @@ int main(int argc, char** argv) {
   char** const arguments = copies.data();
 
   if (argc > 1 && zerb::IsHistoryCommand(arguments[1])) {
-    EndOnSignals();
+    zerb::EndOnSignals();
     return zerb::RunHistoryCommand(argc, arguments);
   }
   auto parsed = zerb::ParseCommandLine(argc, arguments);
@@ -61,6 +35,6 @@ int main(int argc, char** argv) {
   const auto& options = std::get<zerb::CliOptions>(parsed);
   // The XML time of day follows the user's time format, as in the window.
   std::setlocale(LC_TIME, "");
-  EndOnSignals();
+  zerb::EndOnSignals();
   return zerb::RunBatch(options);
 }

@@ -1,5 +1,6 @@
 #include "history/ImportPlan.h"
 
+#include "app/TemporaryNames.h"
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
 
@@ -66,7 +67,8 @@ bool ImportRows(ImportEngine& engine, HistoryLog& log, int64_t import, const std
 
 }  // namespace
 
-ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const HistoryLogOptions& options) {
+ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const HistoryLogOptions& options,
+                        const Store::StoredCall& stored) {
   ImportOutcome outcome;
   HistoryLog log;
   if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
@@ -77,8 +79,8 @@ ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const 
   if (engine.Known(log)) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile
   // One clock per site: rows of PC and LAN times never share a series.
   const std::string timeBase = options.lanTime ? "LAN" : "PC";
-  if (const auto stored = engine.StoredTimeBase(site); stored && *stored != timeBase)
-    return outcome.reason = ClockRefusal(site, *stored), outcome;
+  if (const auto storedBase = engine.StoredTimeBase(site); storedBase && *storedBase != timeBase)
+    return outcome.reason = ClockRefusal(site, *storedBase), outcome;
   if (!log.Decode(BookOf(engine.SiteChannels(site)), "in the store")) return outcome.reason = log.Error(), outcome;
   outcome.warning = log.Warning();
   std::vector<int64_t> meanings;
@@ -86,8 +88,10 @@ ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const 
   if (!ImportRows(engine, log, import, meanings, outcome)) return outcome.reason = log.Rows().Error(), outcome;
   engine.SetReadingCount(import, static_cast<int64_t>(outcome.readings));
   if (log.Quality() == SiteQuality::Complete) engine.RedecodeStored(site);
+  const auto whole = HoldOffEnding();  // the commit and what is said of it
   engine.Commit();
   outcome.status = ImportStatus::Imported;
+  if (stored) stored(outcome);
   return outcome;
 }
 

@@ -66,8 +66,10 @@ class ImportEngine {
   virtual void RedecodeStored(uint32_t site) = 0;
 };
 
-// Imports one log through the engine: the outcome of Store::Import.
-ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const HistoryLogOptions& options);
+// Imports one log through the engine: the outcome of Store::Import, which
+// `stored` is given too, under HoldOffEnding, once the log is committed.
+ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const HistoryLogOptions& options,
+                        const Store::StoredCall& stored);
 
 // Channel kinds as stores keep them (0 sensor, 1 output, 2 ASM).
 inline int64_t KindCode(ChannelKind kind) { return static_cast<int64_t>(kind); }

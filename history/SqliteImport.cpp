@@ -93,7 +93,8 @@ int64_t SqliteStore::MeaningId(uint32_t site, const SeriesChannel& c) {
   return id;
 }
 
-ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
+ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOptions& options,
+                                  const StoredCall& stored) {
   try {
     // A transaction the plan leaves uncommitted (a skipped or refused log,
     // a failure) is rolled back on the way out.
@@ -101,7 +102,7 @@ ImportOutcome SqliteStore::Import(const std::string& logPath, const HistoryLogOp
       std::unique_ptr<SqliteTransaction>& open;
       ~EndTransaction() { open.reset(); }
     } end{transaction_};
-    return ImportLog(*this, logPath, options);
+    return ImportLog(*this, logPath, options, stored);
   } catch (const SqliteError& e) {
     StoreFailed(path_, e);
   }

@@ -16,7 +16,8 @@ class SqliteStore final : public Store, private ImportEngine {
   SqliteStore(const std::string& path, StoreAccess access);
   ~SqliteStore() override;
 
-  ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) override;
+  ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options,
+                       const StoredCall& stored = {}) override;
   std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) override;
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;

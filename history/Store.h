@@ -4,6 +4,7 @@
 // SQLite is one engine behind this interface; others can sit beside it.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -70,10 +71,16 @@ void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
 class Store {
  public:
   virtual ~Store() = default;
+  // Called with the outcome of a log just committed, before the program may
+  // end (HoldOffEnding, app/TemporaryNames.h): what a caller says of a
+  // stored log is said whole.
+  using StoredCall = std::function<void(const ImportOutcome&)>;
   // Adds one log in one transaction; a log already stored (same bytes:
-  // the same SHA-256, or the identity a version-1 store kept) is skipped. Throws StoreError when the store itself fails (what was
-  // committed before stays).
-  virtual ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options) = 0;
+  // the same SHA-256, or the identity a version-1 store kept) is skipped.
+  // Throws StoreError when the store itself fails (what was committed
+  // before stays).
+  virtual ImportOutcome Import(const std::string& logPath, const HistoryLogOptions& options,
+                               const StoredCall& stored = {}) = 0;
   // The stored sites (one when `site` is given; none if it is not stored).
   virtual std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) = 0;
   // The stored series of a site with row times in [from, to], and the spans

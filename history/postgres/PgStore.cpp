@@ -165,7 +165,7 @@ int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, std::ve
   return import;
 }
 
-ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOptions& options) {
+ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOptions& options, const StoredCall& stored) {
   import_ = {};
   try {
     // Rolls back a transaction the plan leaves uncommitted, unless the
@@ -177,7 +177,7 @@ ImportOutcome PgStore::Import(const std::string& logPath, const HistoryLogOption
           store.connection_->Exec("ROLLBACK");
       }
     } end{*this};
-    return ImportLog(*this, logPath, options);
+    return ImportLog(*this, logPath, options, stored);
   } catch (const StoreError& e) {
     if (!import_.begun || !connection_->Lost()) throw;
     // Lost before COMMIT: the server rolled the log back. Lost during it:

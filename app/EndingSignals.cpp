@@ -1,0 +1,78 @@
+#include "app/EndingSignals.h"
+
+#include <csignal>
+
+#include "app/TemporaryNames.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <pthread.h>
+
+#include <thread>
+#endif
+
+namespace zerb {
+
+#ifdef _WIN32
+
+namespace {
+
+// Runs on a thread the system starts for the event. Ctrl-C ends as the C
+// library's SIGINT does; the other events by the next handler, the
+// system's, which ends the process.
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+  RemoveTemporaryOutputs();
+  if (event == CTRL_C_EVENT) std::raise(SIGINT);
+  return FALSE;
+}
+
+}  // namespace
+
+void EndOnSignals() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
+
+#else
+
+namespace {
+
+constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+[[noreturn]] void EndBy(int signal) {
+  RemoveTemporaryOutputs();
+  struct sigaction action {};
+  action.sa_handler = SIG_DFL;
+  sigaction(signal, &action, nullptr);
+  sigset_t one;
+  sigemptyset(&one);
+  sigaddset(&one, signal);
+  pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
+  raise(signal);
+  std::_Exit(128 + signal);  // not reached: the default action ends the process
+}
+
+}  // namespace
+
+void EndOnSignals() {
+  sigset_t ending;
+  sigemptyset(&ending);
+  for (int signal : EndingSignals) {
+    // Whatever the process was started with (an ignored SIGHUP too), the
+    // signal reaches the waiting thread.
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigaction(signal, &action, nullptr);
+    sigaddset(&ending, signal);
+  }
+  // Blocked here, and so in every thread started from now on.
+  pthread_sigmask(SIG_BLOCK, &ending, nullptr);
+  std::thread([ending] {
+    int signal = 0;
+    while (sigwait(&ending, &signal) != 0) {
+    }
+    EndBy(signal);
+  }).detach();
+}
+
+#endif
+
+}  // namespace zerb
