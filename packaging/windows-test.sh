@@ -2,6 +2,7 @@
 # zerb32-cli.exe under Wine, as on a Windows machine: the sample log, given
 # by a Windows path (drive letter, backslashes), converts beside itself to
 # the bytes of tests/golden in every option set of tests/golden/README.md,
+# Ctrl-C in a batch leaves no temporary file and no partial output,
 # an existing output is replaced, and the exit codes are those of Linux.
 # Usage: windows-test.sh ZERB32_CLI_EXE [SOURCE_DIR]
 set -uo pipefail
@@ -110,6 +111,33 @@ for missing in "merge C:\\logs\\42.log -o C:\\logs\\all.CSV" "history --db C:\\l
   # shellcheck disable=SC2086
   expect_exit 2 $missing
   [[ $err == *'not available in this build'* ]] || fail "$missing: stderr '$err'"
+done
+
+# Ctrl-C in the middle of a batch (Wine passes SIGINT on as the console's
+# Ctrl-C event): the program ends, no temporary file is left and every
+# output it wrote is whole.
+batch=$WINEPREFIX/drive_c/batch
+mkdir -p "$batch"
+for n in $(seq 1 300); do
+  cp "$root/samples/42.log" "$batch/$n.log"
+  cp "$root/samples/42.STE" "$batch/$n.STE"
+done
+(cd "$batch" && exec "$wine" 'C:\zerb32-cli.exe' $(ls "$batch" | grep '\.log$')) >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 1 400); do
+  compgen -G "$batch/*.CSV" >/dev/null && break
+  sleep 0.05
+done
+kill -INT "$pid"
+wait "$pid"
+code=$?
+written=$(compgen -G "$batch/*.CSV" | wc -l)
+[[ $code -ne 0 && $written -lt 300 ]] || fail "Ctrl-C: exit $code with $written of 300 outputs"
+leftover=$(ls -A "$batch" | grep -v -e '\.log$' -e '\.STE$' -e '\.CSV$')
+[[ -z $leftover ]] || fail "Ctrl-C left: $leftover"
+for csv in "$batch"/*.CSV; do
+  [[ -e $csv ]] || continue
+  cmp -s "$csv" "$root/tests/golden/42-default.CSV" || fail "Ctrl-C: $(basename "$csv") is not whole"
 done
 
 echo "windows-test: $passed golden outputs identical, $failures failures"
