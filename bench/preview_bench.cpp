@@ -11,7 +11,7 @@
 #include "model/Log.h"
 #include "model/Site.h"
 #include "tools/LogWriter.h"
-#include "ui/PreviewData.h"
+#include "chart/PreviewData.h"
 
 namespace zerb {
 namespace {

@@ -41,7 +41,11 @@ class FakeWindow : public WindowOps {
   bool closed = false;
   std::vector<std::string> reasons;  // the boxes' informative texts
   std::size_t previewRows = 0, previewChannels = 0;
-  std::string previewError;
+  std::string previewError, previewNote;
+  int64_t previewFirstTime = 0;
+  bool previewSameRows = false;
+  std::optional<std::string> exportFile;
+  std::string suggestedExport;
   std::string outcome, outcomeFolder;
   std::vector<std::string> batch;
 
@@ -74,10 +78,17 @@ class FakeWindow : public WindowOps {
     ++inputCalls;
   }
   void CloseWindow() override { closed = true; }
-  void ShowPreview(const PreviewData& data) override {
+  void ShowPreview(const PreviewData& data, bool sameRows) override {
     previewRows = data.times.size();
     previewChannels = data.channels.size();
     previewError = data.error;
+    previewNote = data.note;
+    previewFirstTime = data.Empty() ? 0 : data.times.front();
+    previewSameRows = sameRows;
+  }
+  std::optional<std::string> ChooseExportFile(const std::string& suggested) override {
+    suggestedExport = suggested;
+    return exportFile;
   }
   void ShowRunOutcome(const std::string& text, const std::string& folder) override {
     outcome = text;
