@@ -246,6 +246,11 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
     const int64_t limit = static_cast<int64_t>(ceiling);
     std::size_t stop = row + 1;
     while (stop < end && times[stop] < limit) ++stop;
+    if (stop == row + 1 && !std::isnan(values[row])) {  // a row to itself: zoomed in, or a short log
+      line.push_back({double(times[row]), values[row]});
+      row = stop;
+      continue;
+    }
     if (column.AddAll(values, row, stop)) {  // no value missing: the common case
       row = stop;
       continue;
