@@ -305,7 +305,7 @@ void TZerbDlg::SetTabOrder() {
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
   for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
   // What the grown window adds comes after the specified controls.
-  for (QWidget* tool : plotTools_->findChildren<QWidget*>())
+  for (QWidget* tool : plotTools_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     if (tool->focusPolicy() & Qt::TabFocus) order << tool;
   order << plot_ << readingsView_ << sideTabs_ << channelFilter_;
   for (const char* name : {"buttAllChannels", "buttNoChannels"}) order << findChild<QWidget*>(name);

@@ -320,6 +320,22 @@ class PlotTest : public QObject {
     QCOMPARE(plot->Chart().Shown(), std::vector<bool>(8, true));
   }
 
+  // The specified controls keep their order; the plot's come after them.
+  void newControlsComeAfterTheSpecifiedOnes() {
+    TempDir dir;
+    PlotDlg window(CopySample(dir));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList visited;
+    Child<QWidget>(&window, "cbxStyle")->setFocus();
+    for (int i = 0; i < 8; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"buttWholeLog", "buttDay", "buttWeek", "buttSavePicture", "spinPictureWidth",
+                                   "buttExportShown", "preview", "readingsTable"}));
+  }
+
   // Grown, the window stays within the screen's free area (this test also
   // runs at a scale factor of 2).
   void grownWindowFitsTheScreen() {
