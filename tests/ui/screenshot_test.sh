@@ -9,6 +9,7 @@ set -eu
 window=$1 source=$2 version=$3
 command -v xvfb-run >/dev/null || { echo "screenshot_test: skipped, xvfb-run is not installed"; exit 77; }
 command -v import >/dev/null || { echo "screenshot_test: skipped, ImageMagick's import is not installed"; exit 77; }
+command -v xwininfo >/dev/null || { echo "screenshot_test: skipped, xwininfo (x11-utils) is not installed"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source/samples/42.log" "$source/samples/42.STE" "$work/"
@@ -16,9 +17,12 @@ cp "$source/samples/42.log" "$source/samples/42.STE" "$work/"
 XDG_RUNTIME_DIR=$work ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1280x800x24" \
   env window="$window" work="$work" title="ZERB32 $version" sh -c '
   "$window" "$work/42.log" & pid=$!
-  for i in $(seq 40); do
+  # import waits for a click when the window is not there yet: it runs
+  # only once xwininfo finds the window mapped.
+  for i in $(seq 60); do
     sleep 0.5
-    import -window "$title" "$work/shot.png" 2>/dev/null || continue
+    xwininfo -name "$title" 2>/dev/null | grep -q "IsViewable" || continue
+    timeout 20 import -window "$title" "$work/shot.png" 2>/dev/null || continue
     convert "$work/shot.png" -format %c histogram:info:- > "$work/colours.txt"
     grep -qi "#009988" "$work/colours.txt" && break
   done
