@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "../ui_files.h"
 #include "chart/StripChart.h"
@@ -318,6 +319,48 @@ class PlotTest : public QObject {
     Child<QLineEdit>(&window, "channelFilter")->clear();
     Child<QPushButton>(&window, "buttAllChannels")->click();
     QCOMPARE(plot->Chart().Shown(), std::vector<bool>(8, true));
+  }
+
+  // Twenty days every half hour: a day and a week around the cursor, the
+  // whole log, a box dragged with Shift; the value axis refits to the box.
+  void zoomToADayAWeekOrABox() {
+    TempDir dir;
+    PlotDlg window(WriteClockChangeLog(dir.File("5.log"), "2026-01-01T00:00", "2026-01-21T00:00", 1800));
+    window.show();
+    auto* plot = Child<PlotView>(&window, "preview");
+    const double first = plot->From(), last = plot->To();
+    const double wholeScale = plot->Chart().Scales().at(0).high - plot->Chart().Scales().at(0).low;
+    plot->SetCursorRow(480);  // 2026-01-11T00:00
+    const double cursor = double(At("2026-01-11T00:00"));
+    const struct {
+      const char* how;
+      std::function<void()> act;
+      double from, to;
+    } rows[] = {
+        {"Day", [&] { Child<QPushButton>(&window, "buttDay")->click(); }, cursor - 43200, cursor + 43200},
+        {"W", [&] { QTest::keyClick(plot, Qt::Key_W); }, cursor - 3.5 * 86400, cursor + 3.5 * 86400},
+        {"Home", [&] { QTest::keyClick(plot, Qt::Key_Home); }, first, last},
+        {"D", [&] { QTest::keyClick(plot, Qt::Key_D); }, cursor - 43200, cursor + 43200},
+        {"Whole log", [&] { Child<QPushButton>(&window, "buttWholeLog")->click(); }, first, last},
+    };
+    plot->setFocus();
+    for (const auto& row : rows) {
+      row.act();
+      QVERIFY2(plot->From() == row.from && plot->To() == row.to, row.how);
+    }
+    // Shift+drag over two hours from the cursor, a day shown.
+    QTest::keyClick(plot, Qt::Key_D);
+    const StripChart& chart = plot->Chart();
+    const QPointF start(chart.XOf(cursor), chart.PlotRect().center().y());
+    const QPointF end(chart.XOf(cursor + 7200), start.y());
+    QMouseEvent press(QEvent::MouseButtonPress, start, plot->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
+                      Qt::ShiftModifier);
+    QMouseEvent move(QEvent::MouseMove, end, plot->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, plot->mapToGlobal(end), Qt::LeftButton, Qt::NoButton,
+                        Qt::ShiftModifier);
+    for (QMouseEvent* event : {&press, &move, &release}) QApplication::sendEvent(plot, event);
+    QVERIFY(std::abs(plot->From() - cursor) < 3600 && std::abs(plot->To() - (cursor + 7200)) < 3600);
+    QVERIFY(chart.Scales().at(0).high - chart.Scales().at(0).low < wholeScale / 2);
   }
 
   // The specified controls keep their order; the plot's come after them.
