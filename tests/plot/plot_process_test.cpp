@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -120,6 +122,28 @@ TEST_F(PlotProcess, ExitCodes) {
   const ProcessResult help = Plot({}, {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--channels"), std::string::npos);
+}
+
+// Every example of the manual page, run on the sample log in its folder.
+TEST(PlotManual, ExamplesDrawTheSample) {
+  TempDir dir;
+  for (const char* name : {"42.log", "42.STE"})
+    std::filesystem::copy_file(SourcePath("samples/") + name, dir.File(name));
+  std::ifstream manual(SourcePath("packaging/man/zerb32-plot.h2m"));
+  int examples = 0;
+  for (std::string line; std::getline(manual, line);) {
+    if (line.rfind(".B zerb32-plot ", 0) != 0) continue;
+    ++examples;
+    const std::string command = std::regex_replace(line.substr(3), std::regex(R"(\\-)"), "-");
+    SCOPED_TRACE(command);
+    std::smatch output;
+    ASSERT_TRUE(std::regex_search(command, output, std::regex(R"(-o (\S+))")));
+    const ProcessResult run = RunProcess(
+        "/bin/sh", {"-c", "cd \"$0\" && PATH=\"$1:$PATH\" && " + command, dir.Path(), BuildPath("plot")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_GT(std::filesystem::file_size(dir.File(output[1])), 1000u);
+  }
+  EXPECT_EQ(examples, 3);
 }
 
 }  // namespace
