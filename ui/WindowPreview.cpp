@@ -1,4 +1,4 @@
-// The main window's areas beside the specified controls: the plot with its
+// The main window's areas beside the dialog's own controls: the plot with its
 // tools, notes and readings table, the outcome of the last run, the channel
 // list and the results of a batch, and the logs dropped on the window.
 

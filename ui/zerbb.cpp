@@ -304,7 +304,7 @@ void TZerbDlg::SetTabOrder() {
   for (const char* name : {"rgDateTime", "rgSep", "rgTime"})
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
   for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
-  // What the grown window adds comes after the specified controls.
+  // What the grown window adds comes after the dialog's own controls.
   for (QWidget* tool : plotTools_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     if (tool->focusPolicy() & Qt::TabFocus) order << tool;
   order << plot_ << readingsView_ << sideTabs_ << channelFilter_;

@@ -363,8 +363,8 @@ class PlotTest : public QObject {
     QVERIFY(chart.Scales().at(0).high - chart.Scales().at(0).low < wholeScale / 2);
   }
 
-  // The specified controls keep their order; the plot's come after them.
-  void newControlsComeAfterTheSpecifiedOnes() {
+  // The dialog's own controls keep their order; the plot's come after them.
+  void newControlsComeAfterTheDialogsOwn() {
     TempDir dir;
     PlotDlg window(CopySample(dir));
     window.show();
