@@ -78,11 +78,12 @@ gui: build
 # Photographs the real window, open on the sample log, under a virtual X
 # server: docs/window.png, shown in the README.
 screenshot: build
-	@tools/setup-deps.sh imagemagick
+	@tools/setup-deps.sh imagemagick x11-utils
 	xvfb-run -a -s "-screen 0 1280x800x24" sh -c '\
 	  $(RELDIR)/ui/zerb32 samples/42.log & pid=$$!; status=1; \
 	  for i in 1 2 3 4 5 6 7 8 9 10; do sleep 1; \
-	    if import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
+	    xwininfo -name "ZERB32 $(VERSION)" 2>/dev/null | grep -q IsViewable || continue; \
+	    if timeout 20 import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
 	  kill $$pid; exit $$status'
 	@echo "Wrote docs/window.png"
 

@@ -18,7 +18,7 @@ namespace zerb {
 
 namespace {
 
-RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error), {}}; }
+RunResult Failure(RunStatus status, std::string error) { return RunResult{status, std::move(error), {}, {}}; }
 
 struct Callbacks {
   ProgressCallback progress;
@@ -33,6 +33,7 @@ bool RunPass1(TLog& log, const Callbacks& callbacks) {
 struct Pass2 {
   int written = -1;  // as the writers return it
   WrittenRows rows;  // with --meta or the table writer
+  bool tableRows = false;  // rows come from the table writer
   std::string note;  // RunResult::note
   std::string error;  // why the table writer could not start
 };
@@ -48,14 +49,17 @@ Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const
     if (options.meta) pass.rows = XmlRowsOf(log, options);
     return pass;
   }
-  if (!options.table && !options.meta) {
+  if (!options.table && !options.meta && options.selection.SelectsAll()) {
     pass.written = WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
     return pass;
   }
   LogSeries series(log, (options.flags & FlagLanTime) != 0, options.overlap, options.skip, progress);
-  const TableResult table = WriteTable(series, options.table.value_or(ClassicTable(options.flags)), sink);
+  SelectedSeries selected(series, options.selection);
+  Series& written = options.selection.SelectsAll() ? static_cast<Series&>(series) : selected;
+  const TableResult table = WriteTable(written, options.table.value_or(ClassicTable(options.flags)), sink);
   pass.written = table.status;
   pass.rows = {table.rows, table.first, table.last};
+  pass.tableRows = true;
   pass.note = table.anchorNote;
   if (table.status < 0 && series.Error().empty()) pass.error = table.error;
   return pass;
@@ -64,12 +68,13 @@ Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const
 // The metadata beside the output, once the output is in place (not beside
 // standard output).
 RunResult WithMeta(const TLog& log, const std::string& outputPath, const ConvertOptions& options, const Pass2& pass) {
-  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, pass.note};
+  RunResult result{pass.written == 1 ? RunStatus::Done : RunStatus::Aborted, {}, pass.note, {}};
+  if (pass.tableRows) result.rows = pass.rows.count;
   if (!options.meta || result.status != RunStatus::Done || IsStandardOutputPath(outputPath)) return result;
   const std::string path = MetaPathFor(outputPath);
   const std::string text = MetaJson(log, options, pass.rows);
   std::string error;
-  if (!WriteOutput(path, [&text](OutputSink& sink) { return sink.Write(text); }, "cannot write " + path, error))
+  if (!WriteWholeText(path, text, error))
     return Failure(RunStatus::WriteFailed, error);
   return result;
 }
@@ -98,6 +103,8 @@ RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string
   if (const auto refusal = InputNamedAsOutput(logPath, outputPath))
     return Failure(RunStatus::OutputIsInput, *refusal);
   if (!log.IsLoaded()) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
+  if (options.xml && !options.selection.SelectsAll())
+    return Failure(RunStatus::WriteFailed, "the XML output holds whole logs: no time range or choice of channels");
   std::string error;
   const std::unique_ptr<OutputFile> output = OutputFile::Open(outputPath, error);
   if (!output) return Failure(RunStatus::WriteFailed, error);

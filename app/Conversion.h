@@ -26,6 +26,9 @@ struct RunResult {
   // A remark on how the run read the data (a newest time in an hour the
   // time zone skips or repeats); empty when there is none.
   std::string note;
+  // The rows written, where the table writer wrote them (a style other than
+  // the classic one, a selection, metadata); nothing for the classic writers.
+  std::optional<uint64_t> rows;
 };
 
 // Told as each pass begins, with 1 or 2 (a status line shows it).
@@ -35,7 +38,8 @@ using PassCallback = void (*)(int pass);
 // OutputFile (standard output, devices and pipes are written in place). A
 // regular output file changes only when the run ends with Done or Aborted.
 // An output path naming the log, its site file or any existing log or site
-// file is refused with OutputIsInput.
+// file is refused with OutputIsInput; XML with a selection of rows or
+// channels with WriteFailed, before anything is touched.
 RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string& outputPath,
                         const ConvertOptions& options, ProgressCallback callback,
                         PassCallback passStarted = nullptr);

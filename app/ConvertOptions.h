@@ -6,6 +6,7 @@
 #include <string>
 
 #include "classic/ConvertFlags.h"
+#include "series/SelectedSeries.h"
 #include "styles/TableSettings.h"
 
 namespace zerb {
@@ -21,6 +22,10 @@ struct ConvertOptions {
   std::optional<TableSettings> table{};
   std::string styleName = "classic";  // the style the table came from, as named
   bool meta = false;  // <output>.json beside a regular output file
+  // The rows (by time) and channels written; anything but all of them is
+  // written by the table writer (the classic CSV through ClassicTable).
+  // Not with XML, which writes whole logs.
+  RowSelection selection{};
 };
 
 }  // namespace zerb

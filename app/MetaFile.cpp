@@ -1,5 +1,8 @@
 #include "app/MetaFile.h"
 
+#include <memory>
+#include <vector>
+
 #include <nlohmann/json.hpp>
 
 #include "series/LogTime.h"
@@ -32,11 +35,18 @@ const char* KindName(ChannelKind kind) {
   return "";
 }
 
-ordered_json Channels(const TLog& log) {
+// The channels written, in their columns' order.
+ordered_json Channels(const TLog& log, const RowSelection& selection) {
   ordered_json channels = ordered_json::array();
   int column = 0;
   constexpr auto utf8 = TextEncoding::Utf8FromWindows1252;
-  for (const TDev* device : log.Channels()) {
+  std::vector<const TDev*> written(log.Channels().begin(), log.Channels().end());
+  if (selection.channels) {
+    written.clear();
+    for (std::size_t i : *selection.channels)
+      if (i < log.Channels().size()) written.push_back(log.Channels()[i]);
+  }
+  for (const TDev* device : written) {
     const SeriesChannel c = ChannelOf(*device);
     channels.push_back({{"column", ++column},
                         {"id", ChannelId(c)},
@@ -91,6 +101,8 @@ ordered_json Options(const ConvertOptions& o) {
                           {"newEntriesOnly", o.overlap >= 0},
                           {"overlap", o.overlap < 0 ? 0 : o.overlap},
                           {"skip", o.skip}};
+  if (o.selection.from) options["from"] = Civil(*o.selection.from);
+  if (o.selection.to) options["to"] = Civil(*o.selection.to);
   if (o.xml) {
     options["header"] = (o.flags & FlagHeaders) != 0;
     options["isoTime"] = (o.flags & FlagIsoTime) != 0;
@@ -125,7 +137,7 @@ std::string MetaJson(const TLog& log, const ConvertOptions& options, const Writt
        {{"description", EncodedText(log.Description(), utf8)},
         {"interval", log.Interval()},
         {"clocks", {{"pc", Civil(log.PcTime())}, {"lan", Civil(log.LanTime())}, {"localLan", Civil(log.LocalLanTime())}}}}},
-      {"channels", Channels(log)},
+      {"channels", Channels(log, options.selection)},
       {"options", Options(options)},
       {"rows", rows.count},
       {"firstTime", OptionalTime(rows.first)},

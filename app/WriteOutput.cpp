@@ -17,4 +17,8 @@ bool WriteOutput(const std::string& path, const std::function<bool(OutputSink&)>
   return file->Commit(error);
 }
 
+bool WriteWholeText(const std::string& path, std::string_view text, std::string& error) {
+  return WriteOutput(path, [text](OutputSink& sink) { return sink.Write(text); }, "cannot write " + path, error);
+}
+
 }  // namespace zerb

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "classic/OutputSink.h"
 
@@ -16,5 +17,9 @@ namespace zerb {
 // in place.
 bool WriteOutput(const std::string& path, const std::function<bool(OutputSink&)>& write, const std::string& notWritten,
                  std::string& error);
+
+// The whole text written to path in the same way ("cannot write PATH" when
+// it could not all be written).
+bool WriteWholeText(const std::string& path, std::string_view text, std::string& error);
 
 }  // namespace zerb

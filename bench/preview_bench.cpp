@@ -11,7 +11,7 @@
 #include "model/Log.h"
 #include "model/Site.h"
 #include "tools/LogWriter.h"
-#include "ui/PreviewData.h"
+#include "chart/PreviewData.h"
 
 namespace zerb {
 namespace {
@@ -65,7 +65,7 @@ void BM_OpenPass1AndPlotData(benchmark::State& state) {
     if (!data.error.empty()) return state.SkipWithError(data.error.c_str());
     points = 0;
     for (std::size_t c = 0; c < data.channels.size(); ++c)
-      for (const PlotLine& line : ChannelLines(data, c, data.times.front(), data.times.back(), 1000))
+      for (const PlotLine& line : ChannelLines(data, c, double(data.times.front()), double(data.times.back()), 1000))
         points += line.size();
     benchmark::DoNotOptimize(points);
   }

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cstring>
 #include <thread>
+#include <tuple>
 
 #include "ProjectVersion.h"
 #include "app/IntegerText.h"
 #include "cli/ColumnOptions.h"
 #include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
+#include "series/CivilTime.h"
 
 namespace zerb {
 
@@ -21,6 +23,7 @@ struct RawOptions {
   bool newOnly = false;
   ColumnArgs columns;
   bool lan = false;
+  std::string from, to;
 };
 
 void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
@@ -34,6 +37,9 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_flag("-x,--xml", options.convert.xml, "XML instead of CSV");
   app.add_option("-o,--output", options.output, "output path for a single log; - for standard output");
   app.add_flag("--info", options.info, "describe the site and the log instead of converting");
+  app.add_option("--from", raw.from, "first row time written, YYYY-MM-DD[THH:MM[:SS]]");
+  app.add_option("--to", raw.to, "last row time written, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  app.add_option("--channels", options.channels, "channels written: ids (S1/1) or names, by commas");
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
 
@@ -97,6 +103,21 @@ std::optional<CliExit> QuickAnswer(int argc, const char* const* argv, const CLI:
   return std::nullopt;
 }
 
+// --from and --to as conversion takes them: a date alone covers its day.
+std::string ApplyRange(const CLI::App& app, CliOptions& options, const RawOptions& raw) {
+  RowSelection& selection = options.convert.selection;
+  for (const auto& [option, text, end] : {std::tuple{"--from", &raw.from, false}, std::tuple{"--to", &raw.to, true}}) {
+    if (app.count(option) == 0) continue;
+    const std::optional<uint32_t> time = ParseCivilTime(*text, end);
+    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
+    (end ? selection.to : selection.from) = *time;
+  }
+  if (selection.from && selection.to && *selection.from > *selection.to) return "--from is after --to";
+  const bool selecting = !selection.SelectsAll() || options.channels;
+  if (selecting && options.convert.xml) return "--from, --to and --channels write CSV; the XML output holds whole logs";
+  return {};
+}
+
 uint16_t FlagsOf(const RawOptions& raw) {
   uint16_t flags = ColumnFlags(raw.columns);
   if (raw.lan) flags |= FlagLanTime;
@@ -139,6 +160,8 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
   if (auto problem = ApplyStyleOptions(app, style, raw.columns.dateTime, options); !problem.empty())
+    return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
+  if (auto problem = ApplyRange(app, options, raw); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;

@@ -24,6 +24,9 @@ struct CliOptions {
   bool verbose = false;      // a summary line and notes per log on standard error
   bool quiet = false;        // no output-path lines
   std::vector<std::string> logs;
+  // --channels as given: ids or names, matched against each log's channels
+  // (the columns go to convert.selection when its log converts).
+  std::optional<std::string> channels;
 };
 
 // What the command line asked for: a run, or text to print and an exit code

@@ -8,6 +8,8 @@
 #include "cli/LogInfo.h"
 #include "cli/RunSummary.h"
 #include "cli/SiteWarningLines.h"
+#include "series/Series.h"
+#include "styles/ChannelChoice.h"
 
 namespace zerb {
 
@@ -34,11 +36,19 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
       return;
     }
   }
+  ConvertOptions convert = options.convert;
+  if (options.channels) {
+    std::vector<SeriesChannel> channels;
+    for (const TDev* device : document.Log().Channels()) channels.push_back(ChannelOf(*device));
+    ChannelChoice choice = ChooseChannels(channels, *options.channels);
+    if (!choice.problem.empty()) return Fail(report, entry.log, choice.problem);
+    convert.selection.channels = std::move(choice.columns);
+  }
   report.err += SiteWarningLine(entry.log, opened);
-  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, options.convert, nullptr);
+  const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, convert, nullptr);
   if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
   if (options.verbose && !result.note.empty()) report.err += "zerb32-cli: " + entry.log + ": note: " + result.note + "\n";
-  if (options.verbose) report.err += RunSummaryLine(entry, document, options.convert);
+  if (options.verbose) report.err += RunSummaryLine(entry, document, convert, result.rows);
   if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
 }
 

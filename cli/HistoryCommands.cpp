@@ -10,7 +10,7 @@
 #include "cli/Arguments.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
 #include "history/Spans.h"

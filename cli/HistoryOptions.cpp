@@ -8,7 +8,7 @@
 #include "app/IntegerText.h"
 #include "cli/ColumnOptions.h"
 #include "cli/StyleOptions.h"
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 #include "history/postgres/PgAddress.h"
 #include "styles/Styles.h"
 

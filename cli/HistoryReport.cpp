@@ -1,7 +1,7 @@
 #include "cli/HistoryReport.h"
 
 #include "cli/Arguments.h"
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 #include "history/Spans.h"
 #include "styles/ZoneClock.h"
 

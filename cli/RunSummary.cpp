@@ -25,12 +25,15 @@ std::string SiteUsed(const Document& document) {
 
 }  // namespace
 
-std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options) {
+std::string RunSummaryLine(const PlannedLog& entry, const Document& document, const ConvertOptions& options,
+                           std::optional<uint64_t> selectedRows) {
   const TLog& log = document.Log();
   const WrittenRowRange rows = log.RowsWritten(options.overlap, options.skip);
+  const bool selected = !options.selection.SelectsAll() && selectedRows;
   std::string line = "zerb32-cli: " + entry.log + ": " + std::to_string(log.GetEntryCount() + 1u) + " rows read, " +
-                     std::to_string(rows.count) + " written";
-  if (rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";
+                     std::to_string(selected ? *selectedRows : rows.count) + " written";
+  if (selected) line += " (the rows and channels selected)";
+  if (!selected && rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";
   line += " into " + (entry.output == "-" ? std::string("standard output") : entry.output);
   return line + "; " + SiteUsed(document) + "\n";
 }

@@ -8,20 +8,23 @@
 # A folder with source code that is not listed here fails the check too, so
 # that a new room takes its place in the graph before it grows.
 
-set(ZERB_ROOMS system sensor model series classic zones styles app history tools cli ui python bench fuzz tests)
+set(ZERB_ROOMS system sensor model series summary classic zones styles app history tools chart cli ui plot python bench fuzz tests)
 
 set(ZERB_ROOM_system_SEES)
 set(ZERB_ROOM_sensor_SEES)
 set(ZERB_ROOM_model_SEES sensor)
 set(ZERB_ROOM_series_SEES model sensor)
+set(ZERB_ROOM_summary_SEES series model sensor)
 set(ZERB_ROOM_classic_SEES series model sensor)
 set(ZERB_ROOM_zones_SEES)
 set(ZERB_ROOM_styles_SEES classic series model sensor zones system)
 set(ZERB_ROOM_app_SEES styles classic series model sensor system)
 set(ZERB_ROOM_history_SEES app styles classic series model sensor system)
 set(ZERB_ROOM_tools_SEES model sensor)
+set(ZERB_ROOM_chart_SEES styles series model sensor)
 set(ZERB_ROOM_cli_SEES history app styles classic series model sensor system)
-set(ZERB_ROOM_ui_SEES app styles classic series model sensor system)
+set(ZERB_ROOM_ui_SEES chart summary app styles classic series model sensor system)
+set(ZERB_ROOM_plot_SEES chart history app styles classic series model sensor system)
 set(ZERB_ROOM_python_SEES history app styles classic series model sensor system)
 # What measures or tests the rooms sees all of them.
 set(ZERB_ROOM_bench_SEES ALL)

@@ -60,8 +60,12 @@ grep -q '^2026-11-28T12:00:00+01:00,' "$work/zoned.csv" ||
 # The store commands load SQLite when they run (the package depends on it).
 (cd "$work" && "$cli" import --db site.db 42.log >/dev/null && "$cli" history --db site.db >/dev/null)
 
+# The sample drawn without a window.
+zerb32-plot "$work/42.log" -o "$work/42.svg"
+grep -q '<svg' "$work/42.svg" || { echo "package-test: zerb32-plot drew no SVG" >&2; exit 1; }
+
 # What the package puts beside the programs.
-for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz \
+for file in /usr/share/man/man1/zerb32-cli.1.gz /usr/share/man/man1/zerb32.1.gz /usr/share/man/man1/zerb32-plot.1.gz \
   /usr/share/bash-completion/completions/zerb32-cli /usr/share/mime/packages/zerb32.xml \
   /usr/share/applications/zerb32.desktop /usr/share/doc/zerb32/copyright; do
   [ -f "$file" ] || { echo "package-test: $file is not installed" >&2; exit 1; }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/Document.h"
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 #include "history/Merge.h"
 #include "history/Spans.h"
 #include "history/Store.h"

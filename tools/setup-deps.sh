@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libsqlite3-dev sqlite3 nettle-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev xvfb xauth
+  qt6-base-dev qt6-svg-dev libqt6opengl6-dev fonts-dejavu-core xvfb xauth imagemagick x11-utils
   clang libclang-rt-14-dev
   gcovr
   dpkg-dev fakeroot help2man lintian shared-mime-info

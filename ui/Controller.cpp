@@ -4,6 +4,7 @@
 
 #include "app/IntegerText.h"
 #include "app/Paths.h"
+#include "app/SiteWarning.h"
 #include "styles/Styles.h"
 
 namespace zerb {
@@ -57,7 +58,9 @@ void ZerbController::ResetDisplay() {
   Doc.Reset();
   LoadedEntryCount = 0;
   Preview = PreviewData{};
-  window_.ShowPreview(Preview);
+  window_.ShowPreview(Preview, false);
+  window_.ShowRunOutcome({}, {});
+  OptionsChanged();
 }
 
 int32_t ZerbController::OpenLog(const std::string& path) {
@@ -75,13 +78,36 @@ int32_t ZerbController::OpenLog(const std::string& path) {
     window_.SetCaption(Control::buttLog, LogPath);
   }
   LoadedEntryCount = Log.GetEntryCount();
-  if (opened.logLoaded) ShowPreviewOfLog();
+  if (opened.logLoaded) {
+    ShowPreviewOfLog(false);
+  } else {
+    // The plot says at once why the log shows nothing.
+    Preview.error = opened.error;
+    Preview.note = SiteWarning(opened);
+    window_.ShowPreview(Preview, false);
+  }
+  OptionsChanged();
   return 1;
 }
 
-void ZerbController::ShowPreviewOfLog() {
-  Preview = OpenPreview(Log, window_.ItemIndex(Control::rgTime) == 1);
-  window_.ShowPreview(Preview);
+void ZerbController::ShowPreviewOfLog(bool sameRows) {
+  previewLanTime_ = window_.ItemIndex(Control::rgTime) == 1;
+  Preview = OpenPreview(Log, previewLanTime_);
+  Preview.note = SiteWarning(Doc.Opened());
+  window_.ShowPreview(Preview, sameRows);
+}
+
+void ZerbController::TimeBaseChanged() {
+  if (Busy || !Doc.Opened().logLoaded) return;
+  if ((window_.ItemIndex(Control::rgTime) == 1) != previewLanTime_) ShowPreviewOfLog(true);
+}
+
+void ZerbController::OptionsChanged() {
+  const bool xml = window_.Checked(Control::cbxXML);
+  const bool ownStyle = window_.ItemIndex(Control::cbxStyle) > 0;
+  window_.SetEnabled(Control::cbxStyle, !xml);
+  for (Control control : {Control::rgSep, Control::rgDateTime}) window_.SetEnabled(control, xml || !ownStyle);
+  window_.SetEnabled(Control::buttExportShown, !xml && Doc.Opened().logLoaded);
 }
 
 std::optional<ConvertOptions> ZerbController::ReadOptions() {
@@ -128,14 +154,39 @@ void ZerbController::RunConversion() {
   const std::string outputPath = OutputPathFor(LogPath, window_.Text(Control::editExt));
   const std::optional<ConvertOptions> options = ReadOptions();
   if (!options) return;
+  RunInto(outputPath, *options);
+}
 
+void ZerbController::RunInto(const std::string& outputPath, const ConvertOptions& options) {
   BeginRun(LoadedEntryCount);
-  const RunResult result = ConvertToFile(Log, LogPath, outputPath, *options, &ConversionProgress, &ConversionPass);
+  const RunResult result = ConvertToFile(Log, LogPath, outputPath, options, &ConversionProgress, &ConversionPass);
   // A log that did not load fails before pass 1 begins; its box still comes
   // over the run's display.
   if (result.status == RunStatus::Pass1Failed) EnterRunDisplay();
-  ShowResult(result, outputPath, *options);
+  ShowResult(result, outputPath, options);
   EndRun();
+}
+
+namespace {
+
+// "42-shown.CSV" beside "42.CSV".
+std::string ShownPathFor(const std::string& outputPath) {
+  const std::size_t name = outputPath.find_last_of('/') + 1;
+  const std::size_t dot = outputPath.find('.', name);
+  return dot == std::string::npos ? outputPath + "-shown" : outputPath.substr(0, dot) + "-shown" + outputPath.substr(dot);
+}
+
+}  // namespace
+
+void ZerbController::ExportShown(const RowSelection& shown) {
+  if (Busy || !LogOpen || !Doc.Opened().logLoaded || window_.Checked(Control::cbxXML)) return;
+  std::optional<ConvertOptions> options = ReadOptions();
+  if (!options) return;
+  const std::optional<std::string> path =
+      window_.ChooseExportFile(ShownPathFor(OutputPathFor(LogPath, window_.Text(Control::editExt))));
+  if (!path) return;
+  options->selection = shown;
+  RunInto(*path, *options);
 }
 
 void ZerbController::BeginRun(uint32_t entries) {
@@ -166,7 +217,9 @@ void ZerbController::EndRun() {
   if (closeWhenDone_) {
     closeWhenDone_ = false;
     window_.CloseWindow();
+    return;
   }
+  TimeBaseChanged();
 }
 
 uint32_t ZerbController::RowsWritten(const TLog& log, const RunResult& result, const ConvertOptions& options) const {
@@ -181,7 +234,7 @@ void ZerbController::ShowResult(const RunResult& result, const std::string& outp
     case RunStatus::Done:
     case RunStatus::Aborted: {
       SetStatus(AbortRequested ? "Aborted" : "Done");
-      const uint32_t rows = RowsWritten(Log, result, options);
+      const uint64_t rows = result.rows ? *result.rows : RowsWritten(Log, result, options);
       std::error_code ec;
       const std::string folder = std::filesystem::absolute(outputPath, ec).parent_path().string();
       window_.ShowRunOutcome(std::string(AbortRequested ? "Stopped after " : "Wrote ") + std::to_string(rows) +

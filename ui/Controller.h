@@ -12,7 +12,7 @@
 #include "app/Conversion.h"
 #include "app/Document.h"
 #include "model/Log.h"
-#include "ui/PreviewData.h"
+#include "chart/PreviewData.h"
 #include "ui/WindowOps.h"
 
 namespace zerb {
@@ -77,6 +77,20 @@ class ZerbController {
   // stops the current log and leaves the rest.
   void DropFiles(const std::vector<std::string>& paths);
 
+  // Export shown: the rows of the time range and the channels the plot
+  // shows, written with the window's options (CSV in the chosen style)
+  // into a file the operator chooses, as Convert writes (the same safety).
+  // Ignored during a run, without a loaded log, and with XML chosen.
+  void ExportShown(const RowSelection& shown);
+  // The time base changed: the preview follows at once (after a run, when
+  // changed during one).
+  void TimeBaseChanged();
+  // XML or the style changed: the controls they make meaningless are
+  // disabled (the style and Export shown under XML; separator and
+  // date/time under a style of its own, unless XML is chosen, whose writer
+  // uses them).
+  void OptionsChanged();
+
   // Log File: the open dialog, then OpenLog; ignored during a run.
   void buttLogClick();
   // Convert/Abort: during a run (or a batch) only asks the run to stop;
@@ -100,7 +114,9 @@ class ZerbController {
   void ApplyStyle(ConvertOptions& options);
   void ShowResult(const RunResult& result, const std::string& outputPath, const ConvertOptions& options);
   void ReportProgress(uint16_t index);
-  void ShowPreviewOfLog();
+  void ShowPreviewOfLog(bool sameRows);
+  // One run with the options into the output path.
+  void RunInto(const std::string& outputPath, const ConvertOptions& options);
   // A run's state: BeginRun before ConvertToFile, EnterRunDisplay as pass 1
   // begins (or before a box of a run that failed before it), EndRun after.
   void BeginRun(uint32_t entries);
@@ -116,6 +132,7 @@ class ZerbController {
   bool closeWhenDone_ = false;
   bool runShown_ = false;    // the window shows the run in hand
   uint32_t runEntries_ = 0;  // the progress maximum of the run in hand
+  bool previewLanTime_ = false;  // the clock of the preview shown
 };
 
 }  // namespace zerb

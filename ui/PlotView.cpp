@@ -1,253 +1,242 @@
 #include "ui/PlotView.h"
 
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineSeries>
+#include <QLocale>
 #include <QMouseEvent>
-#include <QValueAxis>
+#include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-
-#include "styles/UnitText.h"
 
 namespace zerb {
 
 namespace {
 
-// Row times are the logger's civil time; the time axis shows local time, so
-// a civil time goes to the axis as the local time with the same fields.
-double AxisMs(double civilSeconds) {
-  const QDateTime utc = QDateTime::fromMSecsSinceEpoch(qint64(std::llround(civilSeconds * 1000)), Qt::UTC);
-  return double(QDateTime(utc.date(), utc.time()).toMSecsSinceEpoch());
-}
-
-double CivilSeconds(double axisMs) {
-  const QDateTime local = QDateTime::fromMSecsSinceEpoch(qint64(std::llround(axisMs)));
-  return double(QDateTime(local.date(), local.time(), Qt::UTC).toMSecsSinceEpoch()) / 1000;
-}
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
-
 // The shortest range shown: a few rows of the log.
-double MinimumSpan(const PreviewData& data) {
-  if (data.times.size() < 2) return 60;
-  return std::max(1.0, 4.0 * (data.times.back() - data.times.front()) / double(data.times.size() - 1));
+double MinimumSpan(const PreviewData& preview) {
+  if (preview.times.size() < 2) return 60;
+  return std::max(1.0, 4.0 * double(preview.times.back() - preview.times.front()) / double(preview.times.size() - 1));
 }
+
+constexpr double Day = 86400;
 
 }  // namespace
 
-PlotView::PlotView(QWidget* parent) : QChartView(parent) {
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   setObjectName("preview");
-  setRenderHint(QPainter::Antialiasing, false);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  auto* plot = new QChart;
-  plot->legend()->hide();
-  plot->setMargins(QMargins(4, 4, 4, 4));
-  timeAxis_ = new QDateTimeAxis(plot);
-  timeAxis_->setFormat("dd.MM. HH:mm");
-  timeAxis_->setTickCount(5);
-  valueAxis_ = new QValueAxis(plot);
-  plot->addAxis(timeAxis_, Qt::AlignBottom);
-  plot->addAxis(valueAxis_, Qt::AlignLeft);
-  // The view comes with a chart of its own, which it gives up unowned.
-  QChart* own = chart();
-  setChart(plot);
-  delete own;
-  readout_ = new QLabel(this);
-  readout_->setObjectName("readout");
-  readout_->setTextFormat(Qt::PlainText);
-  readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  chart_.SetTexts(std::make_unique<LocaleTexts>(QLocale()));
   SetData(nullptr);
 }
 
-QColor PlotView::ChannelColor(std::size_t channel) {
-  static const QColor palette[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
-                                   QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-                                   QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
-                                   QColor(0x17, 0xbe, 0xcf)};
-  return palette[channel % std::size(palette)];
-}
-
-void PlotView::SetData(const PreviewData* preview) {
-  data_ = preview && !preview->Empty() ? preview : nullptr;
-  for (auto& channel : series_) {
-    for (QLineSeries* s : channel) {
-      chart()->removeSeries(s);
-      delete s;
-    }
+void PlotView::SetData(const PreviewData* preview, bool sameRows) {
+  const std::vector<bool> shown = chart_.Shown();
+  const std::optional<std::size_t> cursor = chart_.Cursor();
+  const double from = From(), to = To();
+  const int64_t oldFirst = firstTime_;
+  chart_.SetData(preview);
+  const PreviewData* now = chart_.Data();
+  if (!now) {
+    Relayout();
+    emit RangeChanged();
+    emit CursorChanged();
+    return;
   }
-  series_.clear();
-  lines_.clear();
-  const std::size_t channels = data_ ? data_->channels.size() : 0;
-  series_.resize(channels);
-  lines_.resize(channels);
-  shown_.assign(channels, true);
-  chart()->setTitle(preview && !preview->error.empty() ? "No preview: " + QString::fromStdString(preview->error) : QString());
-  timeAxis_->setVisible(data_ != nullptr);
-  valueAxis_->setVisible(data_ != nullptr);
-  readout_->clear();
-  if (data_) ShowRange(data_->times.front(), data_->times.back());
+  firstTime_ = now->times.front();
+  if (sameRows && shown.size() == now->channels.size()) {
+    for (std::size_t c = 0; c < shown.size(); ++c) chart_.SetShown(c, shown[c]);
+    if (cursor && *cursor < now->times.size()) chart_.SetCursor(cursor);
+    const double shift = double(firstTime_ - oldFirst);
+    ShowRange(from + shift, to + shift);
+  } else {
+    ShowAll();
+  }
+  emit CursorChanged();
 }
 
 void PlotView::SetChannelShown(std::size_t channel, bool shown) {
-  if (channel >= shown_.size() || shown_[channel] == shown) return;
-  shown_[channel] = shown;
-  Redraw();
+  if (channel >= chart_.Shown().size() || chart_.Shown()[channel] == shown) return;
+  chart_.SetShown(channel, shown);
+  Relayout();
+  emit RangeChanged();
 }
 
-std::size_t PlotView::LineCount(std::size_t channel) const { return channel < lines_.size() ? lines_[channel].size() : 0; }
-
-QString PlotView::ReadoutText() const { return readout_->text(); }
+void PlotView::SetChannelsShown(const std::vector<bool>& shown) {
+  for (std::size_t c = 0; c < shown.size(); ++c) chart_.SetShown(c, shown[c]);
+  Relayout();
+  emit RangeChanged();
+}
 
 void PlotView::ShowRange(double from, double to) {
-  if (!data_) return;
-  const double first = data_->times.front(), last = data_->times.back();
-  const double shortest = MinimumSpan(*data_);
+  const PreviewData* preview = chart_.Data();
+  if (!preview) return;
+  const double first = double(preview->times.front()), last = double(preview->times.back());
+  const double shortest = MinimumSpan(*preview);
   const double span = std::clamp(to - from, shortest, std::max(last - first, shortest));
   from = std::clamp(from, first, std::max(first, last - span));
-  from_ = from;
-  to_ = from + span;
-  Redraw();
+  chart_.SetRange(from, from + span);
+  Relayout();
+  emit RangeChanged();
+}
+
+void PlotView::ShowAll() {
+  if (const PreviewData* preview = chart_.Data()) ShowRange(double(preview->times.front()), double(preview->times.back()));
+}
+
+double PlotView::Middle() const {
+  const PreviewData* preview = chart_.Data();
+  if (preview && chart_.Cursor()) return double(preview->times[*chart_.Cursor()]);
+  return (From() + To()) / 2;
+}
+
+void PlotView::ShowSpanAroundCursor(double seconds) {
+  const double middle = Middle();
+  ShowRange(middle - seconds / 2, middle + seconds / 2);
 }
 
 void PlotView::ZoomAround(double time, double factor) {
-  ShowRange(time - (time - from_) * factor, time + (to_ - time) * factor);
+  ShowRange(time - (time - From()) * factor, time + (To() - time) * factor);
 }
 
 void PlotView::Pan(double fraction) {
-  const double shift = (to_ - from_) * fraction;
-  ShowRange(from_ + shift, to_ + shift);
+  const double shift = (To() - From()) * fraction;
+  ShowRange(From() + shift, To() + shift);
 }
 
-void PlotView::ReadOutAt(double time) {
-  if (!data_) return;
-  const std::size_t row = NearestRow(*data_, time);
-  QString text = QString::fromStdString(TimeText(data_->times[row]));
-  for (std::size_t c = 0; c < data_->channels.size(); ++c) {
-    if (!shown_[c]) continue;
-    const SeriesChannel& channel = data_->channels[c];
-    const std::string_view unit = UnitText(channel.unitsLetter, channel.typeName);
-    text += "   " + Latin1(channel.name) + " " + QString::fromStdString(ValueText(data_->values[c][row], channel.exponent)) +
-            QString::fromUtf8(unit.data(), qsizetype(unit.size()));
+void PlotView::SetCursorRow(std::size_t row) {
+  const PreviewData* preview = chart_.Data();
+  if (!preview) return;
+  row = std::min(row, preview->times.size() - 1);
+  chart_.SetCursor(row);
+  const double time = double(preview->times[row]);
+  if (time < From()) {
+    ShowRange(time, time + To() - From());
+  } else if (time > To()) {
+    ShowRange(time - (To() - From()), time);
+  } else {
+    update();
   }
-  readout_->setText(text);
-  readout_->adjustSize();
+  emit CursorChanged();
 }
 
-// Before the chart's first layout its plot area is empty: the view's width
-// stands in for it.
-int PlotView::PlotWidth() const {
-  const int area = int(chart()->plotArea().width());
-  return std::max(1, area > 1 ? area : width());
+void PlotView::SetCursorAt(double time) {
+  if (const PreviewData* preview = chart_.Data()) SetCursorRow(NearestRow(*preview, time));
 }
 
-void PlotView::Redraw() {
-  if (!data_) return;
-  double low = INFINITY, high = -INFINITY;
-  for (std::size_t c = 0; c < lines_.size(); ++c) {
-    lines_[c] = shown_[c] ? ChannelLines(*data_, c, from_, to_, PlotWidth()) : std::vector<PlotLine>{};
-    for (const PlotLine& line : lines_[c]) {
-      for (const PlotPoint& p : line) low = std::min(low, p.value), high = std::max(high, p.value);
-    }
-    SetChannelSeries(c, lines_[c]);
-  }
-  if (!(low <= high)) low = 0, high = 1;
-  const double margin = high > low ? (high - low) * 0.05 : 1;
-  valueAxis_->setRange(low - margin, high + margin);
-  timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(qint64(AxisMs(from_))),
-                      QDateTime::fromMSecsSinceEpoch(qint64(AxisMs(to_))));
+void PlotView::MoveCursorBy(long rows) {
+  const PreviewData* preview = chart_.Data();
+  if (!preview) return;
+  const long at = long(chart_.Cursor().value_or(NearestRow(*preview, Middle())));
+  SetCursorRow(std::size_t(std::clamp(at + rows, 0L, long(preview->times.size()) - 1)));
 }
 
-// One series per unbroken line, kept from one redraw to the next.
-void PlotView::SetChannelSeries(std::size_t channel, const std::vector<PlotLine>& lines) {
-  std::vector<QLineSeries*>& pool = series_[channel];
-  while (pool.size() < lines.size()) {
-    auto* s = new QLineSeries;
-    s->setPen(QPen(ChannelColor(channel), 1.5));
-    chart()->addSeries(s);
-    s->attachAxis(timeAxis_);
-    s->attachAxis(valueAxis_);
-    pool.push_back(s);
-  }
-  while (pool.size() > lines.size()) {
-    chart()->removeSeries(pool.back());
-    delete pool.back();
-    pool.pop_back();
-  }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    QList<QPointF> points;
-    points.reserve(qsizetype(lines[i].size()));
-    for (const PlotPoint& p : lines[i]) points.append(QPointF(AxisMs(p.time), p.value));
-    pool[i]->replace(points);
-  }
+QByteArray PlotView::Picture(PictureFormat format, int width) {
+  const QSize size = width > 0 ? QSize(width, height()) : this->size();
+  const QByteArray bytes = ChartPicture(chart_, size, font(), format);
+  Relayout();
+  return bytes;
 }
 
-double PlotView::TimeAt(QPointF viewPoint) const {
-  const QPointF scene = mapToScene(viewPoint.toPoint());
-  const QPointF value = chart()->mapToValue(chart()->mapFromScene(scene));
-  return CivilSeconds(value.x());
+void PlotView::Relayout() {
+  chart_.Layout(QRectF(rect()), font());
+  update();
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  chart_.Paint(painter);
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {
-  QChartView::resizeEvent(event);
-  readout_->move(8, 2);
-  Redraw();
+  QWidget::resizeEvent(event);
+  Relayout();
 }
 
 void PlotView::wheelEvent(QWheelEvent* event) {
-  if (!data_) return;
+  if (!chart_.Data()) return;
   const double steps = event->angleDelta().y() / 120.0;
-  ZoomAround(TimeAt(event->position()), std::pow(0.8, steps));
+  ZoomAround(chart_.TimeAt(event->position().x()), std::pow(0.8, steps));
   event->accept();
 }
 
 void PlotView::keyPressEvent(QKeyEvent* event) {
-  if (!data_) return QChartView::keyPressEvent(event);
-  const double middle = (from_ + to_) / 2;
+  const PreviewData* preview = chart_.Data();
+  if (!preview) return QWidget::keyPressEvent(event);
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool screen = (mods & Qt::ControlModifier) != 0, pan = (mods & Qt::ShiftModifier) != 0;
+  // Rows in view: a screen's step of the cursor.
+  const auto rowsShown = [&] {
+    const auto first = std::lower_bound(preview->times.begin(), preview->times.end(), From());
+    const auto last = std::upper_bound(preview->times.begin(), preview->times.end(), To());
+    return std::max(1L, long(last - first) - 1);
+  };
   switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+      const long sign = event->key() == Qt::Key_Left ? -1 : 1;
+      if (pan) Pan(0.25 * double(sign));
+      else MoveCursorBy(sign * (screen ? rowsShown() : 1));
+      break;
+    }
+    case Qt::Key_PageUp: MoveCursorBy(-rowsShown()); break;
+    case Qt::Key_PageDown: MoveCursorBy(rowsShown()); break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: ZoomAround(middle, 0.5); break;
-    case Qt::Key_Minus: ZoomAround(middle, 2); break;
-    case Qt::Key_Left: Pan(-0.25); break;
-    case Qt::Key_Right: Pan(0.25); break;
-    case Qt::Key_Home: ShowRange(data_->times.front(), data_->times.back()); break;
-    default: return QChartView::keyPressEvent(event);
+    case Qt::Key_Equal: ZoomAround(Middle(), 0.5); break;
+    case Qt::Key_Minus: ZoomAround(Middle(), 2); break;
+    case Qt::Key_Home: ShowAll(); break;
+    case Qt::Key_D: ShowSpanAroundCursor(Day); break;
+    case Qt::Key_W: ShowSpanAroundCursor(7 * Day); break;
+    default: return QWidget::keyPressEvent(event);
   }
   event->accept();
 }
 
 void PlotView::mousePressEvent(QMouseEvent* event) {
-  if (data_ && event->button() == Qt::LeftButton) {
-    dragging_ = true;
-    dragTime_ = TimeAt(event->position());
+  if (chart_.Data() && event->button() == Qt::LeftButton) {
+    const bool box = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+    drag_ = box ? Drag::Box : Drag::Pan;
+    dragStart_ = event->position();
+    dragTime_ = chart_.TimeAt(event->position().x());
     setFocus(Qt::MouseFocusReason);
   }
   event->accept();
 }
 
 void PlotView::mouseMoveEvent(QMouseEvent* event) {
-  if (!data_) return;
-  const double time = TimeAt(event->position());
-  if (dragging_) {
-    // The time grabbed stays under the cursor.
-    const double shift = dragTime_ - time;
-    ShowRange(from_ + shift, to_ + shift);
+  if (!chart_.Data()) return;
+  const QPointF at = event->position();
+  if (drag_ == Drag::Pan) {
+    // The time grabbed stays under the pointer.
+    const double shift = dragTime_ - chart_.TimeAt(at.x());
+    ShowRange(From() + shift, To() + shift);
+  } else if (drag_ == Drag::Box) {
+    chart_.SetBox(QRectF(dragStart_, at));
+    update();
   }
-  ReadOutAt(dragging_ ? dragTime_ : time);
+  const QRectF plot = chart_.PlotRect();
+  if (drag_ == Drag::None && at.x() >= plot.left() && at.x() <= plot.right()) SetCursorAt(chart_.TimeAt(at.x()));
   event->accept();
 }
 
 void PlotView::mouseReleaseEvent(QMouseEvent* event) {
-  dragging_ = false;
+  if (drag_ == Drag::Box) {
+    chart_.SetBox(std::nullopt);
+    const double left = std::min(dragStart_.x(), event->position().x());
+    const double right = std::max(dragStart_.x(), event->position().x());
+    if (right - left >= 4) {
+      ShowRange(chart_.TimeAt(left), chart_.TimeAt(right));
+    } else {
+      update();
+    }
+  }
+  drag_ = Drag::None;
   event->accept();
 }
 
 void PlotView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (data_) ShowRange(data_->times.front(), data_->times.back());
+  ShowAll();
   event->accept();
 }
 

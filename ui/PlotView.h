@@ -1,55 +1,72 @@
 #pragma once
-// The preview's plot: every shown channel of the open log over time, drawn
-// from lines cut to the plot's width (PreviewData). The mouse wheel and
-// + / - zoom the time axis, dragging and the arrow keys pan it, Home or a
-// double click shows the whole log; the readout gives the time and values
-// of the row under the cursor.
+// The window's plot: the strips of the open log (chart/StripChart.h) with a
+// cursor at a row and the time range shown, driven by mouse and keys.
+//   mouse: the cursor follows it; drag pans; Shift+drag (or Ctrl+drag)
+//          zooms to the box; the wheel zooms around the pointer; a double
+//          click shows the whole log;
+//   keys:  Left/Right move the cursor a row, Ctrl+Left/Right or
+//          Page Up/Down a screen (the view follows the cursor);
+//          Shift+Left/Right pan; + and - zoom around the cursor; Home shows
+//          the whole log, D a day and W a week around the cursor.
+// The value axes refit to what is shown at every change.
 
-#include <QChartView>
-#include <QColor>
-#include <QString>
+#include <QByteArray>
+#include <QSize>
+#include <QWidget>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
-#include "ui/PreviewData.h"
-
-class QDateTimeAxis;
-class QLabel;
-class QLineSeries;
-class QValueAxis;
+#include "chart/ChartFiles.h"
+#include "chart/PreviewData.h"
+#include "chart/StripChart.h"
 
 namespace zerb {
 
-class PlotView : public QChartView {
+class PlotView : public QWidget {
   Q_OBJECT
  public:
   explicit PlotView(QWidget* parent);
 
-  // The data to show, all channels shown; nullptr or empty data clears the
-  // plot (with the data's error, if any, as its message). The data must
-  // stay valid until the next call.
-  void SetData(const PreviewData* data);
+  // The data to show (the data must stay valid until the next call): every
+  // channel shown, the whole log, no cursor; empty data shows its error.
+  // With sameRows (the open log's rows on another clock) the channels
+  // shown, the rows in view and the cursor's row stay.
+  void SetData(const PreviewData* preview, bool sameRows = false);
   void SetChannelShown(std::size_t channel, bool shown);
-  // The colour of a channel's line.
-  static QColor ChannelColor(std::size_t channel);
+  void SetChannelsShown(const std::vector<bool>& shown);
 
-  // What the plot holds now, for its tests.
-  std::size_t LineCount(std::size_t channel) const;
-  const std::vector<PlotLine>& Lines(std::size_t channel) const { return lines_.at(channel); }
-  double From() const { return from_; }
-  double To() const { return to_; }
-  QString ReadoutText() const;
+  const StripChart& Chart() const { return chart_; }
+  const PreviewData* Data() const { return chart_.Data(); }
+  std::size_t LineCount(std::size_t channel) const { return chart_.LineCount(channel); }
+  const std::vector<PlotLine>& Lines(std::size_t channel) const { return chart_.Lines(channel); }
+  double From() const { return chart_.From(); }
+  double To() const { return chart_.To(); }
+  std::optional<std::size_t> CursorRow() const { return chart_.Cursor(); }
 
   // The time range shown, in civil seconds; clamped to the data.
   void ShowRange(double from, double to);
+  void ShowAll();
+  // A span of seconds centred on the cursor (or the middle of the view).
+  void ShowSpanAroundCursor(double seconds);
   // Zooms the time axis around a time (factor < 1 zooms in).
   void ZoomAround(double time, double factor);
   // Moves the range by a fraction of its width.
   void Pan(double fraction);
-  // Reads out the row nearest the time.
-  void ReadOutAt(double time);
+  // Puts the cursor on a row (clamped), moving the view to show it.
+  void SetCursorRow(std::size_t row);
+  void SetCursorAt(double time);
+
+  // The plot as a picture: as shown, or `width` pixels wide at the shown
+  // height.
+  QByteArray Picture(PictureFormat format, int width = 0);
+
+ signals:
+  void RangeChanged();
+  void CursorChanged();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -59,22 +76,16 @@ class PlotView : public QChartView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  // Cuts the lines again for the range and width, and fits the value axis.
-  void Redraw();
-  void SetChannelSeries(std::size_t channel, const std::vector<PlotLine>& lines);
-  double TimeAt(QPointF viewPoint) const;
-  int PlotWidth() const;
+  // Lays the chart out again for the widget's size and repaints.
+  void Relayout();
+  void MoveCursorBy(long rows);
+  double Middle() const;
 
-  const PreviewData* data_ = nullptr;
-  std::vector<bool> shown_;
-  std::vector<std::vector<PlotLine>> lines_;
-  std::vector<std::vector<QLineSeries*>> series_;
-  double from_ = 0, to_ = 0;
-  QDateTimeAxis* timeAxis_ = nullptr;
-  QValueAxis* valueAxis_ = nullptr;
-  QLabel* readout_ = nullptr;
-  bool dragging_ = false;
+  StripChart chart_;
+  enum class Drag { None, Pan, Box } drag_ = Drag::None;
   double dragTime_ = 0;
+  QPointF dragStart_;
+  int64_t firstTime_ = 0;  // of the data shown, to follow a change of clock
 };
 
 }  // namespace zerb

@@ -18,8 +18,16 @@ constexpr int ControlsWidth = ClientWidth;
 constexpr int ControlsHeight = ClientHeight - StatusHeight;
 // The row under the controls that names the last run's output.
 constexpr int OutcomeHeight = 24;
-// The window once it shows a preview: its first size and its least.
-constexpr QSize GrownSize(1000, 620);
-constexpr QSize GrownMinimum(720, 460);
+// The window once it shows a preview: its first size and its least (both
+// bounded by the screen's free area).
+constexpr QSize GrownSize(1100, 700);
+constexpr QSize GrownMinimum(780, 480);
+// Right of the controls: the plot's tools, the notes on the open log, the
+// heading of the readings table and the table's height.
+constexpr int ToolsHeight = 26;
+constexpr int NotesHeight = 20;
+constexpr int HeadingHeight = 16;
+constexpr int ReadingsLeast = 80;
+constexpr int ReadingsMost = 240;
 
 }  // namespace zerb::geometry

@@ -19,6 +19,7 @@ std::string_view ControlName(Control control) {
     case Control::buttConvert: return "buttConvert";
     case Control::buttExit: return "buttExit";
     case Control::cbxStyle: return "cbxStyle";
+    case Control::buttExportShown: return "buttExportShown";
   }
   return {};
 }

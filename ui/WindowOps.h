@@ -30,6 +30,7 @@ enum class Control {
   buttConvert,
   buttExit,
   cbxStyle,  // the output style: its item index is the style's in StyleNames()
+  buttExportShown,  // writes the rows and channels the plot shows
 };
 
 // The control's object name in the window ("buttConvert").
@@ -68,8 +69,12 @@ class WindowOps {
   virtual std::optional<std::string> ChooseLogFile() = 0;
 
   // The preview of the open log; empty data clears it. The data stays
-  // valid until the next call.
-  virtual void ShowPreview(const PreviewData& data) = 0;
+  // valid until the next call. sameRows: the open log's rows again, on the
+  // other clock (the view keeps its rows, channels and cursor).
+  virtual void ShowPreview(const PreviewData& data, bool sameRows) = 0;
+  // The save dialog of Export shown, starting at `suggested`; nothing when
+  // the operator cancels it.
+  virtual std::optional<std::string> ChooseExportFile(const std::string& suggested) = 0;
   // Where the last run's output went, and the folder that holds it (empty:
   // no folder to open).
   virtual void ShowRunOutcome(const std::string& text, const std::string& folder) = 0;

@@ -1,24 +1,35 @@
-// The main window's areas beside the specified controls: the preview (plot
-// and channel list), the outcome of the last run, the results of a batch,
-// and the logs dropped on the window.
+// The main window's areas beside the dialog's own controls: the plot with its
+// tools, notes and readings table, the outcome of the last run, the channel
+// list and the results of a batch, and the logs dropped on the window.
 
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <algorithm>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
-#include "styles/UnitText.h"
+#include "app/WriteOutput.h"
+#include "chart/ChartFiles.h"
+#include "chart/Strips.h"
 #include "ui/PlotView.h"
+#include "ui/ReadingsTable.h"
 #include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"
 
@@ -28,11 +39,19 @@ namespace {
 
 using namespace geometry;
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
-
-QIcon Swatch(const QColor& color) {
-  QPixmap pixmap(12, 12);
-  pixmap.fill(color);
+// A channel's line or lane as the plot draws it.
+QIcon Swatch(const LineStyle& style, bool lane) {
+  QPixmap pixmap(16, 12);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  const QColor color = QColor::fromRgb(QRgb(0xff000000u | style.rgb));
+  if (lane) {
+    painter.fillRect(QRect(1, 3, 14, 6), color);
+  } else {
+    static const Qt::PenStyle dashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    painter.setPen(QPen(color, 2, dashes[style.dash % 4]));
+    painter.drawLine(0, 6, 16, 6);
+  }
   return QIcon(pixmap);
 }
 
@@ -46,13 +65,47 @@ QStringList DroppedLogs(const QMimeData* mime) {
   return logs;
 }
 
+QPushButton* ToolButton(const char* name, const QString& caption, const QString& tip, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setToolTip(tip);
+  return button;
+}
+
 }  // namespace
 
 void TZerbDlg::BuildPreviewArea() {
   plot_ = new PlotView(this);
-  outcome_ = new QLabel(this);
+  plotTools_ = BuildPlotTools();
+  notes_ = new QLabel(this);
+  notes_->setObjectName("logNotes");
+  notes_->setTextFormat(Qt::PlainText);
+  notes_->setStyleSheet("QLabel { background: #fff4c2; padding: 1px 4px; }");
+  notes_->hide();
+  cursorHeading_ = new QLabel(this);
+  cursorHeading_->setObjectName("cursorHeading");
+  cursorHeading_->setTextFormat(Qt::PlainText);
+  readings_ = new ReadingsTable(*plot_, this);
+  readingsView_ = new QTableView(this);
+  readingsView_->setObjectName("readingsTable");
+  readingsView_->setModel(readings_);
+  readingsView_->verticalHeader()->hide();
+  readingsView_->verticalHeader()->setDefaultSectionSize(readingsView_->fontMetrics().height() + 4);
+  readingsView_->setSelectionMode(QAbstractItemView::NoSelection);
+  readingsView_->horizontalHeader()->setStretchLastSection(true);
+  connect(plot_, &PlotView::RangeChanged, this, [this] {
+    readings_->RangeChanged();
+    ShowCursorHeading();
+  });
+  connect(plot_, &PlotView::CursorChanged, this, [this] {
+    readings_->CursorChanged();
+    ShowCursorHeading();
+  });
+
+  outcome_ = new PathLabel(this);
   outcome_->setObjectName("runOutcome");
   outcome_->setTextFormat(Qt::PlainText);
+  outcome_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   openFolder_ = new QPushButton("Open &Folder", this);
   openFolder_->setObjectName("buttOpenFolder");
   openFolder_->hide();
@@ -61,17 +114,73 @@ void TZerbDlg::BuildPreviewArea() {
 
   sideTabs_ = new QTabWidget(this);
   sideTabs_->setObjectName("sideTabs");
-  channelList_ = new QTreeWidget;
+  batchList_ = new QListWidget;
+  batchList_->setObjectName("batchResults");
+  sideTabs_->addTab(BuildChannelPage(), "Channels");
+  sideTabs_->addTab(batchList_, "Dropped logs");
+  for (QWidget* w : std::initializer_list<QWidget*>{plot_, plotTools_, cursorHeading_, readingsView_, sideTabs_}) w->hide();
+}
+
+QWidget* TZerbDlg::BuildPlotTools() {
+  auto* tools = new QWidget(this);
+  tools->setObjectName("plotTools");
+  auto* row = new QHBoxLayout(tools);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(4);
+  QPushButton* whole = ToolButton("buttWholeLog", "Whole log", "The whole log (Home)", tools);
+  QPushButton* day = ToolButton("buttDay", "Day", "One day around the cursor (D)", tools);
+  QPushButton* week = ToolButton("buttWeek", "Week", "One week around the cursor (W)", tools);
+  QPushButton* picture = ToolButton("buttSavePicture", "Save &picture...", "The plot as PNG or SVG", tools);
+  pictureWidth_ = new QSpinBox(tools);
+  pictureWidth_->setObjectName("spinPictureWidth");
+  pictureWidth_->setToolTip("The picture's width in pixels");
+  pictureWidth_->setRange(0, 20000);
+  pictureWidth_->setSingleStep(100);
+  pictureWidth_->setSpecialValueText("as shown");
+  pictureWidth_->setSuffix(" px");
+  QPushButton* exported = ToolButton("buttExportShown", "Export s&hown...",
+                                     "The rows of the time shown and the channels ticked, as Convert writes them "
+                                     "(CSV in the chosen style)",
+                                     tools);
+  for (QWidget* w : std::initializer_list<QWidget*>{whole, day, week}) row->addWidget(w);
+  row->addStretch(1);
+  for (QWidget* w : std::initializer_list<QWidget*>{picture, pictureWidth_, exported}) row->addWidget(w);
+  connect(whole, &QPushButton::clicked, plot_, &PlotView::ShowAll);
+  connect(day, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(86400); });
+  connect(week, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(7 * 86400); });
+  connect(picture, &QPushButton::clicked, this, &TZerbDlg::SavePictureClick);
+  connect(exported, &QPushButton::clicked, this, &TZerbDlg::ExportShownClick);
+  return tools;
+}
+
+QWidget* TZerbDlg::BuildChannelPage() {
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(2, 2, 2, 2);
+  column->setSpacing(2);
+  auto* row = new QHBoxLayout;
+  channelFilter_ = new QLineEdit(page);
+  channelFilter_->setObjectName("channelFilter");
+  channelFilter_->setPlaceholderText("Filter channels");
+  channelFilter_->setClearButtonEnabled(true);
+  QPushButton* all = ToolButton("buttAllChannels", "All", "Show every channel the filter lets through", page);
+  QPushButton* none = ToolButton("buttNoChannels", "None", "Hide every channel the filter lets through", page);
+  row->addWidget(channelFilter_, 1);
+  row->addWidget(all);
+  row->addWidget(none);
+  column->addLayout(row);
+  channelList_ = new QTreeWidget(page);
   channelList_->setObjectName("channelList");
   channelList_->setHeaderLabels({"Channel", "Unit", "Type"});
   channelList_->setRootIsDecorated(false);
-  channelList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  channelList_->setUniformRowHeights(true);
+  channelList_->header()->setSectionResizeMode(QHeaderView::Interactive);
+  column->addWidget(channelList_, 1);
   connect(channelList_, &QTreeWidget::itemChanged, this, &TZerbDlg::ChannelItemChanged);
-  batchList_ = new QListWidget;
-  batchList_->setObjectName("batchResults");
-  sideTabs_->addTab(channelList_, "Channels");
-  sideTabs_->addTab(batchList_, "Dropped logs");
-  for (QWidget* w : {static_cast<QWidget*>(plot_), static_cast<QWidget*>(sideTabs_)}) w->hide();
+  connect(channelFilter_, &QLineEdit::textChanged, this, &TZerbDlg::FilterChannels);
+  connect(all, &QPushButton::clicked, this, [this] { ShowFilteredChannels(true); });
+  connect(none, &QPushButton::clicked, this, [this] { ShowFilteredChannels(false); });
+  return page;
 }
 
 void TZerbDlg::PlaceAreas() {
@@ -83,51 +192,142 @@ void TZerbDlg::PlaceAreas() {
   openFolder_->setGeometry(ControlsWidth - 7 - 90, ControlsHeight, 90, OutcomeHeight - 2);
   const int listTop = ControlsHeight + OutcomeHeight + 2;
   sideTabs_->setGeometry(7, listTop, ControlsWidth - 14, std::max(0, bottom - listTop));
-  plot_->setGeometry(ControlsWidth, 8, std::max(0, w - ControlsWidth - 7), std::max(0, bottom - 8));
+  // Right of the controls: the tools, the notes, the plot, the readings.
+  const int left = ControlsWidth, width = std::max(0, w - ControlsWidth - 7);
+  int y = 8;
+  plotTools_->setGeometry(left, y, width, ToolsHeight);
+  y += ToolsHeight + 4;
+  if (!notes_->isHidden()) {
+    notes_->setGeometry(left, y, width, NotesHeight);
+    y += NotesHeight + 4;
+  }
+  const int tableHeight = std::clamp((bottom - y) * 3 / 10, ReadingsLeast, ReadingsMost);
+  const int plotHeight = std::max(0, bottom - y - tableHeight - HeadingHeight - 4);
+  plot_->setGeometry(left, y, width, plotHeight);
+  cursorHeading_->setGeometry(left, y + plotHeight + 2, width, HeadingHeight);
+  readingsView_->setGeometry(left, y + plotHeight + HeadingHeight + 4, width, std::max(0, bottom - y - plotHeight - HeadingHeight - 4));
 }
 
 void TZerbDlg::Expand() {
   if (expanded_) return;
   expanded_ = true;
-  setMinimumSize(GrownMinimum);
-  resize(size().expandedTo(GrownSize));
+  // Never beyond the screen's free area, at any scale factor, nor below
+  // the bare controls.
+  QSize room(GrownSize);
+  if (const QScreen* shown = screen()) {
+    const QRect free = shown->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    room = free.size() - frame;
+  }
+  const QSize bare(ClientWidth, ClientHeight);
+  setMinimumSize(GrownMinimum.boundedTo(room).expandedTo(bare));
+  resize(size().expandedTo(GrownSize).boundedTo(room).expandedTo(bare));
   // Grown from the bare controls' place, the window may reach past the screen.
   if (const QScreen* shown = screen(); shown && isVisible()) {
-    const QRect room = shown->availableGeometry();
+    const QRect free = shown->availableGeometry();
     const QRect frame = frameGeometry();
-    move(std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() - frame.width())),
-         std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+    move(std::clamp(frame.x(), free.left(), std::max(free.left(), free.right() - frame.width())),
+         std::clamp(frame.y(), free.top(), std::max(free.top(), free.bottom() - frame.height())));
   }
-  for (QWidget* w : {static_cast<QWidget*>(plot_), static_cast<QWidget*>(sideTabs_), static_cast<QWidget*>(outcome_)})
+  for (QWidget* w : std::initializer_list<QWidget*>{plot_, plotTools_, cursorHeading_, readingsView_, sideTabs_, outcome_})
     w->show();
   PlaceAreas();
 }
 
-void TZerbDlg::ShowPreview(const PreviewData& preview) {
+void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   if (!preview.Empty() || !preview.error.empty()) Expand();
-  plot_->SetData(&preview);
-  const QSignalBlocker quiet(channelList_);
-  channelList_->clear();
-  for (std::size_t c = 0; c < preview.channels.size() && !preview.Empty(); ++c) {
-    const SeriesChannel& channel = preview.channels[c];
-    const std::string_view unit = UnitText(channel.unitsLetter, channel.typeName);
-    auto* item = new QTreeWidgetItem(channelList_, {Latin1(channel.name),
-                                                    QString::fromUtf8(unit.data(), qsizetype(unit.size())),
-                                                    QString::fromLatin1(channel.typeName)});
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, Qt::Checked);
-    item->setIcon(0, Swatch(PlotView::ChannelColor(c)));
+  notes_->setText(QString::fromStdString(preview.note));
+  notes_->setHidden(preview.note.empty() || !expanded_);
+  plot_->SetData(&preview, sameRows);
+  if (!sameRows) {
+    const QSignalBlocker quiet(channelList_);
+    channelList_->clear();
+    const std::vector<LineStyle> styles = LineStyles(preview.channels);
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t c = 0; c < preview.channels.size() && !preview.Empty(); ++c) {
+      const SeriesChannel& channel = preview.channels[c];
+      auto* item = new QTreeWidgetItem({SiteText(channel.name), QString::fromStdString(StripUnit(channel)),
+                                        QString::fromLatin1(channel.typeName)});
+      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+      item->setCheckState(0, Qt::Checked);
+      item->setIcon(0, Swatch(styles[c], channel.digital));
+      items << item;
+    }
+    channelList_->addTopLevelItems(items);
+    for (int column = 0; column < 3; ++column) channelList_->resizeColumnToContents(column);
+    FilterChannels(channelFilter_->text());
+    readings_->Rebuild();
+    readingsView_->resizeColumnsToContents();
+    if (expanded_) sideTabs_->setCurrentIndex(0);
   }
-  if (expanded_) sideTabs_->setCurrentWidget(channelList_);
+  ShowCursorHeading();
+  PlaceAreas();
 }
+
+void TZerbDlg::ShowCursorHeading() { cursorHeading_->setText(readings_->Heading()); }
 
 void TZerbDlg::ChannelItemChanged(QTreeWidgetItem* item) {
   const int channel = channelList_->indexOfTopLevelItem(item);
-  if (channel >= 0) plot_->SetChannelShown(std::size_t(channel), item->checkState(0) == Qt::Checked);
+  if (channel < 0) return;
+  plot_->SetChannelShown(std::size_t(channel), item->checkState(0) == Qt::Checked);
+  readings_->Rebuild();
+}
+
+void TZerbDlg::FilterChannels(const QString& text) {
+  for (int i = 0; i < channelList_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = channelList_->topLevelItem(i);
+    item->setHidden(!text.isEmpty() && !item->text(0).contains(text, Qt::CaseInsensitive));
+  }
+}
+
+void TZerbDlg::ShowFilteredChannels(bool shown) {
+  std::vector<bool> flags(std::size_t(channelList_->topLevelItemCount()));
+  {
+    const QSignalBlocker quiet(channelList_);
+    for (int i = 0; i < channelList_->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* item = channelList_->topLevelItem(i);
+      if (!item->isHidden()) item->setCheckState(0, shown ? Qt::Checked : Qt::Unchecked);
+      flags[std::size_t(i)] = item->checkState(0) == Qt::Checked;
+    }
+  }
+  plot_->SetChannelsShown(flags);
+  readings_->Rebuild();
+}
+
+std::optional<std::string> TZerbDlg::ChooseExportFile(const std::string& suggested) {
+  const QString path = QFileDialog::getSaveFileName(this, "Export shown", QFile::decodeName(suggested.c_str()),
+                                                    "CSV files (*.csv *.CSV);;All files (*)");
+  if (path.isEmpty()) return std::nullopt;
+  return QFile::encodeName(path).toStdString();
+}
+
+void TZerbDlg::ExportShownClick() {
+  if (!plot_->Data()) return;
+  // Whole seconds inside the range shown, and the channels ticked.
+  RowSelection shown;
+  shown.from = uint32_t(std::clamp(std::ceil(plot_->From()), 0.0, double(UINT32_MAX)));
+  shown.to = uint32_t(std::clamp(std::floor(plot_->To()), 0.0, double(UINT32_MAX)));
+  shown.channels.emplace();
+  for (std::size_t c = 0; c < plot_->Chart().Shown().size(); ++c)
+    if (plot_->Chart().Shown()[c]) shown.channels->push_back(c);
+  controller_.ExportShown(shown);
+}
+
+void TZerbDlg::SavePictureClick() {
+  if (!plot_->Data()) return;
+  const QString suggested = QFile::decodeName(controller_.LogPath.c_str()).section('.', 0, -2) + "-plot.png";
+  const QString path = QFileDialog::getSaveFileName(this, "Save picture", suggested,
+                                                    "PNG image (*.png);;SVG drawing (*.svg)");
+  if (path.isEmpty()) return;
+  const std::string file = QFile::encodeName(path).toStdString();
+  const PictureFormat format = PictureFormatOf(file).value_or(PictureFormat::Png);
+  std::string error;
+  if (!WriteWholeText(file, plot_->Picture(format, pictureWidth_->value()).toStdString(), error))
+    ShowMessage("Couldn't write", file, error);
 }
 
 void TZerbDlg::ShowRunOutcome(const std::string& text, const std::string& folder) {
-  Expand();
+  if (!text.empty()) Expand();
   const QString shown = QFile::decodeName(text.c_str());
   outcome_->setText(shown);
   outcome_->setToolTip(shown);

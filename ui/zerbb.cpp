@@ -18,9 +18,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QListWidget>
 
+#include "chart/ChartTexts.h"
 #include "styles/Styles.h"
 #include "ui/About.h"
+#include "ui/PlotView.h"
 #include "ui/WindowGeometry.h"
 
 namespace zerb {
@@ -83,6 +88,15 @@ void PathButton::paintEvent(QPaintEvent*) {
   style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
 }
 
+// ---- PathLabel
+
+void PathLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect room = contentsRect();
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(room, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
+}
+
 // ---- RadioGroup
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
@@ -95,6 +109,9 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
     buttons_->addButton(button, i);
     button->installEventFilter(this);
   }
+  connect(buttons_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked) emit ItemChanged(id);
+  });
 }
 
 // Tab, Shift+Tab or the group's accelerator bring the focus to the selected
@@ -275,10 +292,9 @@ void TZerbDlg::BuildStyleChoice() {
   style->setToolTip("Output style");
   style->setGeometry(Column[2], 129, ColumnWidth, 22);
   for (const std::string_view name : StyleNames()) style->addItem(StyleCaption(name));
-  connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
-    for (Control control : {Control::rgSep, Control::rgDateTime}) SetEnabled(control, index <= 0);
-  });
-  connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, style, &QWidget::setDisabled);
+  connect(style, &QComboBox::currentIndexChanged, this, [this] { controller_.OptionsChanged(); });
+  connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, this, [this] { controller_.OptionsChanged(); });
+  connect(findChild<RadioGroup*>("rgTime"), &RadioGroup::ItemChanged, this, [this] { controller_.TimeBaseChanged(); });
 }
 
 void TZerbDlg::SetTabOrder() {
@@ -288,6 +304,12 @@ void TZerbDlg::SetTabOrder() {
   for (const char* name : {"rgDateTime", "rgSep", "rgTime"})
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
   for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
+  // What the grown window adds comes after the dialog's own controls.
+  for (QWidget* tool : plotTools_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (tool->focusPolicy() & Qt::TabFocus) order << tool;
+  order << plot_ << readingsView_ << sideTabs_ << channelFilter_;
+  for (const char* name : {"buttAllChannels", "buttNoChannels"}) order << findChild<QWidget*>(name);
+  order << channelList_ << batchList_ << openFolder_;
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -305,8 +327,8 @@ void TZerbDlg::SetCaption(Control control, const std::string& text) {
     // The open log's whole path, however the button elides it.
     if (control == Control::buttLog) button->setToolTip(text == "Log ... " ? QString() : QFile::decodeName(text.c_str()));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    // Site names and log descriptions are single-byte texts from the files.
-    label->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    // Site names and log descriptions are 8-bit texts from the files.
+    label->setText(SiteText(text));
   }
 }
 

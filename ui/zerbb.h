@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -18,16 +19,31 @@
 
 class QButtonGroup;
 class QFileDialog;
-class QLabel;
+class QLineEdit;
 class QListWidget;
 class QProgressBar;
+class QSpinBox;
 class QTabWidget;
+class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace zerb {
 
 class PlotView;
+class ReadingsTable;
+
+// A label whose text, a path, is drawn elided in the middle when it is
+// wider than the label, so the file name stays in sight; text() and the
+// tooltip keep the whole text.
+class PathLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
 
 // A push button whose caption, a path, is drawn elided in the middle when
 // it is wider than the button, so the file name stays in sight; text() and
@@ -49,6 +65,10 @@ class RadioGroup : public QGroupBox {
   // The selected item, 0 for the first; -1 when none is.
   int ItemIndex() const;
   void SetItemIndex(int index);
+
+ signals:
+  // The operator or the program selected another item.
+  void ItemChanged(int index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,7 +138,8 @@ class TZerbDlg : public QDialog, public WindowOps {
   void CloseWindow() override;
   // The first preview or result widens the window from the bare controls to
   // room for the preview.
-  void ShowPreview(const PreviewData& data) override;
+  void ShowPreview(const PreviewData& data, bool sameRows) override;
+  std::optional<std::string> ChooseExportFile(const std::string& suggested) override;
   void ShowRunOutcome(const std::string& text, const std::string& folder) override;
   void ShowBatchResults(const std::vector<std::string>& lines) override;
 
@@ -140,6 +161,8 @@ class TZerbDlg : public QDialog, public WindowOps {
  private:
   void BuildControls();
   void BuildPreviewArea();
+  QWidget* BuildPlotTools();
+  QWidget* BuildChannelPage();
   void BuildStyleChoice();
   void SetTabOrder();
   // The controls keep their places at the top left; below them the run's
@@ -147,6 +170,12 @@ class TZerbDlg : public QDialog, public WindowOps {
   void PlaceAreas();
   void Expand();
   void ChannelItemChanged(QTreeWidgetItem* item);
+  // All or none of the channels the filter lets through.
+  void ShowFilteredChannels(bool shown);
+  void FilterChannels(const QString& text);
+  void ExportShownClick();
+  void SavePictureClick();
+  void ShowCursorHeading();
   QWidget* Find(Control control) const;
 
   void buttLogClick();
@@ -162,10 +191,17 @@ class TZerbDlg : public QDialog, public WindowOps {
   QProgressBar* progress_ = nullptr;
   QFileDialog* dlgOpenLog_ = nullptr;
   PlotView* plot_ = nullptr;
+  QWidget* plotTools_ = nullptr;
+  QSpinBox* pictureWidth_ = nullptr;
+  QLabel* notes_ = nullptr;
+  QLabel* cursorHeading_ = nullptr;
+  QTableView* readingsView_ = nullptr;
+  ReadingsTable* readings_ = nullptr;
   QTabWidget* sideTabs_ = nullptr;
+  QLineEdit* channelFilter_ = nullptr;
   QTreeWidget* channelList_ = nullptr;
   QListWidget* batchList_ = nullptr;
-  QLabel* outcome_ = nullptr;
+  PathLabel* outcome_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string folder_;
   bool expanded_ = false;

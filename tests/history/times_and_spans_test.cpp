@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 #include "history/Spans.h"
 #include "styles/ZoneClock.h"
 

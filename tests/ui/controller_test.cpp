@@ -41,7 +41,11 @@ class FakeWindow : public WindowOps {
   bool closed = false;
   std::vector<std::string> reasons;  // the boxes' informative texts
   std::size_t previewRows = 0, previewChannels = 0;
-  std::string previewError;
+  std::string previewError, previewNote;
+  int64_t previewFirstTime = 0;
+  bool previewSameRows = false;
+  std::optional<std::string> exportFile;
+  std::string suggestedExport;
   std::string outcome, outcomeFolder;
   std::vector<std::string> batch;
 
@@ -74,10 +78,17 @@ class FakeWindow : public WindowOps {
     ++inputCalls;
   }
   void CloseWindow() override { closed = true; }
-  void ShowPreview(const PreviewData& data) override {
+  void ShowPreview(const PreviewData& data, bool sameRows) override {
     previewRows = data.times.size();
     previewChannels = data.channels.size();
     previewError = data.error;
+    previewNote = data.note;
+    previewFirstTime = data.Empty() ? 0 : data.times.front();
+    previewSameRows = sameRows;
+  }
+  std::optional<std::string> ChooseExportFile(const std::string& suggested) override {
+    suggestedExport = suggested;
+    return exportFile;
   }
   void ShowRunOutcome(const std::string& text, const std::string& folder) override {
     outcome = text;
@@ -455,6 +466,119 @@ TEST_F(ControllerTest, OpeningAnotherLogKeepsTheLastRunsStatus) {
   EXPECT_EQ(window.status, "Done");
   EXPECT_EQ(window.progressPosition, 5u);
   EXPECT_EQ(LoadedEntryCount, 2u);
+}
+
+}  // namespace
+}  // namespace zerb
+
+namespace zerb {
+namespace {
+
+// What opening says at once: the missing site file above the plot, the
+// damaged log's reason in the plot.
+TEST_F(ControllerTest, OpenSaysAtOnceWhatIsMissing) {
+  const struct {
+    const char* name;
+    bool site, logLoads;
+    bool noteNamesTheSite;
+    bool error;
+  } rows[] = {
+      {"site and log", true, true, false, false},
+      {"log without site", false, true, true, false},
+      {"damaged log", true, false, false, true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempDir here;
+    if (row.site) WriteSite(here.File("42.STE"), "North wing");
+    if (row.logLoads) {
+      WriteLog(here.File("42.log"), 12);
+    } else {
+      WriteText(here.File("42.log"), "too short for a header");
+    }
+    controller.LogOpen = controller.OpenLog(here.File("42.log"));
+    EXPECT_EQ(window.previewNote, row.noteNamesTheSite ? "site file " + here.File("42.STE") +
+                                                             " not found; channels keep default names and types"
+                                                       : "");
+    EXPECT_EQ(window.previewError, row.error ? controller.Doc.Opened().error : "");
+    EXPECT_EQ(window.previewError.empty(), !row.error);
+    EXPECT_EQ(window.enabled[Control::buttExportShown], row.logLoads);
+  }
+}
+
+TEST_F(ControllerTest, XmlAndStyleDecideWhatIsEnabled) {
+  const struct {
+    bool xml;
+    int style;
+    bool styleChoice, separatorAndDateTime, exportShown;
+  } rows[] = {
+      {false, 0, true, true, true},
+      {false, 3, true, false, true},
+      {true, 3, false, true, false},  // the XML writer uses Date/Time whatever the style says
+      {true, 0, false, true, false},
+  };
+  OpenSample(10);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.xml << " " << row.style);
+    window.checked[Control::cbxXML] = row.xml;
+    window.items[Control::cbxStyle] = row.style;
+    controller.OptionsChanged();
+    EXPECT_EQ(window.enabled[Control::cbxStyle], row.styleChoice);
+    EXPECT_EQ(window.enabled[Control::rgSep], row.separatorAndDateTime);
+    EXPECT_EQ(window.enabled[Control::rgDateTime], row.separatorAndDateTime);
+    EXPECT_EQ(window.enabled[Control::buttExportShown], row.exportShown);
+  }
+}
+
+// The LAN clock reads 30 s after the PC clock in the test logs.
+TEST_F(ControllerTest, ThePreviewFollowsTheTimeBaseAtOnceOrAfterARun) {
+  OpenSample(20);
+  const int64_t pc = window.previewFirstTime;
+  window.items[Control::rgTime] = 1;
+  controller.TimeBaseChanged();
+  EXPECT_EQ(window.previewFirstTime, pc + 30);
+  EXPECT_TRUE(window.previewSameRows);
+  // Changed during a run: the run keeps its clock, the preview follows after.
+  window.onInput = [&](int call) {
+    if (call != 2) return;
+    window.items[Control::rgTime] = 0;
+    controller.TimeBaseChanged();
+    EXPECT_EQ(window.previewFirstTime, pc + 30);
+  };
+  controller.buttConvertClick();
+  EXPECT_EQ(window.previewFirstTime, pc);
+}
+
+TEST_F(ControllerTest, ExportShownRunsAsConvertIntoTheChosenFile) {
+  OpenSample(30);
+  RowSelection shown{1700000000 - 20 * 60, 1700000000 - 10 * 60, std::vector<std::size_t>{2, 0}};
+  window.exportFile = std::nullopt;  // cancelled
+  controller.ExportShown(shown);
+  EXPECT_EQ(window.suggestedExport, dir.File("42-shown.CSV"));
+  EXPECT_FALSE(Exists(dir.File("42-shown.CSV")));
+
+  window.exportFile = dir.File("part.csv");
+  controller.ExportShown(shown);
+  EXPECT_EQ(window.outcome, "Wrote 11 rows to " + dir.File("part.csv"));
+  ConvertOptions options;
+  options.selection = shown;
+  EXPECT_EQ(ReadFile(dir.File("part.csv")), Expected(options));
+  // Nothing over a log, whatever name the dialog gave.
+  window.exportFile = dir.File("42.log");
+  const std::string log = ReadFile(dir.File("42.log"));
+  controller.ExportShown(shown);
+  EXPECT_EQ(window.status, "Failed");
+  EXPECT_EQ(ReadFile(dir.File("42.log")), log);
+}
+
+TEST_F(ControllerTest, OpeningAnotherLogForgetsTheLastOutput) {
+  OpenSample(6);
+  controller.buttConvertClick();
+  EXPECT_FALSE(window.outcome.empty());
+  WriteLog(dir.File("9.log"), 3);
+  controller.LogOpen = controller.OpenLog(dir.File("9.log"));
+  EXPECT_EQ(window.outcome, "");
+  EXPECT_EQ(window.outcomeFolder, "");
 }
 
 }  // namespace

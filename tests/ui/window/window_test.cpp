@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 #include <cstdlib>
@@ -148,7 +149,10 @@ class WindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path())); }
+  void initTestCase() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  }
 
   void init() {
     dir = std::make_unique<TempDir>();
@@ -439,33 +443,41 @@ class WindowTest : public QObject {
     // The missing values split the sensor's line in two.
     QCOMPARE(plot->LineCount(0), 2u);
     QCOMPARE(plot->Lines(0)[0].size(), 10u);  // rows 0 to 9
-    // The output's line is one run of steps: every change has a corner at
-    // the new reading's time.
-    const PlotLine& steps = plot->Lines(1).at(0);
-    QCOMPARE(plot->LineCount(1), 1u);
-    for (std::size_t i = 1; i < steps.size(); ++i)
-      QVERIFY(steps[i].time == steps[i - 1].time || steps[i].value == steps[i - 1].value);
+    // The on/off output is a lane, filled while on: each reading holds until
+    // the next row (on in rows 5-9, 15-19, ...).
+    const auto& runs = plot->Chart().OnRuns(1);
+    QCOMPARE(plot->LineCount(1), 0u);
+    QCOMPARE(runs.size(), 4u);
+    const double start = plot->From();
+    QCOMPARE(runs[0], std::make_pair(start + 5 * 60, start + 10 * 60));
+    QCOMPARE(runs[3], std::make_pair(start + 35 * 60, start + 40 * 60));
     // A cleared check box hides the channel.
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     QCOMPARE(plot->LineCount(0), 0u);
-    QCOMPARE(plot->LineCount(1), 1u);
+    QCOMPARE(plot->Chart().OnRuns(1).size(), 4u);
     // Zoom and pan keep within the log; the readout names the nearest row.
     const double first = plot->From(), last = plot->To();
     plot->setFocus();
     QTest::keyClick(plot, Qt::Key_Plus);
     QVERIFY(plot->To() - plot->From() < (last - first) * 0.6);
-    QTest::keyClick(plot, Qt::Key_Left);
-    QTest::keyClick(plot, Qt::Key_Left);
-    QTest::keyClick(plot, Qt::Key_Left);
+    QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(plot->From(), first);
     QTest::keyClick(plot, Qt::Key_Home);
     QCOMPARE(plot->To(), last);
     const QPointF centre = QRectF(plot->rect()).center();
     QWheelEvent wheel(centre, plot->mapToGlobal(centre), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(plot->viewport(), &wheel);
+    QApplication::sendEvent(plot, &wheel);
     QVERIFY(plot->To() - plot->From() < (last - first) * 0.7);
-    plot->ReadOutAt(first + 61);
-    QCOMPARE(plot->ReadoutText(), QString("2023-11-14 21:35:20   OUTPUT1/2 0%"));
+    // The readings name the row nearest the cursor, for the channels shown.
+    plot->SetCursorAt(first + 61);
+    QCOMPARE(Child<QLabel>(&window, "cursorHeading")->text().section(" · ", 0, 0),
+             QString("Cursor: 14/11/2023 21:35:20"));
+    auto* table = Child<QTableView>(&window, "readingsTable");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(table->model()->index(0, 0).data().toString(), QString("OUTPUT1/2"));
+    QCOMPARE(table->model()->index(0, 2).data().toString(), QString("off"));
   }
 
   void failureBoxesGiveTheReason_data() {

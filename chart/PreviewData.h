@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,13 @@ namespace zerb {
 
 struct PreviewData {
   std::vector<SeriesChannel> channels;
-  std::vector<uint32_t> times;             // row times, the logger's civil seconds, oldest first
+  // Row times, oldest first: the logger's civil seconds since 1970-01-01,
+  // negative before it (where a log's 32-bit clock readings wrap).
+  std::vector<int64_t> times;
   std::vector<std::vector<float>> values;  // values[channel][row]; NaN where the device gives none
+  uint32_t interval = 0;                   // seconds from row to row (the least step of a merged series)
   std::string error;                       // why the rows could not be read; empty when they could
+  std::string note;                        // what opening the log had to say (a site file not found)
 
   bool Empty() const { return times.empty(); }
 };
@@ -26,6 +31,16 @@ struct PreviewData {
 // Reads every row of the series (room is made for expectedRows at once). On
 // a walk that fails, the rows read so far stay and `error` says why.
 PreviewData LoadPreview(Series& series, std::size_t expectedRows = 0);
+
+// Adds a row without readings at each of the times (oldest first) that
+// the data has no row at, so that lines break there: the first missing row
+// of each gap between logs.
+void InsertEmptyRows(PreviewData& data, std::span<const int64_t> times);
+
+// Row times from 32-bit clock readings of rows in time order: the readings
+// before the last one that is less than the row before it lie before 1970
+// (2^32 seconds earlier than they read).
+std::vector<int64_t> UnwrappedTimes(std::span<const uint32_t> readings);
 
 // Pass 1 on a loaded log and its preview: the rows as
 // LoadPreview(LogSeries(log, lanTime, -1, 0)) has them, made from the delta
@@ -55,6 +70,6 @@ std::size_t NearestRow(const PreviewData& data, double time);
 // for a missing value.
 std::string ValueText(float value, int exponent);
 // "2023-11-14 22:13:20" of civil seconds.
-std::string TimeText(uint32_t seconds);
+std::string TimeText(int64_t seconds);
 
 }  // namespace zerb

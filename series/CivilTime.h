@@ -1,6 +1,7 @@
 #pragma once
-// Times as the history commands take and show them: the logger's civil
-// time written YYYY-MM-DD[THH:MM[:SS]].
+// Times as the commands take them (a history export's range, a conversion's
+// or a picture's rows): the logger's civil time written
+// YYYY-MM-DD[THH:MM[:SS]].
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "history/CivilTime.h"
+#include "series/CivilTime.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "ui/PreviewData.h"
+#include "chart/PreviewData.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +111,7 @@ TEST(ChannelLines, DrawsWhatEveryPointWouldDraw) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const PreviewData data = OneChannel(row.values, row.digital);
-    const auto lines = ChannelLines(data, 0, data.times.front(), data.times.back() + 1, row.columns);
+    const auto lines = ChannelLines(data, 0, double(data.times.front()), double(data.times.back() + 1), row.columns);
     EXPECT_EQ(ValuesOf(lines), row.lines);
   }
 }
@@ -120,7 +120,7 @@ TEST(ChannelLines, LongLogsGiveAFewPointsPerColumnAndReachTheEdges) {
   std::vector<float> values;
   for (int i = 0; i < 65536; ++i) values.push_back(float((i * 7919) % 1000));
   const PreviewData data = OneChannel(values);
-  const double from = data.times[1000] + 30, to = data.times[60000] + 30;
+  const double from = double(data.times[1000] + 30), to = double(data.times[60000] + 30);
   const auto lines = ChannelLines(data, 0, from, to, 500);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_LE(lines[0].size(), 4u * 502);
@@ -143,6 +143,33 @@ TEST(PreviewText, NearestRowAndValues) {
   EXPECT_EQ(ValueText(300, 2), "300");
   EXPECT_EQ(ValueText(NoValue, 0), "-");
   EXPECT_EQ(TimeText(1700000000), "2023-11-14 22:13:20");
+}
+
+}  // namespace
+}  // namespace zerb
+
+namespace zerb {
+namespace {
+
+// A logger clock set back to 1970 gives rows whose 32-bit readings wrap:
+// the plot keeps them in time order, before 1970.
+TEST(UnwrappedTimes, ReadingsBefore1970ComeFirst) {
+  const struct {
+    std::vector<uint32_t> readings;
+    std::vector<int64_t> times;
+  } rows[] = {
+      {{10, 70, 130}, {10, 70, 130}},
+      {{4294967236u, 4294967296u - 1, 59, 119}, {-60, -1, 59, 119}},
+      {{4294967236u}, {4294967236}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(UnwrappedTimes(row.readings), row.times);
+  LogSource source = writertest::FixtureSource();
+  source.pcTime = 100;
+  source.interval = 60;
+  source.rows.assign(5, std::vector<int16_t>(4, 100));
+  auto loaded = writertest::Load(source, true, false);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(OpenPreview(*loaded->log, false).times, (std::vector<int64_t>{-140, -80, -20, 40, 100}));
 }
 
 }  // namespace

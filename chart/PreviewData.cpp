@@ -1,13 +1,13 @@
-#include "ui/PreviewData.h"
+#include "chart/PreviewData.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <limits>
 
 #include "series/ReadingRule.h"
+#include "styles/TimeText.h"
 
 namespace zerb {
 
@@ -47,10 +47,12 @@ PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
     data.times.resize(size);
     for (auto& column : data.values) column.resize(size);
   };
+  std::vector<uint32_t> readings32;
   makeRoom(std::max<std::size_t>(expectedRows, 1));
+  readings32.reserve(data.times.size());
   const int walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
     if (rows == data.times.size()) makeRoom(2 * rows);
-    data.times[rows] = time;
+    readings32.push_back(time);
     const std::size_t count = std::min(readings.size(), data.values.size());
     for (std::size_t i = 0; i < count; ++i) {
       data.values[i][rows] = PlotValue(readings[i]);
@@ -59,8 +61,43 @@ PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
     return true;
   });
   makeRoom(rows);
+  data.times = UnwrappedTimes(readings32);
+  for (std::size_t r = 1; r < rows; ++r) {
+    const int64_t step = data.times[r] - data.times[r - 1];
+    if (step > 0 && (data.interval == 0 || step < data.interval)) data.interval = static_cast<uint32_t>(step);
+  }
   if (walked < 0) data.error = series.Error();
   return data;
+}
+
+void InsertEmptyRows(PreviewData& data, std::span<const int64_t> times) {
+  if (times.empty()) return;
+  const float none = std::numeric_limits<float>::quiet_NaN();
+  std::vector<int64_t> merged;
+  std::vector<std::vector<float>> values(data.values.size());
+  std::size_t next = 0;
+  for (std::size_t r = 0; r <= data.times.size(); ++r) {
+    for (; next < times.size() && (r == data.times.size() || times[next] < data.times[r]); ++next) {
+      if (!merged.empty() && merged.back() == times[next]) continue;
+      merged.push_back(times[next]);
+      for (auto& column : values) column.push_back(none);
+    }
+    if (r == data.times.size()) break;
+    if (next < times.size() && times[next] == data.times[r]) ++next;  // a row is there already
+    merged.push_back(data.times[r]);
+    for (std::size_t c = 0; c < values.size(); ++c) values[c].push_back(data.values[c][r]);
+  }
+  data.times = std::move(merged);
+  data.values = std::move(values);
+}
+
+std::vector<int64_t> UnwrappedTimes(std::span<const uint32_t> readings) {
+  std::vector<int64_t> times(readings.begin(), readings.end());
+  std::size_t wrap = 0;
+  for (std::size_t r = 1; r < readings.size(); ++r)
+    if (readings[r] < readings[r - 1]) wrap = r;
+  for (std::size_t r = 0; r < wrap; ++r) times[r] -= int64_t{1} << 32;
+  return times;
 }
 
 PreviewData OpenPreview(TLog& log, bool lanTime) {
@@ -78,10 +115,12 @@ PreviewData OpenPreview(TLog& log, bool lanTime) {
   // changes.
   data.channels.assign(series.Channels().begin(), series.Channels().end());
   const std::size_t rows = std::size_t{log.GetEntryCount()} + 1;
-  const uint32_t interval = log.Interval();
-  uint32_t time = *series.NewestTime() - interval * log.GetEntryCount();
+  data.interval = log.Interval();
+  // From the newest row back: the oldest rows of a clock that reads early
+  // 1970 lie before it.
+  int64_t time = int64_t{*series.NewestTime()} - int64_t{data.interval} * log.GetEntryCount();
   data.times.resize(rows);
-  for (uint32_t& t : data.times) t = time, time += interval;
+  for (int64_t& t : data.times) t = time, time += data.interval;
   data.values.assign(channels, std::vector<float>(rows));
   for (std::size_t i = 0; i < channels; ++i) {
     ReadingRule rule(*log.Channel(i));
@@ -198,15 +237,20 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   };
   for (std::size_t row = begin; row < end;) {
     // A new column: its rows run up to the first at or past its end.
-    const long at = static_cast<long>(std::floor((times[row] - from) * columnsPerSecond));
+    const long at = static_cast<long>(std::floor((double(times[row]) - from) * columnsPerSecond));
     columnEnd = from + double(at + 1) / columnsPerSecond;
     column.FlushInto(line, data, values);
     gapInColumn = false;
     // Times are whole seconds: below the column's end is below its ceiling.
-    const double ceiling = std::ceil(columnEnd);
-    const uint64_t limit = ceiling > 4294967296.0 ? uint64_t{1} << 32 : static_cast<uint64_t>(ceiling);
+    const double ceiling = std::clamp(std::ceil(columnEnd), -0x1p62, 0x1p62);
+    const int64_t limit = static_cast<int64_t>(ceiling);
     std::size_t stop = row + 1;
     while (stop < end && times[stop] < limit) ++stop;
+    if (stop == row + 1 && !std::isnan(values[row])) {  // a row to itself: zoomed in, or a short log
+      line.push_back({double(times[row]), values[row]});
+      row = stop;
+      continue;
+    }
     if (column.AddAll(values, row, stop)) {  // no value missing: the common case
       row = stop;
       continue;
@@ -231,7 +275,7 @@ std::size_t NearestRow(const PreviewData& data, double time) {
   const std::size_t after = std::lower_bound(times.begin(), times.end(), time) - times.begin();
   if (after == 0) return 0;
   if (after == times.size()) return times.size() - 1;
-  return time - times[after - 1] <= times[after] - time ? after - 1 : after;
+  return time - double(times[after - 1]) <= double(times[after]) - time ? after - 1 : after;
 }
 
 std::string ValueText(float value, int exponent) {
@@ -241,13 +285,10 @@ std::string ValueText(float value, int exponent) {
   return text;
 }
 
-std::string TimeText(uint32_t seconds) {
-  const std::time_t t = seconds;
-  std::tm civil{};
-  gmtime_r(&t, &civil);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &civil);
-  return text;
+std::string TimeText(int64_t seconds) {
+  char text[DateTimeTextSize];
+  PutDateTime(text, seconds, ' ');
+  return std::string(text, DateTimeTextSize);
 }
 
 }  // namespace zerb

@@ -1,0 +1,74 @@
+#include "plot/PlotOptions.h"
+
+#include <CLI/CLI.hpp>
+#include <cstring>
+#include <tuple>
+#include <sstream>
+
+#include "ProjectVersion.h"
+#include "series/CivilTime.h"
+#include "styles/ZoneClock.h"
+
+namespace zerb {
+
+namespace {
+
+std::string VersionText() {
+  return std::string("zerb32-plot ") + ProjectVersion + "\nLicence: GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>\n";
+}
+
+// The problem with the options once parsed, or "".
+std::string Check(PlotOptions& options, const std::string& from, const std::string& to) {
+  const auto format = PictureFormatOf(options.output);
+  if (!format) return "the picture's name must end in .svg or .png, not '" + options.output + "'";
+  options.format = *format;
+  for (const auto& [text, end, option] : {std::tuple{&from, false, "--from"}, std::tuple{&to, true, "--to"}}) {
+    if (text->empty()) continue;
+    const auto time = ParseCivilTime(*text, end);
+    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
+    (end ? options.to : options.from) = *time;
+  }
+  if (options.from && options.to && *options.from > *options.to) return "--from is after --to";
+  if (options.zone) {
+    if (const std::string problem = ZoneProblem(*options.zone); !problem.empty()) return problem;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::variant<PlotOptions, PlotExit> ParsePlotCommandLine(int argc, const char* const* argv) {
+  CLI::App app{"Draws the readings of building-monitoring logs as a picture: one strip per unit, on/off\n"
+               "channels as lanes, several logs of a site merged into one series.",
+               "zerb32-plot"};
+  PlotOptions options;
+  std::string from, to;
+  app.add_option("LOG", options.logs, "log files (several: one site's, merged)")->required();
+  app.add_option("-o,--output", options.output, "the picture: OUT.svg or OUT.png")->required()->type_name("OUT");
+  app.add_option("--from", from, "first time shown, YYYY-MM-DD[THH:MM[:SS]]")->type_name("TIME");
+  app.add_option("--to", to, "last time shown (included; a date: its day)")->type_name("TIME");
+  app.add_option("--channels", options.channels, "channels shown: ids (S1/1) or names")->type_name("LIST");
+  app.add_option("--tz", options.zone, "times shown in this IANA zone")->type_name("ZONE");
+  app.add_flag("-l,--lan", options.lanTime, "network (LAN) clock instead of the PC's");
+  app.add_option("--width", options.width, "picture width")->type_name("PX")->check(CLI::Range(200, 20000))
+      ->capture_default_str();
+  app.add_option("--height", options.height, "picture height")->type_name("PX")->check(CLI::Range(150, 20000))
+      ->capture_default_str();
+  app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
+  app.get_formatter()->column_width(24);
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return PlotExit{0, VersionText(), {}};
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+    return PlotExit{0, app.help(), {}};
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    std::ostringstream out, err;
+    const int code = app.exit(e, out, err);
+    return PlotExit{code == 0 ? 0 : 2, out.str(), err.str()};
+  }
+  if (const std::string problem = Check(options, from, to); !problem.empty())
+    return PlotExit{2, {}, "zerb32-plot: " + problem + "\n"};
+  return options;
+}
+
+}  // namespace zerb
