@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "styles/TableSettings.h"
 
@@ -77,6 +78,10 @@ class ZoneClock {
   std::string error_;
   std::string note_;
 };
+
+// The minutes east of UTC of "+HH:MM" or "-HH:MM", at most 14 hours;
+// nothing for any other text.
+std::optional<int> ParseUtcOffset(std::string_view text);
 
 // "+HH:MM" or "-HH:MM" of an offset in seconds (minutes truncated).
 std::string OffsetText(int32_t offset);

@@ -55,7 +55,7 @@ QString StyleCaption(std::string_view name) {
     std::string_view name;
     const char* caption;
   } captions[] = {{"classic", "Classic"}, {"excel", "Excel"}, {"excel-eu", "Excel (EU)"}, {"pandas", "pandas"},
-                  {"long", "Long"}};
+                  {"long", "Long"}, {"xlsx", "Excel workbook"}};
   for (const auto& c : captions)
     if (c.name == name) return c.caption;
   return QString::fromLatin1(name.data(), qsizetype(name.size()));
@@ -277,6 +277,11 @@ void TZerbDlg::BuildStyleChoice() {
   for (const std::string_view name : StyleNames()) style->addItem(StyleCaption(name));
   connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
     for (Control control : {Control::rgSep, Control::rgDateTime}) SetEnabled(control, index <= 0);
+    // A workbook is named .xlsx; leaving it, the field goes back to CSV.
+    const bool workbook = index >= 0 && StyleSettings(StyleNames()[std::size_t(index)])->file == TableFile::Workbook;
+    const std::string extension = Text(Control::editExt);
+    if (workbook && extension == "CSV") SetText(Control::editExt, "xlsx");
+    if (!workbook && extension == "xlsx") SetText(Control::editExt, "CSV");
   });
   connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, style, &QWidget::setDisabled);
 }

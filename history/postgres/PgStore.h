@@ -24,6 +24,7 @@ class PgStore final : public Store, private ImportEngine {
   std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) override;
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
+  std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) override;
 
   PgConnection& Connection() { return *connection_; }
 
