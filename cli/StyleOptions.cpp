@@ -62,7 +62,7 @@ std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings&
   if (table.time != TimeForm::Iso && table.time != TimeForm::Excel)
     return std::string(tz ? "--tz" : "--utc-offset") + " needs an ISO or excel time: -d iso or a style that has one";
   if (tz) {
-    table.zone = {ZoneKind::Named, 0, args.tz, args.utc};
+    table.zone = {ZoneKind::Named, 0, args.tz, args.utc || table.zoneAsUtc};
     return {};
   }
   const auto minutes = ParseUtcOffset(args.utcOffset);

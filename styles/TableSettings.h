@@ -73,6 +73,10 @@ struct TableSettings {
   TextEncoding encoding = TextEncoding::AsStored;
   Layout layout = Layout::Wide;
   TableFile file = TableFile::Text;
+  // A named zone's times are written as UTC instants (Z), the zone being
+  // said elsewhere (--meta): a reader then gets one type of time for the
+  // whole column, also across a daylight-saving change.
+  bool zoneAsUtc = false;
   friend bool operator==(const TableSettings&, const TableSettings&) = default;
 };
 
