@@ -17,6 +17,21 @@ std::optional<int> ParseUtcOffset(std::string_view text) {
   return (text[0] == '-' ? -1 : 1) * (hours * 60 + minutes);
 }
 
+std::string ZoneText(const TimeZoneSetting& zone) {
+  switch (zone.kind) {
+    case ZoneKind::Civil: return {};
+    case ZoneKind::FixedOffset: return OffsetText(zone.offsetMinutes * 60);
+    case ZoneKind::Named: return zone.name;
+  }
+  return {};
+}
+
+TimeZoneSetting ZoneOfText(const std::string& text) {
+  if (text.empty()) return {};
+  if (const auto minutes = ParseUtcOffset(text)) return {ZoneKind::FixedOffset, *minutes, "", false};
+  return {ZoneKind::Named, 0, text, false};
+}
+
 std::string OffsetText(int32_t offset) {
   char text[OffsetTextSize];
   PutOffset(text, offset);
