@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/LogNotes.h"
 #include "app/MetaFile.h"
 #include "app/OutputFile.h"
 #include "app/OutputTarget.h"
@@ -13,6 +14,7 @@
 #include "series/Series.h"
 #include "styles/Styles.h"
 #include "styles/TableWriter.h"
+#include "styles/Workbook.h"
 
 namespace zerb {
 
@@ -40,7 +42,8 @@ struct Pass2 {
 
 // The classic CSV output goes through its own writer unless a table layout
 // or the metadata (which needs the rows written) asks for the table writer.
-Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const Callbacks& callbacks) {
+Pass2 RunPass2(TLog& log, const std::string& logPath, OutputSink& sink, const ConvertOptions& options,
+               const Callbacks& callbacks) {
   if (callbacks.passStarted) callbacks.passStarted(2);
   const ProgressCallback progress = callbacks.progress;
   Pass2 pass;
@@ -56,7 +59,10 @@ Pass2 RunPass2(TLog& log, OutputSink& sink, const ConvertOptions& options, const
   LogSeries series(log, (options.flags & FlagLanTime) != 0, options.overlap, options.skip, progress);
   SelectedSeries selected(series, options.selection);
   Series& written = options.selection.SelectsAll() ? static_cast<Series&>(series) : selected;
-  const TableResult table = WriteTable(written, options.table.value_or(ClassicTable(options.flags)), sink);
+  const TableSettings settings = options.table.value_or(ClassicTable(options.flags));
+  const TableResult table = settings.file == TableFile::Workbook
+                                ? WriteWorkbook(written, settings, LogNotes(log, logPath), sink)
+                                : WriteTable(written, settings, sink);
   pass.written = table.status;
   pass.rows = {table.rows, table.first, table.last};
   pass.tableRows = true;
@@ -109,7 +115,7 @@ RunResult ConvertToFile(TLog& log, const std::string& logPath, const std::string
   const std::unique_ptr<OutputFile> output = OutputFile::Open(outputPath, error);
   if (!output) return Failure(RunStatus::WriteFailed, error);
   if (!RunPass1(log, callbacks)) return Failure(RunStatus::Pass1Failed, Pass1Error(log));
-  const Pass2 pass = RunPass2(log, output->Sink(), options, callbacks);
+  const Pass2 pass = RunPass2(log, logPath, output->Sink(), options, callbacks);
   if (pass.written < 0) {
     error = pass.error.empty() ? output->WriteError() : "cannot write " + outputPath + ": " + pass.error;
     return Failure(RunStatus::WriteFailed, error.empty() ? "cannot write " + outputPath : error);

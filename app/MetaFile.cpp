@@ -26,15 +26,6 @@ ordered_json OptionalTime(const std::optional<uint32_t>& time) {
   return time ? ordered_json(Civil(*time)) : ordered_json(nullptr);
 }
 
-const char* KindName(ChannelKind kind) {
-  switch (kind) {
-    case ChannelKind::Sensor: return "sensor";
-    case ChannelKind::Output: return "output";
-    case ChannelKind::Asm: return "asm";
-  }
-  return "";
-}
-
 // The channels written, in their columns' order.
 ordered_json Channels(const TLog& log, const RowSelection& selection) {
   ordered_json channels = ordered_json::array();
@@ -51,7 +42,7 @@ ordered_json Channels(const TLog& log, const RowSelection& selection) {
     channels.push_back({{"column", ++column},
                         {"id", ChannelId(c)},
                         {"key", c.key},
-                        {"kind", KindName(c.kind)},
+                        {"kind", std::string(KindName(c.kind))},
                         {"name", EncodedText(c.name, utf8)},
                         {"type", c.typeName},
                         {"unit", UnitOf(c, utf8)},
@@ -95,7 +86,8 @@ ordered_json Table(const TableSettings& t) {
 }
 
 ordered_json Options(const ConvertOptions& o) {
-  ordered_json options = {{"format", o.xml ? "xml" : "csv"},
+  const bool workbook = !o.xml && o.table && o.table->file == TableFile::Workbook;
+  ordered_json options = {{"format", o.xml ? "xml" : workbook ? "xlsx" : "csv"},
                           {"style", o.styleName},
                           {"clock", (o.flags & FlagLanTime) ? "lan" : "pc"},
                           {"newEntriesOnly", o.overlap >= 0},

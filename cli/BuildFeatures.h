@@ -1,8 +1,9 @@
 #pragma once
 // What this build of zerb32-cli carries. CMake sets ZERB32_HISTORY (the
 // commands on the history store, which need SQLite) and ZERB32_TIMEZONES
-// (the options that need the time-zone database); the Windows build has
-// neither. A command or option the build lacks is refused as a usage error.
+// (the options that need the time-zone database) and ZERB32_XLSX (the xlsx
+// style, which needs libxlsxwriter); the Windows build has none of them. A
+// command or option the build lacks is refused as a usage error.
 
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@ namespace zerb {
 
 inline constexpr bool BuildHasHistory = ZERB32_HISTORY;
 inline constexpr bool BuildHasTimeZones = ZERB32_TIMEZONES;
+inline constexpr bool BuildHasXlsx = ZERB32_XLSX;
 
 inline constexpr int NotInThisBuildExit = 2;
 

@@ -163,6 +163,9 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (auto problem = ApplyRange(app, options, raw); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
+  // A workbook is named .xlsx unless -e says otherwise.
+  const bool workbook = options.convert.table && options.convert.table->file == TableFile::Workbook;
+  if (workbook && app.count("--ext") == 0) options.extension = "xlsx";
   if (options.jobs == 0) options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, MaxJobs);
   return options;
 }

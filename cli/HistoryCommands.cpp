@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <variant>
 
 #include "app/OutputFile.h"
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
 #include "cli/Arguments.h"
+#include "cli/HistoryNotes.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
 #include "series/CivilTime.h"
@@ -19,6 +21,7 @@
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
 #include "styles/TableWriter.h"
+#include "styles/Workbook.h"
 #include "styles/Windows1252.h"
 #include "styles/ZoneClock.h"
 #include "system/FileSizeSignal.h"
@@ -48,8 +51,9 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
 }
 
 // Writes the series (with empty rows in its gaps when asked) and reports
-// its gaps. True when written.
-bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans) {
+// its gaps. True when written. `notes` make the workbook's Channels sheet.
+bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans,
+                 const std::function<WorkbookNotes(const std::vector<Gap>&)>& notes) {
   const std::vector<Gap> gaps = FindGaps(spans);
   uint64_t missing = 0;
   for (const Gap& gap : gaps) missing += MissingRows(gap);
@@ -68,7 +72,8 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   std::string error;
   TableResult table;
   const auto write = [&](OutputSink& sink) {
-    table = WriteTable(filled, c.table, sink);
+    table = c.table.file == TableFile::Workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
+                                                : WriteTable(filled, c.table, sink);
     return table.status == 1;
   };
   const bool written =
@@ -97,7 +102,13 @@ int Merge(const HistoryCommand& c) {
   }
   ReportOffGrid(stderr, merged.report);
   ReportConflicts(stderr, merged.report, c.verbose);
-  if (!WriteSeries(c, merged.series, merged.spans)) return 1;
+  const auto notes = [&](const std::vector<Gap>& gaps) {
+    std::vector<StoredLog> logs;
+    for (std::size_t i = 0; i < merged.spans.size(); ++i) logs.push_back({merged.sources[i], merged.spans[i], 0});
+    const auto site = SiteFileFor(merged.sources.front());
+    return HistoryNotes(site ? site->fileNumber : 0, logs, false, gaps, &merged.report);
+  };
+  if (!WriteSeries(c, merged.series, merged.spans, notes)) return 1;
   return merged.failures.empty() ? 0 : 1;
 }
 
@@ -154,7 +165,10 @@ int Export(const HistoryCommand& c) {
     Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
-  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to)) ? 0 : 1;
+  const auto notes = [&](const std::vector<Gap>& gaps) {
+    return HistoryNotes(*c.site, store->Logs(*c.site, c.from, c.to), true, gaps, nullptr);
+  };
+  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to), notes) ? 0 : 1;
 }
 
 // A site's or channel's name from the store (the site file's 8-bit text)

@@ -6,11 +6,13 @@
 #include <cstring>
 
 #include "app/IntegerText.h"
+#include "cli/BuildFeatures.h"
 #include "cli/ColumnOptions.h"
 #include "cli/StyleOptions.h"
 #include "series/CivilTime.h"
 #include "history/postgres/PgAddress.h"
 #include "styles/Styles.h"
+#include "styles/ZoneClock.h"
 
 namespace zerb {
 
@@ -18,6 +20,7 @@ namespace {
 
 struct RawHistory {
   std::string site, from, to;
+  std::string importTz, importOffset;  // import: the logger's zone
   ColumnArgs columns;
   std::string ignored;
   // The analysis styles, as conversion takes them.
@@ -58,11 +61,13 @@ CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   return merge;
 }
 
-CLI::App* AddImport(CLI::App& app, HistoryCommand& c) {
+CLI::App* AddImport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* import = app.add_subcommand("import", "add logs to a history store (made if missing)");
   import->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   import->add_option("LOG", c.logs, "log files")->required();
   AddLogReading(*import, c);
+  import->add_option("--tz", raw.importTz, "IANA time zone of the logger's clock, kept for the site");
+  import->add_option("--utc-offset", raw.importOffset, "the clock's fixed offset, +HH:MM or -HH:MM, kept for the site");
   import->add_flag("-v,--verbose", c.verbose, "list conflicts");
   return import;
 }
@@ -85,6 +90,23 @@ CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 }
 
 CliExit Usage(const std::string& text) { return CliExit{2, {}, "zerb32-cli: " + text + "\n"}; }
+
+// import --tz or --utc-offset: the zone as the store records it.
+std::string ApplyImportZone(const CLI::App& import, HistoryCommand& c, const RawHistory& raw) {
+  const bool tz = import.count("--tz") > 0, offset = import.count("--utc-offset") > 0;
+  if (tz && offset) return "--tz and --utc-offset cannot be used together";
+  if (tz) {
+    if (!BuildHasTimeZones) return "--tz: not available in this build";
+    if (std::string problem = ZoneProblem(raw.importTz); !problem.empty()) return problem;
+    c.log.zone = raw.importTz;
+  }
+  if (offset) {
+    const auto minutes = ParseUtcOffset(raw.importOffset);
+    if (!minutes) return "--utc-offset wants +HH:MM or -HH:MM (at most 14:00), not " + raw.importOffset;
+    c.log.zone = ZoneText({ZoneKind::FixedOffset, *minutes, "", false});
+  }
+  return {};
+}
 
 // The style's settings over the classic ones of -d, -t and --no-headers.
 std::string ApplyStyle(const CLI::App& app, HistoryCommand& c, RawHistory& raw, uint16_t flags) {
@@ -134,7 +156,7 @@ std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* 
   HistoryCommand c;
   RawHistory raw;
   CLI::App* merge = AddMerge(app, c, raw);
-  CLI::App* import = AddImport(app, c);
+  CLI::App* import = AddImport(app, c, raw);
   CLI::App* exported = AddExport(app, c, raw);
   CLI::App* history = AddHistory(app, c, raw);
   if (auto exit = ParseInto(app, argc, argv)) return *exit;
@@ -142,6 +164,9 @@ std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* 
            : import->parsed()   ? HistoryVerb::Import
            : exported->parsed() ? HistoryVerb::Export
                                 : HistoryVerb::History;
+  if (import->parsed()) {
+    if (auto problem = ApplyImportZone(*import, c, raw); !problem.empty()) return Usage(problem);
+  }
   const CLI::App& used = merge->parsed() ? *merge : exported->parsed() ? *exported : *history;
   if (auto problem = Apply(used, c, raw, argv[1]); !problem.empty()) return Usage(problem);
   return c;

@@ -31,21 +31,22 @@ constexpr std::array<const char*, 8> CsvOnly = {"--sep", "--decimal-comma", "--n
 
 bool Given(const CLI::App& app, const char* name) { return app.count(name) > 0; }
 
-// "+HH:MM" or "-HH:MM", at most 14 hours: minutes east of UTC.
-std::optional<int> ParseOffset(const std::string& text) {
-  if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return std::nullopt;
-  for (int i : {1, 2, 4, 5})
-    if (text[static_cast<std::size_t>(i)] < '0' || text[static_cast<std::size_t>(i)] > '9') return std::nullopt;
-  const int hours = (text[1] - '0') * 10 + (text[2] - '0');
-  const int minutes = (text[4] - '0') * 10 + (text[5] - '0');
-  if (hours > 14 || minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
-  return (text[0] == '-' ? -1 : 1) * (hours * 60 + minutes);
-}
-
 std::string ForXml(const CLI::App& app, const StyleArgs& args) {
   if (args.style != "classic") return "--style " + args.style + " writes CSV; it cannot be used with -x";
   for (const char* name : CsvOnly)
     if (Given(app, name)) return std::string(name) + " is for CSV output; it cannot be used with -x";
+  return {};
+}
+
+// What a workbook has no use for: it has no separator or byte-order mark,
+// its times are always date-time cells under a header row.
+constexpr std::array<const char*, 7> TextOnly = {"--sep", "--decimal-comma", "--no-trailing-separator", "--bom",
+                                                 "--tab", "--datetime", "--no-headers"};
+
+std::string ForWorkbook(const CLI::App& app) {
+  if (!BuildHasXlsx) return "--style xlsx: not available in this build";
+  for (const char* name : TextOnly)
+    if (Given(app, name)) return std::string(name) + " is for CSV output; it cannot be used with --style xlsx";
   return {};
 }
 
@@ -61,10 +62,10 @@ std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings&
   if (table.time != TimeForm::Iso && table.time != TimeForm::Excel)
     return std::string(tz ? "--tz" : "--utc-offset") + " needs an ISO or excel time: -d iso or a style that has one";
   if (tz) {
-    table.zone = {ZoneKind::Named, 0, args.tz, args.utc};
+    table.zone = {ZoneKind::Named, 0, args.tz, args.utc || table.zoneAsUtc};
     return {};
   }
-  const auto minutes = ParseOffset(args.utcOffset);
+  const auto minutes = ParseUtcOffset(args.utcOffset);
   if (!minutes) return "--utc-offset wants +HH:MM or -HH:MM (at most 14:00), not " + args.utcOffset;
   table.zone = {ZoneKind::FixedOffset, *minutes, "", args.utc};
   return {};
@@ -74,6 +75,9 @@ std::string ApplyZone(const CLI::App& app, const StyleArgs& args, TableSettings&
 std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::string& dateTime,
                        const CliOptions& options, TableSettings& table) {
   const bool classic = args.style == "classic";
+  if (args.style == "xlsx") {
+    if (std::string problem = ForWorkbook(app); !problem.empty()) return problem;
+  }
   table = classic ? ClassicTable(options.convert.flags) : StyleSettings(args.style).value();
   if (Given(app, "--datetime") || (classic && dateTime == "iso"))
     for (const TimeFormName& t : TimeForms)

@@ -23,6 +23,9 @@ struct HistoryLogOptions {
   bool lanTime = false;           // row times from the LAN clock, else the PC's
   bool requireSite = false;       // a missing or incomplete site file fails the log
   bool allowDefaultSite = false;  // a log no complete description decodes is kept with default channels
+  // Import: the logger's zone (an IANA name, or a fixed offset "+HH:MM"),
+  // recorded for its site; "" takes the zone the store has for the site.
+  std::string zone{};
 };
 
 // One channel as Decode describes it.

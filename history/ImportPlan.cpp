@@ -3,6 +3,7 @@
 #include "app/TemporaryNames.h"
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
+#include "history/StoreZone.h"
 
 namespace zerb {
 
@@ -81,12 +82,17 @@ ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const 
   const std::string timeBase = options.lanTime ? "LAN" : "PC";
   if (const auto storedBase = engine.StoredTimeBase(site); storedBase && *storedBase != timeBase)
     return outcome.reason = ClockRefusal(site, *storedBase), outcome;
+  const std::string zone = engine.SiteZone(site);
+  if (!zone.empty() && !options.zone.empty() && options.zone != zone)
+    return outcome.reason = ZoneRefusal(site, zone, options.zone), outcome;
   if (!log.Decode(BookOf(engine.SiteChannels(site)), "in the store")) return outcome.reason = log.Error(), outcome;
   outcome.warning = log.Warning();
   std::vector<int64_t> meanings;
   const int64_t import = engine.AddImport(log, timeBase, meanings);
   if (!ImportRows(engine, log, import, meanings, outcome)) return outcome.reason = log.Rows().Error(), outcome;
   engine.SetReadingCount(import, static_cast<int64_t>(outcome.readings));
+  if (std::string unplaced = PlaceInZone(engine, site, zone.empty() ? options.zone : zone); !unplaced.empty())
+    return outcome.reason = unplaced, outcome;
   if (log.Quality() == SiteQuality::Complete) engine.RedecodeStored(site);
   const auto whole = HoldOffEnding();  // the commit and what is said of it
   engine.Commit();

@@ -64,6 +64,13 @@ class ImportEngine {
   // Decodes again the stored logs of the site whose channels the site's
   // complete descriptions describe otherwise now.
   virtual void RedecodeStored(uint32_t site) = 0;
+  // The zone recorded for the site ("" for none, or a site not stored).
+  virtual std::string SiteZone(uint32_t site) = 0;
+  // The imports of the site without a UTC offset: (id, last row time).
+  virtual std::vector<std::pair<int64_t, int64_t>> UnplacedImports(uint32_t site) = 0;
+  // Records the site's zone and the UTC offset (seconds) of each import.
+  virtual void PlaceImports(uint32_t site, const std::string& zone,
+                            const std::vector<std::pair<int64_t, int32_t>>& offsets) = 0;
 };
 
 // Imports one log through the engine: the outcome of Store::Import, which

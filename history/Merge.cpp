@@ -151,6 +151,7 @@ MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOpt
     }
     if (AddRows(f, log, facts, columnsOfChannel, result)) {
       result.spans.push_back(f.span);
+      result.sources.push_back(f.path);
       ++result.merged;
     }
   }

@@ -21,6 +21,7 @@ struct MergeResult {
   MergedSeries series;
   HistoryReport report;
   std::vector<LogSpan> spans;          // of every merged log
+  std::vector<std::string> sources;    // the path of each of those logs
   std::vector<LogProblem> failures;    // logs left out
   std::vector<LogProblem> warnings;    // logs merged with a remark
   std::string refusal;                 // set when nothing could be merged

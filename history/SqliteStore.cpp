@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "history/SqliteReading.h"
 #include "history/SqliteStatements.h"
 #include "history/StoreSchema.h"
 
@@ -13,10 +14,13 @@ SqliteStore::SqliteStore(const std::string& path, StoreAccess access) : path_(pa
   std::error_code ec;
   if (readOnly && !std::filesystem::is_regular_file(path, ec)) throw StoreError("no store at " + path);
   try {
-    db_ = std::make_unique<SqliteDb>(path, readOnly ? SQLITE_OPEN_READONLY
-                                                    : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    PrepareStore(*db_, path, access);
-    if (!readOnly) db_->Execute("PRAGMA synchronous = NORMAL");
+    if (readOnly) {
+      db_ = OpenForReading(path);
+    } else {
+      db_ = std::make_unique<SqliteDb>(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+      PrepareStore(*db_, path, access);
+      db_->Execute("PRAGMA synchronous = NORMAL");
+    }
     sql_ = std::make_unique<Statements>(*db_, !readOnly);
   } catch (const SqliteError& e) {
     throw StoreError(path + ": " + e.what());

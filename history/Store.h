@@ -64,6 +64,13 @@ struct SiteSummary {
   std::vector<Gap> gaps;
 };
 
+// A stored log as an export lists its sources.
+struct StoredLog {
+  std::string path;  // as it was imported
+  LogSpan span;
+  int64_t conflicts = 0;  // those naming it, kept or other
+};
+
 // Fills a summary's first and last time, import count and gaps from the
 // spans of its stored logs.
 void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
@@ -88,6 +95,9 @@ class Store {
   // when the site is not stored.
   virtual std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) = 0;
   virtual std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) = 0;
+  // The stored logs of the site whose spans meet [from, to], oldest first
+  // (their spans not clipped).
+  virtual std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) = 0;
 };
 
 enum class StoreAccess {

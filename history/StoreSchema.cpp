@@ -29,6 +29,15 @@
 //   readings        meaning: that of the log the reading was kept from
 //   channel_descriptions  a view: every description of each channel with
 //                   the span of the logs it decoded
+// Version 3 adds (upgraded by `import` as above):
+//   sites           zone: the logger's zone as import --tz or --utc-offset
+//                   gave it (NULL: none known)
+//   imports         utc_offset: seconds the log's clock was ahead of UTC
+//                   (its newest row placed in the site's zone)
+//   unit_texts      the unit text of a units letter on a device type
+//   schema_notes    what each table, view and column means
+//   reading_values, site_gaps  views for SQL and dashboards
+//                   (history/StoreViews.h)
 // Sites are the whole number of the site file's name (0 to 4294967295).
 // Kinds: 0 sensor, 1 output, 2 ASM. Times: seconds since 1970-01-01 in the
 // logger's civil time, signed. The file is marked with an application id
@@ -39,12 +48,15 @@
 
 #include "history/StoreSchema.h"
 
+#include "history/SchemaNotes.h"
+#include "history/StoreViews.h"
+
 namespace zerb {
 
 namespace {
 
 constexpr int64_t ApplicationId = 0x5A455242;  // "ZERB"
-constexpr int64_t SchemaVersion = 2;
+constexpr int64_t SchemaVersion = 3;
 
 constexpr const char* Schema = R"sql(
 CREATE TABLE sites (
@@ -159,6 +171,23 @@ CREATE VIEW channel_descriptions AS
   GROUP BY i.site, c.kind, c.key, c.name, m.type_name, m.units, m.exponent, m.digital, c.description;
 )sql";
 
+// From version 2 to 3: the zone per site and offset per log (unknown for
+// the logs stored so far), the unit texts, the notes and the views.
+void UpgradeTo3(SqliteDb& db) {
+  db.Execute("ALTER TABLE sites ADD COLUMN zone TEXT; ALTER TABLE imports ADD COLUMN utc_offset INTEGER;");
+  db.Execute((std::string(UnitTextsTable) + " WITHOUT ROWID").c_str());
+  SqliteStatement unit(db, "INSERT INTO unit_texts (units, type_name, unit) VALUES (?1, ?2, ?3)");
+  for (const UnitTextRow& row : UnitTextRows()) unit.Bind(1, row.units).Bind(2, row.typeName).Bind(3, row.unit).Run();
+  db.Execute(
+      "CREATE TABLE schema_notes (object_name TEXT NOT NULL, column_name TEXT NOT NULL, note TEXT NOT NULL, "
+      "PRIMARY KEY (object_name, column_name)) WITHOUT ROWID");
+  SqliteStatement note(db, "INSERT INTO schema_notes (object_name, column_name, note) VALUES (?1, ?2, ?3)");
+  for (const SchemaNote& n : SchemaNotes())
+    if (n.engine != Engine::Postgres) note.Bind(1, n.object).Bind(2, n.column).Bind(3, n.note).Run();
+  db.Execute(ReadingValuesView(Engine::Sqlite).c_str());
+  db.Execute(SiteGapsView(Engine::Sqlite).c_str());
+}
+
 // A version-1 store read as it is: temporary views of this connection with
 // the tables' names (they come first in name lookup) give its tables the
 // columns of version 2, as the upgrade would fill them.
@@ -215,7 +244,8 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
     // Our own constant, not a value from outside.
     db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
   }
-  db.Execute(UpgradeTo2);
+  if (version < 2) db.Execute(UpgradeTo2);
+  UpgradeTo3(db);
   db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
   transaction.Commit();
 }
@@ -228,7 +258,8 @@ void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   if (version == SchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
     if (version == 0) throw StoreError(path + " is not a ZERB32 store (it is empty)");
-    db.Execute(ReadVersion1);
+    // Version 2 has every table and column the commands read.
+    if (version == 1) db.Execute(ReadVersion1);
     return;
   }
   MakeOrUpgrade(db, path);

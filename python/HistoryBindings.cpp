@@ -65,7 +65,7 @@ py::dict Merge(const std::vector<std::string>& paths, bool lanTime, bool allowDe
   std::pair<std::string, uint32_t> site;
   {
     py::gil_scoped_release unlocked;
-    merged = MergeLogs(paths, HistoryLogOptions{lanTime, false, allowDefaultSite});
+    merged = MergeLogs(paths, HistoryLogOptions{lanTime, false, allowDefaultSite, {}});
     if (merged.refusal.empty() && merged.failures.empty()) {
       read = ReadSeries(merged.series, arrays, error);
       site = SiteOf(paths.front());

@@ -16,15 +16,6 @@ std::string UnitOf(const SeriesChannel& c) {
   return text.size() == 1 ? Utf8FromWindows1252(text) : std::string(text);
 }
 
-const char* KindName(ChannelKind kind) {
-  switch (kind) {
-    case ChannelKind::Sensor: return "sensor";
-    case ChannelKind::Output: return "output";
-    case ChannelKind::Asm: return "asm";
-  }
-  return "sensor";
-}
-
 py::list UnitsOf(const TAsList& units) {
   py::list out;
   py::list airspaces;  // of the last unit appended
@@ -44,7 +35,7 @@ void AppendDevices(const TDevList& list, py::list& out) {
   for (const TMListItem* item = list.Head(); item != nullptr; item = item->Next()) {
     const auto& device = static_cast<const TDev&>(*item);
     const SeriesChannel c = ChannelOf(device);
-    out.append(py::make_tuple(KindName(c.kind), c.key, py::bytes(c.name), c.typeName, UnitOf(c), c.exponent,
+    out.append(py::make_tuple(std::string(KindName(c.kind)), c.key, py::bytes(c.name), c.typeName, UnitOf(c), c.exponent,
                               device.Logged != 0));
   }
 }
@@ -52,7 +43,7 @@ void AppendDevices(const TDevList& list, py::list& out) {
 }  // namespace
 
 py::tuple ChannelTuple(const SeriesChannel& channel) {
-  return py::make_tuple(KindName(channel.kind), channel.key, py::bytes(channel.name), channel.typeName,
+  return py::make_tuple(std::string(KindName(channel.kind)), channel.key, py::bytes(channel.name), channel.typeName,
                         UnitOf(channel), channel.exponent);
 }
 

@@ -6,6 +6,15 @@
 
 namespace zerb {
 
+std::string_view KindName(ChannelKind kind) {
+  switch (kind) {
+    case ChannelKind::Sensor: return "sensor";
+    case ChannelKind::Output: return "output";
+    case ChannelKind::Asm: return "asm";
+  }
+  return "sensor";
+}
+
 SeriesChannel ChannelOf(const TDev& device) {
   SeriesChannel c;
   c.kind = device.Kind();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Devices.h"
@@ -26,6 +27,9 @@ struct SeriesChannel {
   int exponent = 0;  // decimal exponent of the values
   bool digital = false;
 };
+
+// "sensor", "output" or "asm": the channel's kind as a word.
+std::string_view KindName(ChannelKind kind);
 
 // One channel's reading in one row.
 struct Reading {

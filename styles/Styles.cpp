@@ -19,18 +19,24 @@ struct Style {
   UnitsMode units;
   TextEncoding encoding;
   Layout layout;
+  TableFile file;
+  bool zoneAsUtc;
 };
 
 constexpr auto Utf8 = TextEncoding::Utf8FromWindows1252;
 
-// name        sep   dec,   trail  bom    quote  time                    units              encoding  layout
-constexpr std::array<Style, 5> Table = {{
+constexpr auto Text = TableFile::Text;
+
+// name        sep   dec,   trail  bom    quote  time                    units              encoding  layout  file  zoneAsUtc
+constexpr std::array<Style, 6> Table = {{
     {"classic", ',', false, true, false, true, TimeForm::ClassicText, UnitsMode::Off, TextEncoding::AsStored,
-     Layout::Wide},
-    {"excel", ',', false, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide},
-    {"excel-eu", ';', true, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide},
-    {"pandas", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Inline, Utf8, Layout::Wide},
-    {"long", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Off, Utf8, Layout::Long},
+     Layout::Wide, Text, false},
+    {"excel", ',', false, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide, Text, false},
+    {"excel-eu", ';', true, false, true, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide, Text, false},
+    {"pandas", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Inline, Utf8, Layout::Wide, Text, true},
+    {"long", ',', false, false, false, false, TimeForm::Iso, UnitsMode::Off, Utf8, Layout::Long, Text, false},
+    {"xlsx", ',', false, false, false, false, TimeForm::Excel, UnitsMode::Inline, Utf8, Layout::Wide,
+     TableFile::Workbook, false},
 }};
 
 constexpr std::array<std::string_view, Table.size()> Names = [] {
@@ -50,6 +56,8 @@ TableSettings SettingsOf(const Style& style) {
   s.units = style.units;
   s.encoding = style.encoding;
   s.layout = style.layout;
+  s.file = style.file;
+  s.zoneAsUtc = style.zoneAsUtc;
   return s;
 }
 

@@ -10,7 +10,7 @@
 
 namespace zerb {
 
-// "classic", "excel", "excel-eu", "pandas", "long", in that order.
+// "classic", "excel", "excel-eu", "pandas", "long", "xlsx", in that order.
 std::span<const std::string_view> StyleNames();
 
 // The settings of a style; nothing for an unknown name. "classic" gives

@@ -49,6 +49,14 @@ enum class Layout : uint8_t {
   Long,  // one line per value: Time,Channel,Name,Unit,Type,Raw,Value
 };
 
+// What kind of file the table becomes.
+enum class TableFile : uint8_t {
+  Text,      // delimited text, laid out by the settings below
+  Workbook,  // an .xlsx workbook of typed cells (styles/Workbook.h): the time
+             // form, zone and units apply; separator, quoting, byte-order
+             // mark, decimal comma and layout do not
+};
+
 struct TableSettings {
   char separator = ',';
   bool decimalComma = false;      // "21,5" instead of "21.5"
@@ -64,6 +72,11 @@ struct TableSettings {
   UnitsMode units = UnitsMode::Off;
   TextEncoding encoding = TextEncoding::AsStored;
   Layout layout = Layout::Wide;
+  TableFile file = TableFile::Text;
+  // A named zone's times are written as UTC instants (Z), the zone being
+  // said elsewhere (--meta): a reader then gets one type of time for the
+  // whole column, also across a daylight-saving change.
+  bool zoneAsUtc = false;
   friend bool operator==(const TableSettings&, const TableSettings&) = default;
 };
 

@@ -8,8 +8,8 @@
 #include "series/LogSeriesWalk.h"
 #include "styles/TableText.h"
 #include "styles/TimeColumns.h"
+#include "styles/SeriesClock.h"
 #include "styles/ValueFields.h"
-#include "styles/ZoneClock.h"
 
 namespace zerb {
 
@@ -52,17 +52,6 @@ std::vector<PaddedText> LongPrefixes(const Series& series, const TableSettings& 
     prefixes.emplace_back(text);
   }
   return prefixes;
-}
-
-// The newest row time, for a series that does not know it: a walk of its own.
-std::optional<uint32_t> FindNewest(Series& series) {
-  if (auto newest = series.NewestTime()) return newest;
-  std::optional<uint32_t> last;
-  series.ForEachRow([&](uint32_t time, std::span<const Reading>) {
-    last = time;
-    return true;
-  });
-  return last;
 }
 
 class RowWriter {
@@ -172,17 +161,12 @@ int WalkLog(LogSeries& log, const TableSettings& s, RowWriter& rows, TableResult
 
 TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink& out) {
   TableResult result;
-  const TimeZoneSetting civil;
-  const bool zoned = settings.time == TimeForm::Iso || settings.time == TimeForm::Excel;
-  ZoneClock clock(zoned ? settings.zone : civil);
+  SeriesClock clock(series, settings.zone, settings.time == TimeForm::Iso || settings.time == TimeForm::Excel);
   if (!clock.Error().empty()) return {-1, 0, {}, {}, {}, clock.Error()};
-  if (clock.NeedsAnchor()) {
-    if (auto newest = FindNewest(series)) clock.Anchor(*newest);
-    result.anchorNote = clock.AnchorNote();
-  }
+  result.anchorNote = clock.AnchorNote();
 
   auto text = std::make_unique<TextBuffer>(out);
-  RowWriter rows(settings, series.Channels().size(), clock, *text);
+  RowWriter rows(settings, series.Channels().size(), clock.Clock(), *text);
   if (settings.bom) text->Append("\xEF\xBB\xBF");
   if (settings.header) text->Append(HeaderOf(series, rows.TimeNames(), settings));
   if (settings.layout == Layout::Long) rows.SetPrefixes(LongPrefixes(series, settings));
@@ -192,10 +176,8 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   if (auto* log = dynamic_cast<LogSeries*>(&series)) {
     walked = WalkLog(*log, settings, rows, result);
   } else {
-    std::optional<uint32_t> anchor = series.NewestTime();
     walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
-      // A row kept from another log is placed in the zone as that log places it.
-      if (const auto own = series.RowAnchor(); zoned && own && own != anchor) clock.Anchor(*(anchor = own));
+      clock.BeforeRow(series);
       for (std::size_t i = 0; i < readings.size(); ++i) rows.Set(i, readings[i]);
       rows.Write(time, readings, result);
       return true;

@@ -74,4 +74,13 @@ std::string Windows1252FromUtf8(std::string_view text) {
   return out;
 }
 
+std::string Utf8Text(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t at = i;
+    if (NextCodePoint(text, i) == Replacement && text.substr(at, i - at) != "\xEF\xBF\xBD")
+      return Utf8FromWindows1252(text);
+  }
+  return std::string(text);
+}
+
 }  // namespace zerb

@@ -16,4 +16,8 @@ std::string Utf8FromWindows1252(std::string_view text);
 // valid UTF-8, becomes "?".
 std::string Windows1252FromUtf8(std::string_view text);
 
+// The text as it is when it is UTF-8 (a file name on most systems), else
+// read as Windows-1252: always valid UTF-8.
+std::string Utf8Text(std::string_view text);
+
 }  // namespace zerb

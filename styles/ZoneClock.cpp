@@ -7,6 +7,31 @@ namespace zerb {
 
 std::string ZoneProblem(const std::string& name) { return zones::Find(name).error; }
 
+std::optional<int> ParseUtcOffset(std::string_view text) {
+  if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return std::nullopt;
+  for (const std::size_t i : {1, 2, 4, 5})
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+  const int hours = (text[1] - '0') * 10 + (text[2] - '0');
+  const int minutes = (text[4] - '0') * 10 + (text[5] - '0');
+  if (minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
+  return (text[0] == '-' ? -1 : 1) * (hours * 60 + minutes);
+}
+
+std::string ZoneText(const TimeZoneSetting& zone) {
+  switch (zone.kind) {
+    case ZoneKind::Civil: return {};
+    case ZoneKind::FixedOffset: return OffsetText(zone.offsetMinutes * 60);
+    case ZoneKind::Named: return zone.name;
+  }
+  return {};
+}
+
+TimeZoneSetting ZoneOfText(const std::string& text) {
+  if (text.empty()) return {};
+  if (const auto minutes = ParseUtcOffset(text)) return {ZoneKind::FixedOffset, *minutes, "", false};
+  return {ZoneKind::Named, 0, text, false};
+}
+
 std::string OffsetText(int32_t offset) {
   char text[OffsetTextSize];
   PutOffset(text, offset);

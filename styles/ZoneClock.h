@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "styles/TableSettings.h"
 
@@ -53,6 +54,10 @@ class ZoneClock {
   const std::string& AnchorNote() const { return note_; }
 
   OffsetMark Mark() const { return mark_; }
+  // The logger's clock minus UTC, in seconds: the anchor's offset for a
+  // zone (once anchored), the fixed offset, or 0 for civil time. A row's
+  // UTC instant is its civil time minus this.
+  int32_t ClockOffset() const { return offset_; }
   // The time shown for a row at the logger's civil time.
   ShownTime At(uint32_t civil) {
     if (zone_ == nullptr) return {civil - int64_t{utcShift_}, mark_ == OffsetMark::Z ? 0 : offset_};
@@ -77,6 +82,15 @@ class ZoneClock {
   std::string error_;
   std::string note_;
 };
+
+// The minutes east of UTC of "+HH:MM" or "-HH:MM", at most 14 hours;
+// nothing for any other text.
+std::optional<int> ParseUtcOffset(std::string_view text);
+
+// A logger's zone as a store records it: an IANA name, or a fixed offset
+// written "+HH:MM". The text of a setting, and the setting of a text.
+std::string ZoneText(const TimeZoneSetting& zone);
+TimeZoneSetting ZoneOfText(const std::string& text);
 
 // "+HH:MM" or "-HH:MM" of an offset in seconds (minutes truncated).
 std::string OffsetText(int32_t offset);

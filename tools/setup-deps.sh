@@ -15,8 +15,9 @@ packages=(
   dpkg-dev fakeroot help2man lintian shared-mime-info
   g++-mingw-w64-x86-64-posix wine wine64
   libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
-  pybind11-dev python3-dev python3-numpy python3-pytest
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
   libpq-dev postgresql
+  libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi
 

@@ -60,7 +60,7 @@ QString StyleCaption(std::string_view name) {
     std::string_view name;
     const char* caption;
   } captions[] = {{"classic", "Classic"}, {"excel", "Excel"}, {"excel-eu", "Excel (EU)"}, {"pandas", "pandas"},
-                  {"long", "Long"}};
+                  {"long", "Long"}, {"xlsx", "Excel workbook"}};
   for (const auto& c : captions)
     if (c.name == name) return c.caption;
   return QString::fromLatin1(name.data(), qsizetype(name.size()));
@@ -292,7 +292,14 @@ void TZerbDlg::BuildStyleChoice() {
   style->setToolTip("Output style");
   style->setGeometry(Column[2], 129, ColumnWidth, 22);
   for (const std::string_view name : StyleNames()) style->addItem(StyleCaption(name));
-  connect(style, &QComboBox::currentIndexChanged, this, [this] { controller_.OptionsChanged(); });
+  connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
+    controller_.OptionsChanged();
+    // A workbook is named .xlsx; leaving it, the field goes back to CSV.
+    const bool workbook = index >= 0 && StyleSettings(StyleNames()[std::size_t(index)])->file == TableFile::Workbook;
+    const std::string extension = Text(Control::editExt);
+    if (workbook && extension == "CSV") SetText(Control::editExt, "xlsx");
+    if (!workbook && extension == "xlsx") SetText(Control::editExt, "CSV");
+  });
   connect(findChild<QCheckBox*>("cbxXML"), &QCheckBox::toggled, this, [this] { controller_.OptionsChanged(); });
   connect(findChild<RadioGroup*>("rgTime"), &RadioGroup::ItemChanged, this, [this] { controller_.TimeBaseChanged(); });
 }

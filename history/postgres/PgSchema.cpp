@@ -1,4 +1,4 @@
-// The store's schema on PostgreSQL, version 2: the tables and columns of the
+// The store's schema on PostgreSQL, version 3: the tables and columns of the
 // SQLite store (history/StoreSchema.cpp), with its types mapped:
 //   INTEGER site                           -> bigint (integer in version 1)
 //   INTEGER key, position, interval        -> integer
@@ -19,6 +19,9 @@
 // is made as version 1 and upgraded, as an older one is.
 
 #include "history/postgres/PgSchema.h"
+
+#include "history/SchemaNotes.h"
+#include "history/StoreViews.h"
 
 namespace zerb {
 namespace {
@@ -146,6 +149,12 @@ CREATE VIEW channel_descriptions AS
 UPDATE zerb32_store SET schema_version = 2;
 )sql";
 
+// From version 2 to 3 (see history/StoreSchema.cpp).
+constexpr const char* kUpgradeTo3 = R"sql(
+ALTER TABLE sites ADD COLUMN zone text;
+ALTER TABLE imports ADD COLUMN utc_offset integer;
+)sql";
+
 // A version-1 store read as it is: temporary views with the tables' names
 // (a session's temporary objects come first in name lookup) give its
 // tables the columns of version 2, as the upgrade would fill them.
@@ -197,6 +206,36 @@ void MustRun(PgConnection& connection, const std::string& sql, const PgParams& p
     throw StoreError("cannot make the PostgreSQL store " + connection.Address() + ": " + result.Error());
 }
 
+// COMMENT ON each table, view and column: the notes are our own texts,
+// dollar-quoted (a comment takes no bound value).
+void Comment(PgConnection& connection) {
+  for (const SchemaNote& n : SchemaNotes()) {
+    if (n.engine == Engine::Sqlite) continue;
+    const std::string object(n.object), text = "$zerb32$" + std::string(n.note) + "$zerb32$";
+    if (!n.column.empty()) {
+      MustRun(connection, "COMMENT ON COLUMN " + object + "." + std::string(n.column) + " IS " + text);
+      continue;
+    }
+    PgResult kind = connection.Exec(
+        "SELECT relkind FROM pg_class WHERE relname = $1 AND relnamespace = current_schema()::regnamespace", {object});
+    const bool view = kind.Ok() && kind.Rows() == 1 && kind.Text(0, 0) == "v";
+    MustRun(connection, std::string("COMMENT ON ") + (view ? "VIEW " : "TABLE ") + object + " IS " + text);
+  }
+}
+
+void UpgradeTo3(PgConnection& connection) {
+  if (PgResult altered = connection.ExecScript(kUpgradeTo3); !altered.Ok())
+    throw StoreError("cannot upgrade the PostgreSQL store " + connection.Address() + ": " + altered.Error());
+  MustRun(connection, UnitTextsTable);
+  for (const UnitTextRow& row : UnitTextRows())
+    MustRun(connection, "INSERT INTO unit_texts (units, type_name, unit) VALUES ($1, $2, $3)",
+            {row.units, row.typeName, row.unit});
+  MustRun(connection, ReadingValuesView(Engine::Postgres));
+  MustRun(connection, SiteGapsView(Engine::Postgres));
+  Comment(connection);
+  MustRun(connection, "UPDATE zerb32_store SET schema_version = 3");
+}
+
 }  // namespace
 
 void PreparePgStore(PgConnection& connection, StoreAccess access) {
@@ -206,6 +245,8 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
   CheckVersion(connection, version);
   if (version == PgSchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
+    // Version 2 has every table and column the commands read.
+    if (version == 2) return;
     PgResult views = connection.ExecScript(kReadVersion1);
     if (!views.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + views.Error());
     return;
@@ -226,6 +267,7 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
     if (!upgraded.Ok())
       throw StoreError("cannot upgrade the PostgreSQL store " + connection.Address() + ": " + upgraded.Error());
   }
+  if (version < 3) UpgradeTo3(connection);
   MustRun(connection, "COMMIT");
 }
 

@@ -25,6 +25,7 @@ class PgStore final : public Store, private ImportEngine {
   std::vector<SiteSummary> Summaries(std::optional<uint32_t> site) override;
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
+  std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) override;
 
   PgConnection& Connection() { return *connection_; }
 
@@ -47,6 +48,10 @@ class PgStore final : public Store, private ImportEngine {
   void ApplyConflicts(uint32_t site, const ConflictChanges& changes) override;
   void SetReadingCount(int64_t import, int64_t readings) override;
   void RedecodeStored(uint32_t site) override;
+  std::string SiteZone(uint32_t site) override;
+  std::vector<std::pair<int64_t, int64_t>> UnplacedImports(uint32_t site) override;
+  void PlaceImports(uint32_t site, const std::string& zone,
+                    const std::vector<std::pair<int64_t, int32_t>>& offsets) override;
   int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
   // Runs a statement of the store; throws StoreError when it fails (`doing`
   // says what for: "write", "read").

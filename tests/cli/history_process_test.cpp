@@ -190,7 +190,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   SqliteDb(foreign, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE).Execute("CREATE TABLE t (x)");
   const std::string newer = folder.File("newer.db");
   fs::copy_file(Db(), newer);
-  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 3");
+  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 4");
 
   const struct {
     std::vector<std::string> args;
@@ -204,7 +204,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
       {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
       {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
-      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 3", newer},
+      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 4", newer},
       {{"export", "--db", newer, "--site", "42", "-o", folder.File("m.csv")}, "newer ZERB32", newer},
       {{"export", "--db", folder.File("none.db"), "--site", "42", "-o", folder.File("m.csv")}, "no store at", ""},
       {{"history", "--db", folder.File("none.db")}, "no store at", ""},
@@ -332,6 +332,49 @@ TEST_F(HistoryCli, ReadOnlyStoreKeepsWhatWasCommitted) {
     EXPECT_EQ(QueryText(Db(), "SELECT log_path FROM imports"), first);
     EXPECT_EQ(Query(Db(), "SELECT count(*) FROM readings"), 505);
   }
+}
+
+// export and history read a store whose user may only read it (the test
+// as root reads it as an unprivileged user), whatever its folder allows,
+// and leave no -wal or -shm file beside it, as its owner too.
+TEST_F(HistoryCli, ReadingLeavesNoWalAndNeedsNoWriting) {
+  ASSERT_EQ(Cli({"import", "--db", Db(), Log("42_a.log", 0, 100), Log("42_b.log", 200, 300)}).exitCode, 0);
+  const std::vector<std::vector<std::string>> commands = {{"export", "--db", Db(), "--site", "42", "-o", "-"},
+                                                          {"history", "--db", Db()}};
+  std::vector<std::string> expected;
+  for (const auto& command : commands) expected.push_back(Cli(command).out);
+  const bool root = geteuid() == 0;
+  if (root && access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "running as root without setpriv";
+  using fs::perms;
+  const struct {
+    const char* who;
+    bool asReader;    // as a user who may not write the store
+    perms folder;     // the folder's permissions
+  } cases[] = {{"its owner", false, perms::owner_all | perms::group_read | perms::group_exec | perms::others_read |
+                                        perms::others_exec},
+               {"a reader, folder read-only", true, perms::owner_read | perms::owner_exec | perms::group_read |
+                                                      perms::group_exec | perms::others_read | perms::others_exec},
+               {"a reader, folder writable", true, perms::all}};
+  for (const auto& c : cases) {
+    fs::permissions(folder.Path(), c.folder);
+    fs::permissions(Db(), c.asReader ? perms::owner_read | perms::group_read | perms::others_read
+                                     : perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+    for (std::size_t k = 0; k < commands.size(); ++k) {
+      std::string program = test::BuildPath("cli/zerb32-cli");
+      std::vector<std::string> args = commands[k];
+      if (c.asReader && root) {
+        args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", program});
+        program = "/usr/bin/setpriv";
+      }
+      const auto run = test::RunProcess(program, args);
+      EXPECT_EQ(run.exitCode, 0) << c.who << ": " << run.err;
+      EXPECT_EQ(run.out, expected[k]) << c.who << " " << args.back();
+      for (const char* companion : {"-wal", "-shm"})
+        EXPECT_FALSE(fs::exists(Db() + companion)) << c.who << " left " << companion;
+    }
+  }
+  fs::permissions(folder.Path(), perms::owner_all);
+  fs::permissions(Db(), perms::owner_read | perms::owner_write);
 }
 
 TEST_F(HistoryCli, TwoImportsAtOnceBothComplete) {

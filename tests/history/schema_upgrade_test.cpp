@@ -1,6 +1,6 @@
-// A store of schema version 1, made by the program before version 2 from
-// the sample log (tests/history/stores/): read as it is by export and
-// history, upgraded in place by import, on every engine from one source.
+// Stores of older schema versions, each made from the sample log by the
+// program of its time (tests/history/stores/): read as they are by export
+// and history, upgraded in place by import, on every engine from one source.
 
 #include <filesystem>
 
@@ -14,41 +14,50 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SchemaUpgrade : public ::testing::TestWithParam<Engine> {
+// A store of an older version on an engine, and what its upgrade keeps of
+// its logs' identity.
+struct OldStore {
+  Engine engine;
+  const char* version;
+  const char* identity;  // site_description and whether legacy_hash is content_hash, after the upgrade
+};
+
+class SchemaUpgrade : public ::testing::TestWithParam<OldStore> {
  protected:
   void SetUp() override {
-    ZERB32_NEED_ENGINE(GetParam());
+    ZERB32_NEED_ENGINE(GetParam().engine);
+    const std::string fixture = std::string("tests/history/stores/store-v") + GetParam().version;
     for (const char* file : {"42.log", "42.STE"}) fs::copy_file(test::SourcePath(std::string("samples/") + file), folder.File(file));
-    if (GetParam().postgres) {
+    if (GetParam().engine.postgres) {
       const std::string database = test::NewPgDatabase();
       const auto load = test::RunProcess(test::PgEnv("ZERB32_PG_BINDIR") + "/psql",
                                          {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-d", test::PgUri(database), "-f",
-                                          test::SourcePath("tests/history/stores/store-v1.pg.sql")});
+                                          test::SourcePath(fixture + ".pg.sql")});
       ASSERT_EQ(load.exitCode, 0) << load.err;
       old = test::PgUri(database);
     } else {
-      old = folder.File("v1.db");
-      fs::copy_file(test::SourcePath("tests/history/stores/store-v1.db"), old);
+      old = folder.File("old.db");
+      fs::copy_file(test::SourcePath(fixture + ".db"), old);
     }
-    auto fresh = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
+    auto fresh = OpenStore(NewLocation(GetParam().engine, folder), StoreAccess::Write);
     EXPECT_EQ(fresh->Import(folder.File("42.log"), {}).status, ImportStatus::Imported);
     expected = Dump(*fresh->Export(42, INT64_MIN, INT64_MAX));
   }
+  bool Postgres() const { return GetParam().engine.postgres; }
   std::string Version() {
-    return Sql(GetParam(), old,
-               GetParam().postgres ? "SELECT max(schema_version) FROM zerb32_store" : "PRAGMA user_version");
+    return Sql(GetParam().engine, old, Postgres() ? "SELECT max(schema_version) FROM zerb32_store" : "PRAGMA user_version");
   }
   std::string Contents() {
-    return Sql(GetParam(), old, "SELECT count(*), sum(raw), min(time), max(time) FROM readings") +
-           Sql(GetParam(), old, "SELECT content_hash, readings FROM imports");
+    return Sql(GetParam().engine, old, "SELECT count(*), sum(raw), min(time), max(time) FROM readings") +
+           Sql(GetParam().engine, old, "SELECT content_hash, readings FROM imports");
   }
 
   TempDir folder;
   std::string old, expected;
 };
 
-TEST_P(SchemaUpgrade, ExportAndHistoryReadAVersion1StoreWithoutChangingIt) {
-  const std::string before = GetParam().postgres ? Contents() : test::ReadFile(old);
+TEST_P(SchemaUpgrade, ExportAndHistoryReadAnOlderStoreWithoutChangingIt) {
+  const std::string before = Postgres() ? Contents() : test::ReadFile(old);
   {
     auto store = OpenStore(old, StoreAccess::ReadOnly);
     EXPECT_EQ(Dump(*store->Export(42, INT64_MIN, INT64_MAX)), expected);
@@ -57,23 +66,33 @@ TEST_P(SchemaUpgrade, ExportAndHistoryReadAVersion1StoreWithoutChangingIt) {
     EXPECT_EQ(sites[0].readings, 4616);
     EXPECT_EQ(sites[0].imports, 1);
   }
-  EXPECT_EQ(Version(), "1\n");
-  EXPECT_EQ(GetParam().postgres ? Contents() : test::ReadFile(old), before);
+  EXPECT_EQ(Version(), std::string(GetParam().version) + "\n");
+  EXPECT_EQ(Postgres() ? Contents() : test::ReadFile(old), before);
 }
 
 TEST_P(SchemaUpgrade, ImportUpgradesAndKnowsTheOldLogsByTheirOldIdentity) {
   const std::string before = Contents();
   auto store = OpenStore(old, StoreAccess::Write);
-  EXPECT_EQ(Version(), "2\n");
+  EXPECT_EQ(Version(), "3\n");
   EXPECT_EQ(Contents(), before);
   EXPECT_EQ(store->Import(folder.File("42.log"), {}).status, ImportStatus::Skipped);
   EXPECT_EQ(Dump(*store->Export(42, INT64_MIN, INT64_MAX)), expected);
-  EXPECT_EQ(Sql(GetParam(), old, "SELECT site_description, legacy_hash = content_hash FROM imports"),
-            GetParam().postgres ? "complete|t\n" : "complete|1\n");
+  EXPECT_EQ(Sql(GetParam().engine, old,
+                "SELECT site_description, coalesce(legacy_hash = content_hash, false) FROM imports"),
+            std::string(GetParam().identity) + "\n");
+  // The upgrade's views read the stored readings.
+  EXPECT_EQ(Sql(GetParam().engine, old, "SELECT count(*), count(value), count(time) FROM reading_values"),
+            "4616|4616|0\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, SchemaUpgrade, ::testing::Values(Engine{"SQLite", false}, Engine{"PostgreSQL", true}),
-                         EngineName);
+INSTANTIATE_TEST_SUITE_P(Versions, SchemaUpgrade,
+                         ::testing::Values(OldStore{{"SQLite", false}, "1", "complete|1"},
+                                           OldStore{{"PostgreSQL", true}, "1", "complete|t"},
+                                           OldStore{{"SQLite", false}, "2", "complete|0"},
+                                           OldStore{{"PostgreSQL", true}, "2", "complete|f"}),
+                         [](const ::testing::TestParamInfo<OldStore>& p) {
+                           return std::string(p.param.engine.name) + "Version" + p.param.version;
+                         });
 
 }  // namespace
 }  // namespace zerb::historytest

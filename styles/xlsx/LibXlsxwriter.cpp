@@ -1,0 +1,25 @@
+#include "styles/xlsx/LibXlsxwriter.h"
+
+#include "system/SharedLibrary.h"
+
+namespace zerb::xlsx {
+
+namespace {
+
+bool FindAll(SharedLibrary& library, Functions& found) {
+  bool complete = true;
+#define ZERB32_XLSX_FIND(name) complete = complete && library.Find(#name, found.name);
+  ZERB32_XLSX_FUNCTIONS(ZERB32_XLSX_FIND)
+#undef ZERB32_XLSX_FIND
+  return complete;
+}
+
+LoadedFunctions<Functions> loaded(ZERB32_XLSX_SONAME, "the xlsx library", FindAll);
+
+}  // namespace
+
+bool Load(std::string& error) { return loaded.Load(error); }
+
+const Functions& Api() { return loaded.Api(); }
+
+}  // namespace zerb::xlsx
