@@ -5,13 +5,13 @@
 namespace zerb::pg {
 
 // Per connection: the readings of the log being imported that go in, as
-// ReadingJudge decided (`fresh`: none is stored at its time yet), before
-// they are merged. Emptied at every commit and rollback.
+// ReadingJudge decided, before they are merged. Emptied at every commit
+// and rollback.
 inline constexpr const char* kCreateStaging =
     "CREATE TEMPORARY TABLE IF NOT EXISTS zerb32_staging (kind smallint, key integer, time bigint, raw smallint, "
-    "value integer, exponent smallint, meaning bigint, fresh boolean) ON COMMIT DELETE ROWS";
+    "value integer, exponent smallint, meaning bigint) ON COMMIT DELETE ROWS";
 inline constexpr const char* kCopyStaging =
-    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning, fresh) FROM STDIN";
+    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning) FROM STDIN";
 
 inline constexpr const char* kKnownHash = "SELECT 1 FROM imports WHERE content_hash = $1 OR legacy_hash = $2";
 
@@ -83,22 +83,12 @@ inline constexpr const char* kExisting =
     "SELECT r.kind, r.key, r.time, r.raw, r.import FROM unnest($4::smallint[], $5::integer[]) AS u(kind, key) "
     "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import FROM readings WHERE site = $1 AND kind = u.kind "
     "AND key = u.key AND time BETWEEN $2 AND $3) r";
-// The staged readings go in ($1 the site, $2 the import): the fresh ones
-// by a plain insert, and the others over the stored ones where anything
-// differs. Only the stored ones are looked up, through the key.
-inline constexpr const char* kInsertFreshReadings =
+// The staged readings go in, replacing the stored ones where the judge said so.
+inline constexpr const char* kMergeReadings =
     "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging WHERE fresh";
-// The planner knows nothing of the staging table and little of readings
-// growing in a bulk import, and would hash the site's every reading; the
-// rest of the log's transaction joins only through keys as well.
-inline constexpr const char* kJoinThroughKeys =
-    "SELECT set_config('enable_hashjoin', 'off', true), set_config('enable_mergejoin', 'off', true)";
-inline constexpr const char* kReplaceReadings =
-    "UPDATE readings r SET raw = s.raw, value = s.value, exponent = s.exponent, import = $2, meaning = s.meaning "
-    "FROM zerb32_staging s WHERE NOT s.fresh AND r.site = $1 AND r.kind = s.kind AND r.key = s.key "
-    "AND r.time = s.time AND (r.raw, r.value, r.exponent, r.import, r.meaning) IS DISTINCT FROM "
-    "(s.raw, s.value, s.exponent, $2, s.meaning)";
+    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging "
+    "ON CONFLICT (site, kind, key, time) DO UPDATE SET raw = excluded.raw, value = excluded.value, "
+    "exponent = excluded.exponent, import = excluded.import, meaning = excluded.meaning";
 // $1 the site; $2..$4 kinds, keys, times of the readings whose conflicts go.
 inline constexpr const char* kClearConflicts =
     "DELETE FROM conflicts c USING unnest($2::smallint[], $3::integer[], $4::bigint[]) AS u(kind, key, time) "

@@ -1,7 +1,7 @@
 // Opening the store on PostgreSQL, and import: the steps of the import plan
 // (history/ImportPlan.h) in one transaction under the site's advisory lock.
-// The readings that go in reach a temporary staging table by COPY; the new
-// ones are inserted, the stored ones updated where they differ.
+// The readings that go in reach a temporary staging table by COPY, merged by
+// one INSERT ... ON CONFLICT.
 
 #include "history/postgres/PgStore.h"
 
@@ -290,9 +290,9 @@ std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const Seri
 }
 
 // The readings that go in, in COPY's text format: kind, key, time, raw,
-// value (\N when the device gives none), exponent, meaning, fresh (t for
-// an insert, f for a replacement).
-void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t, const SeriesChannel& channel, int64_t time,
+// value (\N when the device gives none), exponent, meaning. Inserted or
+// replaced alike: the merge puts each in place.
+void PgStore::PutReading(ReadingJudge::Verdict, uint32_t, const SeriesChannel& channel, int64_t time,
                          const Reading& r, int64_t, int64_t meaning) {
   std::string& data = import_.copy;
   AppendField(data, KindCode(channel.kind), '\t');
@@ -304,8 +304,7 @@ void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t, const SeriesCh
   else
     data += "\\N\t";
   AppendField(data, r.exponent, '\t');
-  AppendField(data, meaning, '\t');
-  data += verdict == ReadingJudge::Verdict::Insert ? "t\n" : "f\n";
+  AppendField(data, meaning, '\n');
 }
 
 void PgStore::ReadingsDone(uint32_t site, int64_t import) {
@@ -316,10 +315,7 @@ void PgStore::ReadingsDone(uint32_t site, int64_t import) {
       throw StoreError("lost the connection to the PostgreSQL store " + connection_->Address() + " (" + copyError + ")");
     throw StoreError("cannot write the PostgreSQL store " + connection_->Address() + ": " + copyError);
   }
-  const PgParams which = {Number(site), Number(import)};
-  Run(pg::kInsertFreshReadings, which, "write");
-  Run(pg::kJoinThroughKeys, {}, "write");
-  Run(pg::kReplaceReadings, which, "write");
+  Run(pg::kMergeReadings, {Number(site), Number(import)}, "write");
 }
 
 void PgStore::SetReadingCount(int64_t import, int64_t readings) {
