@@ -19,6 +19,7 @@
 // leading one-bits do not occur in a sound stream; the reader reports them
 // instead of reading on. It never touches a byte outside [0, size).
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cstdint>
@@ -57,6 +58,18 @@ class RingBitReader {
     bits_ >>= length;
     held_ -= length;
     return true;
+  }
+
+  // Moves past the zero codes at the position, at most `most`, taken from
+  // the buffer at once (most codes of a log are zero codes); returns how
+  // many. Next would read each of them as the difference 0.
+  unsigned SkipZeros(unsigned most) {
+    if (held_ < MaxCodeBits) Refill();
+    // Bits above held_ may be zero without being the stream's: not counted.
+    const unsigned zeros = std::min({static_cast<unsigned>(std::countr_zero(bits_)), held_, most});
+    bits_ >>= zeros;
+    held_ -= zeros;
+    return zeros;
   }
 
   // The position: byte index in the ring and bit in that byte.

@@ -171,13 +171,17 @@ class TLog final : public TMObject {
   // false (reason noted) at a damaged code.
   template <class Take>
   bool DecodeSet(RingBitReader& reader, Take&& take) const {
-    for (std::size_t i = 0; i < channelCount; ++i) {
+    std::size_t i = 0;
+    while (i < channelCount) {
+      for (unsigned zeros = reader.SkipZeros(static_cast<unsigned>(channelCount - i)); zeros > 0; --zeros)
+        take(i++, int16_t{0});
+      if (i == channelCount) break;
       int16_t difference;
       if (!reader.Next(difference)) {
         NoteBadCode(i, reader);
         return false;
       }
-      take(i, difference);
+      take(i++, difference);
     }
     return true;
   }

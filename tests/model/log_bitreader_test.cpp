@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "support/Files.h"
+#include "support/Process.h"
 #include "tools/DiffCode.h"
 
 namespace zerb {
@@ -104,6 +109,48 @@ TEST(RingBitReader, AgreesWithABitByBitReaderOnAnyBytes) {
       ASSERT_EQ(got, want) << "trial " << trial << " code " << k;
       ASSERT_EQ(reader.Byte() * 8 + reader.Bit(), reference.pos) << "trial " << trial << " code " << k;
     }
+  }
+}
+
+// Delta sets of `channels` codes read as pass 1 reads them (runs of zero
+// codes skipped at once, the other codes one by one) against bit by bit:
+// the same differences, positions and damaged code, from every start.
+void ExpectSetsAsBitByBit(const std::vector<uint8_t>& ring, unsigned channels, const std::string& what) {
+  for (uint32_t start = 0; start < std::min<std::size_t>(ring.size() * 8, 8); ++start) {
+    RingBitReader reader(ring.data(), static_cast<uint32_t>(ring.size()), start / 8, start % 8);
+    ReferenceReader reference{ring, start};
+    for (std::size_t code = 0; code < std::min<std::size_t>(ring.size() * 8, 4096);) {
+      unsigned zeros = reader.SkipZeros(channels - static_cast<unsigned>(code % channels));
+      for (int16_t want = 1; zeros > 0; --zeros, ++code)
+        ASSERT_TRUE(reference.Next(want) && want == 0) << what << ": start " << start << " code " << code;
+      int16_t want = 0, got = 0;
+      const bool sound = reference.Next(want);
+      ASSERT_EQ(reader.Next(got), sound) << what << ": start " << start << " code " << code;
+      if (!sound) break;
+      ASSERT_EQ(got, want) << what << ": start " << start << " code " << code;
+      ASSERT_EQ(reader.Byte() * 8 + reader.Bit(), reference.pos) << what << ": start " << start << " code " << code;
+      ++code;
+    }
+  }
+}
+
+TEST(RingBitReader, SkippedZeroRunsReadAsBitByBit) {
+  std::mt19937 rng(5);
+  for (int trial = 0; trial < 300; ++trial) {
+    // Mostly zero codes, as logs hold; rings of 1 byte to 2 KB.
+    std::vector<uint8_t> ring(1 + rng() % (trial % 3 == 0 ? 8 : 1024));
+    RingBitWriter writer(ring, 0, 0);
+    for (std::size_t bits = 0;;) {
+      const DiffCode code = ShortestCode(static_cast<int16_t>(rng() % 4 ? 0 : static_cast<int>(rng() % 400) - 200));
+      if ((bits += code.length) > ring.size() * 8) break;
+      writer.Put(code);
+    }
+    ExpectSetsAsBitByBit(ring, static_cast<unsigned>(1 + rng() % 60), "random stream " + std::to_string(trial));
+  }
+  for (const auto& file : std::filesystem::recursive_directory_iterator(test::SourcePath("fuzz/corpus"))) {
+    if (!file.is_regular_file() || file.file_size() == 0) continue;
+    const std::string bytes = test::ReadFile(file.path().string());
+    ExpectSetsAsBitByBit(std::vector<uint8_t>(bytes.begin(), bytes.end()), 8, file.path().string());
   }
 }
 

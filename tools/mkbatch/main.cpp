@@ -7,59 +7,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "tools/BatchShapes.h"
 #include "tools/LogWriter.h"
 
 namespace {
-
-using Rows = std::vector<std::vector<int16_t>>;
-
-// Raw counts that wander slowly, as logged readings do: most rows repeat
-// the row before, so the ring holds mostly one-bit codes.
-Rows WanderingRows(std::size_t channels, std::size_t count, unsigned stillOneIn, unsigned seed) {
-  std::mt19937 random(seed);
-  Rows rows(1, std::vector<int16_t>(channels, 500));
-  while (rows.size() < count) {
-    std::vector<int16_t> next = rows.back();
-    for (auto& value : next) {
-      if (random() % stillOneIn != 0) continue;
-      const int step = static_cast<int>(random() % 5) - 2;
-      value = static_cast<int16_t>(value + step < 100 || value + step > 900 ? value - step : value + step);
-    }
-    rows.push_back(std::move(next));
-  }
-  return rows;
-}
-
-// The sample site's slots: five sensors, two outputs, one ASM.
-zerb::LogSource SampleShapedLog(std::size_t rowCount, unsigned seed) {
-  zerb::LogSource log;
-  log.description = "Batch log";
-  log.interval = 300;
-  log.pcTime = 1796040000;
-  log.lanTime = log.pcTime - 42;
-  log.localLanTime = log.lanTime;
-  log.sensorSlotsA = {1 * 8 + 0, 1 * 8 + 3, 0xFF, 2 * 8 + 1};
-  log.sensorSlotsB = {2 * 8 + 2, 3 * 8 + 2};
-  log.outputSlotsA = {1 * 8 + 0, 1 * 8 + 1};
-  log.asmSlots = {2 | (1 << 5) | (3 << 9), 0};
-  log.rows = WanderingRows(8, rowCount, 3, seed);
-  return log;
-}
-
-zerb::LogSource LongestLog() {
-  zerb::LogSource log;
-  log.description = "Longest log";
-  log.interval = 60;
-  log.pcTime = 1796040000;
-  log.sensorSlotsA = {1 * 8 + 0, 1 * 8 + 3};
-  log.outputSlotsA = {1 * 8 + 0};
-  log.rows = WanderingRows(3, 65536, 24, 7);
-  return log;
-}
 
 bool Write(const std::string& path, const zerb::LogSource& source) {
   if (zerb::WriteLogFile(path, zerb::MakeLogImage(source))) return true;
@@ -78,7 +32,7 @@ int main(int argc, char** argv) {
   const int count = std::stoi(argv[3]);
   const std::size_t sizes[] = {577, 2016, 2700};
   std::vector<std::vector<uint8_t>> images;
-  for (unsigned i = 0; i < 3; ++i) images.push_back(zerb::MakeLogImage(SampleShapedLog(sizes[i], 11 + i)));
+  for (unsigned i = 0; i < 3; ++i) images.push_back(zerb::MakeLogImage(zerb::SampleShapedLog(zerb::WanderingRows(8, sizes[i], 3, 11 + i))));
   std::error_code ec;
   for (int n = 1; n <= count; ++n) {
     const std::string stem = folder + "/" + std::to_string(n);
@@ -89,5 +43,5 @@ int main(int argc, char** argv) {
     }
   }
   std::filesystem::copy_file(site, folder + "/0.STE", std::filesystem::copy_options::overwrite_existing, ec);
-  return !ec && Write(folder + "/0long.log", LongestLog()) ? 0 : 1;
+  return !ec && Write(folder + "/0long.log", zerb::LongestLog()) ? 0 : 1;
 }
