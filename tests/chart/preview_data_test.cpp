@@ -145,12 +145,6 @@ TEST(PreviewText, NearestRowAndValues) {
   EXPECT_EQ(TimeText(1700000000), "2023-11-14 22:13:20");
 }
 
-}  // namespace
-}  // namespace zerb
-
-namespace zerb {
-namespace {
-
 // A logger clock set back to 1970 gives rows whose 32-bit readings wrap:
 // the plot keeps them in time order, before 1970.
 TEST(UnwrappedTimes, ReadingsBefore1970ComeFirst) {

@@ -85,12 +85,10 @@ TEST_P(StoreViews, ReadingValuesHoldWhatTheLongStyleWrites) {
   std::map<std::pair<std::string, std::string>, std::vector<std::string>> expected;
   TableSettings long_ = StyleSettings("long").value();
   long_.header = false;
-  for (const auto& f : Rows([&] {
-         std::string text = Export(long_);
-         for (char& c : text) c = c == ',' ? '|' : c == '\r' ? ' ' : c;
-         return text;
-       }()))
-    expected[{f[0], f[2]}] = {f[1].substr(0, 1), f[3], f[6].substr(0, f[6].size() - 1)};
+  std::string text = Export(long_);
+  std::replace(text.begin(), text.end(), ',', '|');
+  std::erase(text, '\r');
+  for (const auto& f : Rows(text)) expected[{f[0], f[2]}] = {f[1].substr(0, 1), f[3], f[6]};
   const auto rows = Rows(Sql("SELECT " + Seconds(GetParam(), "civil_time") +
                              ", channel, kind, unit, value, zone, time FROM reading_values ORDER BY 1, kind, key"));
   ASSERT_EQ(rows.size(), expected.size());

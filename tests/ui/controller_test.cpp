@@ -41,7 +41,7 @@ class FakeWindow : public WindowOps {
   bool closed = false;
   std::vector<std::string> reasons;  // the boxes' informative texts
   std::size_t previewRows = 0, previewChannels = 0;
-  std::string previewError, previewNote;
+  std::string previewError;
   int64_t previewFirstTime = 0;
   bool previewSameRows = false;
   std::optional<std::string> exportFile;
@@ -82,7 +82,6 @@ class FakeWindow : public WindowOps {
     previewRows = data.times.size();
     previewChannels = data.channels.size();
     previewError = data.error;
-    previewNote = data.note;
     previewFirstTime = data.Empty() ? 0 : data.times.front();
     previewSameRows = sameRows;
   }
@@ -466,44 +465,6 @@ TEST_F(ControllerTest, OpeningAnotherLogKeepsTheLastRunsStatus) {
   EXPECT_EQ(window.status, "Done");
   EXPECT_EQ(window.progressPosition, 5u);
   EXPECT_EQ(LoadedEntryCount, 2u);
-}
-
-}  // namespace
-}  // namespace zerb
-
-namespace zerb {
-namespace {
-
-// What opening says at once: the missing site file above the plot, the
-// damaged log's reason in the plot.
-TEST_F(ControllerTest, OpenSaysAtOnceWhatIsMissing) {
-  const struct {
-    const char* name;
-    bool site, logLoads;
-    bool noteNamesTheSite;
-    bool error;
-  } rows[] = {
-      {"site and log", true, true, false, false},
-      {"log without site", false, true, true, false},
-      {"damaged log", true, false, false, true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    TempDir here;
-    if (row.site) WriteSite(here.File("42.STE"), "North wing");
-    if (row.logLoads) {
-      WriteLog(here.File("42.log"), 12);
-    } else {
-      WriteText(here.File("42.log"), "too short for a header");
-    }
-    controller.LogOpen = controller.OpenLog(here.File("42.log"));
-    EXPECT_EQ(window.previewNote, row.noteNamesTheSite ? "site file " + here.File("42.STE") +
-                                                             " not found; channels keep default names and types"
-                                                       : "");
-    EXPECT_EQ(window.previewError, row.error ? controller.Doc.Opened().error : "");
-    EXPECT_EQ(window.previewError.empty(), !row.error);
-    EXPECT_EQ(window.enabled[Control::buttExportShown], row.logLoads);
-  }
 }
 
 TEST_F(ControllerTest, XmlAndStyleDecideWhatIsEnabled) {
