@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <thread>
-#include <tuple>
 
 #include "ProjectVersion.h"
 #include "app/IntegerText.h"
@@ -106,13 +105,9 @@ std::optional<CliExit> QuickAnswer(int argc, const char* const* argv, const CLI:
 // --from and --to as conversion takes them: a date alone covers its day.
 std::string ApplyRange(const CLI::App& app, CliOptions& options, const RawOptions& raw) {
   RowSelection& selection = options.convert.selection;
-  for (const auto& [option, text, end] : {std::tuple{"--from", &raw.from, false}, std::tuple{"--to", &raw.to, true}}) {
-    if (app.count(option) == 0) continue;
-    const std::optional<uint32_t> time = ParseCivilTime(*text, end);
-    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
-    (end ? selection.to : selection.from) = *time;
-  }
-  if (selection.from && selection.to && *selection.from > *selection.to) return "--from is after --to";
+  const std::string* from = app.count("--from") > 0 ? &raw.from : nullptr;
+  const std::string* to = app.count("--to") > 0 ? &raw.to : nullptr;
+  if (std::string problem = ParseCivilRange(from, to, selection.from, selection.to); !problem.empty()) return problem;
   const bool selecting = !selection.SelectsAll() || options.channels;
   if (selecting && options.convert.xml) return "--from, --to and --channels write CSV; the XML output holds whole logs";
   return {};

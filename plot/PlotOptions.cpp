@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <cstring>
-#include <tuple>
 #include <sstream>
 
 #include "ProjectVersion.h"
@@ -22,17 +21,10 @@ std::string Check(PlotOptions& options, const std::string& from, const std::stri
   const auto format = PictureFormatOf(options.output);
   if (!format) return "the picture's name must end in .svg or .png, not '" + options.output + "'";
   options.format = *format;
-  for (const auto& [text, end, option] : {std::tuple{&from, false, "--from"}, std::tuple{&to, true, "--to"}}) {
-    if (text->empty()) continue;
-    const auto time = ParseCivilTime(*text, end);
-    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
-    (end ? options.to : options.from) = *time;
-  }
-  if (options.from && options.to && *options.from > *options.to) return "--from is after --to";
-  if (options.zone) {
-    if (const std::string problem = ZoneProblem(*options.zone); !problem.empty()) return problem;
-  }
-  return {};
+  const std::string* first = from.empty() ? nullptr : &from;
+  const std::string* last = to.empty() ? nullptr : &to;
+  if (std::string problem = ParseCivilRange(first, last, options.from, options.to); !problem.empty()) return problem;
+  return options.zone ? ZoneProblem(*options.zone) : std::string();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "series/CivilTime.h"
 
 #include <cstdio>
+#include <tuple>
 
 #include "series/LogTime.h"
 
@@ -75,5 +76,16 @@ std::optional<uint32_t> ParseCivilTime(std::string_view text, bool rangeEnd) {
   return static_cast<uint32_t>(seconds);
 }
 
+std::string ParseCivilRange(const std::string* from, const std::string* to, std::optional<uint32_t>& first,
+                            std::optional<uint32_t>& last) {
+  for (const auto& [option, text, end] : {std::tuple{"--from", from, false}, std::tuple{"--to", to, true}}) {
+    if (!text) continue;
+    const std::optional<uint32_t> time = ParseCivilTime(*text, end);
+    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
+    (end ? last : first) = *time;
+  }
+  if (first && last && *first > *last) return "--from is after --to";
+  return {};
+}
 
 }  // namespace zerb

@@ -16,6 +16,12 @@ namespace zerb {
 // last when rangeEnd (so a range "to 2026-03-01" includes that day).
 std::optional<uint32_t> ParseCivilTime(std::string_view text, bool rangeEnd);
 
+// A range of rows or of a picture from the texts of --from and --to (null:
+// not given): "" with first and last set for those given, or the sentence
+// saying what is wrong (a text that is not a time, or from after to).
+std::string ParseCivilRange(const std::string* from, const std::string* to, std::optional<uint32_t>& first,
+                            std::optional<uint32_t>& last);
+
 // IsoText(time) gives "YYYY-MM-DDTHH:MM:SS" (styles/ZoneClock.h).
 
 }  // namespace zerb
