@@ -24,9 +24,9 @@ HANDLE ConsoleOf(std::FILE* stream) {
 std::wstring Utf16Of(std::string_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  const int wide = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
   std::wstring out(static_cast<std::size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, out.data(), wide);
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, out.data(), wide);
   return out;
 }
 
