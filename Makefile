@@ -129,20 +129,22 @@ coverage: setup
 	@cat $(COVDIR)/coverage.txt
 	@tools/coverage-rooms.py $(COVDIR)/coverage.json $(COVERAGE_ROOMS)
 
-# The Debian package, $(PKGDIR)/zerb32_<version>_<arch>.deb, built with
-# Debian's hardening flags and checked by lintian (errors fail the target).
+# The Debian packages, $(PKGDIR)/<package>_<version>_<arch>.deb for
+# zerb32-cli, zerb32 and python3-zerb32, built with Debian's hardening flags
+# and checked by lintian (errors fail the target).
 package: setup
 	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZERB32_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PKGDIR) -j $(JOBS)
 	cd $(PKGDIR) && cpack -G DEB
-	lintian --fail-on error "$$(ls -t $(PKGDIR)/zerb32_*.deb | head -n 1)"
+	lintian --fail-on error $(foreach package,zerb32-cli zerb32 python3-zerb32,"$$(ls -t $(PKGDIR)/$(package)_*.deb | head -n 1)")
 
-# Installs the package with apt-get, converts the sample with the installed
-# program, and removes the package again (also when a step fails).
+# Installs zerb32-cli alone with apt-get, then the other packages, converts
+# the sample with the installed programs, and removes the packages again
+# (also when a step fails).
 package-test: package
-	packaging/package-test.sh "$$(ls -t $(PKGDIR)/zerb32_*.deb | head -n 1)" .
+	packaging/package-test.sh $(PKGDIR) .
 
 # zerb32-cli.exe for 64-bit Windows, one static file: $(WINDIR)/cli/, with
 # the licence and the notices of what is linked into it.

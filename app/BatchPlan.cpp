@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/OutputFile.h"
+#include "system/FilePath.h"
 
 namespace zerb {
 
@@ -15,8 +16,8 @@ namespace {
 // The path with "." and ".." folded and every link that exists followed.
 std::string ResolvedPath(const std::string& path) {
   std::error_code ec;
-  const auto resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec), ec);
-  return ec ? path : resolved.string();
+  const auto resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(PathFromText(path), ec), ec);
+  return ec ? path : TextFromPath(resolved);
 }
 
 // What tells existing files apart whatever the path says: device and inode

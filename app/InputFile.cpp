@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <filesystem>
+
+#include "system/FilePath.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,7 +35,7 @@ OpenedInput RefusedFolder() { return Refused("it is a folder", false, EISDIR); }
 
 OpenedInput OpenInputFile(const std::string& path) {
   std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
+  const auto status = std::filesystem::status(PathFromText(path), ec);
   if (std::filesystem::is_directory(status)) return RefusedFolder();
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
     return Refused("it is not a regular file");

@@ -17,6 +17,7 @@
 #include "app/OutputTarget.h"
 #include "app/StreamSink.h"
 #include "app/TemporaryNames.h"
+#include "system/FilePath.h"
 
 namespace zerb {
 
@@ -109,7 +110,7 @@ std::string Prepare(OutputFile::State& state) {
   state.target = state.shown;
   if (const std::string kind = ProtectedFileKind(state.shown); !kind.empty()) return "it is a " + kind;
   std::error_code ec;
-  const auto status = fs::status(state.target, ec);
+  const auto status = fs::status(PathFromText(state.target), ec);
   if (fs::is_directory(status)) return "it is a folder";
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     state.inPlace = true;
@@ -176,7 +177,7 @@ bool OutputFile::Commit(std::string& error) {
   if (!failure && !state.tempPath.empty()) {
     // Names change only here: the program's end waits for this step.
     const auto names = HoldOffEnding();
-    fs::rename(state.tempPath, state.target, ec);
+    fs::rename(PathFromText(state.tempPath), PathFromText(state.target), ec);
     if (!ec) {
       ForgetTemporaryName(state.tempPath);
       state.tempPath.clear();

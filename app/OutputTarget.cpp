@@ -7,6 +7,7 @@
 
 #include "app/OutputFile.h"
 #include "app/Paths.h"
+#include "system/FilePath.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -19,7 +20,7 @@ namespace zerb {
 namespace fs = std::filesystem;
 
 std::string FinalTarget(const std::string& path) {
-  fs::path current(path);
+  fs::path current = PathFromText(path);
   // The same bound the system puts on links followed in one lookup.
   for (int hop = 0; hop < 40; ++hop) {
     std::error_code ec;
@@ -28,11 +29,11 @@ std::string FinalTarget(const std::string& path) {
     if (ec) break;
     current = text.is_absolute() ? text : current.parent_path() / text;
   }
-  return current.string();
+  return TextFromPath(current);
 }
 
 std::string FolderOf(const std::string& path) {
-  const std::string parent = fs::path(path).parent_path().string();
+  const std::string parent = TextFromPath(PathFromText(path).parent_path());
   return parent.empty() ? "." : parent;
 }
 
@@ -68,7 +69,7 @@ constexpr std::string_view SqliteCompanions[] = {"-wal", "-shm", "-journal"};
 // put in its place; nothing when it cannot be read.
 std::string FirstBytes(const std::string& path, std::size_t n) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return {};
+  if (!fs::is_regular_file(PathFromText(path), ec)) return {};
   std::string bytes(n, '\0');
 #ifdef _WIN32
   std::ifstream in(path, std::ios::binary);
@@ -91,7 +92,7 @@ bool IsSqliteDatabase(const std::string& path) { return FirstBytes(path, SqliteH
 // file of that name as part of the database beside it.
 bool IsStoreFile(const std::string& path) {
   std::error_code ec;
-  if (fs::exists(path, ec) && IsSqliteDatabase(path)) return true;
+  if (fs::exists(PathFromText(path), ec) && IsSqliteDatabase(path)) return true;
   for (const std::string_view ending : SqliteCompanions)
     if (path.size() > ending.size() && path.ends_with(ending) &&
         IsSqliteDatabase(path.substr(0, path.size() - ending.size())))
@@ -104,7 +105,7 @@ bool IsStoreFile(const std::string& path) {
 std::string ProtectedFileKind(const std::string& path) {
   if (IsStoreFile(path) || IsStoreFile(FinalTarget(path))) return "history store (an SQLite database)";
   std::error_code ec;
-  if (!fs::exists(path, ec)) return {};
+  if (!fs::exists(PathFromText(path), ec)) return {};
   if (HasLogOrSiteName(path) || HasLogOrSiteName(FinalTarget(path))) return "log or site file";
   return {};
 }

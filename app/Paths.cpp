@@ -1,5 +1,7 @@
 #include "app/Paths.h"
 
+#include "system/FilePath.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -76,7 +78,7 @@ std::string OutputPathFor(std::string_view logPath, std::string_view extension) 
 bool SameFile(const std::string& a, const std::string& b) {
   if (a == b) return true;
   std::error_code ec;
-  return std::filesystem::equivalent(a, b, ec) && !ec;
+  return std::filesystem::equivalent(PathFromText(a), PathFromText(b), ec) && !ec;
 }
 
 }  // namespace zerb

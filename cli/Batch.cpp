@@ -7,6 +7,7 @@
 #include "app/Document.h"
 #include "cli/Arguments.h"
 #include "cli/CommandPlan.h"
+#include "cli/ConsoleText.h"
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
 
@@ -26,8 +27,8 @@ int RunBatch(const CliOptions& options) {
     return RunPlannedLog(options, plan, index, *documents[worker]);
   };
   hooks.take = [&](JobReport&& report) {
-    std::fputs(WithoutPasswords(std::move(report.out)).c_str(), stdout);
-    std::fputs(WithoutPasswords(std::move(report.err)).c_str(), stderr);
+    WriteText(stdout, WithoutPasswords(std::move(report.out)));
+    WriteText(stderr, WithoutPasswords(std::move(report.err)));
     allOk = allOk && report.ok;
   };
   RunInOrder(plan.size(), workers, hooks);

@@ -125,7 +125,19 @@ std::string VersionText() {
   return std::string("zerb32-cli ") + ProjectVersion + "\nLicence: GPL-3.0-or-later <https://gnu.org/licenses/gpl.html>\n";
 }
 
+namespace {
+
+// A leading "/" starts a path ("/logs/42.log" is C:\logs\42.log on
+// Windows), never an option: CLI11 reads "/x" as an option on Windows.
+void RefuseWindowsStyleOptions(CLI::App& app) {
+  app.allow_windows_style_options(false);
+  for (CLI::App* command : app.get_subcommands({})) RefuseWindowsStyleOptions(*command);
+}
+
+}  // namespace
+
 std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* argv) {
+  RefuseWindowsStyleOptions(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -4,12 +4,13 @@
 #include <cstdio>
 
 #include "cli/BuildFeatures.h"
+#include "cli/ConsoleText.h"
 #include "cli/HistoryCommands.h"
 
 namespace zerb {
 
 int RunHistoryCommand(int, char** argv) {
-  std::fputs(NotInThisBuildMessage(argv[1]).c_str(), stderr);
+  WriteText(stderr, NotInThisBuildMessage(argv[1]));
   return NotInThisBuildExit;
 }
 

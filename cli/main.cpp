@@ -11,6 +11,7 @@
 #include "cli/Arguments.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
+#include "cli/ConsoleText.h"
 #include "cli/HistoryCommands.h"
 
 int main(int argc, char** argv) {
@@ -28,8 +29,8 @@ int main(int argc, char** argv) {
   }
   auto parsed = zerb::ParseCommandLine(argc, arguments);
   if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {
-    std::fputs(exit->out.c_str(), stdout);
-    std::fputs(zerb::WithoutPasswords(exit->err).c_str(), stderr);
+    zerb::WriteText(stdout, exit->out);
+    zerb::WriteText(stderr, zerb::WithoutPasswords(exit->err));
     return exit->code;
   }
   const auto& options = std::get<zerb::CliOptions>(parsed);

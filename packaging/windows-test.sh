@@ -85,6 +85,30 @@ run 42.log
 run -o 'C:/logs/slash.CSV' 'C:/logs/42.log'
 [[ $code -eq 0 ]] && cmp -s "$logs/slash.CSV" "$root/tests/golden/42-default.CSV" || fail "C:/logs/42.log: exit $code"
 
+# Folders and names beyond ASCII: each log converts beside itself to the
+# golden bytes, and the printed path is the name as given, in UTF-8.
+for name in 'Büro\42.log' 'Gebäude Süd\42 Zähler.log' 'Kosten €\42 €.log' '東京 ビル\42 測定.log'; do
+  folder=$WINEPREFIX/drive_c/${name%%\\*} stem=${name##*\\}
+  mkdir -p "$folder"
+  cp "$root/samples/42.log" "$folder/$stem"
+  cp "$root/samples/42.STE" "$folder/"
+  run "C:\\$name"
+  output="$folder/${stem%.log}.CSV"
+  [[ $code -eq 0 ]] || { fail "C:\\$name: exit $code: $err"; continue; }
+  [[ $out == "C:\\${name%.log}.CSV" ]] || fail "C:\\$name: printed '$out'"
+  cmp -s "$output" "$root/tests/golden/42-default.CSV" || fail "C:\\$name: the output differs"
+done
+# A message names such a path as typed: UTF-8 into a file, and legible on
+# a console (a pseudo-terminal, which Wine's console turns the text into).
+run 'C:\Gebäude Süd\fehlt ü.log'
+[[ $code -eq 1 && $err == *'C:\Gebäude Süd\fehlt ü.log: cannot open the log'* ]] || fail "missing log beyond ASCII: exit $code: $err"
+console=$(cd "$logs" && script -qec "stty cols 300; '$wine' 'C:\zerb32-cli.exe' 'C:\Gebäude Süd\fehlt ü.log'" /dev/null)
+[[ $console == *'C:\Gebäude Süd\fehlt ü.log: cannot open the log'* ]] || fail "console message: $(cat -v <<<"$console")"
+# A leading "/" starts a path, not an option: Wine reads it as a path of the
+# Linux side, so the folder's own path names the log.
+run -o - "$logs/42.log"
+[[ $code -eq 0 ]] && cmp -s "$work/out" "$root/tests/golden/42-default.CSV" || fail "$logs/42.log: exit $code: $err"
+
 # Standard output takes the same bytes: no CR added before each LF.
 run -o - 'C:\logs\42.log'
 [[ $code -eq 0 ]] && cmp -s "$work/out" "$root/tests/golden/42-default.CSV" || fail "-o -: standard output differs"
