@@ -284,8 +284,8 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
       throw StoreError("cannot upgrade the PostgreSQL store " + connection.Address() + ": " + upgraded.Error());
   }
   if (version < 3) UpgradeTo3(connection);
-  UpgradeTo4(connection);
-  DescribeAndView(connection);
+  if (version < 4) UpgradeTo4(connection);
+  if (version < PgSchemaVersion) DescribeAndView(connection);
   MustRun(connection, "COMMIT");
 }
 
