@@ -1,25 +1,49 @@
-"""The README's daily-means query on the view reading_values against the same
-query on the raw table readings, over a year of one site (105,120 rows of 20
-channels at 300 s, in 30 logs), in SQLite and, inside a throw-away server, PostgreSQL.
+"""The README's daily-means query on the view reading_values against queries
+on the raw table readings that give the same rows, over a year of one site
+(105,120 rows of 20 channels at 300 s, in 30 logs), in SQLite and, inside a
+throw-away server, PostgreSQL.
 
     bench/store-views.sh [BUILD_DIR] [ROUNDS]
 
 runs this under tools/pg-test-cluster.sh (BUILD_DIR holds cli/zerb32-cli
-and tools/zerb32-mklog). The two queries alternate, ROUNDS times each; the
-median, min and max of each and the median of the ratios are printed.
-Figures are for people to read; no test asserts them.
+and tools/zerb32-mklog). Three queries, interleaved, ROUNDS times each:
+  view   the README's query: channel, unit, civil day, mean, grouped by the
+         view's channel, unit and day
+  raw    the same rows from the tables as one would write them without the
+         view: readings grouped by meaning and the same civil day (text in
+         SQLite, a date in PostgreSQL), named after grouping from channels,
+         meanings and unit_texts (one meaning per channel here, so the
+         groups are the same)
+  floor  readings grouped by kind, key and whole days since 1970, no names,
+         no day as a date: the least the engine does for the means
+The median, min and max of each and the medians of view/raw and view/floor
+are printed. Figures are for people to read; no test asserts them.
 """
-import os, random, statistics, subprocess, sys, tempfile, time
+import math, os, random, statistics, subprocess, sys, tempfile, time
 import sqlite3
 
 build, rounds = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 7
 cli, mklog = os.path.join(build, "cli", "zerb32-cli"), os.path.join(build, "tools", "zerb32-mklog")
 work = tempfile.mkdtemp()
 
-VIEW = """SELECT channel, unit, substr(CAST(civil_time AS text), 1, 10) AS day, avg(value) AS mean
-FROM reading_values WHERE site = 42 GROUP BY channel, unit, day ORDER BY channel, day"""
-RAW = """SELECT kind, key, time / 86400 AS day,
-  avg(CASE WHEN exponent < 0 THEN value / power(10.0, -exponent) ELSE value * power(10.0, exponent) END) AS mean
+VIEW = """SELECT channel, unit, day, avg(value) AS mean
+FROM reading_values WHERE site = 42
+GROUP BY channel, unit, day ORDER BY channel, day"""
+MEAN = "avg(CASE WHEN exponent < 0 THEN value / power(10.0, -exponent) ELSE value * power(10.0, exponent) END)"
+DAY = {"SQLite": "date(time, 'unixepoch')", "PostgreSQL": "date '1970-01-01' + floor(time / 86400::float8)::integer"}
+
+
+def raw(engine):
+    return f"""SELECT c.name AS channel, coalesce(u.unit, m.units) AS unit, d.day, d.mean
+FROM (SELECT meaning, {DAY[engine]} AS day, {MEAN} AS mean
+      FROM readings WHERE site = 42 GROUP BY meaning, day) d
+JOIN meanings m ON m.id = d.meaning
+JOIN channels c ON c.site = m.site AND c.kind = m.kind AND c.key = m.key
+LEFT JOIN unit_texts u ON u.units = m.units AND u.type_name = m.type_name
+ORDER BY channel, day"""
+
+
+FLOOR = f"""SELECT kind, key, time / 86400 AS day, {MEAN} AS mean
 FROM readings WHERE site = 42 GROUP BY kind, key, day ORDER BY kind, key, day"""
 
 # A year in 30 logs of 3,504 rows (a log's data area holds about 4,000 rows
@@ -45,23 +69,34 @@ def import_into(db):
                    check=True, capture_output=True)
 
 
-def report(engine, timed):
-    print(f"{engine}: {len(timed['view'])} rounds, seconds as median (min-max)")
-    for name in ("view", "raw"):
-        t = timed[name]
-        print(f"  {name:4} {statistics.median(t):.3f} ({min(t):.3f}-{max(t):.3f})")
-    ratios = [v / r for v, r in zip(timed["view"], timed["raw"])]
-    print(f"  view/raw {statistics.median(ratios):.2f} ({min(ratios):.2f}-{max(ratios):.2f})")
+def report(engine, timed, rows):
+    print(f"{engine}: {len(timed['view'])} rounds, {rows} rows each, seconds as median (min-max)")
+    for name, t in timed.items():
+        print(f"  {name:5} {statistics.median(t):.3f} ({min(t):.3f}-{max(t):.3f})")
+    for base in ("raw", "floor"):
+        ratios = [v / r for v, r in zip(timed["view"], timed[base])]
+        print(f"  view/{base} {statistics.median(ratios):.2f} ({min(ratios):.2f}-{max(ratios):.2f})")
+
+
+def same(a, b):
+    """The same groups, the same means but for the order of summing."""
+    def close(p, q):  # a mean is NULL where a day holds no valid value
+        return p == q or (p not in (None, "") and q not in (None, "") and math.isclose(float(p), float(q), rel_tol=1e-9))
+    return len(a) == len(b) and all(x[:3] == y[:3] and close(x[3], y[3]) for x, y in zip(a, b))
 
 
 def bench(engine, run):
-    timed = {"view": [], "raw": []}
+    queries = {"view": VIEW, "raw": raw(engine.split()[0]), "floor": FLOOR}
+    timed = {name: [] for name in queries}
+    rows = {}
     for _ in range(rounds):
-        for name, sql in (("view", VIEW), ("raw", RAW)):
+        for name, sql in queries.items():
             start = time.perf_counter()
-            run(sql)
+            rows[name] = run(sql)
             timed[name].append(time.perf_counter() - start)
-    report(engine, timed)
+    if not same(rows["view"], rows["raw"]):
+        sys.exit(f"{engine}: the view's rows differ from the raw query's")
+    report(engine, timed, len(rows["view"]))
 
 
 db = os.path.join(work, "year.db")
@@ -76,6 +111,8 @@ if os.environ.get("ZERB32_PG_URI"):
     import_into(uri)
     subprocess.run(psql + ["-d", uri, "-c", "VACUUM ANALYZE"], check=True)
     bench("PostgreSQL (psql per query)",
-          lambda sql: subprocess.run(psql + ["-d", uri, "-c", sql], check=True, capture_output=True))
+          lambda sql: [line.split("|") for line in
+                       subprocess.run(psql + ["-d", uri, "-c", sql], check=True, capture_output=True,
+                                      text=True).stdout.splitlines()])
 else:
     print("PostgreSQL: not measured (run under tools/pg-test-cluster.sh)")

@@ -94,6 +94,7 @@ ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const 
   if (std::string unplaced = PlaceInZone(engine, site, zone.empty() ? options.zone : zone); !unplaced.empty())
     return outcome.reason = unplaced, outcome;
   if (log.Quality() == SiteQuality::Complete) engine.RedecodeStored(site);
+  engine.LabelMeanings(site);
   const auto whole = HoldOffEnding();  // the commit and what is said of it
   engine.Commit();
   outcome.status = ImportStatus::Imported;

@@ -64,6 +64,9 @@ class ImportEngine {
   // Decodes again the stored logs of the site whose channels the site's
   // complete descriptions describe otherwise now.
   virtual void RedecodeStored(uint32_t site) = 0;
+  // Writes the labels of the site's meanings again (MeaningLabelsFill): a
+  // log may bring a new meaning or a newer name.
+  virtual void LabelMeanings(uint32_t site) = 0;
   // The zone recorded for the site ("" for none, or a site not stored).
   virtual std::string SiteZone(uint32_t site) = 0;
   // The imports of the site without a UTC offset: (id, last row time).

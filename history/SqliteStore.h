@@ -43,6 +43,7 @@ class SqliteStore final : public Store, private ImportEngine {
   void ApplyConflicts(uint32_t site, const ConflictChanges& changes) override;
   void SetReadingCount(int64_t import, int64_t readings) override;
   void RedecodeStored(uint32_t site) override;
+  void LabelMeanings(uint32_t site) override;
   std::string SiteZone(uint32_t site) override;
   std::vector<std::pair<int64_t, int64_t>> UnplacedImports(uint32_t site) override;
   void PlaceImports(uint32_t site, const std::string& zone,

@@ -38,6 +38,10 @@
 //   schema_notes    what each table, view and column means
 //   reading_values, site_gaps  views for SQL and dashboards
 //                   (history/StoreViews.h)
+// Version 4 adds (upgraded by `import` as above):
+//   meaning_labels  per meaning the kind as a word, the channel's newest
+//                   name and the unit as text, which reading_values reads
+//                   (kept by every import); reading_values gains day
 // Sites are the whole number of the site file's name (0 to 4294967295).
 // Kinds: 0 sensor, 1 output, 2 ASM. Times: seconds since 1970-01-01 in the
 // logger's civil time, signed. The file is marked with an application id
@@ -56,7 +60,7 @@ namespace zerb {
 namespace {
 
 constexpr int64_t ApplicationId = 0x5A455242;  // "ZERB"
-constexpr int64_t SchemaVersion = 3;
+constexpr int64_t SchemaVersion = 4;
 
 constexpr const char* Schema = R"sql(
 CREATE TABLE sites (
@@ -172,7 +176,7 @@ CREATE VIEW channel_descriptions AS
 )sql";
 
 // From version 2 to 3: the zone per site and offset per log (unknown for
-// the logs stored so far), the unit texts, the notes and the views.
+// the logs stored so far), the unit texts and the notes' table.
 void UpgradeTo3(SqliteDb& db) {
   db.Execute("ALTER TABLE sites ADD COLUMN zone TEXT; ALTER TABLE imports ADD COLUMN utc_offset INTEGER;");
   db.Execute((std::string(UnitTextsTable) + " WITHOUT ROWID").c_str());
@@ -181,6 +185,17 @@ void UpgradeTo3(SqliteDb& db) {
   db.Execute(
       "CREATE TABLE schema_notes (object_name TEXT NOT NULL, column_name TEXT NOT NULL, note TEXT NOT NULL, "
       "PRIMARY KEY (object_name, column_name)) WITHOUT ROWID");
+}
+
+// From version 3 to 4: the labels of the meanings stored so far.
+void UpgradeTo4(SqliteDb& db) {
+  db.Execute(MeaningLabelsTable(Engine::Sqlite).c_str());
+  db.Execute(MeaningLabelsFill(Engine::Sqlite, true).c_str());
+}
+
+// After any upgrade: the views and the notes of this version.
+void DescribeAndView(SqliteDb& db) {
+  db.Execute("DROP VIEW IF EXISTS reading_values; DROP VIEW IF EXISTS site_gaps; DELETE FROM schema_notes;");
   SqliteStatement note(db, "INSERT INTO schema_notes (object_name, column_name, note) VALUES (?1, ?2, ?3)");
   for (const SchemaNote& n : SchemaNotes())
     if (n.engine != Engine::Postgres) note.Bind(1, n.object).Bind(2, n.column).Bind(3, n.note).Run();
@@ -245,7 +260,9 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
     db.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId)).c_str());
   }
   if (version < 2) db.Execute(UpgradeTo2);
-  UpgradeTo3(db);
+  if (version < 3) UpgradeTo3(db);
+  UpgradeTo4(db);
+  DescribeAndView(db);
   db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
   transaction.Commit();
 }

@@ -7,9 +7,9 @@ namespace zerb {
 
 namespace {
 
-// CASE r.kind WHEN 0 THEN 'sensor' ...: the kinds' codes and words.
+// CASE m.kind WHEN 0 THEN 'sensor' ...: the kinds' codes and words.
 std::string KindWords() {
-  std::string words = "CASE r.kind";
+  std::string words = "CASE m.kind";
   for (const ChannelKind kind : {ChannelKind::Sensor, ChannelKind::Output, ChannelKind::Asm})
     words += " WHEN " + std::to_string(KindCode(kind)) + " THEN '" + std::string(KindName(kind)) + "'";
   return words + " END";
@@ -33,22 +33,48 @@ std::vector<UnitTextRow> UnitTextRows() {
   return rows;
 }
 
+std::string MeaningLabelsTable(Engine engine) {
+  return std::string("CREATE TABLE meaning_labels (meaning ") + (engine == Engine::Postgres ? "bigint" : "INTEGER") +
+         " PRIMARY KEY, kind text NOT NULL, channel text, unit text NOT NULL)";
+}
+
+// A channel's name is that of its newest description, the same for all its
+// meanings; a units letter is its own unit unless unit_texts says what it
+// means on the device type (blank: none).
+std::string MeaningLabelsFill(Engine engine, bool everySite) {
+  const char* site = engine == Engine::Postgres ? "m.site = $1" : "m.site = ?1";
+  return "INSERT INTO meaning_labels (meaning, kind, channel, unit)\n"
+         "SELECT m.id, " + KindWords() + ", c.name,\n"
+         "  coalesce(u.unit, CASE WHEN m.units IN ('', ' ') THEN '' ELSE m.units END)\n"
+         "FROM meanings m\n"
+         "LEFT JOIN channels c ON c.site = m.site AND c.kind = m.kind AND c.key = m.key\n"
+         "LEFT JOIN unit_texts u ON u.units = m.units AND u.type_name = m.type_name\n"
+         "WHERE " + (everySite ? "true" : site) + "\n"
+         "ON CONFLICT (meaning) DO UPDATE SET kind = excluded.kind, channel = excluded.channel, unit = excluded.unit";
+}
+
+// Whole days since 1970-01-01 rounded down, so times before 1970 fall on
+// their own day too.
+std::string CivilDay(Engine engine, const std::string& seconds) {
+  return engine == Engine::Postgres ? "date '1970-01-01' + floor(" + seconds + " / 86400::float8)::integer"
+                                    : "date(" + seconds + ", 'unixepoch')";
+}
+
 std::string ReadingValuesView(Engine engine) {
   const bool pg = engine == Engine::Postgres;
   const std::string civil = pg ? "to_timestamp(r.time) AT TIME ZONE 'UTC'" : "strftime('%Y-%m-%dT%H:%M:%S', r.time, 'unixepoch')";
+  const std::string offset = pg ? "i.utc_offset" : "(SELECT i.utc_offset FROM imports i WHERE i.id = r.import)";
   const std::string instant = pg ? "to_timestamp(r.time - i.utc_offset)"
-                                 : "strftime('%Y-%m-%dT%H:%M:%SZ', r.time - i.utc_offset, 'unixepoch')";
+                                 : "strftime('%Y-%m-%dT%H:%M:%SZ', r.time - " + offset + ", 'unixepoch')";
+  const std::string zone = pg ? "s.zone" : "(SELECT s.zone FROM sites s WHERE s.site = r.site)";
   return "CREATE VIEW reading_values AS\n"
-         "SELECT r.site, " + KindWords() + " AS kind, r.key, c.name AS channel,\n"
-         "  coalesce(u.unit, CASE WHEN m.units IN ('', ' ') THEN '' ELSE m.units END) AS unit,\n"
+         "SELECT r.site, l.kind, r.key, l.channel, l.unit,\n"
          "  " + Scaled(pg ? "10::float8" : "10.0") + " AS value,\n"
-         "  " + civil + " AS civil_time, " + instant + " AS time, r.time - i.utc_offset AS unix_time, s.zone\n"
+         "  " + civil + " AS civil_time, " + instant + " AS time, r.time - " + offset + " AS unix_time,\n"
+         "  " + zone + " AS zone, " + CivilDay(engine, "r.time") + " AS day\n"
          "FROM readings r\n"
-         "LEFT JOIN channels c ON c.site = r.site AND c.kind = r.kind AND c.key = r.key\n"
-         "LEFT JOIN meanings m ON m.id = r.meaning\n"
-         "LEFT JOIN unit_texts u ON u.units = m.units AND u.type_name = m.type_name\n"
-         "LEFT JOIN imports i ON i.id = r.import\n"
-         "LEFT JOIN sites s ON s.site = r.site";
+         "LEFT JOIN meaning_labels l ON l.meaning = r.meaning" +
+         (pg ? "\nLEFT JOIN imports i ON i.id = r.import\nLEFT JOIN sites s ON s.site = r.site" : "");
 }
 
 std::string SiteGapsView(Engine engine) {

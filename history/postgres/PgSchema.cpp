@@ -1,4 +1,4 @@
-// The store's schema on PostgreSQL, version 3: the tables and columns of the
+// The store's schema on PostgreSQL, version 4: the tables and columns of the
 // SQLite store (history/StoreSchema.cpp), with its types mapped:
 //   INTEGER site                           -> bigint (integer in version 1)
 //   INTEGER key, position, interval        -> integer
@@ -14,7 +14,9 @@
 //   TEXT names, units                      -> text, each byte of the site
 //                                             file as its ISO-8859-1 character
 //   PRAGMA application_id, user_version    -> the one-row table zerb32_store
-// WITHOUT ROWID tables are plain tables with the same primary keys. The
+// WITHOUT ROWID tables are plain tables with the same primary keys. From
+// version 4 the readings keep statistics on their civil day (CivilDay in
+// history/StoreViews.h) where the server has them (14 and later). The
 // tables live in the connection's first schema of search_path. A new store
 // is made as version 1 and upgraded, as an older one is.
 
@@ -230,10 +232,24 @@ void UpgradeTo3(PgConnection& connection) {
   for (const UnitTextRow& row : UnitTextRows())
     MustRun(connection, "INSERT INTO unit_texts (units, type_name, unit) VALUES ($1, $2, $3)",
             {row.units, row.typeName, row.unit});
+}
+
+void UpgradeTo4(PgConnection& connection) {
+  MustRun(connection, MeaningLabelsTable(Engine::Postgres));
+  MustRun(connection, MeaningLabelsFill(Engine::Postgres, true));
+  PgResult server = connection.Exec("SELECT current_setting('server_version_num')::integer >= 140000");
+  if (server.Ok() && server.Rows() == 1 && server.Text(0, 0) == "t")
+    MustRun(connection, "CREATE STATISTICS readings_days ON (" + CivilDay(Engine::Postgres, "time") + ") FROM readings");
+}
+
+// After any upgrade: the views and the notes of this version.
+void DescribeAndView(PgConnection& connection) {
+  MustRun(connection, "DROP VIEW IF EXISTS reading_values");
+  MustRun(connection, "DROP VIEW IF EXISTS site_gaps");
   MustRun(connection, ReadingValuesView(Engine::Postgres));
   MustRun(connection, SiteGapsView(Engine::Postgres));
   Comment(connection);
-  MustRun(connection, "UPDATE zerb32_store SET schema_version = 3");
+  MustRun(connection, "UPDATE zerb32_store SET schema_version = " + std::to_string(PgSchemaVersion));
 }
 
 }  // namespace
@@ -246,7 +262,7 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
   if (version == PgSchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
     // Version 2 has every table and column the commands read.
-    if (version == 2) return;
+    if (version >= 2) return;
     PgResult views = connection.ExecScript(kReadVersion1);
     if (!views.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + views.Error());
     return;
@@ -268,6 +284,8 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
       throw StoreError("cannot upgrade the PostgreSQL store " + connection.Address() + ": " + upgraded.Error());
   }
   if (version < 3) UpgradeTo3(connection);
+  if (version < 4) UpgradeTo4(connection);
+  if (version < PgSchemaVersion) DescribeAndView(connection);
   MustRun(connection, "COMMIT");
 }
 

@@ -32,7 +32,7 @@ inline void SetNewerSchema(const Engine& engine, const std::string& location) {
     test::PgSql(location.substr(location.find("///") + 3, location.find('?') - location.find("///") - 3),
                 "UPDATE zerb32_store SET schema_version = schema_version + 1");
   } else {
-    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 4"});
+    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 5"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
   }
 }

@@ -73,7 +73,7 @@ TEST_P(SchemaUpgrade, ExportAndHistoryReadAnOlderStoreWithoutChangingIt) {
 TEST_P(SchemaUpgrade, ImportUpgradesAndKnowsTheOldLogsByTheirOldIdentity) {
   const std::string before = Contents();
   auto store = OpenStore(old, StoreAccess::Write);
-  EXPECT_EQ(Version(), "3\n");
+  EXPECT_EQ(Version(), "4\n");
   EXPECT_EQ(Contents(), before);
   EXPECT_EQ(store->Import(folder.File("42.log"), {}).status, ImportStatus::Skipped);
   EXPECT_EQ(Dump(*store->Export(42, INT64_MIN, INT64_MAX)), expected);
@@ -83,13 +83,18 @@ TEST_P(SchemaUpgrade, ImportUpgradesAndKnowsTheOldLogsByTheirOldIdentity) {
   // The upgrade's views read the stored readings.
   EXPECT_EQ(Sql(GetParam().engine, old, "SELECT count(*), count(value), count(time) FROM reading_values"),
             "4616|4616|0\n");
+  EXPECT_EQ(Sql(GetParam().engine, old,
+                "SELECT count(DISTINCT channel), count(DISTINCT kind), count(DISTINCT day) FROM reading_values"),
+            "8|3|3\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, SchemaUpgrade,
                          ::testing::Values(OldStore{{"SQLite", false}, "1", "complete|1"},
                                            OldStore{{"PostgreSQL", true}, "1", "complete|t"},
                                            OldStore{{"SQLite", false}, "2", "complete|0"},
-                                           OldStore{{"PostgreSQL", true}, "2", "complete|f"}),
+                                           OldStore{{"PostgreSQL", true}, "2", "complete|f"},
+                                           OldStore{{"SQLite", false}, "3", "complete|0"},
+                                           OldStore{{"PostgreSQL", true}, "3", "complete|f"}),
                          [](const ::testing::TestParamInfo<OldStore>& p) {
                            return std::string(p.param.engine.name) + "Version" + p.param.version;
                          });

@@ -166,6 +166,31 @@ TEST_P(StoreViews, ASiteKeepsOneZone) {
   EXPECT_EQ(Sql("SELECT zone FROM sites"), "Europe/Berlin\n");
 }
 
+// Every reading is labelled, with its channel's newest name: a newer log's
+// site file renames it, an older one's does not, and a changed description
+// (a new meaning) is labelled too.
+TEST_P(StoreViews, LabelsFollowTheNewestNameOfEveryMeaning) {
+  const struct {
+    const char* log;
+    uint32_t newest;
+    int siteFile;
+    const char* names;
+  } steps[] = {
+      {"42_a.log", Autumn, 1, "Count\nSet pt\nTemp\nValve\n"},
+      {"42_b.log", Autumn + 86400, 2, "Count\nSet pt\nTemp room\nValve\n"},
+      {"42_c.log", Autumn - 86400, 1, "Count\nSet pt\nTemp room\nValve\n"},
+      {"42_d.log", Autumn + 2 * 86400, 3, "Count\nSet pt\nTemp room\nValve\n"},
+  };
+  for (const auto& step : steps) {
+    WriteSiteFile(folder.File("42.STE"), step.siteFile);
+    ASSERT_EQ(Import(Log(step.log, step.newest, 20), "").status, ImportStatus::Imported) << step.log;
+    EXPECT_EQ(Sql("SELECT DISTINCT channel FROM reading_values ORDER BY 1"), step.names) << step.log;
+    EXPECT_EQ(Sql("SELECT count(*) FROM reading_values WHERE channel IS NULL OR kind IS NULL OR unit IS NULL"), "0\n")
+        << step.log;
+  }
+  EXPECT_EQ(Sql("SELECT count(DISTINCT day) FROM reading_values"), "4\n");
+}
+
 TEST_P(StoreViews, SiteGapsAreTheGapsHistoryReports) {
   // Overlapping logs, one inside another, and two gaps.
   const uint32_t t = Autumn + 30 * 86400;

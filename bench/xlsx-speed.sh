@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Times the xlsx style from outside, on the longest log (65,536 rows of three
+# channels) and a wide log (60 channels), against the classic CSV of the
+# same log and against `zip -6` of the workbook's data sheet XML: the least
+# any writer of the format does, deflating the sheet it must hold. Each
+# measurement repeats the call CALLS times and is taken ROUNDS times, the
+# kinds interleaved; the median wall and CPU (user + system) time is shown,
+# and the peak memory (maximum resident set) of one call of each. On a busy
+# machine the CPU times are the figures to compare. Figures are for people
+# to read; no test asserts them.
+#
+#   bench/xlsx-speed.sh BUILD_DIR [ROUNDS] [CALLS]
+# BUILD_DIR is a Release build holding cli/zerb32-cli, tools/zerb32-mkbatch
+# and tools/zerb32-mklog.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+rounds=${2:-7}
+calls=${3:-5}
+cli=$build/cli/zerb32-cli
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The longest log as zerb32-mkbatch makes it (0long.log, the sample's site
+# file beside it); a wide log of random values, some invalid (-1), 250 rows,
+# about as many as a log's data area holds of such values.
+"$build/tools/zerb32-mkbatch" "$(dirname "$0")/../samples/42.STE" "$work" 0
+python3 - "$build/tools/zerb32-mklog" "$work/wide.log" <<'PY'
+import random, subprocess, sys
+rng = random.Random(3)
+text = "interval = 300\npcTime = 1796040000\nsensors = " + " ".join(map(str, range(8, 48))) + \
+       "\noutputs = " + " ".join(map(str, range(8, 28))) + "\n" + \
+       "".join(" ".join(str(rng.choice((-1, rng.randint(-300, 900)))) for _ in range(60)) + "\n" for _ in range(250))
+subprocess.run([sys.argv[1], "-", sys.argv[2]], input=text.encode(), check=True)
+PY
+
+now() { date +%s%N; }
+# CPU time (user + system) of the finished children, from the output of the
+# times builtin run in this shell, in microseconds.
+children_cpu() { tail -n1 "$1" | sed 's/[ms]/ /g' | awk '{ printf "%d", ($1 * 60 + $2 + $3 * 60 + $4) * 1e6 }'; }
+declare -A times cpu
+repeat() { for ((i = 0; i < calls; ++i)); do "$@"; done; }
+# The wide log comes without a site file: the warning that says so goes.
+csv() { "$cli" -q -o "$work/out.CSV" "$work/$1.log" 2> /dev/null; }
+xlsx() { "$cli" -q --style xlsx -o "$work/out.xlsx" "$work/$1.log" 2> /dev/null; }
+floor() { rm -f "$work/floor.zip"; (cd "$work/$1-sheet" && zip -6 -q "$work/floor.zip" xl/worksheets/sheet1.xml); }
+timed() {
+  local label=$1 start
+  shift
+  times > "$work/cpu-before"
+  start=$(now)
+  repeat "$@"
+  times[$label]+="$((($(now) - start) / 1000 / calls)) "
+  times > "$work/cpu-after"
+  cpu[$label]+="$((($(children_cpu "$work/cpu-after") - $(children_cpu "$work/cpu-before")) / calls)) "
+}
+
+for log in 0long wide; do
+  xlsx $log
+  mkdir -p "$work/$log-sheet" && (cd "$work/$log-sheet" && unzip -q "$work/out.xlsx" xl/worksheets/sheet1.xml)
+done
+for ((round = 0; round < rounds; ++round)); do
+  for log in 0long wide; do
+    timed "$log-csv" csv $log
+    timed "$log-xlsx" xlsx $log
+    timed "$log-floor" floor $log
+  done
+done
+
+median() { tr ' ' '\n' | grep . | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+peak() { /usr/bin/time -f '%M' -o "$work/peak" "$cli" -q -o "$work/peak-out" "$@" 2> /dev/null; cat "$work/peak"; }
+# The median of a kind of time (wall, cpu) of a label, in microseconds.
+figure() { if [[ $1 == wall ]]; then echo "${times[$2]}"; else echo "${cpu[$2]}"; fi | median; }
+echo "median of $rounds interleaved rounds of $calls calls; ms a call, wall and CPU"
+printf '%-8s %-5s %9s %9s %9s %10s %10s\n' log "" csv xlsx floor "xlsx/csv" "xlsx/floor"
+for log in 0long wide; do
+  for kind in wall cpu; do
+    c=$(figure $kind "$log-csv")
+    x=$(figure $kind "$log-xlsx")
+    f=$(figure $kind "$log-floor")
+    printf '%-8s %-5s %9.1f %9.1f %9.1f %10.2f %10.2f\n' $log $kind "$(echo "$c / 1000" | bc -l)" \
+      "$(echo "$x / 1000" | bc -l)" "$(echo "$f / 1000" | bc -l)" "$(echo "$x / $c" | bc -l)" "$(echo "$x / $f" | bc -l)"
+  done
+  echo "$log peak memory: csv $(peak "$work/$log.log") kB, xlsx $(peak --style xlsx "$work/$log.log") kB"
+done
+echo "sheet XML: 0long $(stat -c %s "$work/0long-sheet/xl/worksheets/sheet1.xml") bytes, wide $(stat -c %s "$work/wide-sheet/xl/worksheets/sheet1.xml") bytes"
