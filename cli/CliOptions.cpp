@@ -10,6 +10,7 @@
 #include "cli/ColumnOptions.h"
 #include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
+#include "cli/Subcommands.h"
 #include "series/CivilTime.h"
 
 namespace zerb {
@@ -136,17 +137,40 @@ std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* arg
   return std::nullopt;
 }
 
-std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
-  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.",
-               "zerb32-cli"};
-  app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
+namespace {
+
+// The converter's command line, its values bound to `options`, `raw` and
+// `style`.
+struct ConverterApp {
+  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.", "zerb32-cli"};
   CliOptions options;
   RawOptions raw;
-  AddOptions(app, options, raw);
-  AddBatchOptions(app, options);
   StyleArgs style;
-  AddStyleOptions(app, style, options);
-  ArrangeHelp(app);
+
+  ConverterApp() {
+    app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
+    AddOptions(app, options, raw);
+    AddBatchOptions(app, options);
+    AddStyleOptions(app, style, options);
+    ArrangeHelp(app);
+    app.footer(SubcommandHelp());
+  }
+};
+
+}  // namespace
+
+bool ConverterOptionTakesValue(std::string_view name) {
+  ConverterApp converter;
+  const CLI::Option* option = converter.app.get_option_no_throw(std::string(name));
+  return option && option->get_items_expected_min() > 0;
+}
+
+std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
+  ConverterApp converter;
+  CLI::App& app = converter.app;
+  CliOptions& options = converter.options;
+  const RawOptions& raw = converter.raw;
+  StyleArgs& style = converter.style;
   if (auto answer = QuickAnswer(argc, argv, app)) return *answer;
   if (auto exit = ParseInto(app, argc, argv)) return *exit;
   options.convert.flags = FlagsOf(raw);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -43,6 +44,10 @@ std::string VersionText();
 // Parses the arguments into the app's options: nothing when they parse, else
 // what CLI11 prints and the exit code (0 for --help, 2 for a usage error).
 std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* argv);
+
+// Whether the converter's option of this name takes a value ("-e" does,
+// "-v" and unknown names do not).
+bool ConverterOptionTakesValue(std::string_view name);
 
 std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv);
 

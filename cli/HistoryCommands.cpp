@@ -84,7 +84,7 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   }
   if (c.verbose && !table.anchorNote.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", table.anchorNote.c_str());
   ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
-  if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
+  if (!c.quiet && !IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
   return true;
 }
 
@@ -114,7 +114,8 @@ int Merge(const HistoryCommand& c) {
 
 // A line on standard output for a log that is in the store, out at once:
 // an import ended by a signal loses no line of a log it committed.
-void SayStored(const std::string& line) {
+void SayStored(const HistoryCommand& c, const std::string& line) {
+  if (c.quiet) return;
   std::fputs(line.c_str(), stdout);
   std::fflush(stdout);
 }
@@ -125,9 +126,9 @@ int Import(const HistoryCommand& c) {
   for (const std::string& log : c.logs) {
     // Said while the program's end is held off, so that a log committed
     // before a signal has its line.
-    const auto stored = [&log](const ImportOutcome& done) {
+    const auto stored = [&c, &log](const ImportOutcome& done) {
       if (!done.warning.empty()) Problem(log, done.warning);
-      SayStored("imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
+      SayStored(c, "imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
                 std::to_string(done.readings) + " readings)\n");
     };
     ImportOutcome outcome;
@@ -145,7 +146,7 @@ int Import(const HistoryCommand& c) {
       case ImportStatus::Imported:
         break;
       case ImportStatus::Skipped:
-        SayStored("skipped " + WithoutPasswords(log) + ": already in the store\n");
+        SayStored(c, "skipped " + WithoutPasswords(log) + ": already in the store\n");
         break;
       case ImportStatus::Failed:
         Problem(log, outcome.reason + "; nothing of it was stored");
