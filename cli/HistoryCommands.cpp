@@ -5,6 +5,7 @@
 #include <functional>
 #include <variant>
 
+#include "app/CountedWords.h"
 #include "app/OutputFile.h"
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
@@ -58,7 +59,7 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   uint64_t missing = 0;
   for (const Gap& gap : gaps) missing += MissingRows(gap);
   if (c.fillGaps && missing > c.maxFill) {
-    Problem(c.output, "--fill-gaps would write " + std::to_string(missing) + " empty rows, more than the " +
+    Problem(c.output, "--fill-gaps would write " + Counted(missing, "empty row") + ", more than the " +
                           std::to_string(c.maxFill) + " that --max-fill allows; nothing was written");
     return false;
   }
@@ -129,7 +130,7 @@ int Import(const HistoryCommand& c) {
     const auto stored = [&c, &log](const ImportOutcome& done) {
       if (!done.warning.empty()) Problem(log, done.warning);
       SayStored(c, "imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
-                std::to_string(done.readings) + " readings)\n");
+                   Counted(done.readings, "reading") + ")\n");
     };
     ImportOutcome outcome;
     try {

@@ -80,8 +80,8 @@ CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* exported = app.add_subcommand("export", FindSubcommand("export")->summary);
   exported->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   raw.siteOptions.push_back(exported->add_option("--site", raw.site, "site number")->required());
-  exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[THH:MM[:SS]]");
-  exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[ HH:MM[:SS]] (or with a T)");
+  exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[ HH:MM[:SS]] (included)");
   AddSeriesOutput(*exported, c, raw);
   return exported;
 }
@@ -140,13 +140,14 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
       return "--site takes a site number from 0 to " + std::to_string(LargestSiteNumber) + ", not \"" + raw.site + "\"";
     c.site = site;
   }
-  for (auto [text, end, target] : {std::tuple{&raw.from, false, &c.from}, std::tuple{&raw.to, true, &c.to}}) {
-    if (text->empty()) continue;
-    const auto time = ParseCivilTime(*text, end);
-    if (!time) return "not a time of the form YYYY-MM-DD[THH:MM[:SS]]: " + *text;
-    *target = int64_t{*time};
-  }
-  if (c.from > c.to) return "--from is after --to";
+  // An empty --from or --to is no limit.
+  std::optional<uint32_t> from, to;
+  if (std::string problem = ParseCivilRange(raw.from.empty() ? nullptr : &raw.from, raw.to.empty() ? nullptr : &raw.to,
+                                            from, to);
+      !problem.empty())
+    return problem;
+  if (from) c.from = *from;
+  if (to) c.to = *to;
   if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
   if (app.count("--max-fill") > 0 && !c.fillGaps) return "--max-fill goes with --fill-gaps";
   return ApplyStyle(app, c, raw, ColumnFlags(raw.columns));
