@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,14 @@
 namespace zerb {
 
 int RunBatch(const CliOptions& options) {
+  if (options.makeFolder) {
+    std::error_code ec;
+    std::filesystem::create_directories(options.naming.folder, ec);
+    if (ec) {
+      std::fprintf(stderr, "zerb32-cli: cannot make %s: %s\n", options.naming.folder.c_str(), ec.message().c_str());
+      return 1;
+    }
+  }
   const std::vector<PlannedLog> plan = PlanBatch(options);
   // --info prints as it goes, so its logs take their turns on this thread.
   const std::size_t jobs = options.info ? 1 : std::max(options.jobs, 1u);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "ProjectVersion.h"
@@ -36,9 +37,13 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_flag("-l,--lan", raw.lan, "network (LAN) clock instead of the PC's");
   app.add_flag("-x,--xml", options.convert.xml, "XML instead of CSV");
   app.add_option("-o,--output", options.output, "output path for a single log; - for standard output");
+  app.add_option("--output-dir", options.naming.folder, "folder of the outputs (it must exist, or --parents)");
+  app.add_flag("--parents", options.makeFolder, "make --output-dir and its parents when missing");
+  app.add_option("--name", options.naming.pattern, "output file name: {stem} {site} {first:%Y%m%d} {last:...}");
+  app.add_option("--site", options.siteFile, "the site file of the logs, instead of the one their names give");
   app.add_flag("--info", options.info, "describe the site and the log instead of converting");
-  app.add_option("--from", raw.from, "first row time written, YYYY-MM-DD[THH:MM[:SS]]");
-  app.add_option("--to", raw.to, "last row time written, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  app.add_option("--from", raw.from, "first row time written, YYYY-MM-DD[ HH:MM[:SS]]");
+  app.add_option("--to", raw.to, "last row time written, YYYY-MM-DD[ HH:MM[:SS]] (included)");
   app.add_option("--channels", options.channels, "channels written: ids (S1/1) or names, by commas");
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
@@ -114,6 +119,22 @@ std::string ApplyRange(const CLI::App& app, CliOptions& options, const RawOption
   return {};
 }
 
+// --output-dir, --parents and --name.
+std::string CheckNaming(const CliOptions& options) {
+  const OutputNaming& naming = options.naming;
+  if (!options.output.empty() && (!naming.folder.empty() || !naming.pattern.empty()))
+    return "--output names the one output; --output-dir and --name do not go with it";
+  if (options.makeFolder && naming.folder.empty()) return "--parents goes with --output-dir";
+  if (!naming.pattern.empty()) {
+    if (std::string problem = NamePatternProblem(naming.pattern); !problem.empty()) return problem;
+  }
+  std::error_code ec;
+  if (naming.folder.empty() || std::filesystem::is_directory(naming.folder, ec)) return {};
+  if (std::filesystem::exists(naming.folder, ec)) return "--output-dir " + naming.folder + " is not a folder";
+  if (!options.makeFolder) return "--output-dir " + naming.folder + " does not exist (--parents makes it)";
+  return {};
+}
+
 uint16_t FlagsOf(const RawOptions& raw) {
   uint16_t flags = ColumnFlags(raw.columns);
   if (raw.lan) flags |= FlagLanTime;
@@ -176,6 +197,7 @@ std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* 
   options.convert.flags = FlagsOf(raw);
   if (auto problem = ApplyNumbers(options, raw); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
+  if (auto problem = CheckNaming(options); !problem.empty()) return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
   if (auto problem = ApplyStyleOptions(app, style, raw.columns.dateTime, options); !problem.empty())

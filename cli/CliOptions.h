@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Conversion.h"
+#include "app/OutputNames.h"
 
 namespace CLI {
 class App;
@@ -18,7 +19,10 @@ namespace zerb {
 struct CliOptions {
   std::string extension = "CSV";
   ConvertOptions convert;
-  std::string output;  // empty: beside each log; "-": standard output
+  std::string output;  // empty: beside each log (or as naming says); "-": standard output
+  OutputNaming naming;
+  bool makeFolder = false;  // --parents: the naming's folder is made if missing
+  std::string siteFile;     // read for every log instead of the one its name gives
   bool info = false;
   bool requireSite = false;  // a log without its whole site file is a failure
   unsigned jobs = 0;         // logs converted at once (1 to 16); 0: one per core

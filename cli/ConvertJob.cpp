@@ -5,6 +5,7 @@
 #include "app/Conversion.h"
 #include "app/Document.h"
 #include "app/OutputFile.h"
+#include "app/Paths.h"
 #include "cli/LogInfo.h"
 #include "cli/RunSummary.h"
 #include "cli/SiteWarningLines.h"
@@ -67,7 +68,8 @@ JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>
     report.ok = false;
     return report;
   }
-  const OpenedLog& opened = document.Open(entry.log);
+  const OpenedLog& opened = options.siteFile.empty() ? document.Open(entry.log)
+                                                     : document.Open(entry.log, SiteFileAt(options.siteFile, entry.log));
   if (options.info) {
     Describe(report, entry.log, document);
   } else if (!opened.logLoaded) {
