@@ -10,6 +10,7 @@
 #include "cli/CommandPlan.h"
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
+#include "cli/ProgressLine.h"
 
 namespace zerb {
 
@@ -30,14 +31,17 @@ int RunBatch(const CliOptions& options) {
   for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
 
   bool allOk = true;
+  ProgressLine progress(plan.size(), !options.info && ProgressWanted(options.quiet, options.noProgress));
   JobHooks hooks;
   hooks.run = [&](std::size_t index, std::size_t worker) {
     return RunPlannedLog(options, plan, index, *documents[worker]);
   };
   hooks.take = [&](JobReport&& report) {
+    progress.Erase();
     std::fputs(WithoutPasswords(std::move(report.out)).c_str(), stdout);
     std::fputs(WithoutPasswords(std::move(report.err)).c_str(), stderr);
     allOk = allOk && report.ok;
+    progress.Step(report.rows);
   };
   RunInOrder(plan.size(), workers, hooks);
   return allOk ? 0 : 1;

@@ -55,6 +55,7 @@ void AddBatchOptions(CLI::App& app, CliOptions& options) {
   app.add_option("-j,--jobs", options.jobs, "logs converted at once (default: one per core)")
       ->check(CLI::Range(1u, MaxJobs).description(""));
   app.add_flag("-q,--quiet", options.quiet, "no output paths on standard output");
+  app.add_flag("--no-progress", options.noProgress, "no progress line on a terminal");
   app.add_flag("--require-site", options.requireSite, "a log without its whole site file fails");
 }
 

@@ -28,6 +28,7 @@ struct CliOptions {
   unsigned jobs = 0;         // logs converted at once (1 to 16); 0: one per core
   bool verbose = false;      // a summary line and notes per log on standard error
   bool quiet = false;        // no output-path lines
+  bool noProgress = false;   // no progress line, even on a terminal
   std::vector<std::string> logs;
   // --channels as given: ids or names, matched against each log's channels
   // (the columns go to convert.selection when its log converts).

@@ -50,6 +50,7 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
   if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
   if (options.verbose && !result.note.empty()) report.err += "zerb32-cli: " + entry.log + ": note: " + result.note + "\n";
   if (options.verbose) report.err += RunSummaryLine(entry, document, convert, result.rows);
+  report.rows = result.rows.value_or(document.Log().RowsWritten(convert.overlap, convert.skip).count);
   if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
 }
 

@@ -38,6 +38,7 @@ constexpr HelpEntry Entries[] = {
     {"--jobs", "Batch", "N", "logs at once, 1 to 16 (default: cores)"},
     {"--verbose", "Batch", nullptr, "a summary and notes of each log on stderr"},
     {"--quiet", "Batch", nullptr, "no output paths on stdout"},
+    {"--no-progress", "Batch", nullptr, "no progress line on a terminal's stderr"},
     {"--require-site", "Batch", nullptr, "a log without its whole site file fails"},
     {"--info", "Batch", nullptr, "describe site and log instead of converting"},
     {"--style", "CSV style", nullptr, nullptr},

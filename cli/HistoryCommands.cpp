@@ -13,6 +13,7 @@
 #include "cli/HistoryNotes.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
+#include "cli/ProgressLine.h"
 #include "series/CivilTime.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
@@ -124,10 +125,12 @@ void SayStored(const HistoryCommand& c, const std::string& line) {
 int Import(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::Write);
   bool allIn = true;
+  ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress), "reading");
   for (const std::string& log : c.logs) {
     // Said while the program's end is held off, so that a log committed
     // before a signal has its line.
-    const auto stored = [&c, &log](const ImportOutcome& done) {
+    const auto stored = [&](const ImportOutcome& done) {
+      progress.Erase();
       if (!done.warning.empty()) Problem(log, done.warning);
       SayStored(c, "imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
                    Counted(done.readings, "reading") + ")\n");
@@ -142,6 +145,7 @@ int Import(const HistoryCommand& c) {
       // batch goes on with the next.
       outcome.reason = e.what();
     }
+    progress.Erase();
     if (outcome.status != ImportStatus::Imported && !outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {
       case ImportStatus::Imported:
@@ -156,6 +160,7 @@ int Import(const HistoryCommand& c) {
     }
     ReportOffGrid(stderr, outcome.report);
     ReportConflicts(stderr, outcome.report, c.verbose);
+    progress.Step(outcome.status == ImportStatus::Imported ? outcome.readings : 0);
   }
   return allIn ? 0 : 1;
 }

@@ -41,6 +41,7 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   AddStyleOptions(app, raw.style, raw.styled);
   app.get_option("--verbose")->description("list gaps, conflicts and overlaps on stderr");
   app.add_flag("-q,--quiet", c.quiet, "no output path on standard output");
+  app.add_flag("--no-progress", c.noProgress, "no progress line on a terminal");
   // Taken only to be refused with its reason: not in the help.
   app.get_option("--meta")->group("");
   // Taken so that they can be refused with a reason rather than as unknown.
@@ -73,6 +74,7 @@ CLI::App* AddImport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   import->add_option("--utc-offset", raw.importOffset, "the clock's fixed offset, +HH:MM or -HH:MM, kept for the site");
   import->add_flag("-v,--verbose", c.verbose, "list conflicts");
   import->add_flag("-q,--quiet", c.quiet, "no line for each log on standard output");
+  import->add_flag("--no-progress", c.noProgress, "no progress line on a terminal");
   return import;
 }
 
