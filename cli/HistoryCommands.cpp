@@ -91,7 +91,9 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
 }
 
 int Merge(const HistoryCommand& c) {
-  MergeResult merged = MergeLogs(c.logs, c.log);
+  ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress));
+  MergeResult merged = MergeLogs(c.logs, c.log, [&progress](uint64_t rows) { progress.Step(rows); });
+  progress.Erase();
   for (const LogProblem& w : merged.warnings) Problem(w.log, w.reason);
   for (const LogProblem& f : merged.failures) Problem(f.log, f.reason);
   if (!merged.refusal.empty()) {

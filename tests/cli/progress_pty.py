@@ -1,5 +1,5 @@
 """zerb32-cli's progress line, with standard error on a pseudo-terminal:
-shown while a batch conversion or an import runs, gone at the end, absent
+shown while a batch conversion, a merge or an import runs, gone at the end, absent
 with --quiet or --no-progress and when standard error is not a terminal;
 standard output and the exit code are those of a run without it.
 
@@ -61,6 +61,7 @@ with tempfile.TemporaryDirectory() as work:
         (["--no-progress", "--output-dir", work, "--name", "a{stem}"] + logs, None, False),
         (["-q", "--output-dir", work, "--name", "b{stem}"] + logs, None, False),
         (["-j", "2", "--output-dir", work, "--name", "c{stem}"] + logs, None, True),
+        (["merge", "-o", os.path.join(work, "m.csv")] + logs, None, True),
         # A store each: stored once, the second import would skip every log.
         (["import", "--db", os.path.join(work, "t.db")] + logs, ["import", "--db", os.path.join(work, "p.db")] + logs,
          True),
