@@ -1,5 +1,6 @@
 #include "cli/SubcommandCall.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -18,6 +19,10 @@ std::string_view OptionName(std::string_view word) { return word.substr(0, word.
 
 SubcommandCall FindSubcommandCall(int argc, char** argv) {
   SubcommandCall call;
+  // Most calls name no command: they are left without reading the
+  // converter's options.
+  if (std::none_of(argv + 1, argv + argc, [](const char* word) { return FindSubcommand(word) != nullptr; }))
+    return call;
   std::vector<std::string_view> before;  // the options before the first other word
   int at = 1;
   while (at < argc && IsOption(argv[at])) {

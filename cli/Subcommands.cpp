@@ -1,6 +1,7 @@
 #include "cli/Subcommands.h"
 
 #include <cstdio>
+#include <cstring>
 #include <variant>
 
 #include "cli/CliOptions.h"
@@ -30,8 +31,9 @@ std::string CommandNames() {
 
 // `help`: the converter's help; `help COMMAND`: that command's.
 int RunHelp(int argc, char** argv) {
+  const bool helpAsked = argc == 3 && (std::strcmp(argv[2], "-h") == 0 || std::strcmp(argv[2], "--help") == 0);
   const Subcommand* command = argc == 3 ? FindSubcommand(argv[2]) : nullptr;
-  if (argc > 3 || (argc == 3 && !command)) {
+  if (argc > 3 || (argc == 3 && !command && !helpAsked)) {
     std::fprintf(stderr, "zerb32-cli: help: no command '%s'; the commands are %s\n", argv[argc - 1],
                  CommandNames().c_str());
     return 2;
