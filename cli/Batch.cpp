@@ -12,13 +12,14 @@
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
 #include "cli/ProgressLine.h"
+#include "system/FilePath.h"
 
 namespace zerb {
 
 int RunBatch(const CliOptions& options) {
   if (options.makeFolder) {
     std::error_code ec;
-    std::filesystem::create_directories(options.naming.folder, ec);
+    std::filesystem::create_directories(PathFromText(options.naming.folder), ec);
     if (ec) {
       std::fprintf(stderr, "zerb32-cli: cannot make %s: %s\n", options.naming.folder.c_str(), ec.message().c_str());
       return 1;

@@ -13,6 +13,7 @@
 #include "cli/StyleOptions.h"
 #include "cli/Subcommands.h"
 #include "series/CivilTime.h"
+#include "system/FilePath.h"
 
 namespace zerb {
 
@@ -130,8 +131,9 @@ std::string CheckNaming(const CliOptions& options) {
     if (std::string problem = NamePatternProblem(naming.pattern); !problem.empty()) return problem;
   }
   std::error_code ec;
-  if (naming.folder.empty() || std::filesystem::is_directory(naming.folder, ec)) return {};
-  if (std::filesystem::exists(naming.folder, ec)) return "--output-dir " + naming.folder + " is not a folder";
+  const std::filesystem::path folder = PathFromText(naming.folder);
+  if (naming.folder.empty() || std::filesystem::is_directory(folder, ec)) return {};
+  if (std::filesystem::exists(folder, ec)) return "--output-dir " + naming.folder + " is not a folder";
   if (!options.makeFolder) return "--output-dir " + naming.folder + " does not exist (--parents makes it)";
   return {};
 }
