@@ -1,7 +1,9 @@
 #include "history/Merge.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <span>
 #include <set>
 
 #include "history/ChannelTable.h"
@@ -95,38 +97,95 @@ std::string KeptLog(const std::vector<LogFacts>& facts, ChannelId id, int64_t ti
   return {};
 }
 
-// Adds one log's rows; readings already there come from newer logs and stay
-// (whatever column their meaning put them in: a reading is kept once).
-bool AddRows(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& facts,
-             const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, MergeResult& result,
-             uint64_t& rows) {
-  const std::span<const SeriesChannel> columns = result.series.Channels();
-  const std::vector<int> column = ColumnsOf(log.Channels(), columns);
+// One log's rows as read, before they take their places in the grid.
+struct Piece {
+  const LogFacts* facts = nullptr;
+  std::vector<int64_t> times;
+  std::vector<Reading> readings;  // row after row, a reading per channel of the log
+  std::vector<ChannelId> ids;     // of the log's channels
+  // Per channel of the log: the grid's columns of its channel (whatever
+  // meaning put a reading in one, a reading is kept once), and its own
+  // column; -1 when it has none or is listed twice (read once).
+  std::vector<const std::vector<std::size_t>*> columnsOf;
+  std::vector<int> column;
+};
+
+// Reads one log's rows but those newer logs off its grid drop. A log that
+// fails midway keeps the rows read before.
+bool ReadPiece(const LogFacts& f, HistoryLog& log, std::span<const SeriesChannel> columns,
+               const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, Piece& piece,
+               MergeResult& result) {
+  piece.facts = &f;
+  piece.column = ColumnsOf(log.Channels(), columns);
   const std::vector<bool> repeated = RepeatedChannels(log.Channels());
+  for (std::size_t i = 0; i < log.Channels().size(); ++i) {
+    piece.ids.push_back(IdOf(log.Channels()[i]));
+    const auto found = columnsOfChannel.find(piece.ids.back());
+    piece.columnsOf.push_back(found == columnsOfChannel.end() ? nullptr : &found->second);
+    if (repeated[i] || !piece.columnsOf.back()) piece.column[i] = -1;
+  }
   const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
     const int64_t time = log.TimeOf(clock);
     if (Dropped(f, time)) return true;
-    ++rows;
-    std::vector<Reading>& row = result.series.RowAt(time, f.span.last);
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-      if (repeated[i] || column[i] < 0) continue;
-      const ChannelId id = IdOf(log.Channels()[i]);
-      const Reading* kept = nullptr;
-      for (const std::size_t c : columnsOfChannel.at(id))
-        if (row[c].present) kept = &row[c];
-      if (!kept) {
-        row[static_cast<std::size_t>(column[i])] = readings[i];
-      } else if (kept->raw != readings[i].raw) {
-        if (result.report.conflicts.size() < HistoryReport::ListedConflicts)
-          result.report.Add({id, time, kept->raw, readings[i].raw, KeptLog(facts, id, time), f.path});
-        else
-          ++result.report.conflictCount;
-      }
-    }
+    piece.times.push_back(time);
+    piece.readings.insert(piece.readings.end(), readings.begin(), readings.end());
     return true;
   });
   if (walked != 1) result.failures.push_back({f.path, log.Rows().Error()});
   return walked == 1;
+}
+
+// The distinct times of every piece, oldest first: sorted runs joined in
+// pairs.
+std::vector<int64_t> GridTimes(const std::vector<Piece>& pieces) {
+  std::vector<std::vector<int64_t>> runs;
+  for (const Piece& p : pieces) {
+    std::vector<int64_t>& run = runs.emplace_back(p.times);
+    if (!std::is_sorted(run.begin(), run.end())) std::sort(run.begin(), run.end());
+    run.erase(std::unique(run.begin(), run.end()), run.end());
+  }
+  if (runs.empty()) return {};
+  while (runs.size() > 1) {
+    std::vector<std::vector<int64_t>> joined;
+    for (std::size_t i = 0; i + 1 < runs.size(); i += 2) {
+      std::vector<int64_t>& both = joined.emplace_back();
+      both.reserve(runs[i].size() + runs[i + 1].size());
+      std::set_union(runs[i].begin(), runs[i].end(), runs[i + 1].begin(), runs[i + 1].end(), std::back_inserter(both));
+    }
+    if (runs.size() % 2 == 1) joined.push_back(std::move(runs.back()));
+    runs = std::move(joined);
+  }
+  return std::move(runs.front());
+}
+
+// Places one log's rows; readings already there come from newer logs and
+// stay, a differing one is a conflict.
+void PlaceRows(const Piece& piece, const std::vector<LogFacts>& facts, MergeResult& result) {
+  const LogFacts& f = *piece.facts;
+  const std::size_t width = piece.ids.size();
+  std::size_t next = 0;
+  for (std::size_t r = 0; r < piece.times.size(); ++r) {
+    const int64_t time = piece.times[r];
+    const std::size_t at = result.series.RowIndex(time, next);
+    next = at + 1;
+    result.series.SetAnchor(at, f.span.last);
+    const std::span<Reading> row = result.series.Row(at);
+    const Reading* readings = piece.readings.data() + r * width;
+    for (std::size_t i = 0; i < width; ++i) {
+      if (piece.column[i] < 0) continue;
+      const Reading* kept = nullptr;
+      for (const std::size_t c : *piece.columnsOf[i])
+        if (row[c].present) kept = &row[c];
+      if (!kept) {
+        row[static_cast<std::size_t>(piece.column[i])] = readings[i];
+      } else if (kept->raw != readings[i].raw) {
+        if (result.report.conflicts.size() < HistoryReport::ListedConflicts)
+          result.report.Add({piece.ids[i], time, kept->raw, readings[i].raw, KeptLog(facts, piece.ids[i], time), f.path});
+        else
+          ++result.report.conflictCount;
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -141,22 +200,31 @@ MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOpt
   DecideDescriptions(facts, book, result);
   ChannelTable table;
   for (const LogFacts& f : facts) table.Add(f.channels, f.span);
-  result.series = MergedSeries(table.Columns());
+  const std::vector<SeriesChannel> columns = table.Columns();
   std::map<ChannelId, std::vector<std::size_t>> columnsOfChannel;
-  for (std::size_t c = 0; c < result.series.Channels().size(); ++c)
-    columnsOfChannel[IdOf(result.series.Channels()[c])].push_back(c);
+  for (std::size_t c = 0; c < columns.size(); ++c) columnsOfChannel[IdOf(columns[c])].push_back(c);
   FindOffGrid(facts, result.report);
+  std::vector<Piece> pieces;
   HistoryLog log;
   for (LogFacts& f : facts) {
     uint64_t rows = 0;
     if (!log.FromBytes(f.path, std::move(f.bytes), options) || !log.Decode(book, BookName)) {
       result.failures.push_back({f.path, log.Error()});
-    } else if (AddRows(f, log, facts, columnsOfChannel, result, rows)) {
-      result.spans.push_back(f.span);
-      result.sources.push_back(f.path);
-      ++result.merged;
+    } else {
+      Piece& piece = pieces.emplace_back();
+      if (ReadPiece(f, log, columns, columnsOfChannel, piece, result)) {
+        result.spans.push_back(f.span);
+        result.sources.push_back(f.path);
+        ++result.merged;
+      }
+      rows = piece.times.size();
     }
     if (logMerged) logMerged(rows);
+  }
+  result.series = MergedSeries(columns, GridTimes(pieces));
+  for (Piece& piece : pieces) {
+    PlaceRows(piece, facts, result);
+    piece = {};
   }
   result.report.gaps = FindGaps(result.spans);
   return result;

@@ -1,25 +1,35 @@
 #include "history/MergedSeries.h"
 
+#include <algorithm>
+
 namespace zerb {
 
+MergedSeries::MergedSeries(std::vector<SeriesChannel> channels, std::vector<int64_t> times)
+    : channels_(std::move(channels)),
+      times_(std::move(times)),
+      anchors_(times_.size()),
+      anchored_(times_.size()),
+      readings_(times_.size() * channels_.size()) {}
+
 int MergedSeries::ForEachRow(const RowFn& row) {
-  for (const auto& [time, kept] : rows_) {
-    anchor_ = static_cast<uint32_t>(kept.anchor);
-    if (!row(static_cast<uint32_t>(time), kept.readings)) return 0;
+  for (std::size_t i = 0; i < times_.size(); ++i) {
+    anchor_ = static_cast<uint32_t>(anchors_[i]);
+    if (!row(static_cast<uint32_t>(times_[i]), Row(i))) return 0;
   }
   anchor_.reset();
   return 1;
 }
 
 std::optional<uint32_t> MergedSeries::NewestTime() const {
-  if (rows_.empty()) return std::nullopt;
-  return static_cast<uint32_t>(rows_.rbegin()->first);
+  if (times_.empty()) return std::nullopt;
+  return static_cast<uint32_t>(times_.back());
 }
 
-std::vector<Reading>& MergedSeries::RowAt(int64_t time, int64_t anchor) {
-  auto [at, added] = rows_.try_emplace(time);
-  if (added) at->second = {anchor, std::vector<Reading>(channels_.size())};
-  return at->second.readings;
+std::size_t MergedSeries::RowIndex(int64_t time, std::size_t hint) const {
+  const auto from = hint < times_.size() && times_[hint] <= time ? times_.begin() + static_cast<std::ptrdiff_t>(hint)
+                                                                 : times_.begin();
+  if (from != times_.end() && *from == time) return static_cast<std::size_t>(from - times_.begin());
+  return static_cast<std::size_t>(std::lower_bound(from, times_.end(), time) - times_.begin());
 }
 
 int GapFilledSeries::ForEachRow(const RowFn& row) {

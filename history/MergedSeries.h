@@ -1,12 +1,15 @@
 #pragma once
-// A series held in memory: a channel table and rows keyed by their signed
-// time, each with one reading per channel (present = false where no log
-// had one). Rows are visited in that order; the time handed to a row
-// function is the logger's 32-bit clock reading, as a log's own rows give
-// it (rows before 1970 wrap, as conversion writes them).
+// A series held in memory: a channel table and a grid of rows at distinct
+// signed times, oldest first, each with one reading per channel
+// (present = false where no log had one). The grid is flat: the times, the
+// anchor of each row and its readings row after row, with no allocation
+// per row. The time handed to a row function is the logger's 32-bit clock
+// reading, as a log's own rows give it (rows before 1970 wrap, as
+// conversion writes them).
 
-#include <map>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "series/Series.h"
@@ -16,27 +19,34 @@ namespace zerb {
 class MergedSeries final : public Series {
  public:
   MergedSeries() = default;
-  explicit MergedSeries(std::vector<SeriesChannel> channels) : channels_(std::move(channels)) {}
+  // Every row empty and without an anchor; `times` sorted and distinct.
+  MergedSeries(std::vector<SeriesChannel> channels, std::vector<int64_t> times);
 
   std::span<const SeriesChannel> Channels() const override { return channels_; }
   int ForEachRow(const RowFn& row) override;
   const std::string& Error() const override { return error_; }
   std::optional<uint32_t> NewestTime() const override;
 
-  // The row at the time, made empty (no reading present) if new; `anchor`
-  // is the newest time of the log the row is kept from (kept when the row
-  // exists).
-  std::vector<Reading>& RowAt(int64_t time, int64_t anchor);
+  // The row at a time of the grid, searched from `hint` (a row at or
+  // before it, when the caller walks forward) or from the start.
+  std::size_t RowIndex(int64_t time, std::size_t hint) const;
+  std::span<Reading> Row(std::size_t index) {
+    return {readings_.data() + index * channels_.size(), channels_.size()};
+  }
+  // `anchor` is the newest time of the log the row is kept from: the first
+  // one given stays.
+  void SetAnchor(std::size_t index, int64_t anchor) {
+    if (!anchored_[index]) anchors_[index] = anchor, anchored_[index] = true;
+  }
   std::optional<uint32_t> RowAnchor() const override { return anchor_; }
-  std::size_t RowCount() const { return rows_.size(); }
+  std::size_t RowCount() const { return times_.size(); }
 
  private:
-  struct Row {
-    int64_t anchor = 0;
-    std::vector<Reading> readings;
-  };
   std::vector<SeriesChannel> channels_;
-  std::map<int64_t, Row> rows_;
+  std::vector<int64_t> times_;
+  std::vector<int64_t> anchors_;
+  std::vector<bool> anchored_;
+  std::vector<Reading> readings_;
   std::optional<uint32_t> anchor_;
   std::string error_;
 };

@@ -5,7 +5,7 @@ namespace zerb {
 SqliteDb::SqliteDb(const std::string& path, int flags) {
   std::string unloaded;
   if (!sqlite::Load(unloaded)) throw SqliteError(unloaded, SQLITE_CANTOPEN);
-  const int rc = sqlite::Api().sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  const int rc = sqlite::Api().sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     const std::string reason = db_ ? sqlite::Api().sqlite3_errmsg(db_) : sqlite::Api().sqlite3_errstr(rc);
     sqlite::Api().sqlite3_close(db_);

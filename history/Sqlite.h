@@ -27,7 +27,8 @@ class SqliteDb {
  public:
   // Opens with sqlite3_open_v2 flags (SQLITE_OPEN_READONLY, ...); throws
   // SqliteError when the file cannot be opened or SQLite itself cannot be
-  // loaded (LibSqlite.h).
+  // loaded (LibSqlite.h). A connection serves one thread at a time: it
+  // takes no lock of its own on every call (SQLITE_OPEN_NOMUTEX).
   SqliteDb(const std::string& path, int flags);
   SqliteDb(const SqliteDb&) = delete;
   SqliteDb& operator=(const SqliteDb&) = delete;

@@ -46,32 +46,40 @@ class StoredSeries final : public Series {
   }
 
  private:
+  // Each cursor's time is read once a step, and the end of its reading's
+  // import looked up when the import changes (a column's readings come in
+  // long runs of one import).
   int Walk(const RowFn& row) {
-    std::vector<bool> more(cursors_.size());
+    constexpr int64_t Done = INT64_MAX;
+    std::vector<int64_t> at(cursors_.size());  // the time each cursor stands on, Done past its last
+    std::vector<int64_t> imports(cursors_.size(), -1), ends(cursors_.size(), INT64_MIN);
+    auto step = [&](std::size_t i) { at[i] = cursors_[i]->Step() ? cursors_[i]->Int(0) : Done; };
     for (std::size_t i = 0; i < cursors_.size(); ++i) {
       cursors_[i]->Reset();  // from the first row again; the bindings stay
-      more[i] = cursors_[i]->Step();
+      step(i);
     }
     std::vector<Reading> readings(cursors_.size());
     for (;;) {
-      int64_t time = INT64_MAX;
-      bool any = false;
-      for (std::size_t i = 0; i < cursors_.size(); ++i)
-        if (more[i]) time = std::min(time, cursors_[i]->Int(0)), any = true;
-      if (!any) return 1;
+      const int64_t time = cursors_.empty() ? Done : *std::min_element(at.begin(), at.end());
+      if (time == Done) return 1;
       int64_t anchor = INT64_MIN;
       for (std::size_t i = 0; i < cursors_.size(); ++i) {
         Reading& r = readings[i];
         r = Reading{};
+        if (at[i] != time) continue;
         SqliteStatement& c = *cursors_[i];
-        if (!more[i] || c.Int(0) != time) continue;
         r.present = true;
         r.raw = static_cast<int16_t>(c.Int(1));
         r.valid = !c.IsNull(2);
         r.value = static_cast<int32_t>(c.Int(2));
         r.exponent = static_cast<int8_t>(c.Int(3));
-        if (const auto end = importEnds_.find(c.Int(4)); end != importEnds_.end()) anchor = std::max(anchor, end->second);
-        more[i] = c.Step();
+        if (const int64_t import = c.Int(4); import != imports[i]) {
+          const auto end = importEnds_.find(import);
+          imports[i] = import;
+          ends[i] = end == importEnds_.end() ? INT64_MIN : end->second;
+        }
+        anchor = std::max(anchor, ends[i]);
+        step(i);
       }
       anchor_ = anchor == INT64_MIN ? std::nullopt : std::optional<uint32_t>(static_cast<uint32_t>(anchor));
       if (!row(static_cast<uint32_t>(time), readings)) return 0;

@@ -19,6 +19,11 @@
 // history/StoreViews.h) where the server has them (14 and later). The
 // tables live in the connection's first schema of search_path. A new store
 // is made as version 1 and upgraded, as an older one is.
+// The readings' pages are filled half: overlapping downloads rewrite the
+// readings they share with stored ones, a page at a time, and with room on
+// the page each new version stays beside the old one (no new entry in the
+// key's index; the dead versions are reclaimed on the page). The table ends
+// smaller than one filled whole, whose rewritten readings move elsewhere.
 
 #include "history/postgres/PgSchema.h"
 
@@ -84,7 +89,7 @@ CREATE TABLE readings (
   exponent smallint NOT NULL,
   import bigint NOT NULL,
   PRIMARY KEY (site, kind, key, time)
-);
+) WITH (fillfactor = 50);
 CREATE TABLE conflicts (
   site integer NOT NULL,
   kind smallint NOT NULL,

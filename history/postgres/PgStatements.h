@@ -5,13 +5,13 @@
 namespace zerb::pg {
 
 // Per connection: the readings of the log being imported that go in, as
-// ReadingJudge decided, before they are merged. Emptied at every commit
-// and rollback.
+// ReadingJudge decided (`fresh`: none is stored at its time yet), before
+// they are merged. Emptied at every commit and rollback.
 inline constexpr const char* kCreateStaging =
     "CREATE TEMPORARY TABLE IF NOT EXISTS zerb32_staging (kind smallint, key integer, time bigint, raw smallint, "
-    "value integer, exponent smallint, meaning bigint) ON COMMIT DELETE ROWS";
+    "value integer, exponent smallint, meaning bigint, fresh boolean) ON COMMIT DELETE ROWS";
 inline constexpr const char* kCopyStaging =
-    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning) FROM STDIN";
+    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning, fresh) FROM STDIN";
 
 inline constexpr const char* kKnownHash = "SELECT 1 FROM imports WHERE content_hash = $1 OR legacy_hash = $2";
 
@@ -83,10 +83,18 @@ inline constexpr const char* kExisting =
     "SELECT r.kind, r.key, r.time, r.raw, r.import FROM unnest($4::smallint[], $5::integer[]) AS u(kind, key) "
     "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import FROM readings WHERE site = $1 AND kind = u.kind "
     "AND key = u.key AND time BETWEEN $2 AND $3) r";
-// The staged readings go in, replacing the stored ones where the judge said so.
-inline constexpr const char* kMergeReadings =
+// The staged readings go in ($1 the site, $2 the import): the fresh ones by
+// a plain insert, which skips the arbiter's look-up of every row.
+inline constexpr const char* kInsertFreshReadings =
     "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging "
+    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging WHERE fresh";
+// The others replace the stored ones. ON CONFLICT finds each through the
+// readings' key, row by row: no join for the planner to misjudge (it knows
+// nothing of the staging table, and little of a site growing in a bulk
+// import, and would scan the site's readings).
+inline constexpr const char* kReplaceReadings =
+    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
+    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging WHERE NOT fresh "
     "ON CONFLICT (site, kind, key, time) DO UPDATE SET raw = excluded.raw, value = excluded.value, "
     "exponent = excluded.exponent, import = excluded.import, meaning = excluded.meaning";
 // $1 the site; $2..$4 kinds, keys, times of the readings whose conflicts go.

@@ -1,7 +1,7 @@
 // Opening the store on PostgreSQL, and import: the steps of the import plan
 // (history/ImportPlan.h) in one transaction under the site's advisory lock.
-// The readings that go in reach a temporary staging table by COPY, merged by
-// one INSERT ... ON CONFLICT.
+// The readings that go in reach a temporary staging table by COPY; the new
+// ones are inserted, the stored ones replaced through the readings' key.
 
 #include "history/postgres/PgStore.h"
 
@@ -290,9 +290,9 @@ std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const Seri
 }
 
 // The readings that go in, in COPY's text format: kind, key, time, raw,
-// value (\N when the device gives none), exponent, meaning. Inserted or
-// replaced alike: the merge puts each in place.
-void PgStore::PutReading(ReadingJudge::Verdict, uint32_t, const SeriesChannel& channel, int64_t time,
+// value (\N when the device gives none), exponent, meaning, fresh (t for
+// an insert, f for a replacement).
+void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t, const SeriesChannel& channel, int64_t time,
                          const Reading& r, int64_t, int64_t meaning) {
   std::string& data = import_.copy;
   AppendField(data, KindCode(channel.kind), '\t');
@@ -304,7 +304,10 @@ void PgStore::PutReading(ReadingJudge::Verdict, uint32_t, const SeriesChannel& c
   else
     data += "\\N\t";
   AppendField(data, r.exponent, '\t');
-  AppendField(data, meaning, '\n');
+  AppendField(data, meaning, '\t');
+  const bool fresh = verdict == ReadingJudge::Verdict::Insert;
+  data += fresh ? "t\n" : "f\n";
+  ++(fresh ? import_.fresh : import_.replaced);
 }
 
 void PgStore::ReadingsDone(uint32_t site, int64_t import) {
@@ -315,7 +318,10 @@ void PgStore::ReadingsDone(uint32_t site, int64_t import) {
       throw StoreError("lost the connection to the PostgreSQL store " + connection_->Address() + " (" + copyError + ")");
     throw StoreError("cannot write the PostgreSQL store " + connection_->Address() + ": " + copyError);
   }
-  Run(pg::kMergeReadings, {Number(site), Number(import)}, "write");
+  const PgParams which = {Number(site), Number(import)};
+  if (import_.fresh > 0) Run(pg::kInsertFreshReadings, which, "write");
+  if (import_.replaced > 0) Run(pg::kReplaceReadings, which, "write");
+  import_.fresh = import_.replaced = 0;
 }
 
 void PgStore::SetReadingCount(int64_t import, int64_t readings) {

@@ -65,6 +65,8 @@ class PgStore final : public Store, private ImportEngine {
     bool open = false;        // and the transaction is open
     bool committing = false;  // COMMIT was sent
     std::string copy;         // the readings that go in, for COPY
+    int64_t fresh = 0;        // of them, new to the store
+    int64_t replaced = 0;     // of them, over stored ones
   } import_;
   PgParams siteRow_;  // the log's row of sites: number, name, newest time
 };

@@ -153,15 +153,20 @@ class Log:
 
     def to_pandas(self):
         """The values as a pandas DataFrame: one float64 column per channel
-        named "Name [unit]", indexed by time ("time"; tz-aware when a zone was
-        given). DataFrame.attrs holds the site, the header and the channel
-        table (a list of dicts)."""
+        named "Name [unit]", indexed by time ("Time", as in the CSV styles;
+        tz-aware when a zone was given). DataFrame.attrs holds the site, the
+        header and the channel table (a list of dicts). The index's former
+        name "time" still reaches the times (frame["time"], frame.time) with
+        a DeprecationWarning, until the next release."""
         import pandas
 
-        index = pandas.DatetimeIndex(self.times, name="time")
+        from . import _frame
+
+        # pandas builds an index from nanoseconds without converting each time
+        index = pandas.DatetimeIndex(self.times.astype("datetime64[ns]"), name=_frame.NAME)
         if self.tz is not None:
             index = index.tz_localize("UTC").tz_convert(self.tz)
-        frame = pandas.DataFrame(self.values, index=index, columns=self.column_names(), copy=False)
+        frame = _frame.Frame(self.values, index=index, columns=self.column_names(), copy=False)
         frame.attrs.update({
             "site_name": self.site_name,
             "site_number": self.site_number,

@@ -23,7 +23,7 @@ def test_frame_has_float_columns_a_time_index_and_the_tables_in_attrs(sample):
     assert list(frame.columns[:2]) == ["Outside [°C]", "Duct Press [P]"]
     assert frame.columns[-1] == "Setpoint"  # no unit
     assert (frame.dtypes == np.float64).all()
-    assert isinstance(frame.index, pandas.DatetimeIndex) and frame.index.name == "time"
+    assert isinstance(frame.index, pandas.DatetimeIndex) and frame.index.name == "Time"
     assert frame.index.tz is None
     np.testing.assert_array_equal(frame.index.values, sample.times.astype("datetime64[ns]"))
     np.testing.assert_array_equal(frame.to_numpy(), sample.values)
@@ -31,6 +31,26 @@ def test_frame_has_float_columns_a_time_index_and_the_tables_in_attrs(sample):
     assert (attrs["site_name"], attrs["site_number"], attrs["interval"]) == ("Riverside Offices", 42, 300)
     assert attrs["channels"][0] == sample.channels[0]._asdict()
     assert attrs["pc_time"] == sample.pc_time and isinstance(sample.pc_time, datetime.datetime)
+
+
+
+# The index's former name reaches the times, warned, until it goes: the
+# use, and the rows it sees.
+OLD_NAME_USES = {
+    "item": (lambda frame: frame["time"], slice(None)),
+    "attribute": (lambda frame: frame.time, slice(None)),
+    "column after reset_index": (lambda frame: frame.reset_index()["time"], slice(None)),
+    "item of a slice": (lambda frame: frame.iloc[2:5]["time"], slice(2, 5)),
+}
+
+
+@pytest.mark.parametrize("use, rows", OLD_NAME_USES.values(), ids=OLD_NAME_USES.keys())
+def test_the_former_index_name_still_gives_the_times_with_a_deprecation_warning(sample, use, rows):
+    frame = sample.to_pandas()
+    with pytest.warns(DeprecationWarning, match='"Time"'):
+        times = use(frame)
+    np.testing.assert_array_equal(times.to_numpy(), frame.index.to_numpy()[rows])
+    assert frame["Outside [°C]"].name == "Outside [°C]"  # other names as ever
 
 
 def zoned_log(folder, newest):
