@@ -9,6 +9,7 @@
 #include "styles/TableText.h"
 #include "styles/TimeColumns.h"
 #include "styles/UnitText.h"
+#include "styles/Windows1252.h"
 #include "summary/PeriodTally.h"
 
 namespace zerb {
@@ -114,7 +115,7 @@ class SummaryText {
       const SeriesChannel& channel = channels_[column.channel];
       AppendField(line, ChannelId(channel), s_);
       AppendField(line, EncodedText(channel.name, s_.encoding), s_);
-      AppendField(line, UnitOf(column), s_);
+      AppendField(line, ValueUnit(column), s_);
       AppendField(line, StatName(column), s_);
       AppendField(line, value, s_);
       const uint64_t count =
@@ -136,6 +137,17 @@ class SummaryText {
   // The channel's unit: a column is named after the channel's column in
   // the rows (the statistic's name says what its value is).
   std::string UnitOf(const Column& column) const { return zerb::UnitOf(channels_[column.channel], s_.encoding); }
+
+  // The unit of the value itself (the long layout's Unit field): hours on,
+  // none for a count, kelvin-days for degree-days.
+  std::string ValueUnit(const Column& column) const {
+    std::string_view unit = column.degreeDay >= 0           ? "K·d"
+                            : column.stat == Stat::On       ? "h"
+                            : InfoOf(column.stat).digits == StatDigits::Whole ? ""
+                                                                              : std::string_view();
+    if (unit.data() == nullptr) return UnitOf(column);
+    return s_.encoding == TextEncoding::AsStored ? Windows1252FromUtf8(unit) : std::string(unit);
+  }
 
   std::string ValueText(const Column& column, const PeriodRow& row) const {
     std::optional<double> value;

@@ -2,8 +2,9 @@
 // A summary of a Series as delimited text: one row per period (wide: the
 // time of the period's start, then per channel one column per statistic,
 // "Name [unit] stat"), or one line per period, channel and statistic
-// (long: Time,Channel,Name,Unit,Stat,Value,Count). Names and units are the
-// channel's; `on` is in hours, degree-days in kelvin-days. Periods are aligned on
+// (long: Time,Channel,Name,Unit,Stat,Value,Count). A wide column is named
+// after the channel's own column; the long Unit is the value's: the
+// channel's, "h" for hours on, none for counts, "K·d" for degree-days. Periods are aligned on
 // the clock of the settings' zone (the logger's civil time without one);
 // a UTC setting changes only how the starts are written.
 
