@@ -171,10 +171,10 @@ void AddStyleOptions(CLI::App& app, StyleArgs& args, CliOptions& options) {
   app.add_flag("--bom", args.bom, "UTF-8 byte-order mark first");
   app.add_flag("--meta", options.convert.meta, "also write <output>.json (metadata)");
   app.add_option("--every", args.every, "one row per period: 15min, 30min, 1h, 1d, 1w, 1mo");
-  app.add_option("--stats", args.stats, "statistics per period: mean,min,max,first,last,on,starts,count");
-  app.add_option("--min-coverage", args.minCoverage, "share of a period's readings needed for its figures, 0 to 1");
-  app.add_option("--degree-days", args.degreeDays, "heating degree-days of CHANNEL[:BASE] (base 15.5 °C)");
-  app.add_option("--cooling-degree-days", args.coolingDegreeDays, "cooling degree-days of CHANNEL[:BASE] (base 22 °C)");
+  app.add_option("--stats", args.stats, "figures: mean,min,max,first,last,on,starts,count");
+  app.add_option("--min-coverage", args.minCoverage, "share of readings a period needs for figures (0-1)");
+  app.add_option("--degree-days", args.degreeDays, "heating degree-days of CHANNEL[:BASE], base 15.5");
+  app.add_option("--cooling-degree-days", args.coolingDegreeDays, "cooling degree-days of CHANNEL[:BASE], base 22");
   app.add_flag("-v,--verbose", options.verbose, "notes on each conversion on stderr");
 }
 
