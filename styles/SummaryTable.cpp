@@ -141,12 +141,13 @@ class SummaryText {
   // The unit of the value itself (the long layout's Unit field): hours on,
   // none for a count, kelvin-days for degree-days.
   std::string ValueUnit(const Column& column) const {
-    std::string_view unit = column.degreeDay >= 0           ? "K·d"
-                            : column.stat == Stat::On       ? "h"
-                            : InfoOf(column.stat).digits == StatDigits::Whole ? ""
-                                                                              : std::string_view();
-    if (unit.data() == nullptr) return UnitOf(column);
-    return s_.encoding == TextEncoding::AsStored ? Windows1252FromUtf8(unit) : std::string(unit);
+    const auto encoded = [&](std::string_view unit) {
+      return s_.encoding == TextEncoding::AsStored ? Windows1252FromUtf8(unit) : std::string(unit);
+    };
+    if (column.degreeDay >= 0) return encoded("K·d");
+    if (column.stat == Stat::On) return encoded("h");
+    if (InfoOf(column.stat).digits == StatDigits::Whole) return {};
+    return UnitOf(column);
   }
 
   std::string ValueText(const Column& column, const PeriodRow& row) const {
