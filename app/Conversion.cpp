@@ -13,6 +13,7 @@
 #include "classic/XmlWriter.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
+#include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 #include "styles/Workbook.h"
 
@@ -52,7 +53,7 @@ Pass2 RunPass2(TLog& log, const std::string& logPath, OutputSink& sink, const Co
     if (options.meta) pass.rows = XmlRowsOf(log, options);
     return pass;
   }
-  if (!options.table && !options.meta && options.selection.SelectsAll()) {
+  if (!options.table && !options.meta && !options.summary && options.selection.SelectsAll()) {
     pass.written = WriteCsv(log, sink, options.overlap, options.skip, options.flags, progress);
     return pass;
   }
@@ -60,7 +61,8 @@ Pass2 RunPass2(TLog& log, const std::string& logPath, OutputSink& sink, const Co
   SelectedSeries selected(series, options.selection);
   Series& written = options.selection.SelectsAll() ? static_cast<Series&>(series) : selected;
   const TableSettings settings = options.table.value_or(ClassicTable(options.flags));
-  const TableResult table = settings.file == TableFile::Workbook
+  const TableResult table = options.summary ? WriteSummary(written, settings, *options.summary, sink)
+                            : settings.file == TableFile::Workbook
                                 ? WriteWorkbook(written, settings, LogNotes(log, logPath), sink)
                                 : WriteTable(written, settings, sink);
   pass.written = table.status;

@@ -8,6 +8,7 @@
 #include "classic/ConvertFlags.h"
 #include "series/SelectedSeries.h"
 #include "styles/TableSettings.h"
+#include "summary/SummarySpec.h"
 
 namespace zerb {
 
@@ -26,6 +27,9 @@ struct ConvertOptions {
   // written by the table writer (the classic CSV through ClassicTable).
   // Not with XML, which writes whole logs.
   RowSelection selection{};
+  // One row per period instead of one per reading (styles/SummaryTable.h);
+  // with a table layout other than the classic one.
+  std::optional<SummarySpec> summary{};
 };
 
 }  // namespace zerb

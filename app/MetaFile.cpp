@@ -85,6 +85,26 @@ ordered_json Table(const TableSettings& t) {
           {"layout", t.layout == Layout::Long ? "long" : "wide"}};
 }
 
+ordered_json Summary(const SummarySpec& s, const TimeZoneSetting& zone) {
+  ordered_json degreeDays = ordered_json::array();
+  for (const DegreeDayRequest& d : s.degreeDays)
+    degreeDays.push_back({{"kind", d.cooling ? "cooling" : "heating"}, {"channel", d.channel}, {"baseCelsius", d.base},
+                          {"method", "daily mean against the base, days summed over the period"}});
+  ordered_json summary = {
+      {"period", std::string(NameOf(s.every))},
+      {"stats", s.stats.empty() ? ordered_json("default: mean,min,max,count; on/off channels: on,starts,count")
+                                : ordered_json(StatsText(s.stats))},
+      {"periodsAlignedIn", zone.kind == ZoneKind::Named ? zone.name
+                           : zone.kind == ZoneKind::FixedOffset ? OffsetText(zone.offsetMinutes * 60)
+                                                                : "logger civil time"},
+      {"minCoverage", s.minCoverage},
+      {"coverageRule",
+       "a period's figures (all but count) are empty when its valid readings are fewer than minCoverage times its "
+       "length divided by the interval"},
+      {"degreeDays", degreeDays}};
+  return summary;
+}
+
 ordered_json Options(const ConvertOptions& o) {
   const bool workbook = !o.xml && o.table && o.table->file == TableFile::Workbook;
   ordered_json options = {{"format", o.xml ? "xml" : workbook ? "xlsx" : "csv"},
@@ -95,6 +115,7 @@ ordered_json Options(const ConvertOptions& o) {
                           {"skip", o.skip}};
   if (o.selection.from) options["from"] = Civil(*o.selection.from);
   if (o.selection.to) options["to"] = Civil(*o.selection.to);
+  if (o.summary) options["summary"] = Summary(*o.summary, o.table.value_or(ClassicTable(o.flags)).zone);
   if (o.xml) {
     options["header"] = (o.flags & FlagHeaders) != 0;
     options["isoTime"] = (o.flags & FlagIsoTime) != 0;

@@ -11,6 +11,7 @@
 #include "cli/SiteWarningLines.h"
 #include "series/Series.h"
 #include "styles/ChannelChoice.h"
+#include "styles/SummaryTable.h"
 
 namespace zerb {
 
@@ -38,12 +39,19 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
     }
   }
   ConvertOptions convert = options.convert;
+  std::vector<SeriesChannel> channels;
+  for (const TDev* device : document.Log().Channels()) channels.push_back(ChannelOf(*device));
   if (options.channels) {
-    std::vector<SeriesChannel> channels;
-    for (const TDev* device : document.Log().Channels()) channels.push_back(ChannelOf(*device));
     ChannelChoice choice = ChooseChannels(channels, *options.channels);
     if (!choice.problem.empty()) return Fail(report, entry.log, choice.problem);
-    convert.selection.channels = std::move(choice.columns);
+    convert.selection.channels = choice.columns;
+    std::vector<SeriesChannel> chosen;
+    for (const std::size_t column : choice.columns) chosen.push_back(channels[column]);
+    channels = std::move(chosen);
+  }
+  if (convert.summary) {
+    if (std::string problem = SummaryProblem(channels, *convert.summary); !problem.empty())
+      return Fail(report, entry.log, problem);
   }
   report.err += SiteWarningLine(entry.log, opened);
   const RunResult result = ConvertToFile(document.Log(), entry.log, entry.output, convert, nullptr);

@@ -22,6 +22,7 @@
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
+#include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 #include "styles/Workbook.h"
 #include "styles/Windows1252.h"
@@ -74,8 +75,9 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   std::string error;
   TableResult table;
   const auto write = [&](OutputSink& sink) {
-    table = c.table.file == TableFile::Workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
-                                                : WriteTable(filled, c.table, sink);
+    table = c.summary                               ? WriteSummary(filled, c.table, *c.summary, sink)
+            : c.table.file == TableFile::Workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
+                                                  : WriteTable(filled, c.table, sink);
     return table.status == 1;
   };
   const bool written =

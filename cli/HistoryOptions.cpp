@@ -122,6 +122,7 @@ std::string ApplyStyle(const CLI::App& app, HistoryCommand& c, RawHistory& raw, 
   styled.output = c.output;
   if (auto problem = ApplyStyleOptions(app, raw.style, raw.columns.dateTime, styled); !problem.empty()) return problem;
   c.table = styled.convert.table.value_or(ClassicTable(styled.convert.flags));
+  c.summary = styled.convert.summary;
   c.verbose = styled.verbose;
   return {};
 }

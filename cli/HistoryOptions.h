@@ -14,6 +14,7 @@
 #include "cli/CliOptions.h"
 #include "history/HistoryLog.h"
 #include "styles/TableSettings.h"
+#include "summary/SummarySpec.h"
 
 namespace zerb {
 
@@ -37,6 +38,7 @@ struct HistoryCommand {
   int64_t from = INT64_MIN;
   int64_t to = INT64_MAX;
   TableSettings table;  // how the series is written: a style, or the classic CSV
+  std::optional<SummarySpec> summary;  // one row per period instead (--every)
   HistoryLogOptions log;
   bool fillGaps = false;
   uint64_t maxFill = DefaultMaxFill;  // empty rows --fill-gaps may write

@@ -1,12 +1,14 @@
 #include "cli/StyleOptions.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 
 #include "app/OutputFile.h"
 #include "cli/BuildFeatures.h"
 #include "styles/Styles.h"
 #include "styles/ZoneClock.h"
+#include "summary/SummarySpec.h"
 
 namespace zerb {
 
@@ -103,6 +105,53 @@ std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::st
   return ApplyZone(app, args, table);
 }
 
+constexpr std::array<const char*, 4> SummaryOnly = {"--stats", "--min-coverage", "--degree-days",
+                                                    "--cooling-degree-days"};
+
+std::string ApplyDegreeDays(const StyleArgs& args, SummarySpec& spec) {
+  std::string problem;
+  for (const bool cooling : {false, true})
+    for (const std::string& text : cooling ? args.coolingDegreeDays : args.degreeDays) {
+      const auto request = ParseDegreeDays(text, cooling, problem);
+      if (!request) return problem;
+      spec.degreeDays.push_back(*request);
+    }
+  if (!spec.degreeDays.empty() && !IsCalendarPeriod(spec.every))
+    return "degree-days are made per day: --every 1d, 1w or 1mo, not " + args.every;
+  return {};
+}
+
+// --every and what goes with it: options.convert.summary.
+std::string ApplySummary(const CLI::App& app, const StyleArgs& args, CliOptions& options) {
+  if (!Given(app, "--every")) {
+    for (const char* name : SummaryOnly)
+      if (Given(app, name)) return std::string(name) + " goes with --every";
+    return {};
+  }
+  SummarySpec spec;
+  const auto period = ParsePeriod(args.every);
+  if (!period) return "--every takes " + std::string(AcceptedPeriods()) + "; not '" + args.every + "'";
+  spec.every = *period;
+  if (options.convert.xml) return "--every writes a summary in an analysis style; it cannot be used with -x";
+  if (args.style == "classic" || args.style == "xlsx")
+    return "--every needs --style excel, excel-eu, pandas or long; --style " + args.style + " is not summarised";
+  std::string problem;
+  if (Given(app, "--stats")) {
+    auto stats = ParseStats(args.stats, problem);
+    if (!stats) return problem;
+    spec.stats = std::move(*stats);
+  }
+  if (Given(app, "--min-coverage")) {
+    const std::string& text = args.minCoverage;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), spec.minCoverage);
+    if (error != std::errc() || end != text.data() + text.size() || !(spec.minCoverage >= 0 && spec.minCoverage <= 1))
+      return "--min-coverage takes a share from 0 to 1, not '" + text + "'";
+  }
+  if (problem = ApplyDegreeDays(args, spec); !problem.empty()) return problem;
+  options.convert.summary = std::move(spec);
+  return {};
+}
+
 }  // namespace
 
 void AddStyleOptions(CLI::App& app, StyleArgs& args, CliOptions& options) {
@@ -121,6 +170,11 @@ void AddStyleOptions(CLI::App& app, StyleArgs& args, CliOptions& options) {
   app.add_flag("--no-trailing-separator", args.noTrailingSeparator, "no separator after the last field");
   app.add_flag("--bom", args.bom, "UTF-8 byte-order mark first");
   app.add_flag("--meta", options.convert.meta, "also write <output>.json (metadata)");
+  app.add_option("--every", args.every, "one row per period: 15min, 30min, 1h, 1d, 1w, 1mo");
+  app.add_option("--stats", args.stats, "figures: mean,min,max,first,last,on,starts,count");
+  app.add_option("--min-coverage", args.minCoverage, "share of readings a period needs for figures (0-1)");
+  app.add_option("--degree-days", args.degreeDays, "heating degree-days of CHANNEL[:BASE], base 15.5");
+  app.add_option("--cooling-degree-days", args.coolingDegreeDays, "cooling degree-days of CHANNEL[:BASE], base 22");
   app.add_flag("-v,--verbose", options.verbose, "notes on each conversion on stderr");
 }
 
@@ -131,9 +185,14 @@ std::string ApplyStyleOptions(const CLI::App& app, const StyleArgs& args, const 
   if (convert.meta && !options.output.empty() && IsStandardOutputPath(options.output))
     return "--meta needs an output file, not standard output";
   if (dateTime == "iso") convert.flags |= FlagDateTime | FlagIsoTime;
+  if (auto problem = ApplySummary(app, args, options); !problem.empty()) return problem;
   if (convert.xml) return ForXml(app, args);
   TableSettings table;
   if (auto problem = ApplyTable(app, args, dateTime, options, table); !problem.empty()) return problem;
+  if (convert.summary) {
+    convert.table = table;
+    return {};
+  }
   // The classic output keeps its own, faster writer (--sep tab is -t).
   for (const uint16_t tab : {uint16_t{0}, FlagTab}) {
     if (table == ClassicTable(convert.flags | tab)) {

@@ -66,6 +66,7 @@ class GapFilledSeries final : public Series {
   std::optional<uint32_t> NewestTime() const override { return rows_.NewestTime(); }
   // Fill rows take the anchor of the row after them.
   std::optional<uint32_t> RowAnchor() const override { return rows_.RowAnchor(); }
+  std::optional<uint32_t> Interval() const override { return rows_.Interval(); }
 
  private:
   Series& rows_;

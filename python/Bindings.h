@@ -35,5 +35,7 @@ pybind11::dict ArraysDict(LogArrays& arrays);
 
 // zerb32.merge and zerb32.History's export, in HistoryBindings.cpp.
 void AddHistory(pybind11::module_& m);
+// Log.summary's core, in SummaryBindings.cpp.
+void AddSummary(pybind11::module_& m);
 
 }  // namespace zerb

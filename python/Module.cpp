@@ -166,4 +166,5 @@ PYBIND11_MODULE(_core, m) {
         py::arg("overlap"), py::arg("zone"), py::arg("offset_minutes"));
   m.def("read_site", &zerb::ReadSite, py::arg("path"));
   zerb::AddHistory(m);
+  zerb::AddSummary(m);
 }

@@ -39,6 +39,7 @@ class SelectedSeries final : public Series {
   // selection, so the times written never depend on the range asked.
   std::optional<uint32_t> NewestTime() const override { return rows_.NewestTime(); }
   std::optional<uint32_t> RowAnchor() const override { return rows_.RowAnchor(); }
+  std::optional<uint32_t> Interval() const override { return rows_.Interval(); }
 
  private:
   Series& rows_;

@@ -68,6 +68,10 @@ class Series {
   // then placed in a time zone as its own log places it). Nothing: every
   // row takes the series' one anchor, NewestTime().
   virtual std::optional<uint32_t> RowAnchor() const { return std::nullopt; }
+  // The seconds between readings, when the series has one interval (each
+  // reading then stands for that long). Nothing: a caller that needs it
+  // takes the shortest step between rows.
+  virtual std::optional<uint32_t> Interval() const { return std::nullopt; }
 };
 
 // The rows of one loaded log on which pass 1 has run, as the CSV writer
@@ -81,6 +85,7 @@ class LogSeries final : public Series {
   const std::string& Error() const override { return error_; }
   // The end time of the chosen clock: the time of the log's last row.
   std::optional<uint32_t> NewestTime() const override;
+  std::optional<uint32_t> Interval() const override { return log_.Interval(); }
 
   // The rows as ForEachRow visits them, for a caller whose row function is
   // to be inlined: row(time, readings, changed), where `changed` lists the

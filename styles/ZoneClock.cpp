@@ -82,6 +82,12 @@ void ZoneClock::Anchor(uint32_t newestCivil) {
   rangeBegin_ = rangeEnd_ = 0;
 }
 
+int64_t ZoneClock::CivilOf(int64_t shown) const {
+  if (zone_ == nullptr) return shown + utcShift_;
+  const int64_t utc = mark_ == OffsetMark::Z ? shown : shown - zones::AtLocal(*zone_, shown).before;
+  return utc + offset_;
+}
+
 void ZoneClock::Look(int64_t utc) {
   const zones::UtcSpan span = zones::AtUtc(*zone_, utc);
   rangeBegin_ = span.begin;

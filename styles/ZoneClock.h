@@ -67,6 +67,11 @@ class ZoneClock {
     return {utc + rangeOffset_, rangeOffset_};
   }
 
+  // The logger's civil time at which this clock shows `shown` (the first
+  // time, where a change repeats it; the offset before the change, where
+  // it skips it). For a clock that shows UTC (Z), `shown` is UTC.
+  int64_t CivilOf(int64_t shown) const;
+
  private:
   void Look(int64_t utc);
 

@@ -13,6 +13,8 @@ void FigureTally::Add(double value) {
   f.low = f.count == 0 ? value : std::min(f.low, value);
   f.high = f.count == 0 ? value : std::max(f.high, value);
   f.sum += value;
+  if (f.count == 0) f.first = value;
+  f.last = value;
   ++f.count;
   if (!onOff_) return;
   const bool on = value != 0;

@@ -19,6 +19,7 @@ namespace zerb {
 struct Figures {
   uint64_t count = 0;  // valid readings
   double low = 0, high = 0, sum = 0;  // of the valid readings; low and high 0 when there are none
+  double first = 0, last = 0;  // the first and last valid reading in time; 0 when there are none
   uint64_t on = 0;      // valid readings that are on
   uint64_t starts = 0;  // off-to-on changes
 

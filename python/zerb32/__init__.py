@@ -142,6 +142,8 @@ class Log:
         self.raw = fields["raw"]
         self.values = fields["values"]
         self.tz = zone
+        self._source = None  # read_log's reading of the file, for summary()
+        self._zone = ("", None, None)
 
     def __repr__(self):
         return (f"<zerb32.Log {self.description!r} of site {self.site_number} ({self.site_name!r}): "
@@ -180,6 +182,49 @@ class Log:
             "channels": [c._asdict() for c in self.channels],
         })
         return frame
+
+    def summary(self, every, stats=None, tz=None, min_coverage=0.0, degree_days=None, cooling_degree_days=None):
+        """Figures per period as a pandas DataFrame indexed by the period's
+        start ("time"), one float64 column per channel and statistic named
+        "Name [unit] stat": the numbers zerb32-cli writes with --every.
+
+        Arguments:
+            every: "15min", "30min", "1h", "1d", "1w" (ISO weeks) or "1mo".
+            stats: a list (or comma-separated str) of "mean", "min", "max",
+                "first", "last", "on", "starts", "count"; None: mean, min,
+                max and count, and on, starts and count for on/off channels.
+            tz: the zone the periods are aligned in (a name or a ZoneInfo);
+                None: the zone (or offset) the log was read with, else the
+                logger's civil time. Days have 23 or 25 hours at a change.
+            min_coverage: 0 to 1; a period with fewer valid readings than
+                this share of its length over the interval has NaN figures
+                (count stays).
+            degree_days, cooling_degree_days: "CHANNEL" or "CHANNEL:BASE"
+                (°C; 15.5 and 22 by default): degree-days of a temperature
+                channel, from each day's mean (every "1d", "1w" or "1mo").
+
+        The log's file is read again. Only a Log from read_log has a summary.
+
+        Raises:
+            ValueError: an argument the command line would refuse, or a
+                degree-day channel that is not a temperature.
+            zerb32.LoadError, zerb32.StreamError, OSError: as read_log.
+        """
+        import io
+        import pandas
+
+        if self._source is None:
+            raise ValueError("summary() needs a Log from read_log; merge the logs with zerb32-cli merge --every")
+        if not isinstance(stats, (type(None), str)):
+            stats = ",".join(stats)
+        zone_name, offset_minutes, zone = self._zone if tz is None else _times.zone_of(tz, None)
+        text = _core.summarise_log(*self._source, zone_name, offset_minutes, every, stats, float(min_coverage),
+                                   degree_days, cooling_degree_days)
+        frame = pandas.read_csv(io.BytesIO(text), parse_dates=["Time"], index_col="Time")
+        if zone is not None and zone_name:
+            frame.index = frame.index.tz_convert(zone)
+        frame.index.name = "time"
+        return frame.astype("float64")
 
 
 _SITE_WARNINGS = {
@@ -251,7 +296,10 @@ def read_log(path, site=None, time_base="pc", skip=0, new_only=False, overlap=0,
     _warn_site(fields)
     if fields["zone_note"]:
         warnings.warn(ZoneWarning(fields["zone_note"]), stacklevel=2)
-    return Log(fields, zone)
+    log = Log(fields, zone)
+    log._source = (log_path, site_path, time_base == "lan", skip, overlap if new_only else -1)
+    log._zone = (zone_name, offset_minutes, zone)
+    return log
 
 
 def _warn_history(fields):

@@ -73,6 +73,27 @@ TEST(Meta, RowsAndTimesMatchWhatWasWrittenInCsvAndXml) {
   }
 }
 
+// A summary's metadata: its periods as rows, and how they were made.
+TEST(Meta, SummaryRecordsPeriodStatsZoneAndCoverage) {
+  TempDir dir;
+  auto loaded = Load(LongSource(7));
+  ConvertOptions options;
+  options.meta = true;
+  options.table = StyleSettings("long");
+  options.table->zone = {ZoneKind::FixedOffset, 60, "", false};
+  options.summary = SummarySpec{Period::Hour, {Stat::Max, Stat::Count}, 0.5, {}};
+  const std::string out = dir.File("s.csv");
+  ASSERT_EQ(ConvertToFile(*loaded->log, dir.File("1.log"), out, options, nullptr).status, RunStatus::Done);
+  const json meta = json::parse(ReadFile(MetaPathFor(out)));
+  const json& summary = meta["options"]["summary"];
+  EXPECT_EQ(summary["period"], "1h");
+  EXPECT_EQ(summary["stats"], "max,count");
+  EXPECT_EQ(summary["periodsAlignedIn"], "+01:00");
+  EXPECT_EQ(summary["minCoverage"], 0.5);
+  const std::size_t periods = meta["rows"];
+  EXPECT_EQ(Count(ReadFile(out), "\r\n"), 1 + periods * 2 * loaded->log->Channels().size());
+}
+
 TEST(Meta, NamesInUtf8AndAFailedMetaFailsTheRun) {
   TempDir dir;
   auto loaded = Load(FixtureSource());

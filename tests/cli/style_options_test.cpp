@@ -42,6 +42,17 @@ TEST(StyleOptions, UsageErrors) {
       {{"--style", "pandas", "--tz", "UTC", "--utc-offset", "+01:00"}, "cannot be used together"},
       {{"--style", "pandas", "--utc-offset", "0100"}, "--utc-offset wants +HH:MM"},
       {{"--meta", "-o", "-"}, "--meta needs an output file"},
+      {{"--style", "excel", "--every", "2d"}, "--every takes 15min, 30min, 1h, 1d, 1w, 1mo; not '2d'"},
+      {{"--every", "1d"}, "--style classic is not summarised"},
+      {{"--every", "1d", "-x"}, "cannot be used with -x"},
+      {{"--style", "excel", "--every", "1d", "--stats", "mean,median"}, "--stats takes a list of mean, min"},
+      {{"--style", "excel", "--every", "1d", "--stats", "mean,mean"}, "each once; not 'mean'"},
+      {{"--style", "excel", "--every", "1d", "--min-coverage", "1.01"}, "--min-coverage takes a share from 0 to 1"},
+      {{"--style", "excel", "--every", "1d", "--min-coverage", "nan"}, "--min-coverage takes a share from 0 to 1"},
+      {{"--style", "excel", "--stats", "mean"}, "--stats goes with --every"},
+      {{"--style", "excel", "--every", "1h", "--degree-days", "Outside"}, "degree-days are made per day"},
+      {{"--style", "excel", "--every", "1d", "--degree-days", "Outside:warm"}, "CHANNEL[:BASE] with BASE"},
+      {{"--style", "excel", "--every", "1d", "--cooling-degree-days", ":20"}, "needs a channel"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.args[0] + " " + row.message);

@@ -151,6 +151,25 @@ TEST_F(PgCli, ImportersAtOnceStoreEveryLogOnceAndTheSameSeries) {
   EXPECT_EQ(exported.out, merged.out);
 }
 
+// A summary of the store, on either engine, is that of the logs merged.
+TEST_F(PgCli, SummariesOfTheStoreAreThoseOfTheLogsMerged) {
+  const std::vector<std::string> logs = {Log("42_a.log", 0, 700), Log("42_b.log", 900, 1500)};
+  const std::string sqlite = folder.File("site.db");
+  for (const std::string& store : {sqlite, Db()}) {
+    ASSERT_EQ(Cli(Concat({"import", "--db", store}, logs)).exitCode, 0);
+    for (const char* every : {"15min", "1d", "1w"}) {
+      SCOPED_TRACE(store + " " + every);
+      const std::vector<std::string> summary = {"--style", "pandas", "--tz", "Europe/Berlin", "--every", every,
+                                                "--stats", "mean,first,last,on,starts,count", "-o", "-"};
+      const auto merged = Cli(Concat(Concat({"merge"}, summary), logs));
+      const auto exported = Cli(Concat({"export", "--db", store, "--site", "42"}, summary));
+      ASSERT_EQ(exported.exitCode, 0) << exported.err;
+      EXPECT_GT(exported.out.size(), 100u);
+      EXPECT_EQ(exported.out, merged.out);
+    }
+  }
+}
+
 TEST_F(PgCli, ADroppedConnectionMidImportStoresNothingOfThatLog) {
   const std::string first = Log("42_a.log", 0, 300), second = Log("42_b.log", 250, 600);
   ASSERT_EQ(Cli({"import", "--db", Db(), first}).exitCode, 0);

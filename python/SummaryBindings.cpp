@@ -1,0 +1,119 @@
+// zerb32.Log.summary: a log's summary per period, written as the command
+// line writes it in the pandas style, for the package to read into a
+// DataFrame. The same writer makes both, so their numbers are the same.
+
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Document.h"
+#include "classic/OutputSink.h"
+#include "python/Bindings.h"
+#include "series/Series.h"
+#include "styles/Styles.h"
+#include "styles/SummaryTable.h"
+#include "styles/ZoneClock.h"
+
+namespace py = pybind11;
+
+namespace zerb {
+
+namespace {
+
+struct SummaryArgs {
+  std::string every;
+  std::optional<std::string> stats;
+  double minCoverage = 0;
+  std::optional<std::string> degreeDays, coolingDegreeDays;
+};
+
+// The summary asked for, or ValueError naming what is accepted.
+SummarySpec SpecOf(const SummaryArgs& args) {
+  SummarySpec spec;
+  const auto period = ParsePeriod(args.every);
+  if (!period) throw py::value_error("every must be one of " + std::string(AcceptedPeriods()) + ", not '" + args.every + "'");
+  spec.every = *period;
+  std::string problem;
+  if (args.stats) {
+    auto stats = ParseStats(*args.stats, problem);
+    if (!stats) throw py::value_error(problem);
+    spec.stats = std::move(*stats);
+  }
+  if (!(args.minCoverage >= 0 && args.minCoverage <= 1)) throw py::value_error("min_coverage must be from 0 to 1");
+  spec.minCoverage = args.minCoverage;
+  for (const bool cooling : {false, true}) {
+    const std::optional<std::string>& text = cooling ? args.coolingDegreeDays : args.degreeDays;
+    if (!text) continue;
+    auto request = ParseDegreeDays(*text, cooling, problem);
+    if (!request) throw py::value_error(problem);
+    spec.degreeDays.push_back(*request);
+  }
+  if (!spec.degreeDays.empty() && !IsCalendarPeriod(spec.every))
+    throw py::value_error("degree-days are made per day: every '1d', '1w' or '1mo'");
+  return spec;
+}
+
+TableSettings PandasTable(const std::string& zone, std::optional<int> offsetMinutes) {
+  TableSettings settings = *StyleSettings("pandas");
+  if (!zone.empty()) {
+    if (std::string problem = ZoneProblem(zone); !problem.empty()) throw py::value_error(problem);
+    settings.zone = {ZoneKind::Named, 0, zone, settings.zoneAsUtc};
+  } else if (offsetMinutes) {
+    settings.zone = {ZoneKind::FixedOffset, *offsetMinutes, "", false};
+  }
+  return settings;
+}
+
+py::bytes SummariseLog(const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime,
+                       uint16_t skip, int overlap, const std::string& zone, std::optional<int> offsetMinutes,
+                       const SummaryArgs& args) {
+  const SummarySpec spec = SpecOf(args);
+  const TableSettings settings = PandasTable(zone, offsetMinutes);
+  auto document = std::make_unique<Document>();
+  StringSink sink;
+  std::string error, problem;
+  {
+    py::gil_scoped_release unlocked;
+    const OpenedLog& opened =
+        sitePath ? document->Open(logPath, SiteFileAt(*sitePath, logPath)) : document->Open(logPath);
+    TLog& log = document->Log();
+    if (!opened.logLoaded) {
+      error = opened.error;
+    } else if (log.ComputeOldestValues(nullptr) < 0) {
+      error = log.PassError();
+    } else {
+      LogSeries series(log, lanTime, overlap, skip);
+      std::vector<SeriesChannel> channels(series.Channels().begin(), series.Channels().end());
+      problem = SummaryProblem(channels, spec);
+      if (problem.empty()) {
+        const TableResult result = WriteSummary(series, settings, spec, sink);
+        if (result.status < 0) error = result.error;
+      }
+    }
+  }
+  if (!problem.empty()) throw py::value_error(problem);
+  if (!error.empty()) throw LoadFailure(error);
+  return py::bytes(sink.text);
+}
+
+}  // namespace
+
+void AddSummary(py::module_& m) {
+  m.def(
+      "summarise_log",
+      [](const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime, uint16_t skip,
+         int overlap, const std::string& zone, std::optional<int> offsetMinutes, const std::string& every,
+         const std::optional<std::string>& stats, double minCoverage, const std::optional<std::string>& degreeDays,
+         const std::optional<std::string>& coolingDegreeDays) {
+        return SummariseLog(logPath, sitePath, lanTime, skip, overlap, zone, offsetMinutes,
+                            {every, stats, minCoverage, degreeDays, coolingDegreeDays});
+      },
+      py::arg("path"), py::arg("site"), py::arg("lan_time"), py::arg("skip"), py::arg("overlap"), py::arg("zone"),
+      py::arg("offset_minutes"), py::arg("every"), py::arg("stats"), py::arg("min_coverage"), py::arg("degree_days"),
+      py::arg("cooling_degree_days"));
+}
+
+}  // namespace zerb

@@ -1,0 +1,141 @@
+#include "summary/PeriodTally.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zerb {
+
+double ValueOf(const Reading& reading) {
+  static constexpr std::array<double, 9> Scale = {1e-4, 1e-3, 1e-2, 1e-1, 1, 1e1, 1e2, 1e3, 1e4};
+  const int e = reading.exponent;
+  const double scale = e >= -4 && e <= 4 ? Scale[static_cast<std::size_t>(e + 4)] : std::pow(10.0, e);
+  return double(reading.value) * scale;
+}
+
+PeriodTally::PeriodTally(const TallySettings& settings, std::span<const SeriesChannel> channels,
+                         std::vector<DegreeDayColumn> degreeDays, PeriodClock& clock, Emit emit)
+    : settings_(settings),
+      degreeColumns_(std::move(degreeDays)),
+      clock_(clock),
+      emit_(std::move(emit)),
+      lastValid_(channels.size()),
+      means_(degreeColumns_.size()),
+      degreeDays_(degreeColumns_.size()),
+      degreeDayCount_(degreeColumns_.size()) {
+  if (settings_.interval == 0) settings_.interval = 1;
+  for (const SeriesChannel& channel : channels) onOff_.push_back(channel.digital);
+}
+
+// Shorter than a day: a fixed length on the logger's clock, starting where
+// the local clock is on the period's grid, so an hour a change repeats is
+// two periods. Days and longer: from local midnight to local midnight.
+PeriodTally::Span PeriodTally::PeriodOf(int64_t civil, Period period) {
+  const int64_t local = clock_.LocalOf(civil);
+  const int64_t start = PeriodStart(period, local);
+  Span span;
+  if (const int64_t length = FixedLength(period); length > 0) {
+    span = {civil - (local - start), civil - (local - start) + length};
+  } else {
+    span = {clock_.CivilOf(start), clock_.CivilOf(NextPeriodStart(period, start))};
+  }
+  // A time the local clock reads oddly (in a skipped hour) still lies in
+  // the period it is put in.
+  span.start = std::min(span.start, civil);
+  span.end = std::max(span.end, civil + 1);
+  return span;
+}
+
+bool PeriodTally::Covers(uint64_t count, Span span) const {
+  const double expected = double(span.end - span.start) / settings_.interval;
+  return count > 0 && double(count) >= settings_.minCoverage * expected;
+}
+
+uint32_t PeriodTally::DaysIn(Span span) {
+  const int64_t first = PeriodStart(Period::Day, clock_.LocalOf(span.start));
+  const int64_t last = PeriodStart(Period::Day, clock_.LocalOf(span.end - 1));
+  return static_cast<uint32_t>((last - first) / 86400 + 1);
+}
+
+void PeriodTally::StartPeriod(Span span) {
+  current_ = span;
+  tallies_.clear();
+  for (std::size_t i = 0; i < onOff_.size(); ++i) {
+    tallies_.emplace_back(onOff_[i]);
+    if (lastValid_[i]) tallies_.back().Before(*lastValid_[i]);
+  }
+  for (DayMean& mean : means_) mean = DayMean{};
+}
+
+void PeriodTally::CloseDay(DayMean& mean, const DegreeDayColumn& column) {
+  if (Covers(mean.count, mean.day)) {
+    double celsius = mean.sum / double(mean.count);
+    if (column.fahrenheit) celsius = (celsius - 32.0) * 5.0 / 9.0;
+    mean.total += std::max(0.0, column.cooling ? celsius - column.base : column.base - celsius);
+    ++mean.days;
+  }
+  mean.day = {};
+  mean.sum = 0;
+  mean.count = 0;
+}
+
+bool PeriodTally::EmitPeriod() {
+  figures_.clear();
+  covered_.clear();
+  for (const FigureTally& tally : tallies_) {
+    figures_.push_back(tally.Result());
+    covered_.push_back(Covers(figures_.back().count, *current_) ? 1 : 0);
+  }
+  const uint32_t days = degreeColumns_.empty() ? 0 : DaysIn(*current_);
+  for (std::size_t k = 0; k < degreeColumns_.size(); ++k) {
+    CloseDay(means_[k], degreeColumns_[k]);
+    degreeDayCount_[k] = means_[k].days;
+    degreeDays_[k] = means_[k].days == days ? std::optional<double>(means_[k].total) : std::nullopt;
+  }
+  PeriodRow row;
+  row.start = current_->start;
+  row.end = current_->end;
+  row.expected = double(row.end - row.start) / settings_.interval;
+  row.channels = figures_;
+  row.covered = covered_;
+  row.degreeDays = degreeDays_;
+  row.degreeDayCount = degreeDayCount_;
+  if (!emit_(row)) stopped_ = true;
+  return !stopped_;
+}
+
+bool PeriodTally::Add(int64_t civil, std::span<const Reading> readings) {
+  if (stopped_) return false;
+  if (!current_) StartPeriod(PeriodOf(civil, settings_.period));
+  // Every period up to the row's, the empty ones too.
+  while (civil >= current_->end) {
+    if (!EmitPeriod()) return false;
+    StartPeriod(PeriodOf(current_->end, settings_.period));
+  }
+  for (std::size_t i = 0; i < readings.size() && i < tallies_.size(); ++i) {
+    const Reading& r = readings[i];
+    if (!r.present || !r.valid) continue;
+    const double value = ValueOf(r);
+    tallies_[i].Add(value);
+    lastValid_[i] = value;
+  }
+  for (std::size_t k = 0; k < degreeColumns_.size(); ++k) {
+    const std::size_t c = degreeColumns_[k].channel;
+    if (c >= readings.size() || !readings[c].present || !readings[c].valid) continue;
+    DayMean& mean = means_[k];
+    if (civil >= mean.day.end) {
+      CloseDay(mean, degreeColumns_[k]);
+      mean.day = PeriodOf(civil, Period::Day);
+    }
+    mean.sum += ValueOf(readings[c]);
+    ++mean.count;
+  }
+  return true;
+}
+
+bool PeriodTally::Finish() {
+  if (stopped_) return false;
+  return !current_ || EmitPeriod();
+}
+
+}  // namespace zerb
