@@ -145,6 +145,13 @@ TEST_P(OutputFallbacks, FoldersThatRefuseTheUsualWay) {
   }
 }
 
+// A device is written in place, never replaced by a regular file.
+TEST(OutputDevices, AreWrittenInPlace) {
+  std::string error;
+  ASSERT_TRUE(WriteAndCommit("/dev/null", "new", error)) << error;
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
 INSTANTIATE_TEST_SUITE_P(TemporaryFiles, OutputFallbacks, ::testing::Values(false, true),
                          [](const auto& param) { return param.param ? "Named" : "Unnamed"; });
 
