@@ -9,7 +9,9 @@ namespace {
 bool FindAll(SharedLibrary& library, Functions& found) {
   bool complete = true;
 #define ZERB32_LIBPQ_FIND(name) complete = complete && library.Find(#name, found.name);
-  ZERB32_LIBPQ_FUNCTIONS(ZERB32_LIBPQ_FIND)
+  // The short cut after a missing function is taken only by a library of
+  // this soname that lacks one of them, as the installed one never does.
+  ZERB32_LIBPQ_FUNCTIONS(ZERB32_LIBPQ_FIND)  // GCOVR_EXCL_BR_LINE
 #undef ZERB32_LIBPQ_FIND
   return complete;
 }

@@ -3,8 +3,14 @@
 // longer than a reading usually gives.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +21,7 @@
 
 #include "app/Conversion.h"
 #include "app/Document.h"
+#include "app/InputFile.h"
 #include "classic/CsvWriter.h"
 #include "classic/OutputSink.h"
 #include "classic/XmlWriter.h"
@@ -168,6 +175,44 @@ TEST(LongValueTexts, ReachTheOutputWhole) {
   ASSERT_EQ(WriteXml(model->log, xml, -1, 0, 0, nullptr), 1);
   EXPECT_NE(xml.text.find(">" + big5 + "</"), std::string::npos);
   EXPECT_NE(xml.text.find(">" + tinyNegative + "</"), std::string::npos);
+}
+
+// Only a regular file is opened; anything else planted under the name is
+// refused with what it is, without opening (and so waiting on) it.
+TEST(OpenInput, OnlyRegularFilesAreRead) {
+  test::TempDir temp;
+  fs::copy_file(SampleDir() / "42.STE", temp.File("42.STE"));
+  fs::create_directory(temp.File("folder"));
+  ASSERT_EQ(mkfifo(temp.File("fifo").c_str(), 0600), 0);
+  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = temp.File("socket");
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const struct {
+    std::string path;
+    std::string reason;  // "" when it is read
+    bool missing;
+    int errorNumber;
+  } rows[] = {
+      {temp.File("42.STE"), "", false, 0},
+      {temp.File("none.STE"), std::strerror(ENOENT), true, ENOENT},
+      {temp.File("folder"), "it is a folder", false, EISDIR},
+      {temp.File("fifo"), "it is a pipe, not a regular file", false, 0},
+      {socketPath, "it is a socket, not a regular file", false, 0},
+      {"/dev/null", "it is a device, not a regular file", false, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.path);
+    const OpenedInput opened = OpenInputFile(row.path);
+    EXPECT_EQ(opened.stream != nullptr, row.reason.empty());
+    EXPECT_EQ(opened.reason, row.reason);
+    EXPECT_EQ(opened.missing, row.missing);
+    EXPECT_EQ(opened.errorNumber, row.errorNumber);
+  }
+  close(listener);
 }
 
 }  // namespace

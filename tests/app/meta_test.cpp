@@ -114,5 +114,52 @@ TEST(Meta, NamesInUtf8AndAFailedMetaFailsTheRun) {
   EXPECT_EQ(dir.Names(), (std::set<std::string>{"o.CSV", "o.CSV.json"}));  // no temporary file left
 }
 
+// What the metadata says of the options: every time form and zone, the
+// XML flags, a workbook, a range and a channel selection (a column the log
+// lacks is left out, as the writers leave it out).
+TEST(Meta, OptionsSayHowTheOutputWasMade) {
+  auto loaded = Load(FixtureSource());
+  const auto table = [](TimeForm time, TimeZoneSetting zone, TableFile file = TableFile::Text) {
+    TableSettings t = *StyleSettings("pandas");
+    t.time = time;
+    t.zone = std::move(zone);
+    t.file = file;
+    return t;
+  };
+  const TimeZoneSetting berlin{ZoneKind::Named, 0, "Europe/Berlin", true};
+  const TimeZoneSetting plusOne{ZoneKind::FixedOffset, 60, "", false};
+  struct Row {
+    const char* why;
+    ConvertOptions options;
+    const char* path;  // in the "options" object
+    json expected;
+  };
+  ConvertOptions xml, selected;
+  xml.xml = true;
+  xml.flags = FlagHeaders | FlagIsoTime;
+  selected.table = table(TimeForm::Off, {});
+  selected.selection.from = 1394150400;
+  selected.selection.channels = std::vector<std::size_t>{1, 99};
+  const Row rows[] = {
+      {"iso in a named zone", {.table = table(TimeForm::Iso, berlin)}, "/table/timeZone",
+       {{"zone", "Europe/Berlin"}, {"utc", true}}},
+      {"excel at a fixed offset", {.table = table(TimeForm::Excel, plusOne)}, "/table/timeZone",
+       {{"utcOffset", "+01:00"}, {"utc", false}}},
+      {"serial", {.table = table(TimeForm::ClassicSerial, {})}, "/table/time", "serial"},
+      {"workbook", {.table = table(TimeForm::Excel, {}, TableFile::Workbook)}, "/format", "xlsx"},
+      {"classic", {}, "/table/timeZone", "logger civil time"},
+      {"xml", xml, "", {{"format", "xml"}, {"style", "classic"}, {"clock", "pc"}, {"newEntriesOnly", false},
+                        {"overlap", 0}, {"skip", 0}, {"header", true}, {"isoTime", true}}},
+      {"selection", selected, "/from", "2014-03-07T00:00:00"},
+      {"no time", selected, "/table/time", "off"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    const json meta = json::parse(MetaJson(*loaded->log, row.options, {}));
+    EXPECT_EQ(meta["options"].at(json::json_pointer(row.path)), row.expected);
+    EXPECT_EQ(meta["channels"].size(), row.options.selection.channels ? 1u : loaded->log->Channels().size());
+  }
+}
+
 }  // namespace
 }  // namespace zerb
