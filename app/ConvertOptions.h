@@ -8,7 +8,7 @@
 #include "classic/ConvertFlags.h"
 #include "series/SelectedSeries.h"
 #include "styles/TableSettings.h"
-#include "summary/SummarySpec.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -29,7 +29,7 @@ struct ConvertOptions {
   RowSelection selection{};
   // One row per period instead of one per reading (styles/SummaryTable.h);
   // with a table layout other than the classic one.
-  std::optional<SummarySpec> summary{};
+  std::optional<SummaryRequest> summary{};
 };
 
 }  // namespace zerb

@@ -85,7 +85,7 @@ ordered_json Table(const TableSettings& t) {
           {"layout", t.layout == Layout::Long ? "long" : "wide"}};
 }
 
-ordered_json Summary(const SummarySpec& s, const TimeZoneSetting& zone) {
+ordered_json Summary(const SummaryRequest& s, const TimeZoneSetting& zone) {
   ordered_json degreeDays = ordered_json::array();
   for (const DegreeDayRequest& d : s.degreeDays)
     degreeDays.push_back({{"kind", d.cooling ? "cooling" : "heating"}, {"channel", d.channel}, {"baseCelsius", d.base},

@@ -14,7 +14,7 @@
 #include "cli/CliOptions.h"
 #include "history/HistoryLog.h"
 #include "styles/TableSettings.h"
-#include "summary/SummarySpec.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -38,7 +38,7 @@ struct HistoryCommand {
   int64_t from = INT64_MIN;
   int64_t to = INT64_MAX;
   TableSettings table;  // how the series is written: a style, or the classic CSV
-  std::optional<SummarySpec> summary;  // one row per period instead (--every)
+  std::optional<SummaryRequest> summary;  // one row per period instead (--every)
   HistoryLogOptions log;
   bool fillGaps = false;
   uint64_t maxFill = DefaultMaxFill;  // empty rows --fill-gaps may write

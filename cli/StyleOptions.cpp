@@ -8,7 +8,7 @@
 #include "cli/BuildFeatures.h"
 #include "styles/Styles.h"
 #include "styles/ZoneClock.h"
-#include "summary/SummarySpec.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -108,15 +108,15 @@ std::string ApplyTable(const CLI::App& app, const StyleArgs& args, const std::st
 constexpr std::array<const char*, 4> SummaryOnly = {"--stats", "--min-coverage", "--degree-days",
                                                     "--cooling-degree-days"};
 
-std::string ApplyDegreeDays(const StyleArgs& args, SummarySpec& spec) {
+std::string ApplyDegreeDays(const StyleArgs& args, SummaryRequest& asked) {
   std::string problem;
   for (const bool cooling : {false, true})
     for (const std::string& text : cooling ? args.coolingDegreeDays : args.degreeDays) {
       const auto request = ParseDegreeDays(text, cooling, problem);
       if (!request) return problem;
-      spec.degreeDays.push_back(*request);
+      asked.degreeDays.push_back(*request);
     }
-  if (!spec.degreeDays.empty() && !IsCalendarPeriod(spec.every))
+  if (!asked.degreeDays.empty() && !IsCalendarPeriod(asked.every))
     return "degree-days are made per day: --every 1d, 1w or 1mo, not " + args.every;
   return {};
 }
@@ -128,10 +128,10 @@ std::string ApplySummary(const CLI::App& app, const StyleArgs& args, CliOptions&
       if (Given(app, name)) return std::string(name) + " goes with --every";
     return {};
   }
-  SummarySpec spec;
+  SummaryRequest asked;
   const auto period = ParsePeriod(args.every);
   if (!period) return "--every takes " + std::string(AcceptedPeriods()) + "; not '" + args.every + "'";
-  spec.every = *period;
+  asked.every = *period;
   if (options.convert.xml) return "--every writes a summary in an analysis style; it cannot be used with -x";
   if (args.style == "classic" || args.style == "xlsx")
     return "--every needs --style excel, excel-eu, pandas or long; --style " + args.style + " is not summarised";
@@ -139,16 +139,16 @@ std::string ApplySummary(const CLI::App& app, const StyleArgs& args, CliOptions&
   if (Given(app, "--stats")) {
     auto stats = ParseStats(args.stats, problem);
     if (!stats) return problem;
-    spec.stats = std::move(*stats);
+    asked.stats = std::move(*stats);
   }
   if (Given(app, "--min-coverage")) {
     const std::string& text = args.minCoverage;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), spec.minCoverage);
-    if (error != std::errc() || end != text.data() + text.size() || !(spec.minCoverage >= 0 && spec.minCoverage <= 1))
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), asked.minCoverage);
+    if (error != std::errc() || end != text.data() + text.size() || !(asked.minCoverage >= 0 && asked.minCoverage <= 1))
       return "--min-coverage takes a share from 0 to 1, not '" + text + "'";
   }
-  if (problem = ApplyDegreeDays(args, spec); !problem.empty()) return problem;
-  options.convert.summary = std::move(spec);
+  if (problem = ApplyDegreeDays(args, asked); !problem.empty()) return problem;
+  options.convert.summary = std::move(asked);
   return {};
 }
 

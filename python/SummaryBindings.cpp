@@ -31,29 +31,29 @@ struct SummaryArgs {
 };
 
 // The summary asked for, or ValueError naming what is accepted.
-SummarySpec SpecOf(const SummaryArgs& args) {
-  SummarySpec spec;
+SummaryRequest SpecOf(const SummaryArgs& args) {
+  SummaryRequest asked;
   const auto period = ParsePeriod(args.every);
   if (!period) throw py::value_error("every must be one of " + std::string(AcceptedPeriods()) + ", not '" + args.every + "'");
-  spec.every = *period;
+  asked.every = *period;
   std::string problem;
   if (args.stats) {
     auto stats = ParseStats(*args.stats, problem);
     if (!stats) throw py::value_error(problem);
-    spec.stats = std::move(*stats);
+    asked.stats = std::move(*stats);
   }
   if (!(args.minCoverage >= 0 && args.minCoverage <= 1)) throw py::value_error("min_coverage must be from 0 to 1");
-  spec.minCoverage = args.minCoverage;
+  asked.minCoverage = args.minCoverage;
   for (const bool cooling : {false, true}) {
     const std::optional<std::string>& text = cooling ? args.coolingDegreeDays : args.degreeDays;
     if (!text) continue;
     auto request = ParseDegreeDays(*text, cooling, problem);
     if (!request) throw py::value_error(problem);
-    spec.degreeDays.push_back(*request);
+    asked.degreeDays.push_back(*request);
   }
-  if (!spec.degreeDays.empty() && !IsCalendarPeriod(spec.every))
+  if (!asked.degreeDays.empty() && !IsCalendarPeriod(asked.every))
     throw py::value_error("degree-days are made per day: every '1d', '1w' or '1mo'");
-  return spec;
+  return asked;
 }
 
 TableSettings PandasTable(const std::string& zone, std::optional<int> offsetMinutes) {
@@ -70,7 +70,7 @@ TableSettings PandasTable(const std::string& zone, std::optional<int> offsetMinu
 py::bytes SummariseLog(const std::string& logPath, const std::optional<std::string>& sitePath, bool lanTime,
                        uint16_t skip, int overlap, const std::string& zone, std::optional<int> offsetMinutes,
                        const SummaryArgs& args) {
-  const SummarySpec spec = SpecOf(args);
+  const SummaryRequest asked = SpecOf(args);
   const TableSettings settings = PandasTable(zone, offsetMinutes);
   auto document = std::make_unique<Document>();
   StringSink sink;
@@ -87,9 +87,9 @@ py::bytes SummariseLog(const std::string& logPath, const std::optional<std::stri
     } else {
       LogSeries series(log, lanTime, overlap, skip);
       std::vector<SeriesChannel> channels(series.Channels().begin(), series.Channels().end());
-      problem = SummaryProblem(channels, spec);
+      problem = SummaryProblem(channels, asked);
       if (problem.empty()) {
-        const TableResult result = WriteSummary(series, settings, spec, sink);
+        const TableResult result = WriteSummary(series, settings, asked, sink);
         if (result.status < 0) error = result.error;
       }
     }

@@ -53,9 +53,9 @@ bool IsTemperature(const SeriesChannel& channel, bool& fahrenheit) {
   return fahrenheit || unit == "°C";
 }
 
-std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const SummarySpec& spec,
+std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const SummaryRequest& asked,
                              std::vector<DegreeDayColumn>& columns) {
-  for (const DegreeDayRequest& request : spec.degreeDays) {
+  for (const DegreeDayRequest& request : asked.degreeDays) {
     const char* option = request.cooling ? "--cooling-degree-days" : "--degree-days";
     const ChannelChoice choice = ChooseChannels(channels, request.channel);
     if (!choice.problem.empty()) return std::string(option) + ": " + choice.problem;
@@ -70,11 +70,11 @@ std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const Summ
 
 class SummaryText {
  public:
-  SummaryText(std::span<const SeriesChannel> channels, const TableSettings& s, const SummarySpec& spec,
+  SummaryText(std::span<const SeriesChannel> channels, const TableSettings& s, const SummaryRequest& asked,
               std::vector<DegreeDayColumn> degree, uint32_t interval)
       : channels_(channels), s_(s), degree_(std::move(degree)), interval_(interval) {
     for (std::size_t c = 0; c < channels.size(); ++c)
-      for (const Stat stat : StatsFor(channels[c].digital, spec.stats)) columns_.push_back({c, stat, -1});
+      for (const Stat stat : StatsFor(channels[c].digital, asked.stats)) columns_.push_back({c, stat, -1});
     for (std::size_t k = 0; k < degree_.size(); ++k) columns_.push_back({degree_[k].channel, Stat::Count, int(k)});
   }
 
@@ -184,15 +184,15 @@ class SummaryText {
 
 }  // namespace
 
-std::string SummaryProblem(std::span<const SeriesChannel> channels, const SummarySpec& spec) {
+std::string SummaryProblem(std::span<const SeriesChannel> channels, const SummaryRequest& asked) {
   std::vector<DegreeDayColumn> columns;
-  return DegreeDayColumns(channels, spec, columns);
+  return DegreeDayColumns(channels, asked, columns);
 }
 
-TableResult WriteSummary(Series& series, const TableSettings& settings, const SummarySpec& spec, OutputSink& out) {
+TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out) {
   TableResult result;
   std::vector<DegreeDayColumn> degree;
-  if (std::string problem = DegreeDayColumns(series.Channels(), spec, degree); !problem.empty())
+  if (std::string problem = DegreeDayColumns(series.Channels(), asked, degree); !problem.empty())
     return {-1, 0, {}, {}, {}, problem};
   const bool zoned = settings.time == TimeForm::Iso || settings.time == TimeForm::Excel;
   SeriesClock shown(series, settings.zone, zoned);
@@ -203,13 +203,13 @@ TableResult WriteSummary(Series& series, const TableSettings& settings, const Su
   result.anchorNote = shown.AnchorNote();
   const uint32_t interval = series.Interval().value_or(0) > 0 ? *series.Interval() : ShortestStep(series);
 
-  const SummaryText text(series.Channels(), settings, spec, degree, interval);
+  const SummaryText text(series.Channels(), settings, asked, degree, interval);
   TimeColumns time(settings.time, settings.separator, shown.Clock());
   std::string head = settings.bom ? "\xEF\xBB\xBF" : "";
   if (settings.header) head += text.Header(time.Names());
   bool written = out.Write(head);
   AlignClock clock(aligned.Clock());
-  const TallySettings tally{spec.every, spec.minCoverage, interval};
+  const TallySettings tally{asked.every, asked.minCoverage, interval};
   PeriodTally periods(tally, series.Channels(), degree, clock, [&](const PeriodRow& row) {
     const auto start = static_cast<uint32_t>(std::clamp<int64_t>(row.start, 0, UINT32_MAX));
     char columns[TimeColumns::Room];

@@ -15,7 +15,7 @@
 #include "series/Series.h"
 #include "styles/TableSettings.h"
 #include "styles/TableWriter.h"
-#include "summary/SummarySpec.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -23,11 +23,11 @@ namespace zerb {
 // the civil times of the first and last period's start. A degree-day
 // channel that the series lacks or that is not a temperature, and an
 // unknown zone, are status -1 with `error` set before anything is written.
-TableResult WriteSummary(Series& series, const TableSettings& settings, const SummarySpec& spec, OutputSink& out);
+TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out);
 
 // Why a summary cannot be made of these channels (a degree-day channel
 // they lack or that is not a temperature); "" when it can.
-std::string SummaryProblem(std::span<const SeriesChannel> channels, const SummarySpec& spec);
+std::string SummaryProblem(std::span<const SeriesChannel> channels, const SummaryRequest& asked);
 
 
 }  // namespace zerb

@@ -81,7 +81,7 @@ TEST(Meta, SummaryRecordsPeriodStatsZoneAndCoverage) {
   options.meta = true;
   options.table = StyleSettings("long");
   options.table->zone = {ZoneKind::FixedOffset, 60, "", false};
-  options.summary = SummarySpec{Period::Hour, {Stat::Max, Stat::Count}, 0.5, {}};
+  options.summary = SummaryRequest{Period::Hour, {Stat::Max, Stat::Count}, 0.5, {}};
   const std::string out = dir.File("s.csv");
   ASSERT_EQ(ConvertToFile(*loaded->log, dir.File("1.log"), out, options, nullptr).status, RunStatus::Done);
   const json meta = json::parse(ReadFile(MetaPathFor(out)));

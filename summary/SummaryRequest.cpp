@@ -1,4 +1,4 @@
-#include "summary/SummarySpec.h"
+#include "summary/SummaryRequest.h"
 
 #include <charconv>
 #include <cmath>

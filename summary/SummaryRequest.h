@@ -25,14 +25,14 @@ struct DegreeDayRequest {
 inline constexpr double HeatingBase = 15.5;
 inline constexpr double CoolingBase = 22.0;
 
-struct SummarySpec {
+struct SummaryRequest {
   Period every = Period::Day;
   std::vector<Stat> stats;  // none: each channel's default list
   // A period's figures are left empty when fewer than this share of the
   // readings its length holds at the log's interval are valid (0 to 1).
   double minCoverage = 0;
   std::vector<DegreeDayRequest> degreeDays;
-  friend bool operator==(const SummarySpec&, const SummarySpec&) = default;
+  friend bool operator==(const SummaryRequest&, const SummaryRequest&) = default;
 };
 
 // CHANNEL or CHANNEL:BASE (BASE a number of °C; the last colon splits);
