@@ -1,6 +1,7 @@
 #include "cli/Batch.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -10,10 +11,19 @@
 #include "cli/ConsoleText.h"
 #include "cli/ConvertJob.h"
 #include "cli/OrderedJobs.h"
+#include "cli/ProgressLine.h"
 
 namespace zerb {
 
 int RunBatch(const CliOptions& options) {
+  if (options.makeFolder) {
+    std::error_code ec;
+    std::filesystem::create_directories(options.naming.folder, ec);
+    if (ec) {
+      std::fprintf(stderr, "zerb32-cli: cannot make %s: %s\n", options.naming.folder.c_str(), ec.message().c_str());
+      return 1;
+    }
+  }
   const std::vector<PlannedLog> plan = PlanBatch(options);
   // --info prints as it goes, so its logs take their turns on this thread.
   const std::size_t jobs = options.info ? 1 : std::max(options.jobs, 1u);
@@ -22,14 +32,17 @@ int RunBatch(const CliOptions& options) {
   for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
 
   bool allOk = true;
+  ProgressLine progress(plan.size(), !options.info && ProgressWanted(options.quiet, options.noProgress));
   JobHooks hooks;
   hooks.run = [&](std::size_t index, std::size_t worker) {
     return RunPlannedLog(options, plan, index, *documents[worker]);
   };
   hooks.take = [&](JobReport&& report) {
+    progress.Erase();
     WriteText(stdout, WithoutPasswords(std::move(report.out)));
     WriteText(stderr, WithoutPasswords(std::move(report.err)));
     allOk = allOk && report.ok;
+    progress.Step(report.rows);
   };
   RunInOrder(plan.size(), workers, hooks);
   return allOk ? 0 : 1;

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "ProjectVersion.h"
@@ -10,6 +11,7 @@
 #include "cli/ColumnOptions.h"
 #include "cli/HelpLayout.h"
 #include "cli/StyleOptions.h"
+#include "cli/Subcommands.h"
 #include "series/CivilTime.h"
 
 namespace zerb {
@@ -35,9 +37,13 @@ void AddOptions(CLI::App& app, CliOptions& options, RawOptions& raw) {
   app.add_flag("-l,--lan", raw.lan, "network (LAN) clock instead of the PC's");
   app.add_flag("-x,--xml", options.convert.xml, "XML instead of CSV");
   app.add_option("-o,--output", options.output, "output path for a single log; - for standard output");
+  app.add_option("--output-dir", options.naming.folder, "folder of the outputs (it must exist, or --parents)");
+  app.add_flag("--parents", options.makeFolder, "make --output-dir and its parents when missing");
+  app.add_option("--name", options.naming.pattern, "output file name: {stem} {site} {first:%Y%m%d} {last:...}");
+  app.add_option("--site", options.siteFile, "the site file of the logs, instead of the one their names give");
   app.add_flag("--info", options.info, "describe the site and the log instead of converting");
-  app.add_option("--from", raw.from, "first row time written, YYYY-MM-DD[THH:MM[:SS]]");
-  app.add_option("--to", raw.to, "last row time written, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  app.add_option("--from", raw.from, "first row time written, YYYY-MM-DD[ HH:MM[:SS]]");
+  app.add_option("--to", raw.to, "last row time written, YYYY-MM-DD[ HH:MM[:SS]] (included)");
   app.add_option("--channels", options.channels, "channels written: ids (S1/1) or names, by commas");
   app.add_option("LOG", options.logs, "log files to convert")->required();
 }
@@ -49,6 +55,7 @@ void AddBatchOptions(CLI::App& app, CliOptions& options) {
   app.add_option("-j,--jobs", options.jobs, "logs converted at once (default: one per core)")
       ->check(CLI::Range(1u, MaxJobs).description(""));
   app.add_flag("-q,--quiet", options.quiet, "no output paths on standard output");
+  app.add_flag("--no-progress", options.noProgress, "no progress line on a terminal");
   app.add_flag("--require-site", options.requireSite, "a log without its whole site file fails");
 }
 
@@ -113,6 +120,22 @@ std::string ApplyRange(const CLI::App& app, CliOptions& options, const RawOption
   return {};
 }
 
+// --output-dir, --parents and --name.
+std::string CheckNaming(const CliOptions& options) {
+  const OutputNaming& naming = options.naming;
+  if (!options.output.empty() && (!naming.folder.empty() || !naming.pattern.empty()))
+    return "--output names the one output; --output-dir and --name do not go with it";
+  if (options.makeFolder && naming.folder.empty()) return "--parents goes with --output-dir";
+  if (!naming.pattern.empty()) {
+    if (std::string problem = NamePatternProblem(naming.pattern); !problem.empty()) return problem;
+  }
+  std::error_code ec;
+  if (naming.folder.empty() || std::filesystem::is_directory(naming.folder, ec)) return {};
+  if (std::filesystem::exists(naming.folder, ec)) return "--output-dir " + naming.folder + " is not a folder";
+  if (!options.makeFolder) return "--output-dir " + naming.folder + " does not exist (--parents makes it)";
+  return {};
+}
+
 uint16_t FlagsOf(const RawOptions& raw) {
   uint16_t flags = ColumnFlags(raw.columns);
   if (raw.lan) flags |= FlagLanTime;
@@ -148,22 +171,46 @@ std::optional<CliExit> ParseInto(CLI::App& app, int argc, const char* const* arg
   return std::nullopt;
 }
 
-std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
-  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.",
-               "zerb32-cli"};
-  app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
+namespace {
+
+// The converter's command line, its values bound to `options`, `raw` and
+// `style`.
+struct ConverterApp {
+  CLI::App app{"Converts log files of a building-monitoring system to CSV or XML.", "zerb32-cli"};
   CliOptions options;
   RawOptions raw;
-  AddOptions(app, options, raw);
-  AddBatchOptions(app, options);
   StyleArgs style;
-  AddStyleOptions(app, style, options);
-  ArrangeHelp(app);
+
+  ConverterApp() {
+    app.set_version_flag("--version", VersionText().substr(0, VersionText().size() - 1));
+    AddOptions(app, options, raw);
+    AddBatchOptions(app, options);
+    AddStyleOptions(app, style, options);
+    ArrangeHelp(app);
+    app.footer(SubcommandHelp());
+  }
+};
+
+}  // namespace
+
+bool ConverterOptionTakesValue(std::string_view name) {
+  ConverterApp converter;
+  const CLI::Option* option = converter.app.get_option_no_throw(std::string(name));
+  return option && option->get_items_expected_min() > 0;
+}
+
+std::variant<CliOptions, CliExit> ParseCommandLine(int argc, const char* const* argv) {
+  ConverterApp converter;
+  CLI::App& app = converter.app;
+  CliOptions& options = converter.options;
+  const RawOptions& raw = converter.raw;
+  StyleArgs& style = converter.style;
   if (auto answer = QuickAnswer(argc, argv, app)) return *answer;
   if (auto exit = ParseInto(app, argc, argv)) return *exit;
   options.convert.flags = FlagsOf(raw);
   if (auto problem = ApplyNumbers(options, raw); !problem.empty())
     return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
+  if (auto problem = CheckNaming(options); !problem.empty()) return CliExit{2, {}, "zerb32-cli: " + problem + "\n"};
   if (!options.output.empty() && options.logs.size() != 1)
     return CliExit{2, {}, "zerb32-cli: --output takes exactly one log\n"};
   if (auto problem = ApplyStyleOptions(app, style, raw.columns.dateTime, options); !problem.empty())

@@ -5,6 +5,7 @@
 #include "app/Conversion.h"
 #include "app/Document.h"
 #include "app/OutputFile.h"
+#include "app/Paths.h"
 #include "cli/LogInfo.h"
 #include "cli/RunSummary.h"
 #include "cli/SiteWarningLines.h"
@@ -49,6 +50,7 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
   if (result.status != RunStatus::Done) return Fail(report, entry.log, result.error);
   if (options.verbose && !result.note.empty()) report.err += "zerb32-cli: " + entry.log + ": note: " + result.note + "\n";
   if (options.verbose) report.err += RunSummaryLine(entry, document, convert, result.rows);
+  report.rows = result.rows.value_or(document.Log().RowsWritten(convert.overlap, convert.skip).count);
   if (!IsStandardOutputPath(entry.output) && !options.quiet) report.out += entry.output + "\n";
 }
 
@@ -67,7 +69,8 @@ JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>
     report.ok = false;
     return report;
   }
-  const OpenedLog& opened = document.Open(entry.log);
+  const OpenedLog& opened = options.siteFile.empty() ? document.Open(entry.log)
+                                                     : document.Open(entry.log, SiteFileAt(options.siteFile, entry.log));
   if (options.info) {
     Describe(report, entry.log, document);
   } else if (!opened.logLoaded) {

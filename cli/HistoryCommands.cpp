@@ -5,6 +5,7 @@
 #include <functional>
 #include <variant>
 
+#include "app/CountedWords.h"
 #include "app/OutputFile.h"
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
@@ -12,6 +13,7 @@
 #include "cli/HistoryNotes.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
+#include "cli/ProgressLine.h"
 #include "series/CivilTime.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
@@ -58,7 +60,7 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   uint64_t missing = 0;
   for (const Gap& gap : gaps) missing += MissingRows(gap);
   if (c.fillGaps && missing > c.maxFill) {
-    Problem(c.output, "--fill-gaps would write " + std::to_string(missing) + " empty rows, more than the " +
+    Problem(c.output, "--fill-gaps would write " + Counted(missing, "empty row") + ", more than the " +
                           std::to_string(c.maxFill) + " that --max-fill allows; nothing was written");
     return false;
   }
@@ -84,12 +86,14 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   }
   if (c.verbose && !table.anchorNote.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", table.anchorNote.c_str());
   ReportGaps(stderr, gaps, c.fillGaps, c.verbose);
-  if (!IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
+  if (!c.quiet && !IsStandardOutputPath(c.output)) std::printf("%s\n", c.output.c_str());
   return true;
 }
 
 int Merge(const HistoryCommand& c) {
-  MergeResult merged = MergeLogs(c.logs, c.log);
+  ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress));
+  MergeResult merged = MergeLogs(c.logs, c.log, [&progress](uint64_t rows) { progress.Step(rows); });
+  progress.Erase();
   for (const LogProblem& w : merged.warnings) Problem(w.log, w.reason);
   for (const LogProblem& f : merged.failures) Problem(f.log, f.reason);
   if (!merged.refusal.empty()) {
@@ -114,7 +118,8 @@ int Merge(const HistoryCommand& c) {
 
 // A line on standard output for a log that is in the store, out at once:
 // an import ended by a signal loses no line of a log it committed.
-void SayStored(const std::string& line) {
+void SayStored(const HistoryCommand& c, const std::string& line) {
+  if (c.quiet) return;
   std::fputs(line.c_str(), stdout);
   std::fflush(stdout);
 }
@@ -122,13 +127,15 @@ void SayStored(const std::string& line) {
 int Import(const HistoryCommand& c) {
   auto store = OpenStore(c.db, StoreAccess::Write);
   bool allIn = true;
+  ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress), "reading");
   for (const std::string& log : c.logs) {
     // Said while the program's end is held off, so that a log committed
     // before a signal has its line.
-    const auto stored = [&log](const ImportOutcome& done) {
+    const auto stored = [&](const ImportOutcome& done) {
+      progress.Erase();
       if (!done.warning.empty()) Problem(log, done.warning);
-      SayStored("imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
-                std::to_string(done.readings) + " readings)\n");
+      SayStored(c, "imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
+                   Counted(done.readings, "reading") + ")\n");
     };
     ImportOutcome outcome;
     try {
@@ -140,12 +147,13 @@ int Import(const HistoryCommand& c) {
       // batch goes on with the next.
       outcome.reason = e.what();
     }
+    progress.Erase();
     if (outcome.status != ImportStatus::Imported && !outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {
       case ImportStatus::Imported:
         break;
       case ImportStatus::Skipped:
-        SayStored("skipped " + WithoutPasswords(log) + ": already in the store\n");
+        SayStored(c, "skipped " + WithoutPasswords(log) + ": already in the store\n");
         break;
       case ImportStatus::Failed:
         Problem(log, outcome.reason + "; nothing of it was stored");
@@ -154,6 +162,7 @@ int Import(const HistoryCommand& c) {
     }
     ReportOffGrid(stderr, outcome.report);
     ReportConflicts(stderr, outcome.report, c.verbose);
+    progress.Step(outcome.status == ImportStatus::Imported ? outcome.readings : 0);
   }
   return allIn ? 0 : 1;
 }

@@ -14,4 +14,7 @@ int RunHistoryCommand(int, char** argv) {
   return NotInThisBuildExit;
 }
 
+// Every option is taken: the command itself is then refused.
+bool HistoryCommandTakes(std::string_view, std::string_view) { return true; }
+
 }  // namespace zerb

@@ -8,7 +8,9 @@
 #include "app/IntegerText.h"
 #include "cli/BuildFeatures.h"
 #include "cli/ColumnOptions.h"
+#include "cli/HistoryCommands.h"
 #include "cli/StyleOptions.h"
+#include "cli/Subcommands.h"
 #include "series/CivilTime.h"
 #include "history/postgres/PgAddress.h"
 #include "styles/Styles.h"
@@ -38,6 +40,8 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   app.add_option("--max-fill", c.maxFill, "the most empty rows --fill-gaps may write")->capture_default_str();
   AddStyleOptions(app, raw.style, raw.styled);
   app.get_option("--verbose")->description("list gaps, conflicts and overlaps on stderr");
+  app.add_flag("-q,--quiet", c.quiet, "no output path on standard output");
+  app.add_flag("--no-progress", c.noProgress, "no progress line on a terminal");
   // Taken only to be refused with its reason: not in the help.
   app.get_option("--meta")->group("");
   // Taken so that they can be refused with a reason rather than as unknown.
@@ -54,7 +58,7 @@ void AddLogReading(CLI::App& app, HistoryCommand& c) {
 }
 
 CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
-  CLI::App* merge = app.add_subcommand("merge", "merge logs of one site into one series");
+  CLI::App* merge = app.add_subcommand("merge", FindSubcommand("merge")->summary);
   merge->add_option("LOG", c.logs, "log files")->required();
   AddLogReading(*merge, c);
   AddSeriesOutput(*merge, c, raw);
@@ -62,28 +66,30 @@ CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
 }
 
 CLI::App* AddImport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
-  CLI::App* import = app.add_subcommand("import", "add logs to a history store (made if missing)");
+  CLI::App* import = app.add_subcommand("import", FindSubcommand("import")->summary);
   import->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   import->add_option("LOG", c.logs, "log files")->required();
   AddLogReading(*import, c);
   import->add_option("--tz", raw.importTz, "IANA time zone of the logger's clock, kept for the site");
   import->add_option("--utc-offset", raw.importOffset, "the clock's fixed offset, +HH:MM or -HH:MM, kept for the site");
   import->add_flag("-v,--verbose", c.verbose, "list conflicts");
+  import->add_flag("-q,--quiet", c.quiet, "no line for each log on standard output");
+  import->add_flag("--no-progress", c.noProgress, "no progress line on a terminal");
   return import;
 }
 
 CLI::App* AddExport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
-  CLI::App* exported = app.add_subcommand("export", "write a site's stored series");
+  CLI::App* exported = app.add_subcommand("export", FindSubcommand("export")->summary);
   exported->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   raw.siteOptions.push_back(exported->add_option("--site", raw.site, "site number")->required());
-  exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[THH:MM[:SS]]");
-  exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[THH:MM[:SS]] (included)");
+  exported->add_option("--from", raw.from, "first time, YYYY-MM-DD[ HH:MM[:SS]] (or with a T)");
+  exported->add_option("--to", raw.to, "last time, YYYY-MM-DD[ HH:MM[:SS]] (included)");
   AddSeriesOutput(*exported, c, raw);
   return exported;
 }
 
 CLI::App* AddHistory(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
-  CLI::App* history = app.add_subcommand("history", "describe the sites of a history store");
+  CLI::App* history = app.add_subcommand("history", FindSubcommand("history")->summary);
   history->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   raw.siteOptions.push_back(history->add_option("--site", raw.site, "only this site"));
   return history;
@@ -136,13 +142,14 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
       return "--site takes a site number from 0 to " + std::to_string(LargestSiteNumber) + ", not \"" + raw.site + "\"";
     c.site = site;
   }
-  for (auto [text, end, target] : {std::tuple{&raw.from, false, &c.from}, std::tuple{&raw.to, true, &c.to}}) {
-    if (text->empty()) continue;
-    const auto time = ParseCivilTime(*text, end);
-    if (!time) return "not a time of the form YYYY-MM-DD[THH:MM[:SS]]: " + *text;
-    *target = int64_t{*time};
-  }
-  if (c.from > c.to) return "--from is after --to";
+  // An empty --from or --to is no limit.
+  std::optional<uint32_t> from, to;
+  if (std::string problem = ParseCivilRange(raw.from.empty() ? nullptr : &raw.from, raw.to.empty() ? nullptr : &raw.to,
+                                            from, to);
+      !problem.empty())
+    return problem;
+  if (from) c.from = *from;
+  if (to) c.to = *to;
   if (c.verb != HistoryVerb::Merge && c.verb != HistoryVerb::Export) return {};
   if (app.count("--max-fill") > 0 && !c.fillGaps) return "--max-fill goes with --fill-gaps";
   return ApplyStyle(app, c, raw, ColumnFlags(raw.columns));
@@ -150,15 +157,37 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
 
 }  // namespace
 
-std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv) {
+namespace {
+
+// The history commands' command line, its values bound to `c` and `raw`.
+struct HistoryApp {
   CLI::App app{"A site's history: logs merged into one series, kept in an SQLite store.", "zerb32-cli"};
-  app.require_subcommand(1);
   HistoryCommand c;
   RawHistory raw;
   CLI::App* merge = AddMerge(app, c, raw);
   CLI::App* import = AddImport(app, c, raw);
   CLI::App* exported = AddExport(app, c, raw);
   CLI::App* history = AddHistory(app, c, raw);
+};
+
+}  // namespace
+
+bool HistoryCommandTakes(std::string_view verb, std::string_view option) {
+  HistoryApp parts;
+  const CLI::App* command = parts.app.get_subcommand_ptr(std::string(verb)).get();
+  return command && command->get_option_no_throw(std::string(option)) != nullptr;
+}
+
+std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv) {
+  HistoryApp parts;
+  CLI::App& app = parts.app;
+  app.require_subcommand(1);
+  HistoryCommand& c = parts.c;
+  RawHistory& raw = parts.raw;
+  CLI::App* merge = parts.merge;
+  CLI::App* import = parts.import;
+  CLI::App* exported = parts.exported;
+  CLI::App* history = parts.history;
   if (auto exit = ParseInto(app, argc, argv)) return *exit;
   c.verb = merge->parsed()      ? HistoryVerb::Merge
            : import->parsed()   ? HistoryVerb::Import

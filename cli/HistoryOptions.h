@@ -41,6 +41,8 @@ struct HistoryCommand {
   bool fillGaps = false;
   uint64_t maxFill = DefaultMaxFill;  // empty rows --fill-gaps may write
   bool verbose = false;
+  bool quiet = false;  // no output path, no line for each imported log
+  bool noProgress = false;
 };
 
 std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv);

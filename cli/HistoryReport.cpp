@@ -1,5 +1,6 @@
 #include "cli/HistoryReport.h"
 
+#include "app/CountedWords.h"
 #include "cli/Arguments.h"
 #include "series/CivilTime.h"
 #include "history/Spans.h"
@@ -26,11 +27,11 @@ void ReportOffGrid(std::FILE* out, const HistoryReport& report) {
 
 void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
   if (report.resolvedCount > 0)
-    std::fprintf(out, "zerb32-cli: %zu earlier conflict%s no longer stand%s: a newer log keeps those readings\n",
-                 report.resolvedCount, report.resolvedCount == 1 ? "" : "s", report.resolvedCount == 1 ? "s" : "");
+    std::fprintf(out, "zerb32-cli: %s no longer stand%s: a newer log keeps those readings\n",
+                 Counted(report.resolvedCount, "earlier conflict").c_str(), report.resolvedCount == 1 ? "s" : "");
   if (report.conflictCount == 0) return;
-  std::fprintf(out, "zerb32-cli: %zu reading%s held by several logs with different raw counts; the newest log's kept%s\n",
-               report.conflictCount, report.conflictCount == 1 ? "" : "s", list ? ":" : " (-v lists the first)");
+  std::fprintf(out, "zerb32-cli: %s held by several logs with different raw counts; the newest log's kept%s\n",
+               Counted(report.conflictCount, "reading").c_str(), list ? ":" : " (-v lists the first)");
   if (!list) return;
   for (const Conflict& c : report.conflicts)
     std::fprintf(out, "  %s at %s: %d from %s, not %d from %s\n", ChannelText(c.channel).c_str(),
@@ -39,13 +40,13 @@ void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
 }
 
 std::string GapText(const Gap& gap) {
-  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + std::to_string(MissingRows(gap)) +
-         " rows missing)";
+  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + Counted(MissingRows(gap), "row") +
+         " missing)";
 }
 
 void ReportGaps(std::FILE* out, const std::vector<Gap>& gaps, bool filled, bool list) {
   if (gaps.empty()) return;
-  std::fprintf(out, "zerb32-cli: %zu gap%s in the series%s%s\n", gaps.size(), gaps.size() == 1 ? "" : "s",
+  std::fprintf(out, "zerb32-cli: %s in the series%s%s\n", Counted(gaps.size(), "gap").c_str(),
                filled ? ", filled with empty rows" : "", list ? ":" : " (-v lists them)");
   if (!list) return;
   for (const Gap& gap : gaps) std::fprintf(out, "  %s\n", GapText(gap).c_str());

@@ -1,8 +1,10 @@
 #include "cli/LogInfo.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/Conversion.h"
+#include "app/CountedWords.h"
 #include "app/Document.h"
 #include "model/Log.h"
 #include "model/PrintableText.h"
@@ -34,12 +36,14 @@ void PrintTime(std::FILE* out, const char* label, uint32_t count) {
 void PrintHeader(std::FILE* out, const TLog& log) {
   const std::string description = PrintableText(log.Description());
   std::fprintf(out, "Log: %s\n", description.c_str());
-  std::fprintf(out, "Entries: %u (%u new), %u rows, interval %u s\n", unsigned{log.GetEntryCount()},
-               unsigned{log.NewEntryCount()}, log.GetEntryCount() + 1u, unsigned{log.Interval()});
-  std::fprintf(out, "Channels: %u (%u sensors, %u outputs, %u ASMs)\n", unsigned{log.ChannelCount()},
-               unsigned{log.SensorChannelCount()}, unsigned{log.OutputChannelCount()},
-               unsigned{log.ChannelCount()} - log.SensorChannelCount() - log.OutputChannelCount());
-  std::fprintf(out, "Data area: %d bytes from byte %d, bit %u\n", log.DataSize(), log.StartByte(),
+  std::fprintf(out, "Entries: %u (%u new), %s, interval %u s\n", unsigned{log.GetEntryCount()},
+               unsigned{log.NewEntryCount()}, Counted(log.GetEntryCount() + 1u, "row").c_str(), unsigned{log.Interval()});
+  const unsigned asms = unsigned{log.ChannelCount()} - log.SensorChannelCount() - log.OutputChannelCount();
+  std::fprintf(out, "Channels: %u (%s, %s, %s)\n", unsigned{log.ChannelCount()},
+               Counted(log.SensorChannelCount(), "sensor").c_str(), Counted(log.OutputChannelCount(), "output").c_str(),
+               Counted(asms, "ASM").c_str());
+  std::fprintf(out, "Data area: %s from byte %d, bit %u\n",
+               Counted(static_cast<uint64_t>(std::max<int>(log.DataSize(), 0)), "byte").c_str(), log.StartByte(),
                unsigned{log.StartBit()});
   PrintTime(out, "PC time:", log.PcTime());
   PrintTime(out, "LAN time:", log.LanTime());

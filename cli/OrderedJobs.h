@@ -3,6 +3,7 @@
 // jobs: what a batch prints does not depend on which job finished first.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -13,6 +14,7 @@ struct JobReport {
   std::string out;  // for standard output
   std::string err;  // for standard error
   bool ok = true;
+  uint64_t rows = 0;  // rows written, for the progress line
 };
 
 struct JobHooks {

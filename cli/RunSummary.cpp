@@ -1,5 +1,6 @@
 #include "cli/RunSummary.h"
 
+#include "app/CountedWords.h"
 #include "app/Document.h"
 #include "series/LogTime.h"
 
@@ -30,7 +31,7 @@ std::string RunSummaryLine(const PlannedLog& entry, const Document& document, co
   const TLog& log = document.Log();
   const WrittenRowRange rows = log.RowsWritten(options.overlap, options.skip);
   const bool selected = !options.selection.SelectsAll() && selectedRows;
-  std::string line = "zerb32-cli: " + entry.log + ": " + std::to_string(log.GetEntryCount() + 1u) + " rows read, " +
+  std::string line = "zerb32-cli: " + entry.log + ": " + Counted(log.GetEntryCount() + 1u, "row") + " read, " +
                      std::to_string(selected ? *selectedRows : rows.count) + " written";
   if (selected) line += " (the rows and channels selected)";
   if (!selected && rows.count > 0) line += " (" + TimeOfRow(log, rows.first) + " to " + TimeOfRow(log, rows.last) + ")";

@@ -12,7 +12,7 @@
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleText.h"
-#include "cli/HistoryCommands.h"
+#include "cli/SubcommandCall.h"
 
 int main(int argc, char** argv) {
   // Before anything else, so that ps shows a password for as short a time
@@ -23,9 +23,14 @@ int main(int argc, char** argv) {
   copies.push_back(nullptr);
   char** const arguments = copies.data();
 
-  if (argc > 1 && zerb::IsHistoryCommand(arguments[1])) {
+  zerb::SubcommandCall call = zerb::FindSubcommandCall(argc, arguments);
+  if (!call.problem.empty()) {
+    std::fprintf(stderr, "zerb32-cli: %s\n", call.problem.c_str());
+    return 2;
+  }
+  if (call.command) {
     zerb::EndOnSignals();
-    return zerb::RunHistoryCommand(argc, arguments);
+    return call.command->run(argc, call.argv.data());
   }
   auto parsed = zerb::ParseCommandLine(argc, arguments);
   if (auto* exit = std::get_if<zerb::CliExit>(&parsed)) {

@@ -98,13 +98,15 @@ std::string KeptLog(const std::vector<LogFacts>& facts, ChannelId id, int64_t ti
 // Adds one log's rows; readings already there come from newer logs and stay
 // (whatever column their meaning put them in: a reading is kept once).
 bool AddRows(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& facts,
-             const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, MergeResult& result) {
+             const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, MergeResult& result,
+             uint64_t& rows) {
   const std::span<const SeriesChannel> columns = result.series.Channels();
   const std::vector<int> column = ColumnsOf(log.Channels(), columns);
   const std::vector<bool> repeated = RepeatedChannels(log.Channels());
   const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
     const int64_t time = log.TimeOf(clock);
     if (Dropped(f, time)) return true;
+    ++rows;
     std::vector<Reading>& row = result.series.RowAt(time, f.span.last);
     for (std::size_t i = 0; i < readings.size(); ++i) {
       if (repeated[i] || column[i] < 0) continue;
@@ -129,7 +131,8 @@ bool AddRows(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& fa
 
 }  // namespace
 
-MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOptions& options) {
+MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOptions& options,
+                      const LogMerged& logMerged) {
   MergeResult result;
   DescriptionBook book;
   std::vector<LogFacts> facts = ReadFacts(paths, options, book, result);
@@ -145,15 +148,15 @@ MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOpt
   FindOffGrid(facts, result.report);
   HistoryLog log;
   for (LogFacts& f : facts) {
+    uint64_t rows = 0;
     if (!log.FromBytes(f.path, std::move(f.bytes), options) || !log.Decode(book, BookName)) {
       result.failures.push_back({f.path, log.Error()});
-      continue;
-    }
-    if (AddRows(f, log, facts, columnsOfChannel, result)) {
+    } else if (AddRows(f, log, facts, columnsOfChannel, result, rows)) {
       result.spans.push_back(f.span);
       result.sources.push_back(f.path);
       ++result.merged;
     }
+    if (logMerged) logMerged(rows);
   }
   result.report.gaps = FindGaps(result.spans);
   return result;

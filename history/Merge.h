@@ -3,6 +3,8 @@
 // reading once, from the log with the newest end time that holds it,
 // whatever the order the logs come in; the rest goes into the report.
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,11 @@ struct MergeResult {
   std::size_t merged = 0;              // logs merged
 };
 
-MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOptions& options);
+// Called after each log's rows are added (or the log is left out), with
+// the rows it gave: for a progress report.
+using LogMerged = std::function<void(uint64_t rows)>;
+
+MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOptions& options,
+                      const LogMerged& logMerged = {});
 
 }  // namespace zerb

@@ -57,7 +57,7 @@ std::optional<uint32_t> ParseCivilTime(std::string_view text, bool rangeEnd) {
   unsigned hour = 0, minute = 0, second = 0;
   int64_t span = 86400;  // seconds the text stands for
   if (at < text.size()) {
-    if (!Expect(text, at, 'T')) return std::nullopt;
+    if (!Expect(text, at, 'T') && !Expect(text, at, ' ')) return std::nullopt;
     const auto h = Digits(text, at, 2);
     if (!h || !Expect(text, at, ':')) return std::nullopt;
     const auto m = Digits(text, at, 2);
@@ -81,7 +81,7 @@ std::string ParseCivilRange(const std::string* from, const std::string* to, std:
   for (const auto& [option, text, end] : {std::tuple{"--from", from, false}, std::tuple{"--to", to, true}}) {
     if (!text) continue;
     const std::optional<uint32_t> time = ParseCivilTime(*text, end);
-    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "'";
+    if (!time) return std::string(option) + " takes YYYY-MM-DD[THH:MM[:SS]], not '" + *text + "' (a space may stand for the T)";
     (end ? last : first) = *time;
   }
   if (first && last && *first > *last) return "--from is after --to";

@@ -1,7 +1,8 @@
 #pragma once
 // Times as the commands take them (a history export's range, a conversion's
 // or a picture's rows): the logger's civil time written
-// YYYY-MM-DD[THH:MM[:SS]].
+// YYYY-MM-DD[THH:MM[:SS]], a space or the T between date and time (the
+// space as spreadsheets and the excel style write times).
 
 #include <cstdint>
 #include <optional>

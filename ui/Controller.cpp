@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/CountedWords.h"
 #include "app/IntegerText.h"
 #include "app/Paths.h"
 #include "app/SiteWarning.h"
@@ -237,8 +238,8 @@ void ZerbController::ShowResult(const RunResult& result, const std::string& outp
       const uint64_t rows = result.rows ? *result.rows : RowsWritten(Log, result, options);
       std::error_code ec;
       const std::string folder = std::filesystem::absolute(outputPath, ec).parent_path().string();
-      window_.ShowRunOutcome(std::string(AbortRequested ? "Stopped after " : "Wrote ") + std::to_string(rows) +
-                                 (rows == 1 ? " row to " : " rows to ") + outputPath,
+      window_.ShowRunOutcome(std::string(AbortRequested ? "Stopped after " : "Wrote ") + Counted(rows, "row") + " to " +
+                                 outputPath,
                              folder);
       return;
     }

@@ -2,6 +2,7 @@
 // own document, so the log open in the window stays as it is.
 
 #include "app/BatchPlan.h"
+#include "app/CountedWords.h"
 #include "app/Paths.h"
 #include "app/SiteWarning.h"
 #include "ui/Controller.h"
@@ -52,7 +53,7 @@ void ZerbController::DropFiles(const std::vector<std::string>& paths) {
     }
   }
   SetStatus(AbortRequested ? "Aborted" : "Done");
-  window_.ShowRunOutcome("Converted " + std::to_string(converted) + " of " + std::to_string(paths.size()) + " logs",
+  window_.ShowRunOutcome("Converted " + std::to_string(converted) + " of " + Counted(paths.size(), "log"),
                          {});
   window_.ShowBatchResults(lines);
   EndRun();
@@ -69,7 +70,7 @@ std::vector<std::string> ZerbController::ConvertDropped(const std::string& path,
   const RunResult result = ConvertToFile(doc.Log(), path, outputPath, options, &ConversionProgress, &ConversionPass);
   std::vector<std::string> lines;
   if (result.status == RunStatus::Done || result.status == RunStatus::Aborted) {
-    lines.push_back(name + ": wrote " + std::to_string(RowsWritten(doc.Log(), result, options)) + " rows to " +
+    lines.push_back(name + ": wrote " + Counted(RowsWritten(doc.Log(), result, options), "row") + " to " +
                     outputPath + (result.status == RunStatus::Aborted ? " (aborted)" : ""));
   } else {
     lines.push_back(name + ": failed, " + result.error);

@@ -138,7 +138,7 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
       {{"merge", log, "-o", folder.File("42.STE")}, "the output may not be an input"},
       {{"export", "--db", Db(), "--site", "42", "-o", Db()}, "the output may not be an input"},
       {{"export", "--db", Db(), "--site", "4294967296", "-o", out}, "--site takes a site number"},
-      {{"export", "--db", Db(), "--site", "42", "--from", "2026-02-30", "-o", out}, "not a time of the form"},
+      {{"export", "--db", Db(), "--site", "42", "--from", "2026-02-30", "-o", out}, "--from takes YYYY-MM-DD"},
       {{"export", "--db", Db(), "--site", "42", "--from", "2026-03-02", "--to", "2026-03-01", "-o", out},
        "--from is after --to"},
       {{"export", "--db", Db(), "-o", out}, "--site is required"},

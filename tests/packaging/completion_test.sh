@@ -10,7 +10,7 @@ source "$source_dir/packaging/completion/zerb32-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-mkdir sub && touch a.log B.LOG notes.txt
+mkdir sub && touch a.log B.LOG notes.txt 42.STE
 cat >fake <<'HELP'
 #!/bin/sh
 if [ "$1" = merge ]; then
@@ -59,7 +59,20 @@ check() {
 
 zone=$(ls /usr/share/zoneinfo/Europe/London >/dev/null 2>&1 && echo Europe/London)
 check "$cli" --da -- --datetime '!--no-headers'
-check "$cli" -d '' -- off serial text '!a.log'
+check "$cli" -d '' -- off serial text iso '!a.log'
+check "$cli" '' -- merge import export history help a.log
+check "$cli" help '' -- merge export '!a.log'
+check "$cli" merge - -- --fill-gaps --output '!--skip' '!--jobs' '!--xml' '!--info'
+check "$cli" merge --o -- --output '!--overlap'
+check "$cli" -v import --d -- --db
+check "$cli" --style '' -- classic excel excel-eu pandas long xlsx
+check "$cli" --units '' -- off row inline
+check "$cli" export --sep '' -- comma tab semicolon
+check "$cli" import --db '' -- notes.txt sub '!a.log' '!B.LOG'
+check "$cli" --site '' -- 42.STE sub '!a.log' '!notes.txt'
+check "$cli" export --site '' -- '!42.STE' '!a.log' '!notes.txt'
+check "$cli" --output-dir '' -- sub '!notes.txt' '!a.log'
+check "$cli" --name '' -- '!a.log' '!notes.txt'
 check "$cli" --datetime = s -- serial '!text'
 check "$cli" '' -- a.log B.LOG sub '!notes.txt'
 check "$cli" -o '' -- notes.txt a.log
@@ -71,6 +84,7 @@ check ./fake '' -- merge history a.log
 check ./fake merge --f -- --fill-gaps '!--style' '!--db'
 check ./fake merge '' -- a.log '!merge'
 [[ -n $zone ]] && check ./fake --tz Europe/Lo -- "$zone" '!posix/Europe/London'
+[[ -n $zone ]] && check "$cli" export --tz Europe/Lo -- "$zone"
 check zerb32 '' -- a.log sub '!notes.txt'
 check zerb32 a.log '' -- '!a.log'
 
