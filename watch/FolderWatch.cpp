@@ -46,7 +46,8 @@ void FolderWatch::AddTree(const std::string& folder, bool top, FolderEvents& fou
   }
   for (const fs::directory_entry& entry : entries) {
     std::error_code kind;
-    if (entry.is_directory(kind))
+    // A linked folder is not followed: a link up the tree would never end.
+    if (entry.is_directory(kind) && !entry.is_symlink(kind))
       AddTree(entry.path().string(), false, found);
     else if (entry.is_regular_file(kind))
       found.files.push_back(entry.path().string());

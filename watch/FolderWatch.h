@@ -27,8 +27,9 @@ class FolderWatch {
 
   // The descriptor to wait on (readable when events are there).
   int Descriptor() const { return fd_; }
-  // Watches `top` and every folder below it (again where one is watched
-  // already) and lists the files in them into `found`.
+  // Watches `top` and every folder below it, not through links (again
+  // where one is watched already), and lists the files in them into
+  // `found`.
   void Add(const std::string& top, FolderEvents& found);
   // Reads the events waiting, without blocking.
   FolderEvents Read();
