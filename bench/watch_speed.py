@@ -55,7 +55,7 @@ def main():
 
         start = time.monotonic()
         subprocess.run([cli, "import", "-q", "--db", os.path.join(work, "import.db")] +
-                       [os.path.join(made, n) for n in names], check=True)
+                       [os.path.join(made, n) for n in names], check=True, stderr=subprocess.DEVNULL)
         imported = time.monotonic() - start
 
         watched = os.path.join(work, "in")
