@@ -9,6 +9,7 @@
 #else
 #include <pthread.h>
 
+#include <atomic>
 #include <thread>
 #endif
 
@@ -36,6 +37,22 @@ void EndOnSignals() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
 namespace {
 
 constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+std::atomic<void (*)()> stopCall{nullptr};
+std::atomic<void (*)()> hangUpCall{nullptr};
+
+// True when a serving program takes the signal itself.
+bool Served(int signal) {
+  if (signal == SIGHUP) {
+    const auto hangUp = hangUpCall.load();
+    if (hangUp) hangUp();
+    return hangUp != nullptr;
+  }
+  // Once: the next one ends the program.
+  const auto stop = stopCall.exchange(nullptr);
+  if (stop) stop();
+  return stop != nullptr;
+}
 
 [[noreturn]] void EndBy(int signal) {
   RemoveTemporaryOutputs();
@@ -66,11 +83,18 @@ void EndOnSignals() {
   // Blocked here, and so in every thread started from now on.
   pthread_sigmask(SIG_BLOCK, &ending, nullptr);
   std::thread([ending] {
-    int signal = 0;
-    while (sigwait(&ending, &signal) != 0) {
+    for (;;) {
+      int signal = 0;
+      while (sigwait(&ending, &signal) != 0) {
+      }
+      if (!Served(signal)) EndBy(signal);
     }
-    EndBy(signal);
   }).detach();
+}
+
+void ServeSignals(void (*stop)(), void (*hangUp)()) {
+  stopCall = stop;
+  hangUpCall = hangUp;
 }
 
 #endif

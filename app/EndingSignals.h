@@ -14,4 +14,10 @@ namespace zerb {
 // console control handler.
 void EndOnSignals();
 
+// For a program that serves until told to stop, after EndOnSignals: from
+// now on SIGINT and SIGTERM call `stop` and SIGHUP calls `hangUp`, on the
+// thread that waits for the signals (each must return soon); a second
+// SIGINT or SIGTERM ends the program at once, as before. POSIX only.
+void ServeSignals(void (*stop)(), void (*hangUp)());
+
 }  // namespace zerb

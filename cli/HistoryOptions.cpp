@@ -50,17 +50,10 @@ void AddSeriesOutput(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   for (const char* name : {"-n,--new-only", "-x,--xml"}) raw.refused.emplace_back(app.add_flag(name)->group(""), name);
 }
 
-void AddLogReading(CLI::App& app, HistoryCommand& c) {
-  app.add_flag("-l,--lan", c.log.lanTime, "row times from the network (LAN) clock instead of the PC's");
-  app.add_flag("--require-site", c.log.requireSite, "a log whose site file is missing or incomplete fails");
-  app.add_flag("--allow-default-site", c.log.allowDefaultSite,
-               "keep a log no complete site description decodes, with default channels");
-}
-
 CLI::App* AddMerge(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* merge = app.add_subcommand("merge", FindSubcommand("merge")->summary);
   merge->add_option("LOG", c.logs, "log files")->required();
-  AddLogReading(*merge, c);
+  AddLogReading(*merge, c.log);
   AddSeriesOutput(*merge, c, raw);
   return merge;
 }
@@ -69,7 +62,7 @@ CLI::App* AddImport(CLI::App& app, HistoryCommand& c, RawHistory& raw) {
   CLI::App* import = app.add_subcommand("import", FindSubcommand("import")->summary);
   import->add_option("--db", c.db, "the store: an SQLite file or a PostgreSQL URI")->required();
   import->add_option("LOG", c.logs, "log files")->required();
-  AddLogReading(*import, c);
+  AddLogReading(*import, c.log);
   import->add_option("--tz", raw.importTz, "IANA time zone of the logger's clock, kept for the site");
   import->add_option("--utc-offset", raw.importOffset, "the clock's fixed offset, +HH:MM or -HH:MM, kept for the site");
   import->add_flag("-v,--verbose", c.verbose, "list conflicts");
@@ -157,6 +150,13 @@ std::string Apply(const CLI::App& app, HistoryCommand& c, RawHistory& raw, const
 }
 
 }  // namespace
+
+void AddLogReading(CLI::App& app, HistoryLogOptions& log) {
+  app.add_flag("-l,--lan", log.lanTime, "row times from the network (LAN) clock instead of the PC's");
+  app.add_flag("--require-site", log.requireSite, "a log whose site file is missing or incomplete fails");
+  app.add_flag("--allow-default-site", log.allowDefaultSite,
+               "keep a log no complete site description decodes, with default channels");
+}
 
 namespace {
 

@@ -47,6 +47,10 @@ struct HistoryCommand {
   bool noProgress = false;
 };
 
+// How the commands that read logs for a store read them: -l, --require-site,
+// --allow-default-site.
+void AddLogReading(CLI::App& app, HistoryLogOptions& log);
+
 std::variant<HistoryCommand, CliExit> ParseHistoryCommand(int argc, const char* const* argv);
 
 }  // namespace zerb

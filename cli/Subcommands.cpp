@@ -6,6 +6,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/HistoryCommands.h"
+#include "cli/WatchCommand.h"
 
 namespace zerb {
 
@@ -20,6 +21,7 @@ constexpr Subcommand Table[] = {
     {"import", "add logs to a history store (made if missing)", RunHistoryCommand, HistoryCommandTakes},
     {"export", "write a site's stored series", RunHistoryCommand, HistoryCommandTakes},
     {"history", "describe the sites of a history store", RunHistoryCommand, HistoryCommandTakes},
+    {"watch", "import the logs of folders into a store as they arrive", RunWatchCommand, WatchCommandTakes},
     {"help", "this help; help COMMAND or COMMAND --help: its options", RunHelp, TakesNothing},
 };
 

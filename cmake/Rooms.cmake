@@ -8,7 +8,7 @@
 # A folder with source code that is not listed here fails the check too, so
 # that a new room takes its place in the graph before it grows.
 
-set(ZERB_ROOMS system sensor model series summary classic zones styles app history tools chart cli ui plot python bench fuzz tests)
+set(ZERB_ROOMS system sensor model series summary classic zones styles app history watch tools chart cli ui plot python bench fuzz tests)
 
 set(ZERB_ROOM_system_SEES)
 set(ZERB_ROOM_sensor_SEES)
@@ -20,9 +20,10 @@ set(ZERB_ROOM_zones_SEES)
 set(ZERB_ROOM_styles_SEES summary classic series model sensor zones system)
 set(ZERB_ROOM_app_SEES summary styles classic series model sensor system)
 set(ZERB_ROOM_history_SEES app styles classic series model sensor system)
+set(ZERB_ROOM_watch_SEES history app styles classic series model sensor system)
 set(ZERB_ROOM_tools_SEES model sensor)
 set(ZERB_ROOM_chart_SEES styles series model sensor)
-set(ZERB_ROOM_cli_SEES history app summary styles classic series model sensor system)
+set(ZERB_ROOM_cli_SEES watch history app summary styles classic series model sensor system)
 set(ZERB_ROOM_ui_SEES chart summary app styles classic series model sensor system)
 set(ZERB_ROOM_plot_SEES chart history app styles classic series model sensor system)
 set(ZERB_ROOM_python_SEES history app summary styles classic series model sensor system)

@@ -75,6 +75,7 @@ ImportOutcome ImportLog(ImportEngine& engine, const std::string& logPath, const 
   if (!log.Open(logPath, options)) return outcome.reason = log.Error(), outcome;
   const uint32_t site = log.SiteNumber();
   outcome.site = site;
+  outcome.span = log.Span();
   if (engine.Known(log)) return outcome.status = ImportStatus::Skipped, outcome;
   engine.Begin(site);
   if (engine.Known(log)) return outcome.status = ImportStatus::Skipped, outcome;  // imported meanwhile

@@ -40,6 +40,7 @@ struct ImportOutcome {
   std::string warning;  // a remark on a log that went in
   uint32_t site = 0;
   std::size_t readings = 0;  // readings the log holds
+  LogSpan span;              // of the log's rows
   HistoryReport report;      // conflicts and off-grid overlaps with stored logs
 };
 

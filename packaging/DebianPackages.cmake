@@ -43,6 +43,12 @@ if(ZERB32_XLSX)
   string(REPLACE "libxlsxwriter.so." "libxlsxwriter" xlsx_package ${ZERB32_XLSX_SONAME})
   list(APPEND cli_depends ${xlsx_package})
 endif()
+# The watched-folder service's user is made by the package's postinst.
+if(TARGET zerb_watch)
+  list(APPEND cli_depends adduser)
+  set(CPACK_DEBIAN_CLI_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_SOURCE_DIR}/watch/postinst
+                                             ${CMAKE_CURRENT_SOURCE_DIR}/watch/postrm)
+endif()
 set(CPACK_DEBIAN_CLI_PACKAGE_NAME ${ZERB32_PACKAGE_NAME_cli})
 set(CPACK_DEBIAN_CLI_PACKAGE_SECTION utils)
 list(JOIN cli_depends ", " CPACK_DEBIAN_CLI_PACKAGE_DEPENDS)

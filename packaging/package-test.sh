@@ -86,6 +86,10 @@ grep -q '^2026-11-28T11:00:00Z,' "$work/zoned.csv" ||
   { echo "package-test: --tz Europe/Berlin did not give Berlin times" >&2; exit 1; }
 # The store commands load SQLite when they run (the package depends on it).
 (cd "$work" && "$cli" import --db site.db 42.log >/dev/null && "$cli" history --db site.db >/dev/null)
+# The watched-folder service: its user made, its unit as systemd reads it.
+getent passwd zerb32-watch >/dev/null || { echo "package-test: no user zerb32-watch" >&2; exit 1; }
+said=$(systemd-analyze verify /usr/lib/systemd/system/zerb32-watch@site.service 2>&1) && [ -z "$said" ] ||
+  { echo "package-test: zerb32-watch@.service: $said" >&2; exit 1; }
 
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${deb[zerb32]}" "${deb[python3-zerb32]}" >/dev/null
 

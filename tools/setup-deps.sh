@@ -17,6 +17,7 @@ packages=(
   libhowardhinnant-date-dev tzdata nlohmann-json3-dev python3-pandas
   pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
   libpq-dev postgresql
+  libsystemd-dev systemd
   libxlsxwriter-dev python3-openpyxl libreoffice-calc-nogui
 )
 if [ "$#" -gt 0 ]; then packages=("$@"); fi

@@ -13,6 +13,7 @@ example() {
     import) echo 'zerb32-cli import \-\-db site.db \-\-tz Europe/Berlin 42.*.log|Adds the logs to the SQLite store site.db (made if missing), the clock kept as Berlin time.' ;;
     export) echo 'zerb32-cli export \-\-db postgresql://meter@db/history \-\-site 42 \-\-from "2026-11-01 06:00" \-\-style excel \-o nov.csv|Site 42 from the PostgreSQL store, from 1 November 06:00 on, for a spreadsheet.' ;;
     history) echo 'zerb32-cli history \-\-db site.db|The sites of the store: logs, readings, time span, gaps and channels.' ;;
+    watch) echo 'zerb32-cli watch \-\-db site.db \-\-settle 5 /srv/incoming|Stores the logs under /srv/incoming, then each one that arrives once it has been unchanged for 5 seconds.' ;;
     *) echo "no example for the command $1" >&2; exit 1 ;;
   esac
 }
