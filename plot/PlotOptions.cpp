@@ -37,7 +37,7 @@ std::variant<PlotOptions, PlotExit> ParsePlotCommandLine(int argc, const char* c
   std::string from, to;
   app.add_option("LOG", options.logs, "log files (several: one site's, merged)")->required();
   app.add_option("-o,--output", options.output, "the picture: OUT.svg or OUT.png")->required()->type_name("OUT");
-  app.add_option("--from", from, "first time shown, YYYY-MM-DD[THH:MM[:SS]]")->type_name("TIME");
+  app.add_option("--from", from, "first time shown, YYYY-MM-DD[ HH:MM[:SS]] (or with a T)")->type_name("TIME");
   app.add_option("--to", to, "last time shown (included; a date: its day)")->type_name("TIME");
   app.add_option("--channels", options.channels, "channels shown: ids (S1/1) or names")->type_name("LIST");
   app.add_option("--tz", options.zone, "times shown in this IANA zone")->type_name("ZONE");

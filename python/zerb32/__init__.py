@@ -368,7 +368,7 @@ class History:
         Arguments:
             site: the site number.
             start, end: the range of row times, both included: the logger's
-                civil time as "YYYY-MM-DD[THH:MM[:SS]]" (a date alone is its
+                civil time as "YYYY-MM-DD[ HH:MM[:SS]]" or with a T (a date alone is its
                 whole day), a datetime.date or a datetime.datetime; None
                 leaves that end open.
 
