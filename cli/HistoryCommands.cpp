@@ -10,6 +10,7 @@
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
 #include "cli/Arguments.h"
+#include "cli/ExportProgress.h"
 #include "cli/HistoryNotes.h"
 #include "cli/HistoryOptions.h"
 #include "cli/HistoryReport.h"
@@ -179,7 +180,10 @@ int Export(const HistoryCommand& c) {
   const auto notes = [&](const std::vector<Gap>& gaps) {
     return HistoryNotes(*c.site, store->Logs(*c.site, c.from, c.to), true, gaps, nullptr);
   };
-  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to), notes) ? 0 : 1;
+  const std::vector<LogSpan> spans = store->Spans(*c.site, c.from, c.to);
+  RowProgressSeries counted(*series, EstimatedRows(spans),
+                            ProgressWanted(c.quiet, c.noProgress, IsStandardOutputPath(c.output)));
+  return WriteSeries(c, counted, spans, notes) ? 0 : 1;
 }
 
 // A site's or channel's name from the store (the site file's 8-bit text)

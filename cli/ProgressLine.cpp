@@ -1,5 +1,6 @@
 #include "cli/ProgressLine.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/CountedWords.h"
@@ -26,20 +27,23 @@ std::string Duration(std::chrono::seconds time) {
   return text;
 }
 
+bool IsTerminal(std::FILE* stream) {
+#ifdef _WIN32
+  return _isatty(_fileno(stream)) != 0;
+#else
+  return isatty(fileno(stream)) != 0;
+#endif
+}
+
 }  // namespace
 
-bool ProgressWanted(bool quiet, bool noProgress) {
-#ifdef _WIN32
-  const bool terminal = _isatty(_fileno(stderr)) != 0;
-#else
-  const bool terminal = isatty(fileno(stderr)) != 0;
-#endif
-  return terminal && !quiet && !noProgress;
+bool ProgressWanted(bool quiet, bool noProgress, bool writesStandardOutput) {
+  return IsTerminal(stderr) && !quiet && !noProgress && !(writesStandardOutput && IsTerminal(stdout));
 }
 
 // A single log shows none: the line is for batches.
-ProgressLine::ProgressLine(std::size_t total, bool shown, const char* unit)
-    : total_(total), unit_(unit), shown_(shown && total > 1) {
+ProgressLine::ProgressLine(std::size_t total, bool shown, const char* unit, const char* whole)
+    : total_(total), unit_(unit), whole_(whole), shown_(shown && total > 1) {
   Draw();
 }
 
@@ -60,12 +64,18 @@ void ProgressLine::Step(uint64_t rows) {
   Draw();
 }
 
+void ProgressLine::Reach(std::size_t done) {
+  done_ = std::min(done, total_);
+  Draw();
+}
+
 void ProgressLine::Draw() {
   if (!shown_ || done_ >= total_) return;
   using std::chrono::seconds;
   const auto elapsed = std::chrono::duration_cast<seconds>(std::chrono::steady_clock::now() - start_);
-  std::string line = std::to_string(done_) + " of " + Counted(total_, "log") + " done, " + Counted(rows_, unit_) +
-                     ", " + Duration(elapsed);
+  std::string line = std::to_string(done_) + " of " + Counted(total_, whole_) + " done";
+  if (unit_ != nullptr) line += ", " + Counted(rows_, unit_);
+  line += ", " + Duration(elapsed);
   if (done_ > 0) line += ", about " + Duration(seconds(elapsed.count() * static_cast<long long>(total_ - done_) /
                                                        static_cast<long long>(done_))) + " left";
   Erase();

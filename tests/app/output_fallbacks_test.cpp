@@ -8,20 +8,16 @@
 #include "app/TemporaryNames.h"
 
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <set>
 
+#include "support/Child.h"
 #include "support/Files.h"
+#include "support/OutputWrite.h"
 #include "support/TempDir.h"
 
 namespace zerb {
@@ -30,39 +26,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempDir;
+using test::WithoutCapabilities;
+using test::WriteAndCommit;
 using test::WriteFile;
-
-bool WriteAndCommit(const std::string& path, const std::string& bytes, std::string& error) {
-  auto output = OutputFile::Open(path, error);
-  return output && output->Sink().Write(bytes) && output->Commit(error);
-}
-
-// Runs `check` in a child without capabilities; its result ("" when all
-// held) comes back through a pipe. The child ends with exit(), so a
-// coverage build keeps its counts.
-std::string WithoutPrivileges(const std::function<std::string()>& check) {
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) return "no pipe";
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipeEnds[0]);
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct none[2]{};
-    std::string result = syscall(SYS_capset, &header, none) == 0 ? check() : "capset failed";
-    (void)!write(pipeEnds[1], result.data(), result.size());
-    close(pipeEnds[1]);
-    std::exit(0);
-  }
-  close(pipeEnds[1]);
-  std::string result;
-  char buffer[256];
-  for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) result.append(buffer, std::size_t(got));
-  close(pipeEnds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : "the child did not end normally";
-}
 
 class OutputFallbacks : public ::testing::TestWithParam<bool> {
  protected:
@@ -127,7 +93,7 @@ TEST_P(OutputFallbacks, FoldersThatRefuseTheUsualWay) {
       ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
     }
     ASSERT_EQ(chmod(folder.c_str(), row.folderMode), 0);
-    const std::string problems = WithoutPrivileges([&] {
+    const std::string problems = WithoutCapabilities([&] {
       std::string error;
       const bool written = WriteAndCommit(path, "new", error);
       if (*row.error) return written ? std::string("written") : error == "cannot write " + path + ": " + row.error ? "" : error;

@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "support/Files.h"
+#include "support/OutputWrite.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
@@ -25,12 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempDir;
+using test::WriteAndCommit;
 using test::WriteFile;
-
-bool WriteAndCommit(const std::string& path, const std::string& bytes, std::string& error) {
-  auto output = OutputFile::Open(path, error);
-  return output && output->Sink().Write(bytes) && output->Commit(error);
-}
 
 struct stat StatOf(const std::string& path) {
   struct stat st {};

@@ -1,5 +1,6 @@
 """zerb32-cli's progress line, with standard error on a pseudo-terminal:
-shown while a batch conversion, a merge or an import runs, gone at the end, absent
+shown while a batch conversion, a merge, an import or an export runs (an
+export's count of rows reaching its estimate), gone at the end, absent
 with --quiet or --no-progress and when standard error is not a terminal;
 standard output and the exit code are those of a run without it.
 
@@ -7,6 +8,7 @@ Usage: progress_pty.py ZERB32_CLI SAMPLES_DIR
 """
 import os
 import pty
+import re
 import shutil
 import subprocess
 import sys
@@ -65,6 +67,11 @@ with tempfile.TemporaryDirectory() as work:
         # A store each: stored once, the second import would skip every log.
         (["import", "--db", os.path.join(work, "t.db")] + logs, ["import", "--db", os.path.join(work, "p.db")] + logs,
          True),
+        # The store of the import above; the rows to standard output (a pipe)
+        # unchanged by the line.
+        (["export", "--db", os.path.join(work, "t.db"), "--site", "42", "-o", os.path.join(work, "e.csv")], None, True),
+        (["export", "--db", os.path.join(work, "t.db"), "--site", "42", "--style", "excel", "-o", "-"], None, True),
+        (["export", "--db", os.path.join(work, "t.db"), "--site", "42", "--no-progress", "-o", "-"], None, False),
     ]
     for args, plain_args, shown in runs:
         code, out, terminal = run_on_terminal(args)
@@ -73,7 +80,11 @@ with tempfile.TemporaryDirectory() as work:
         check(code == plain.returncode, f"{name}: exit code {code}, not {plain.returncode}")
         check(out == plain.stdout, f"{name}: standard output differs")
         check(screen(terminal) == plain.stderr.decode().strip("\n"), f"{name}: the terminal shows {screen(terminal)!r}")
-        check(("logs done" in terminal) == shown, f"{name}: progress line {'missing' if shown else 'shown'}")
+        check((" done, " in terminal) == shown, f"{name}: progress line {'missing' if shown else 'shown'}")
+        counts = re.findall(r"(\d+) of (\d+) rows done", terminal)
+        if args[0] == "export" and shown:
+            done, total = (int(counts[-1][0]), int(counts[-1][1])) if counts else (0, 1)
+            check(0.98 * total <= done < total, f"{name}: the rows' count ends at {done} of {total}")
 
 if failures == 0:
     print("progress: all cases passed")

@@ -4,10 +4,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +13,7 @@
 #include "history/Store.h"
 #include "history/engine_support.h"
 #include "history/history_support.h"
+#include "support/Child.h"
 #include "support/Files.h"
 
 namespace zerb::historytest {
@@ -24,15 +22,9 @@ namespace {
 using test::TempDir;
 
 // Imports `log` in a child whose files may not grow past `limit` bytes (a
-// full disk, as the store sees it); returns what the import said. The
-// child ends with exit(), so a coverage build keeps its counts.
+// full disk, as the store sees it); returns what the import said.
 std::string ImportOnAFullDisk(const std::string& store, const std::string& log, rlim_t limit) {
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) return "no pipe";
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipeEnds[0]);
+  return test::InChild([&] {
     signal(SIGXFSZ, SIG_IGN);
     const rlimit small{limit, limit};
     std::string said = setrlimit(RLIMIT_FSIZE, &small) == 0 ? "imported" : "no limit";
@@ -42,16 +34,8 @@ std::string ImportOnAFullDisk(const std::string& store, const std::string& log, 
     } catch (const StoreError& e) {
       said = e.what();
     }
-    (void)!write(pipeEnds[1], said.data(), said.size());
-    std::exit(0);
-  }
-  close(pipeEnds[1]);
-  std::string said;
-  char buffer[256];
-  for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) said.append(buffer, std::size_t(got));
-  close(pipeEnds[0]);
-  waitpid(child, nullptr, 0);
-  return said;
+    return said;
+  });
 }
 
 TEST(SqliteStoreFaults, AFullDiskFailsTheImportAndKeepsWhatWasCommitted) {

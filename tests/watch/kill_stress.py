@@ -16,6 +16,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from distinct_logs import make_distinct_logs  # noqa: E402
+
 
 def main():
     cli, mkbatch, site = sys.argv[1:4]
@@ -26,17 +29,7 @@ def main():
         os.mkdir(made)
         os.mkdir(watched)
         logs = 4 * rounds
-        subprocess.run([mkbatch, site, made, str(logs)], check=True, stdout=subprocess.DEVNULL)
-        names = sorted(n for n in os.listdir(made) if n.endswith(".log") and n != "0long.log")[:logs]
-        # The batch's logs repeat three shapes: each gets a clock of its own
-        # (the PC time, bytes 102 to 105 of the header), so no two are the
-        # same log.
-        for i, name in enumerate(names):
-            path = os.path.join(made, name)
-            data = bytearray(open(path, "rb").read())
-            pc = int.from_bytes(data[102:106], "little") + 3600 * (i + 1)
-            data[102:106] = pc.to_bytes(4, "little")
-            open(path, "wb").write(data)
+        names = make_distinct_logs(mkbatch, site, made, logs)
         db = os.path.join(work, "site.db")
         err = open(os.path.join(work, "err.txt"), "w")
         rng = random.Random(int(os.environ.get("ZERB32_STRESS_SEED", "29")))
