@@ -75,9 +75,11 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   std::string error;
   TableResult table;
   const auto write = [&](OutputSink& sink) {
-    table = c.summary                               ? WriteSummary(filled, c.table, *c.summary, sink)
-            : c.table.file == TableFile::Workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
-                                                  : WriteTable(filled, c.table, sink);
+    const bool workbook = c.table.file == TableFile::Workbook;
+    table = c.summary  ? workbook ? WriteSummaryWorkbook(filled, c.table, *c.summary, notes(gaps), sink)
+                                  : WriteSummary(filled, c.table, *c.summary, sink)
+            : workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
+                       : WriteTable(filled, c.table, sink);
     return table.status == 1;
   };
   const bool written =
