@@ -22,6 +22,7 @@
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
+#include "styles/SummaryColumns.h"
 #include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 #include "styles/Workbook.h"
@@ -94,10 +95,20 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   return true;
 }
 
+// A --degree-days channel of the series that is not a temperature: a usage
+// error said in one line before anything is written. True when refused.
+bool DegreeDaysRefused(const HistoryCommand& c, const Series& series) {
+  if (!c.summary) return false;
+  const std::string line = DegreeDayTypeProblem(series.Channels(), *c.summary);
+  if (!line.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", line.c_str());
+  return !line.empty();
+}
+
 int Merge(const HistoryCommand& c) {
   ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress));
   MergeResult merged = MergeLogs(c.logs, c.log, [&progress](uint64_t rows) { progress.Step(rows); });
   progress.Erase();
+  if (merged.merged > 0 && DegreeDaysRefused(c, merged.series)) return 2;
   for (const LogProblem& w : merged.warnings) Problem(w.log, w.reason);
   for (const LogProblem& f : merged.failures) Problem(f.log, f.reason);
   if (!merged.refusal.empty()) {
@@ -178,6 +189,7 @@ int Export(const HistoryCommand& c) {
     Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
+  if (DegreeDaysRefused(c, *series)) return 2;
   const auto notes = [&](const std::vector<Gap>& gaps) {
     return HistoryNotes(*c.site, store->Logs(*c.site, c.from, c.to), true, gaps, nullptr);
   };

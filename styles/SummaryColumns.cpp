@@ -4,6 +4,7 @@
 
 #include "styles/ChannelChoice.h"
 #include "styles/SeriesClock.h"
+#include "styles/TableText.h"
 #include "styles/UnitText.h"
 
 namespace zerb {
@@ -39,7 +40,30 @@ bool IsTemperature(const SeriesChannel& channel, bool& fahrenheit) {
   return fahrenheit || unit == "°C";
 }
 
+// The one line of a degree-day channel that is not a temperature: what it
+// is and what the option takes.
+std::string NotTemperatureLine(const DegreeDayRequest& request, const SeriesChannel& channel) {
+  const char* option = request.cooling ? "--cooling-degree-days" : "--degree-days";
+  const std::string_view unit = UnitText(channel.unitsLetter, channel.typeName);
+  const char* kind = channel.kind == ChannelKind::Sensor ? "a sensor" : channel.kind == ChannelKind::Output ? "an output"
+                                                                                                           : "an ASM";
+  return std::string(option) + " " + request.channel + ": " + ChannelId(channel) + " is " + kind + " of type " +
+         channel.typeName + (unit.empty() ? " without a unit" : " in " + std::string(unit)) + ", not a temperature; " +
+         option + " takes CHANNEL[:BASE] of a channel in °C or °F";
+}
+
 }  // namespace
+
+std::string DegreeDayTypeProblem(std::span<const SeriesChannel> channels, const SummaryRequest& asked) {
+  for (const DegreeDayRequest& request : asked.degreeDays) {
+    const ChannelChoice choice = ChooseChannels(channels, request.channel);
+    bool fahrenheit = false;
+    if (choice.problem.empty() && choice.columns.size() == 1 &&
+        !IsTemperature(channels[choice.columns.front()], fahrenheit))
+      return NotTemperatureLine(request, channels[choice.columns.front()]);
+  }
+  return {};
+}
 
 std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const SummaryRequest& asked,
                              std::vector<DegreeDayColumn>& columns) {
@@ -50,7 +74,7 @@ std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const Summ
     if (choice.columns.size() != 1) return std::string(option) + " takes one channel, not '" + request.channel + "'";
     DegreeDayColumn column{choice.columns.front(), request.base, request.cooling, false};
     if (!IsTemperature(channels[column.channel], column.fahrenheit))
-      return std::string(option) + ": '" + request.channel + "' is not a temperature channel (°C or °F)";
+      return NotTemperatureLine(request, channels[column.channel]);
     columns.push_back(column);
   }
   return {};

@@ -63,6 +63,11 @@ class SummaryColumns {
 std::string DegreeDayColumns(std::span<const SeriesChannel> channels, const SummaryRequest& asked,
                              std::vector<DegreeDayColumn>& columns);
 
+// The one line of a usage error for a degree-day channel that the
+// channels have but that is not a temperature (°C or °F); "" when there is
+// none (a channel they lack is DegreeDayColumns' problem).
+std::string DegreeDayTypeProblem(std::span<const SeriesChannel> channels, const SummaryRequest& asked);
+
 // Called once before the periods with the clock their starts are shown on;
 // false stops the walk (a write failed).
 using SummaryStart = std::function<bool(ZoneClock& shown, const SummaryColumns& columns)>;
