@@ -15,6 +15,7 @@
 #include "cli/HistoryReport.h"
 #include "cli/ProgressLine.h"
 #include "series/CivilTime.h"
+#include "history/FoldedPeriods.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
 #include "history/Spans.h"
@@ -56,8 +57,10 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
 
 // Writes the series (with empty rows in its gaps when asked) and reports
 // its gaps. True when written. `notes` make the workbook's Channels sheet.
+// With `folded`, a summary's periods are those the store folded.
 bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans,
-                 const std::function<WorkbookNotes(const std::vector<Gap>&)>& notes) {
+                 const std::function<WorkbookNotes(const std::vector<Gap>&)>& notes,
+                 const FoldedSummary* folded = nullptr) {
   const std::vector<Gap> gaps = FindGaps(spans);
   uint64_t missing = 0;
   for (const Gap& gap : gaps) missing += MissingRows(gap);
@@ -77,8 +80,8 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   TableResult table;
   const auto write = [&](OutputSink& sink) {
     const bool workbook = c.table.file == TableFile::Workbook;
-    table = c.summary  ? workbook ? WriteSummaryWorkbook(filled, c.table, *c.summary, notes(gaps), sink)
-                                  : WriteSummary(filled, c.table, *c.summary, sink)
+    table = c.summary  ? workbook ? WriteSummaryWorkbook(filled, c.table, *c.summary, notes(gaps), sink, folded)
+                                  : WriteSummary(filled, c.table, *c.summary, sink, folded)
             : workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
                        : WriteTable(filled, c.table, sink);
     return table.status == 1;
@@ -193,7 +196,9 @@ int Export(const HistoryCommand& c) {
   const auto notes = [&](const std::vector<Gap>& gaps) {
     return HistoryNotes(*c.site, store->Logs(*c.site, c.from, c.to), true, gaps, nullptr);
   };
-  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to), notes) ? 0 : 1;
+  std::optional<FoldedSummary> folded;
+  if (c.summary && !c.fillGaps) folded = FoldInStore(*store, *c.site, c.from, c.to, c.table, *c.summary);
+  return WriteSeries(c, *series, store->Spans(*c.site, c.from, c.to), notes, folded ? &*folded : nullptr) ? 0 : 1;
 }
 
 // A site's or channel's name from the store (the site file's 8-bit text)

@@ -1,6 +1,7 @@
 #include "styles/SummaryColumns.h"
 
 #include <algorithm>
+#include <map>
 
 #include "styles/ChannelChoice.h"
 #include "styles/SeriesClock.h"
@@ -122,12 +123,57 @@ SummaryColumns::ValueUnit SummaryColumns::UnitKind(const SummaryColumn& column) 
   return ValueUnit::Channel;
 }
 
+namespace {
+
+TableResult WalkFolded(std::span<const SeriesChannel> channels, const TableSettings& settings,
+                       const SummaryRequest& asked, bool zoned, const SummaryStart& start,
+                       const SummaryPeriod& period, const FoldedSummary& folded) {
+  TableResult result;
+  ZoneClock shown(zoned ? settings.zone : TimeZoneSetting{});
+  TimeZoneSetting local = settings.zone;
+  local.utc = false;
+  ZoneClock aligned(zoned ? local : TimeZoneSetting{});
+  if (!shown.Error().empty()) return {-1, 0, {}, {}, {}, shown.Error()};
+  // As a walk places them: the newest row time first (its note), then each
+  // row's own anchor.
+  if (shown.NeedsAnchor() && !folded.empty) {
+    shown.Anchor(static_cast<uint32_t>(folded.last));
+    result.anchorNote = shown.AnchorNote();
+    shown.Anchor(folded.anchor);
+  }
+  if (aligned.NeedsAnchor()) aligned.Anchor(folded.anchor);
+  const SummaryColumns columns(channels, asked, {}, folded.interval);
+  if (!start(shown, columns)) return {-1, 0, {}, {}, {}, {}};
+  if (folded.empty) return result;
+  AlignClock clock(aligned);
+  std::map<int64_t, const std::vector<Figures>*> byStart;
+  for (const auto& [key, figures] : folded.periods)
+    byStart[folded.localKeys ? clock.CivilOf(key) : key] = &figures;
+  const FoldedFigures figuresAt = [&](int64_t begin, std::size_t channel) -> const Figures* {
+    const auto found = byStart.find(begin);
+    return found == byStart.end() || channel >= found->second->size() ? nullptr : &(*found->second)[channel];
+  };
+  const TallySettings tally{asked.every, asked.minCoverage, folded.interval};
+  const bool whole = EmitFolded(tally, channels.size(), clock, folded.first, folded.last, figuresAt,
+                                [&](const PeriodRow& row) {
+                                  const auto begin = static_cast<uint32_t>(std::clamp<int64_t>(row.start, 0, UINT32_MAX));
+                                  if (result.rows++ == 0) result.first = begin;
+                                  result.last = begin;
+                                  return period(begin, row);
+                                });
+  result.status = whole ? 1 : -1;
+  return result;
+}
+
+}  // namespace
+
 TableResult WalkSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, bool zoned,
-                        const SummaryStart& start, const SummaryPeriod& period) {
+                        const SummaryStart& start, const SummaryPeriod& period, const FoldedSummary* folded) {
   TableResult result;
   std::vector<DegreeDayColumn> degree;
   if (std::string problem = DegreeDayColumns(series.Channels(), asked, degree); !problem.empty())
     return {-1, 0, {}, {}, {}, problem};
+  if (folded && degree.empty()) return WalkFolded(series.Channels(), settings, asked, zoned, start, period, *folded);
   SeriesClock shown(series, settings.zone, zoned);
   TimeZoneSetting local = settings.zone;
   local.utc = false;

@@ -74,13 +74,32 @@ using SummaryStart = std::function<bool(ZoneClock& shown, const SummaryColumns& 
 // Called with each period, its start as a civil time; false stops the walk.
 using SummaryPeriod = std::function<bool(uint32_t start, const PeriodRow& row)>;
 
-// Folds the series into the asked periods. The result as WriteTable's, with
+// Periods folded elsewhere (a store's query) from the rows a walk of the
+// series would give: each channel's figures per period start (the logger's
+// civil time), the interval, the first and last row time, and the newest
+// time of the logs the rows came from (where every row has one clock: the
+// anchor each row would place, see styles/SeriesClock.h).
+struct FoldedSummary {
+  uint32_t interval = 1;
+  bool empty = true;  // no rows
+  int64_t first = 0, last = 0;
+  uint32_t anchor = 0;
+  // By key, ascending, each channel's figures: the key is the period's
+  // start on the logger's clock, or on the local clock when `localKeys`
+  // (the walk finds the logger's time of it).
+  std::vector<std::pair<int64_t, std::vector<Figures>>> periods;
+  bool localKeys = false;
+};
+
+// Folds the series into the asked periods; with `folded`, the series only
+// gives its channels and the periods are those folded. The result as WriteTable's, with
 // rows counting periods and first/last the civil times of the first and
 // last period's start; status -1 with `error` set when the request does not
 // fit the channels or the zone is unknown (before `start` is called), the
 // walk failed, or a callback returned false (then `error` is empty). Times
 // are shown in the settings' zone when `zoned`, else as civil times.
 TableResult WalkSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, bool zoned,
-                        const SummaryStart& start, const SummaryPeriod& period);
+                        const SummaryStart& start, const SummaryPeriod& period,
+                        const FoldedSummary* folded = nullptr);
 
 }  // namespace zerb

@@ -107,7 +107,8 @@ std::string SummaryProblem(std::span<const SeriesChannel> channels, const Summar
   return DegreeDayColumns(channels, asked, columns);
 }
 
-TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out) {
+TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out,
+                         const FoldedSummary* folded) {
   const bool zoned = settings.time == TimeForm::Iso || settings.time == TimeForm::Excel;
   std::optional<SummaryText> text;
   std::optional<TimeColumns> time;
@@ -122,7 +123,7 @@ TableResult WriteSummary(Series& series, const TableSettings& settings, const Su
     char columns[TimeColumns::Room];
     const std::string_view timeText(columns, std::size_t(time->PutTo(columns, begin) - columns));
     return out.Write(text->Lines(timeText, row));
-  });
+  }, folded);
 }
 
 }  // namespace zerb

@@ -73,7 +73,8 @@ TableResult WriteWorkbook(Series& series, const TableSettings& settings, const W
 // decimals the text would have, an empty cell where it has none. The
 // Channels sheet adds the period, the statistics and the coverage rule,
 // and lists the columns. The result and its failures as WriteSummary's.
+struct FoldedSummary;
 TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, const SummaryRequest& asked,
-                                 const WorkbookNotes& notes, OutputSink& out);
+                                 const WorkbookNotes& notes, OutputSink& out, const FoldedSummary* folded = nullptr);
 
 }  // namespace zerb

@@ -35,7 +35,7 @@ NoteTable ColumnTable(const SummaryColumns& columns, uint32_t timeColumns) {
 }  // namespace
 
 TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, const SummaryRequest& asked,
-                                 const WorkbookNotes& notes, OutputSink& out) {
+                                 const WorkbookNotes& notes, OutputSink& out, const FoldedSummary* folded) {
   BookOutput output;
   std::optional<DataSheets> data;
   std::optional<NoteTable> columnTable;
@@ -66,7 +66,7 @@ TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, 
     if (data->Row(begin, numbers)) return true;
     error = "the workbook's cells could not be written";
     return false;
-  });
+  }, folded);
   bool closed = true;
   if (result.status >= 0) {
     WriteNotes(output.Made(), settings, notes, RequestLines(asked), *columnTable, data->Finish());

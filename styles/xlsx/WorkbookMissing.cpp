@@ -14,7 +14,7 @@ TableResult WriteWorkbook(Series&, const TableSettings&, const WorkbookNotes&, O
 }
 
 TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, const SummaryRequest&,
-                                 const WorkbookNotes& notes, OutputSink& out) {
+                                 const WorkbookNotes& notes, OutputSink& out, const FoldedSummary*) {
   return WriteWorkbook(series, settings, notes, out);
 }
 
