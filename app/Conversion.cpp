@@ -61,10 +61,12 @@ Pass2 RunPass2(TLog& log, const std::string& logPath, OutputSink& sink, const Co
   SelectedSeries selected(series, options.selection);
   Series& written = options.selection.SelectsAll() ? static_cast<Series&>(series) : selected;
   const TableSettings settings = options.table.value_or(ClassicTable(options.flags));
-  const TableResult table = options.summary ? WriteSummary(written, settings, *options.summary, sink)
-                            : settings.file == TableFile::Workbook
-                                ? WriteWorkbook(written, settings, LogNotes(log, logPath), sink)
-                                : WriteTable(written, settings, sink);
+  const bool workbook = settings.file == TableFile::Workbook;
+  const TableResult table =
+      options.summary ? workbook ? WriteSummaryWorkbook(written, settings, *options.summary, LogNotes(log, logPath), sink)
+                                 : WriteSummary(written, settings, *options.summary, sink)
+      : workbook      ? WriteWorkbook(written, settings, LogNotes(log, logPath), sink)
+                      : WriteTable(written, settings, sink);
   pass.written = table.status;
   pass.rows = {table.rows, table.first, table.last};
   pass.tableRows = true;

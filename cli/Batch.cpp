@@ -32,6 +32,11 @@ int RunBatch(const CliOptions& options) {
   std::vector<std::unique_ptr<Document>> documents;
   for (std::size_t w = 0; w < workers; ++w) documents.push_back(std::make_unique<Document>());
 
+  Document checked;
+  if (const std::string line = DegreeDayUsageLine(options, plan, checked); !line.empty()) {
+    WriteText(stderr, WithoutPasswords(line));
+    return 2;
+  }
   bool allOk = true;
   ProgressLine progress(plan.size(), !options.info && ProgressWanted(options.quiet, options.noProgress));
   JobHooks hooks;

@@ -11,11 +11,27 @@
 #include "cli/SiteWarningLines.h"
 #include "series/Series.h"
 #include "styles/ChannelChoice.h"
+#include "styles/SummaryColumns.h"
 #include "styles/SummaryTable.h"
 
 namespace zerb {
 
 namespace {
+
+// The channels a conversion of the opened log writes, as --channels
+// chooses them (`columns` then gets their columns); why not, if it cannot.
+std::string WrittenChannels(const CliOptions& options, const Document& document, std::vector<SeriesChannel>& channels,
+                            std::optional<std::vector<std::size_t>>& columns) {
+  for (const TDev* device : document.Log().Channels()) channels.push_back(ChannelOf(*device));
+  if (!options.channels) return {};
+  ChannelChoice choice = ChooseChannels(channels, *options.channels);
+  if (!choice.problem.empty()) return choice.problem;
+  columns = choice.columns;
+  std::vector<SeriesChannel> chosen;
+  for (const std::size_t column : choice.columns) chosen.push_back(channels[column]);
+  channels = std::move(chosen);
+  return {};
+}
 
 void Fail(JobReport& report, const std::string& log, const std::string& reason) {
   report.err += "zerb32-cli: " + log + ": " + reason + "\n";
@@ -40,15 +56,8 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
   }
   ConvertOptions convert = options.convert;
   std::vector<SeriesChannel> channels;
-  for (const TDev* device : document.Log().Channels()) channels.push_back(ChannelOf(*device));
-  if (options.channels) {
-    ChannelChoice choice = ChooseChannels(channels, *options.channels);
-    if (!choice.problem.empty()) return Fail(report, entry.log, choice.problem);
-    convert.selection.channels = choice.columns;
-    std::vector<SeriesChannel> chosen;
-    for (const std::size_t column : choice.columns) chosen.push_back(channels[column]);
-    channels = std::move(chosen);
-  }
+  if (std::string problem = WrittenChannels(options, document, channels, convert.selection.channels); !problem.empty())
+    return Fail(report, entry.log, problem);
   if (convert.summary) {
     if (std::string problem = SummaryProblem(channels, *convert.summary); !problem.empty())
       return Fail(report, entry.log, problem);
@@ -63,6 +72,24 @@ void Convert(JobReport& report, const CliOptions& options, const PlannedLog& ent
 }
 
 }  // namespace
+
+std::string DegreeDayUsageLine(const CliOptions& options, const std::vector<PlannedLog>& plan, Document& document) {
+  if (!options.convert.summary || options.convert.summary->degreeDays.empty() || options.info) return {};
+  for (const PlannedLog& entry : plan) {
+    if (entry.action != PlanAction::Convert) continue;
+    const OpenedLog& opened = options.siteFile.empty()
+                                  ? document.Open(entry.log)
+                                  : document.Open(entry.log, SiteFileAt(options.siteFile, entry.log));
+    std::vector<SeriesChannel> channels;
+    std::optional<std::vector<std::size_t>> columns;
+    std::string line;
+    if (opened.logLoaded && WrittenChannels(options, document, channels, columns).empty())
+      line = DegreeDayTypeProblem(channels, *options.convert.summary);
+    document.Reset();
+    if (!line.empty()) return "zerb32-cli: " + entry.log + ": " + line + "\n";
+  }
+  return {};
+}
 
 JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
                         Document& document) {

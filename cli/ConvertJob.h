@@ -14,6 +14,12 @@ namespace zerb {
 
 class Document;
 
+// The one line of a usage error when a --degree-days channel of a planned
+// log is not a temperature (each log opened in `document` for its channel
+// descriptions, which the site file gives); "" when none is. Checked
+// before any log is converted, so that nothing is written.
+std::string DegreeDayUsageLine(const CliOptions& options, const std::vector<PlannedLog>& plan, Document& document);
+
 // Runs plan[index] in `document` (reopened for it).
 JobReport RunPlannedLog(const CliOptions& options, const std::vector<PlannedLog>& plan, std::size_t index,
                         Document& document);

@@ -16,6 +16,7 @@
 #include "cli/HistoryReport.h"
 #include "cli/ProgressLine.h"
 #include "series/CivilTime.h"
+#include "history/FoldedPeriods.h"
 #include "history/Merge.h"
 #include "history/MergedSeries.h"
 #include "history/Spans.h"
@@ -23,6 +24,7 @@
 #include "history/postgres/PgAddress.h"
 #include "history/postgres/PgStoreOpen.h"
 #include "model/PrintableText.h"
+#include "styles/SummaryColumns.h"
 #include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 #include "styles/Workbook.h"
@@ -56,8 +58,10 @@ std::optional<std::string> InputNamedBy(const HistoryCommand& c) {
 
 // Writes the series (with empty rows in its gaps when asked) and reports
 // its gaps. True when written. `notes` make the workbook's Channels sheet.
+// With `folded`, a summary's periods are those the store folded.
 bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogSpan>& spans,
-                 const std::function<WorkbookNotes(const std::vector<Gap>&)>& notes) {
+                 const std::function<WorkbookNotes(const std::vector<Gap>&)>& notes,
+                 const FoldedSummary* folded = nullptr) {
   const std::vector<Gap> gaps = FindGaps(spans);
   uint64_t missing = 0;
   for (const Gap& gap : gaps) missing += MissingRows(gap);
@@ -76,9 +80,11 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   std::string error;
   TableResult table;
   const auto write = [&](OutputSink& sink) {
-    table = c.summary                               ? WriteSummary(filled, c.table, *c.summary, sink)
-            : c.table.file == TableFile::Workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
-                                                  : WriteTable(filled, c.table, sink);
+    const bool workbook = c.table.file == TableFile::Workbook;
+    table = c.summary  ? workbook ? WriteSummaryWorkbook(filled, c.table, *c.summary, notes(gaps), sink, folded)
+                                  : WriteSummary(filled, c.table, *c.summary, sink, folded)
+            : workbook ? WriteWorkbook(filled, c.table, notes(gaps), sink)
+                       : WriteTable(filled, c.table, sink);
     return table.status == 1;
   };
   const bool written =
@@ -93,10 +99,20 @@ bool WriteSeries(const HistoryCommand& c, Series& series, const std::vector<LogS
   return true;
 }
 
+// A --degree-days channel of the series that is not a temperature: a usage
+// error said in one line before anything is written. True when refused.
+bool DegreeDaysRefused(const HistoryCommand& c, const Series& series) {
+  if (!c.summary) return false;
+  const std::string line = DegreeDayTypeProblem(series.Channels(), *c.summary);
+  if (!line.empty()) std::fprintf(stderr, "zerb32-cli: %s\n", line.c_str());
+  return !line.empty();
+}
+
 int Merge(const HistoryCommand& c) {
   ProgressLine progress(c.logs.size(), ProgressWanted(c.quiet, c.noProgress));
   MergeResult merged = MergeLogs(c.logs, c.log, [&progress](uint64_t rows) { progress.Step(rows); });
   progress.Erase();
+  if (merged.merged > 0 && DegreeDaysRefused(c, merged.series)) return 2;
   for (const LogProblem& w : merged.warnings) Problem(w.log, w.reason);
   for (const LogProblem& f : merged.failures) Problem(f.log, f.reason);
   if (!merged.refusal.empty()) {
@@ -177,13 +193,18 @@ int Export(const HistoryCommand& c) {
     Problem(RedactedAddress(c.db), "no site " + std::to_string(*c.site) + " in the store");
     return 1;
   }
+  if (DegreeDaysRefused(c, *series)) return 2;
   const auto notes = [&](const std::vector<Gap>& gaps) {
     return HistoryNotes(*c.site, store->Logs(*c.site, c.from, c.to), true, gaps, nullptr);
   };
   const std::vector<LogSpan> spans = store->Spans(*c.site, c.from, c.to);
+  std::optional<FoldedSummary> folded;
+  if (c.summary && !c.fillGaps) folded = FoldInStore(*store, *c.site, c.from, c.to, c.table, *c.summary);
+  // Periods the store folded come back few and at once: only rows walked
+  // here are worth a progress line.
   RowProgressSeries counted(*series, EstimatedRows(spans),
-                            ProgressWanted(c.quiet, c.noProgress, IsStandardOutputPath(c.output)));
-  return WriteSeries(c, counted, spans, notes) ? 0 : 1;
+                            !folded && ProgressWanted(c.quiet, c.noProgress, IsStandardOutputPath(c.output)));
+  return WriteSeries(c, counted, spans, notes, folded ? &*folded : nullptr) ? 0 : 1;
 }
 
 // A site's or channel's name from the store (the site file's 8-bit text)

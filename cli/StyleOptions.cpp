@@ -133,8 +133,8 @@ std::string ApplySummary(const CLI::App& app, const StyleArgs& args, CliOptions&
   if (!period) return "--every takes " + std::string(AcceptedPeriods()) + "; not '" + args.every + "'";
   asked.every = *period;
   if (options.convert.xml) return "--every writes a summary in an analysis style; it cannot be used with -x";
-  if (args.style == "classic" || args.style == "xlsx")
-    return "--every needs --style excel, excel-eu, pandas or long; --style " + args.style + " is not summarised";
+  if (args.style == "classic")
+    return "--every needs --style excel, excel-eu, pandas, long or xlsx; --style classic is not summarised";
   std::string problem;
   if (Given(app, "--stats")) {
     auto stats = ParseStats(args.stats, problem);

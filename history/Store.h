@@ -15,6 +15,8 @@
 #include "history/HistoryTypes.h"
 #include "history/SiteDescriptions.h"
 #include "series/Series.h"
+#include "summary/Figures.h"
+#include "summary/Periods.h"
 
 namespace zerb {
 
@@ -76,6 +78,27 @@ struct StoredLog {
 // spans of its stored logs.
 void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
 
+// Periods to fold a site's rows into where they are stored: aligned on
+// the logger's civil time (no zone) or on the local clock of `zone` for
+// rows whose clock runs `clockOffset` seconds ahead of UTC (ZoneClock's
+// ClockOffset of their logs' newest times).
+struct PeriodQuery {
+  Period every = Period::Day;
+  std::string zone;
+  int64_t clockOffset = 0;
+};
+
+// What a store folded: per period, each export column's figures of the
+// rows Export would give, and what a walk of those rows would learn.
+struct StoredPeriods {
+  uint32_t interval = 0;  // the shortest step between row times; 0 with fewer than two
+  bool empty = true;      // no rows
+  int64_t first = 0, last = 0;
+  // By key, ascending: the period's start on the logger's clock for
+  // periods shorter than a day, on the local clock for days and longer.
+  std::vector<std::pair<int64_t, std::vector<Figures>>> periods;
+};
+
 class Store {
  public:
   virtual ~Store() = default;
@@ -99,6 +122,15 @@ class Store {
   // The stored logs of the site whose spans meet [from, to], oldest first
   // (their spans not clipped).
   virtual std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) = 0;
+
+  // Summaries folded by the store's engine: the figures per period of the
+  // site's series over [from, to], as summarising Export's rows would make
+  // them (on/off figures for every column; the caller keeps those of on/off
+  // channels). Nothing when this store does not fold periods (the caller
+  // walks Export's series); throws StoreError when the store fails.
+  virtual std::optional<StoredPeriods> FoldPeriods(uint32_t, int64_t, int64_t, const PeriodQuery&) {
+    return std::nullopt;
+  }
 };
 
 enum class StoreAccess {

@@ -23,7 +23,11 @@ namespace zerb {
 // the civil times of the first and last period's start. A degree-day
 // channel that the series lacks or that is not a temperature, and an
 // unknown zone, are status -1 with `error` set before anything is written.
-TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out);
+// With `folded`, the periods are those a store folded (styles/SummaryColumns.h)
+// and the series only gives the channels.
+struct FoldedSummary;
+TableResult WriteSummary(Series& series, const TableSettings& settings, const SummaryRequest& asked, OutputSink& out,
+                         const FoldedSummary* folded = nullptr);
 
 // Why a summary cannot be made of these channels (a degree-day channel
 // they lack or that is not a temperature); "" when it can.

@@ -29,6 +29,7 @@
 #include "series/Series.h"
 #include "styles/TableSettings.h"
 #include "styles/TableWriter.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -65,5 +66,15 @@ inline constexpr uint32_t SheetRows = 1'048'576;
 // unknown or a workbook that cannot be made is status -1 with `error` set;
 // nothing is written to `out` then.
 TableResult WriteWorkbook(Series& series, const TableSettings& settings, const WorkbookNotes& notes, OutputSink& out);
+
+// A summary per period (styles/SummaryTable.h) as a workbook: the Data
+// sheet has the wide summary's columns ("Name [unit] stat"), one row per
+// period: its start as a date-time cell, each figure a number with the
+// decimals the text would have, an empty cell where it has none. The
+// Channels sheet adds the period, the statistics and the coverage rule,
+// and lists the columns. The result and its failures as WriteSummary's.
+struct FoldedSummary;
+TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, const SummaryRequest& asked,
+                                 const WorkbookNotes& notes, OutputSink& out, const FoldedSummary* folded = nullptr);
 
 }  // namespace zerb

@@ -27,28 +27,45 @@ PeriodTally::PeriodTally(const TallySettings& settings, std::span<const SeriesCh
   for (const SeriesChannel& channel : channels) onOff_.push_back(channel.digital);
 }
 
-// Shorter than a day: a fixed length on the logger's clock, starting where
-// the local clock is on the period's grid, so an hour a change repeats is
-// two periods. Days and longer: from local midnight to local midnight.
-PeriodTally::Span PeriodTally::PeriodOf(int64_t civil, Period period) {
-  const int64_t local = clock_.LocalOf(civil);
+PeriodSpan SpanOf(int64_t civil, Period period, PeriodClock& clock) {
+  const int64_t local = clock.LocalOf(civil);
   const int64_t start = PeriodStart(period, local);
-  Span span;
+  PeriodSpan span;
   if (const int64_t length = FixedLength(period); length > 0) {
     span = {civil - (local - start), civil - (local - start) + length};
   } else {
-    span = {clock_.CivilOf(start), clock_.CivilOf(NextPeriodStart(period, start))};
+    span = {clock.CivilOf(start), clock.CivilOf(NextPeriodStart(period, start))};
   }
-  // A time the local clock reads oddly (in a skipped hour) still lies in
-  // the period it is put in.
   span.start = std::min(span.start, civil);
   span.end = std::max(span.end, civil + 1);
   return span;
 }
 
-bool PeriodTally::Covers(uint64_t count, Span span) const {
-  const double expected = double(span.end - span.start) / settings_.interval;
-  return count > 0 && double(count) >= settings_.minCoverage * expected;
+bool Covered(uint64_t count, PeriodSpan span, double minCoverage, uint32_t interval) {
+  const double expected = double(span.end - span.start) / (interval == 0 ? 1 : interval);
+  return count > 0 && double(count) >= minCoverage * expected;
+}
+
+bool EmitFolded(const TallySettings& settings, std::size_t channels, PeriodClock& clock, int64_t first, int64_t last,
+                const FoldedFigures& figures, const PeriodTally::Emit& emit) {
+  const uint32_t interval = settings.interval == 0 ? 1 : settings.interval;
+  std::vector<Figures> shown(channels);
+  std::vector<uint8_t> covered(channels);
+  for (PeriodSpan span = SpanOf(first, settings.period, clock);; span = SpanOf(span.end, settings.period, clock)) {
+    for (std::size_t c = 0; c < channels; ++c) {
+      const Figures* folded = figures(span.start, c);
+      shown[c] = folded ? *folded : Figures{};
+      covered[c] = Covered(shown[c].count, span, settings.minCoverage, interval) ? 1 : 0;
+    }
+    PeriodRow row;
+    row.start = span.start;
+    row.end = span.end;
+    row.expected = double(span.end - span.start) / interval;
+    row.channels = shown;
+    row.covered = covered;
+    if (!emit(row)) return false;
+    if (last < span.end) return true;
+  }
 }
 
 uint32_t PeriodTally::DaysIn(Span span) {

@@ -42,6 +42,21 @@ struct TallySettings {
   uint32_t interval = 1;  // seconds between readings
 };
 
+// The stretch of the logger's clock, end excluded, of the period that holds
+// the civil time, on the clock: shorter than a day, a fixed length starting
+// where the local clock is on the period's grid (so an hour a change
+// repeats is two periods); days and longer from local midnight to local
+// midnight. A time the local clock reads oddly (in a skipped hour) still
+// lies in its period.
+struct PeriodSpan {
+  int64_t start = 0, end = 0;
+};
+PeriodSpan SpanOf(int64_t civil, Period period, PeriodClock& clock);
+
+// Whether `count` valid readings are enough for a period's figures: some,
+// and at least `minCoverage` of those the span holds at the interval.
+bool Covered(uint64_t count, PeriodSpan span, double minCoverage, uint32_t interval);
+
 class PeriodTally {
  public:
   // Called with each whole period; false stops the tally.
@@ -57,9 +72,7 @@ class PeriodTally {
   bool Finish();
 
  private:
-  struct Span {
-    int64_t start = 0, end = 0;
-  };
+  using Span = PeriodSpan;
   struct DayMean {
     Span day;
     double sum = 0;
@@ -68,8 +81,10 @@ class PeriodTally {
     uint32_t days = 0;    // those days
   };
 
-  Span PeriodOf(int64_t civil, Period period);
-  bool Covers(uint64_t count, Span span) const;
+  Span PeriodOf(int64_t civil, Period period) { return SpanOf(civil, period, clock_); }
+  bool Covers(uint64_t count, Span span) const {
+    return Covered(count, span, settings_.minCoverage, settings_.interval);
+  }
   void StartPeriod(Span span);
   bool EmitPeriod();
   void CloseDay(DayMean& mean, const DegreeDayColumn& column);
@@ -91,6 +106,15 @@ class PeriodTally {
   std::vector<uint32_t> degreeDayCount_;
   bool stopped_ = false;
 };
+
+// Periods whose figures were folded elsewhere (a store's query), emitted as
+// PeriodTally emits them: every period from the one holding `first` to the
+// one holding `last` (row times), each channel's figures those `figures`
+// gives for the period's start (none: no readings). No degree-days. False
+// when the emit function stopped.
+using FoldedFigures = std::function<const Figures*(int64_t start, std::size_t channel)>;
+bool EmitFolded(const TallySettings& settings, std::size_t channels, PeriodClock& clock, int64_t first, int64_t last,
+                const FoldedFigures& figures, const PeriodTally::Emit& emit);
 
 // The engineering value of a valid reading.
 double ValueOf(const Reading& reading);

@@ -26,6 +26,7 @@ class PgStore final : public Store, private ImportEngine {
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
   std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) override;
+  std::optional<StoredPeriods> FoldPeriods(uint32_t site, int64_t from, int64_t to, const PeriodQuery& query) override;
 
   PgConnection& Connection() { return *connection_; }
 

@@ -13,4 +13,9 @@ TableResult WriteWorkbook(Series&, const TableSettings&, const WorkbookNotes&, O
   return result;
 }
 
+TableResult WriteSummaryWorkbook(Series& series, const TableSettings& settings, const SummaryRequest&,
+                                 const WorkbookNotes& notes, OutputSink& out, const FoldedSummary*) {
+  return WriteWorkbook(series, settings, notes, out);
+}
+
 }  // namespace zerb

@@ -159,6 +159,52 @@ TEST_F(HistoryCli, RefusesWhatDoesNotApply) {
 }
 
 // Each command's help lists what that command takes, no more.
+// A degree-day channel that is not a temperature, as the site file or the
+// store describes it, is a usage error said in one line before anything is
+// written; without a site file a sensor has the default type (in °C).
+TEST_F(HistoryCli, DegreeDaysOfANonTemperatureAreAUsageError) {
+  const std::string log = Log("42_a.log", 0, 300);
+  const std::string bare = folder.File("alone/42_b.log");
+  fs::create_directories(folder.File("alone"));
+  fs::copy_file(log, bare);
+  ASSERT_EQ(Cli({"import", "--db", Db(), log}).exitCode, 0);
+  const std::string out = folder.File("out.csv");
+  const std::vector<std::string> summary = {"--style", "excel", "--every", "1d", "-o", out, "--degree-days"};
+  const struct {
+    std::vector<std::string> command;
+    const char* channel;
+    int exitCode;
+    const char* said;
+  } cases[] = {
+      {{log}, "Valve", 2, "O1/1 is an output of type"},
+      {{log}, "Set pt", 2, "is an ASM of type"},
+      {{"merge", log}, "Valve", 2, "--degree-days Valve: O1/1 is an output"},
+      {{"export", "--db", Db(), "--site", "42"}, "Set pt", 2, "not a temperature; --degree-days takes CHANNEL[:BASE]"},
+      {{bare}, "O1/1", 2, "O1/1 is an output"},
+      {{bare}, "S0/2", 0, ""},
+      {{"export", "--db", Db(), "--site", "42"}, "Temp", 0, ""},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), summary.begin(), summary.end());
+    args.push_back(c.channel);
+    const auto run = Cli(args);
+    SCOPED_TRACE(args.front() + " " + c.channel);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    if (c.exitCode == 0) {
+      EXPECT_TRUE(fs::remove(out));
+      continue;
+    }
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+  }
+  // In a batch, a later log's channel stops the earlier ones too.
+  const auto batch = Cli({bare, log, "--style", "excel", "--every", "1d", "--degree-days", "S0/3"});
+  EXPECT_EQ(batch.exitCode, 2) << batch.err;
+  EXPECT_EQ(fs::directory_iterator(folder.File("alone"))->path(), bare);
+}
+
 TEST_F(HistoryCli, HelpListsOnlyWhatACommandTakes) {
   const struct {
     const char* command;

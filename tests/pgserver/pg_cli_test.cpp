@@ -9,16 +9,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "history/FoldedPeriods.h"
 #include "history/history_support.h"
 #include "history/postgres/PgConnection.h"
 #include "history/postgres/PgSchema.h"
 #include "history/postgres/PgStore.h"
 #include "postgres/PgServer.h"
+#include "styles/Styles.h"
 #include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -167,6 +170,54 @@ TEST_F(PgCli, SummariesOfTheStoreAreThoseOfTheLogsMerged) {
       EXPECT_GT(exported.out.size(), 100u);
       EXPECT_EQ(exported.out, merged.out);
     }
+  }
+}
+
+// The same across clock changes, gaps between logs, invalid readings and a
+// conflict (overlapping logs), where the server folds the periods (logs of
+// one clock offset) and where it cannot (logs of two).
+TEST_F(PgCli, SummariesFoldedByTheServerAreThoseOfTheLogsMerged) {
+  constexpr uint32_t Mar30 = 1774828800, Oct25 = 1792886400, Day = 86400;  // civil midnights, 2026
+  const struct {
+    const char* name;
+    std::vector<std::pair<uint32_t, std::size_t>> logs;  // newest time, rows
+    bool folded;                                         // by the server
+  } cases[] = {
+      {"spring, a gap, a conflict", {{Mar30, 600}, {Mar30 - Day / 2, 50}, {Mar30 + Day + Day / 2, 100}}, true},
+      {"autumn, a gap", {{Oct25 + Day + Day / 2, 700}, {Oct25 + 3 * Day, 100}}, true},
+      {"autumn, two clocks", {{Oct25 + Day + Day / 2, 700}, {Oct25 - Day / 2, 50}}, false},
+  };
+  const std::vector<std::vector<std::string>> layouts = {
+      {"--style", "pandas", "--tz", "Europe/Berlin", "--stats", "mean,min,max,first,last,on,starts,count"},
+      {"--style", "long", "--min-coverage", "0.5"},
+      {"--style", "excel", "--tz", "Europe/Berlin", "--utc"}};
+  WriteSiteFile(folder.File("42.STE"), 3);  // its output is on/off
+  for (const auto& c : cases) {
+    const test::TempDir site;
+    std::filesystem::copy_file(folder.File("42.STE"), site.File("42.STE"));
+    std::vector<std::string> logs;
+    for (const auto& [newest, rows] : c.logs) {
+      logs.push_back(site.File("42_" + std::to_string(logs.size()) + ".log"));
+      ASSERT_TRUE(WriteLogFile(logs.back(), ClockLog(series, newest, Interval, rows)));
+    }
+    const std::string sqlite = site.File("site.db"), pg = test::PgUri(test::NewPgDatabase());
+    for (const std::string& store : {sqlite, pg}) ASSERT_EQ(Cli(Concat({"import", "--db", store}, logs)).exitCode, 0);
+    PgStore server(pg, StoreAccess::ReadOnly);
+    TableSettings berlin = StyleSettings("pandas").value();
+    berlin.zone = {ZoneKind::Named, 0, "Europe/Berlin", false};
+    EXPECT_EQ(FoldInStore(server, 42, INT64_MIN, INT64_MAX, berlin, SummaryRequest{}).has_value(), c.folded) << c.name;
+    for (const auto& layout : layouts)
+      for (const char* every : {"15min", "1h", "1d", "1w", "1mo"}) {
+        SCOPED_TRACE(std::string(c.name) + " " + layout[1] + " " + every);
+        const std::vector<std::string> summary = Concat(layout, {"--every", every, "-o", "-"});
+        const auto merged = Cli(Concat(Concat({"merge"}, summary), logs));
+        ASSERT_EQ(merged.exitCode, 0) << merged.err;
+        for (const std::string& store : {sqlite, pg}) {
+          const auto exported = Cli(Concat({"export", "--db", store, "--site", "42"}, summary));
+          ASSERT_EQ(exported.exitCode, 0) << exported.err;
+          EXPECT_EQ(exported.out, merged.out) << store;
+        }
+      }
   }
 }
 

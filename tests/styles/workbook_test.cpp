@@ -1,7 +1,8 @@
 // The xlsx workbook's own rules, on series made here: rows past a sheet's
 // last row go on to the next sheet, a walk or sink that fails is reported,
-// a stopped walk still gives a whole workbook. (Its cells are read back by
-// LibreOffice and openpyxl in tests/cli/read_xlsx.py.)
+// a stopped walk still gives a whole workbook, for rows and for summaries.
+// (Its cells are read back by LibreOffice and openpyxl in
+// tests/cli/read_xlsx.py, a summary's in tests/summary/summary_xlsx.py.)
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,12 @@ class CountingSeries final : public Series {
 
 TableSettings Xlsx() { return StyleSettings("xlsx").value(); }
 
+SummaryRequest QuarterHours() {
+  SummaryRequest asked;
+  asked.every = Period::Minutes15;
+  return asked;
+}
+
 // The count of rows of each sheet, read from the workbook's XML.
 std::string SheetRowCounts(const std::string& path) {
   const auto run = test::RunProcess(
@@ -96,20 +103,23 @@ TEST(Workbook, FailuresAreReportedAndAStoppedWalkStillGivesAWorkbook) {
       {"the walk is stopped", 50, true, SIZE_MAX, 0, ""},
       {"the sink fails", UINT64_MAX, false, 1000, -1, ""},
   };
-  for (const auto& c : cases) {
-    CountingSeries series(100, c.failAt, c.stop);
-    writertest::FailingSink sink(c.sinkLimit);
-    const TableResult result = WriteWorkbook(series, Xlsx(), {}, sink);
-    EXPECT_EQ(result.status, c.status) << c.name;
-    EXPECT_EQ(result.error, c.error) << c.name;
-    // A workbook starts as a zip file does; a failed walk writes nothing.
-    if (c.status == -1 && !sink.failed) {
-      EXPECT_EQ(sink.text, "") << c.name;
-    } else {
-      EXPECT_EQ(sink.text.substr(0, 2), "PK") << c.name;
+  // The rows, and a summary of them per quarter hour.
+  for (const bool summary : {false, true})
+    for (const auto& c : cases) {
+      CountingSeries series(100, c.failAt, c.stop);
+      writertest::FailingSink sink(c.sinkLimit);
+      const TableResult result = summary ? WriteSummaryWorkbook(series, Xlsx(), QuarterHours(), {}, sink)
+                                         : WriteWorkbook(series, Xlsx(), {}, sink);
+      EXPECT_EQ(result.status, c.status) << c.name << summary;
+      EXPECT_EQ(result.error, c.error) << c.name << summary;
+      // A workbook starts as a zip file does; a failed walk writes nothing.
+      if (c.status == -1 && !sink.failed) {
+        EXPECT_EQ(sink.text, "") << c.name << summary;
+      } else {
+        EXPECT_EQ(sink.text.substr(0, 2), "PK") << c.name << summary;
+      }
+      EXPECT_EQ(sink.writesAfterFailure, 0) << c.name << summary;
     }
-    EXPECT_EQ(sink.writesAfterFailure, 0) << c.name;
-  }
 }
 
 }  // namespace

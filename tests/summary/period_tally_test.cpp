@@ -187,3 +187,58 @@ TEST(Statistics, DefaultsAndLists) {
 
 }  // namespace
 }  // namespace zerb
+
+namespace zerb {
+namespace {
+
+// Figures folded elsewhere come out as the tally's periods: the same spans
+// (a 23-hour day, the empty periods of a gap), coverage and figures.
+TEST(EmitFolded, GivesTheTallysPeriods) {
+  const std::vector<SeriesChannel> channels(1);
+  std::vector<int64_t> times;
+  for (int64_t t = At("2026-03-28T20:00"); t < At("2026-03-30T06:00"); t += 3600) times.push_back(t);
+  for (int64_t t = At("2026-04-02T07:00"); t < At("2026-04-03T07:00"); t += 1800) times.push_back(t);
+  for (const Period period : {Period::Hour, Period::Day, Period::Week}) {
+    SCOPED_TRACE(std::string(NameOf(period)));
+    SpringClock clock(At("2026-03-29T02:00"));
+    const TallySettings settings{period, 0.9, 3600};
+    std::vector<PeriodRow> tallied;
+    std::vector<std::vector<Figures>> figures;
+    std::vector<std::vector<uint8_t>> covered;
+    PeriodTally tally(settings, channels, {}, clock, [&](const PeriodRow& row) {
+      tallied.push_back(row);
+      figures.emplace_back(row.channels.begin(), row.channels.end());
+      covered.emplace_back(row.covered.begin(), row.covered.end());
+      return true;
+    });
+    for (const int64_t t : times) {
+      const Reading r{1, static_cast<int32_t>(t % 97), 0, true, true};
+      tally.Add(t, std::span(&r, 1));
+    }
+    tally.Finish();
+    std::size_t at = 0;
+    const bool whole = EmitFolded(
+        settings, 1, clock, times.front(), times.back(),
+        [&](int64_t start, std::size_t) -> const Figures* {
+          for (std::size_t i = 0; i < tallied.size(); ++i)
+            if (tallied[i].start == start && figures[i][0].count > 0) return &figures[i][0];
+          return nullptr;
+        },
+        [&](const PeriodRow& row) {
+          EXPECT_LT(at, tallied.size());
+          if (at >= tallied.size()) return false;
+          EXPECT_EQ(row.start, tallied[at].start);
+          EXPECT_EQ(row.end, tallied[at].end);
+          EXPECT_EQ(row.channels[0].count, figures[at][0].count);
+          EXPECT_EQ(row.channels[0].sum, figures[at][0].sum);
+          EXPECT_EQ(row.covered[0], covered[at][0]);
+          ++at;
+          return true;
+        });
+    EXPECT_TRUE(whole);
+    EXPECT_EQ(at, tallied.size());
+  }
+}
+
+}  // namespace
+}  // namespace zerb
