@@ -55,6 +55,12 @@ std::vector<int64_t> FillTimes(const Gap& gap) {
   return times;
 }
 
+std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps) {
+  std::vector<int64_t> breaks;
+  for (const Gap& gap : gaps) breaks.push_back(gap.after + gap.interval);
+  return breaks;
+}
+
 uint64_t MissingRows(const Gap& gap) {
   if (gap.interval == 0 || gap.before <= gap.after) return 0;
   return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;

@@ -27,6 +27,11 @@ std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, int64_t from, 
 // after it, from the oldest.
 std::vector<int64_t> FillTimes(const Gap& gap);
 
+// Where a plot breaks its lines for the gaps: the first fill time of each
+// (after + interval), oldest first; a row without readings there ends
+// every line.
+std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps);
+
 // How many rows a gap misses: the count of its FillTimes, found without
 // making them (0 for a gap without an interval).
 uint64_t MissingRows(const Gap& gap);
