@@ -61,6 +61,12 @@ std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps) {
   return breaks;
 }
 
+std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& gaps) {
+  std::vector<std::pair<int64_t, int64_t>> stretches;
+  for (const Gap& gap : gaps) stretches.push_back({gap.after, gap.before});
+  return stretches;
+}
+
 uint64_t MissingRows(const Gap& gap) {
   if (gap.interval == 0 || gap.before <= gap.after) return 0;
   return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;

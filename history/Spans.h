@@ -3,6 +3,7 @@
 // times, and the gaps between the spans of many.
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "history/HistoryTypes.h"
@@ -31,6 +32,9 @@ std::vector<int64_t> FillTimes(const Gap& gap);
 // (after + interval), oldest first; a row without readings there ends
 // every line.
 std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps);
+
+// The stretches a plot shades for the gaps: (after, before) of each.
+std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& gaps);
 
 // How many rows a gap misses: the count of its FillTimes, found without
 // making them (0 for a gap without an interval).
