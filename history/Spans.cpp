@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "app/CountedWords.h"
+#include "styles/ZoneClock.h"
+
 namespace zerb {
 
 bool Overlaps(const LogSpan& a, const LogSpan& b) { return a.first <= b.last && b.first <= a.last; }
@@ -58,6 +61,11 @@ std::vector<int64_t> FillTimes(const Gap& gap) {
 uint64_t MissingRows(const Gap& gap) {
   if (gap.interval == 0 || gap.before <= gap.after) return 0;
   return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;
+}
+
+std::string GapText(const Gap& gap) {
+  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + Counted(MissingRows(gap), "row") +
+         " missing)";
 }
 
 }  // namespace zerb
