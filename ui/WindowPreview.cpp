@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -29,6 +30,9 @@
 #include "chart/ChartFiles.h"
 #include "chart/Strips.h"
 #include "ui/PlotView.h"
+#if ZERB32_HISTORY
+#include "ui/HistoryPanel.h"
+#endif
 #include "ui/ReadingsTable.h"
 #include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"
@@ -118,6 +122,7 @@ void TZerbDlg::BuildPreviewArea() {
   batchList_->setObjectName("batchResults");
   sideTabs_->addTab(BuildChannelPage(), "Channels");
   sideTabs_->addTab(batchList_, "Dropped logs");
+  BuildHistoryPage();
   for (QWidget* w : std::initializer_list<QWidget*>{plot_, plotTools_, cursorHeading_, readingsView_, sideTabs_}) w->hide();
 }
 
@@ -181,6 +186,33 @@ QWidget* TZerbDlg::BuildChannelPage() {
   connect(all, &QPushButton::clicked, this, [this] { ShowFilteredChannels(true); });
   connect(none, &QPushButton::clicked, this, [this] { ShowFilteredChannels(false); });
   return page;
+}
+
+void TZerbDlg::BuildHistoryPage() {
+#if ZERB32_HISTORY
+  history_ = new HistoryPanel(sideTabs_);
+  history_->setObjectName("historyPanel");
+  sideTabs_->addTab(history_, "History");
+  connect(history_, &HistoryPanel::HistoryReady, this, &TZerbDlg::ShowHistory);
+  connect(history_, &HistoryPanel::Imported, this, [this](const QStringList& lines) {
+    batchList_->clear();
+    batchList_->addItems(lines);
+    sideTabs_->setCurrentWidget(batchList_);
+  });
+  auto* shortcut = new QShortcut(QKeySequence("Ctrl+H"), this);
+  connect(shortcut, &QShortcut::activated, this, &TZerbDlg::ShowHistoryTab);
+#endif
+}
+
+void TZerbDlg::ShowHistoryTab() {
+  if (!history_) return;
+  Expand();
+  sideTabs_->setCurrentWidget(history_);
+}
+
+void TZerbDlg::ShowHistory(const PreviewData& history) {
+  ShowPreview(history, false);
+  sideTabs_->setCurrentWidget(history_);
 }
 
 void TZerbDlg::PlaceAreas() {
@@ -342,6 +374,11 @@ void TZerbDlg::ShowBatchResults(const std::vector<std::string>& lines) {
   sideTabs_->setCurrentWidget(batchList_);
 }
 
+bool TZerbDlg::ImportsDrops() const {
+  return history_ && history_->StoreOpen() && sideTabs_->isVisible() &&
+         (sideTabs_->currentWidget() == history_ || sideTabs_->currentWidget() == batchList_);
+}
+
 void TZerbDlg::dragEnterEvent(QDragEnterEvent* event) {
   if (!controller_.Busy && !DroppedLogs(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
@@ -352,6 +389,10 @@ void TZerbDlg::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   std::vector<std::string> paths;
   for (const QString& log : logs) paths.push_back(QFile::encodeName(log).toStdString());
+  if (ImportsDrops()) {
+    history_->Import(paths);
+    return;
+  }
   controller_.DropFiles(paths);
 }
 

@@ -30,6 +30,7 @@ class QTreeWidgetItem;
 
 namespace zerb {
 
+class HistoryPanel;
 class PlotView;
 class ReadingsTable;
 
@@ -113,6 +114,10 @@ class TZerbDlg : public QDialog, public WindowOps {
   ~TZerbDlg() override;
 
   ZerbController& Controller() { return controller_; }
+  // The History tab; nullptr in a build without history stores.
+  HistoryPanel* History() const { return history_; }
+  // Grows the window and brings the History tab up (Ctrl+H).
+  void ShowHistoryTab();
 
   void SetWindowCaption(const std::string& text) override;
   void SetCaption(Control control, const std::string& text) override;
@@ -153,6 +158,9 @@ class TZerbDlg : public QDialog, public WindowOps {
   // during a run.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Dropped logs go into the open store while the History tab (or the list
+  // of what went in) is in front; otherwise they are converted.
+  bool ImportsDrops() const;
   // Esc presses Exit.
   void reject() override;
   // Draws the progress bar's position and handles all queued input.
@@ -163,6 +171,9 @@ class TZerbDlg : public QDialog, public WindowOps {
   void BuildPreviewArea();
   QWidget* BuildPlotTools();
   QWidget* BuildChannelPage();
+  void BuildHistoryPage();
+  // A site's history plotted as a log is, the History tab kept in front.
+  void ShowHistory(const PreviewData& history);
   void BuildStyleChoice();
   void SetTabOrder();
   // The controls keep their places at the top left; below them the run's
@@ -201,6 +212,7 @@ class TZerbDlg : public QDialog, public WindowOps {
   QLineEdit* channelFilter_ = nullptr;
   QTreeWidget* channelList_ = nullptr;
   QListWidget* batchList_ = nullptr;
+  HistoryPanel* history_ = nullptr;
   PathLabel* outcome_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string folder_;
