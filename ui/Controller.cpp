@@ -108,7 +108,7 @@ void ZerbController::OptionsChanged() {
   const bool ownStyle = window_.ItemIndex(Control::cbxStyle) > 0;
   window_.SetEnabled(Control::cbxStyle, !xml);
   for (Control control : {Control::rgSep, Control::rgDateTime}) window_.SetEnabled(control, xml || !ownStyle);
-  window_.SetEnabled(Control::buttExportShown, !xml && Doc.Opened().logLoaded);
+  window_.SetEnabled(Control::buttExportShown, !xml && (Doc.Opened().logLoaded || StoreRowsShown));
 }
 
 std::optional<ConvertOptions> ZerbController::ReadOptions() {
@@ -188,6 +188,13 @@ void ZerbController::ExportShown(const RowSelection& shown) {
   if (!path) return;
   options->selection = shown;
   RunInto(*path, *options);
+}
+
+std::optional<TableSettings> ZerbController::ShownTable() {
+  if (Busy || window_.Checked(Control::cbxXML)) return std::nullopt;
+  const std::optional<ConvertOptions> options = ReadOptions();
+  if (!options) return std::nullopt;
+  return options->table.value_or(ClassicTable(options->flags));
 }
 
 void ZerbController::BeginRun(uint32_t entries) {

@@ -43,6 +43,7 @@ class ZerbController {
   TLog& Log = Doc.Log();
   int32_t LogOpen = 0;   // 1 once a log file could be opened
   int32_t Busy = 0;      // 1 while a run's passes are going
+  bool StoreRowsShown = false;  // the plot shows a store's rows, not the log's (Export shown writes them)
   PreviewData Preview;   // the open log's rows, as the preview shows them
 
   // Start-up when the window is first shown: caption "ZERB32 " + the file
@@ -82,6 +83,11 @@ class ZerbController {
   // into a file the operator chooses, as Convert writes (the same safety).
   // Ignored during a run, without a loaded log, and with XML chosen.
   void ExportShown(const RowSelection& shown);
+  // The table Export shown writes for rows that are not the open log's (a
+  // store's): the chosen style, or the classic table of the options;
+  // nothing during a run, under XML (Export shown is disabled then), or
+  // when a field is not a number (said as Convert says it).
+  std::optional<TableSettings> ShownTable();
   // The time base changed: the preview follows at once (after a run, when
   // changed during one).
   void TimeBaseChanged();

@@ -3,8 +3,12 @@
 #include <cstdio>
 
 #include "app/CountedWords.h"
+#include "app/Paths.h"
+#include "app/WriteOutput.h"
 #include "history/Spans.h"
 #include "history/postgres/PgAddress.h"
+#include "series/SelectedSeries.h"
+#include "styles/TableWriter.h"
 
 namespace zerb {
 
@@ -49,6 +53,7 @@ StoreListing ListStore(const std::string& location) {
 
 SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t from, int64_t to) {
   SiteHistory history;
+  history.site = site;
   try {
     const std::unique_ptr<Store> store = OpenStore(location, StoreAccess::ReadOnly);
     const std::unique_ptr<Series> series = store->Export(site, from, to);
@@ -73,6 +78,35 @@ SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t
   for (const Gap& gap : history.gaps) breaks.push_back(gap.after + gap.interval);
   InsertEmptyRows(history.data, breaks);
   return history;
+}
+
+std::string ExportHistory(const std::string& location, uint32_t site, int64_t from, int64_t to,
+                          const std::vector<std::size_t>& channels, const TableSettings& table,
+                          const std::string& path) {
+  const StoreLocation store = LocateStore(location);
+  if (!store.postgres)
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+      if (SameFile(path, store.text + suffix)) return "the output " + path + " is the store itself";
+  std::string error;
+  try {
+    // The rows are read through the store's connection: it outlives them.
+    const std::unique_ptr<Store> opened = OpenStore(location, StoreAccess::ReadOnly);
+    const std::unique_ptr<Series> rows = opened->Export(site, from, to);
+    if (!rows) return "no site " + std::to_string(site) + " in the store";
+    RowSelection chosen;
+    chosen.channels = channels;
+    SelectedSeries selected(*rows, chosen);
+    TableResult written;
+    const auto write = [&](OutputSink& sink) {
+      written = WriteTable(selected, table, sink);
+      return written.status == 1;
+    };
+    if (!WriteOutput(path, write, "the stored rows could not be read; " + path + " is left as it was", error))
+      error = !written.error.empty() ? written.error : rows->Error().empty() ? error : rows->Error();
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  return ScrubbedMessage(error, location);
 }
 
 std::vector<std::string> ImportLogs(const std::string& location, const std::vector<std::string>& logs) {

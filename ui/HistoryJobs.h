@@ -12,6 +12,7 @@
 
 #include "chart/PreviewData.h"
 #include "history/Store.h"
+#include "styles/TableSettings.h"
 
 namespace zerb {
 
@@ -24,6 +25,7 @@ struct StoreListing {
 StoreListing ListStore(const std::string& location);
 
 struct SiteHistory {
+  uint32_t site = 0;
   PreviewData data;              // the rows, an empty row opening each gap so lines break there
   std::vector<Gap> gaps;
   std::vector<StoredLog> logs;   // those whose spans meet the range, with their conflicts
@@ -31,6 +33,14 @@ struct SiteHistory {
 };
 // A site's stored series with row times in [from, to].
 SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t from, int64_t to);
+
+// Writes the site's stored rows with times in [from, to] and the chosen
+// channels (export's order) as `table` lays them out, as `export` writes
+// (a temporary file put in place whole). Empty when written, else why not;
+// the store itself is never the output.
+std::string ExportHistory(const std::string& location, uint32_t site, int64_t from, int64_t to,
+                          const std::vector<std::size_t>& channels, const TableSettings& table,
+                          const std::string& path);
 
 // Imports the logs as `import` does (one log failing never ends the
 // batch), one line per log: "stored LOG (site N, R readings)", "skipped LOG:

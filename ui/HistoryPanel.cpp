@@ -188,6 +188,16 @@ void HistoryPanel::ShowHistory(std::unique_ptr<SiteHistory> history) {
   emit HistoryReady(shown_->data);
 }
 
+void HistoryPanel::ExportShown(const std::string& path, int64_t from, int64_t to,
+                               const std::vector<std::size_t>& channels, const TableSettings& table) {
+  if (!StoreOpen() || !shown_) return;
+  SetMessage("Writing " + path + "...");
+  const std::string location = location_;
+  const uint32_t site = shown_->site;
+  Run<std::string>([=] { return ExportHistory(location, site, from, to, channels, table, path); },
+                   [this, path](std::string error) { SetMessage(error.empty() ? "Wrote " + path : error); });
+}
+
 void HistoryPanel::ImportClick() {
   const QStringList chosen = QFileDialog::getOpenFileNames(this, "Import logs", {}, "Logs (*.log *.LOG);;All files (*)");
   std::vector<std::string> logs;

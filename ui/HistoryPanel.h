@@ -36,6 +36,12 @@ class HistoryPanel : public QWidget {
   // Imports the logs into the open store; the lines come by Imported, and
   // the sites are listed again.
   void Import(const std::vector<std::string>& logs);
+  // Writes the shown site's rows in [from, to] and the channels as `table`
+  // lays them out into `path`; the outcome is said in the tab.
+  void ExportShown(const std::string& path, int64_t from, int64_t to, const std::vector<std::size_t>& channels,
+                   const TableSettings& table);
+  // Whether the plot's data is the history fetched last.
+  bool Plots(const PreviewData* plotted) const { return shown_ && plotted == &shown_->data; }
   // Work on the store under way.
   bool Busy() const { return running_ > 0; }
   // The history last fetched (its data plotted by HistoryReady); nullptr

@@ -268,6 +268,14 @@ void TZerbDlg::Expand() {
 
 void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   if (!preview.Empty() || !preview.error.empty()) Expand();
+#if ZERB32_HISTORY
+  // The log's rows on another clock are other rows when a store's were shown.
+  if (history_->Plots(plot_->Data()) && plot_->Data() != &preview) sameRows = false;
+  if (const bool storeRows = history_->Plots(&preview); storeRows != controller_.StoreRowsShown) {
+    controller_.StoreRowsShown = storeRows;
+    if (!controller_.Busy) controller_.OptionsChanged();
+  }
+#endif
   notes_->setText(QString::fromStdString(preview.note));
   notes_->setHidden(preview.note.empty() || !expanded_);
   plot_->SetData(&preview, sameRows);
@@ -336,12 +344,24 @@ std::optional<std::string> TZerbDlg::ChooseExportFile(const std::string& suggest
 void TZerbDlg::ExportShownClick() {
   if (!plot_->Data()) return;
   // Whole seconds inside the range shown, and the channels ticked.
-  RowSelection shown;
-  shown.from = uint32_t(std::clamp(std::ceil(plot_->From()), 0.0, double(UINT32_MAX)));
-  shown.to = uint32_t(std::clamp(std::floor(plot_->To()), 0.0, double(UINT32_MAX)));
-  shown.channels.emplace();
+  std::vector<std::size_t> channels;
   for (std::size_t c = 0; c < plot_->Chart().Shown().size(); ++c)
-    if (plot_->Chart().Shown()[c]) shown.channels->push_back(c);
+    if (plot_->Chart().Shown()[c]) channels.push_back(c);
+  const double from = std::ceil(plot_->From()), to = std::floor(plot_->To());
+#if ZERB32_HISTORY
+  if (history_->Plots(plot_->Data())) {
+    const std::optional<TableSettings> table = controller_.ShownTable();
+    if (!table) return;
+    const std::string suggested = "site-" + std::to_string(history_->Shown()->site) + "-shown.csv";
+    if (const std::optional<std::string> path = ChooseExportFile(suggested))
+      history_->ExportShown(*path, int64_t(from), int64_t(to), channels, *table);
+    return;
+  }
+#endif
+  RowSelection shown;
+  shown.from = uint32_t(std::clamp(from, 0.0, double(UINT32_MAX)));
+  shown.to = uint32_t(std::clamp(to, 0.0, double(UINT32_MAX)));
+  shown.channels = channels;
   controller_.ExportShown(shown);
 }
 

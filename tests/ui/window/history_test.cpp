@@ -89,9 +89,16 @@ T* Child(QWidget* window, const char* name) {
 
 QString Message(QWidget* window) { return Child<QLabel>(window, "historyMessage")->text(); }
 
+// The window with Export shown's dialog answered by the test.
+class ExportDlg : public TZerbDlg {
+ public:
+  std::string exportTo;
+  std::optional<std::string> ChooseExportFile(const std::string&) override { return exportTo; }
+};
+
 // The window with its History tab open on `store`, once the sites are listed.
 struct HistoryWindow {
-  TZerbDlg window;
+  ExportDlg window;
   HistoryPanel& panel = *window.History();
   explicit HistoryWindow(const std::string& store) {
     window.show();
@@ -175,6 +182,15 @@ class HistoryTest : public QObject {
     }
     QCOMPARE(shown, rows);
     QCOMPARE(empty, std::size_t(2));
+    // Export shown: the command line's export of the same range.
+    PlotView* plot = w.window.findChild<PlotView*>();
+    plot->ShowRange(double(data->times[5]), double(data->times[60]));
+    w.window.exportTo = dir.File("shown.csv");
+    QTest::mouseClick(Child<QPushButton>(&w.window, "buttExportShown"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QCOMPARE(test::ReadFile(dir.File("shown.csv")),
+             Cli({"export", "--db", store, "--site", "42", "--from", TimeText(data->times[5]), "--to",
+                  TimeText(data->times[60]), "-q", "-o", "-"}));
     const QString history = QString::fromStdString(Cli({"history", "--db", store}));
     const QStringList notes = w.Notes();
     QCOMPARE(notes.first(), "Gaps: 2");
