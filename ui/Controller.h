@@ -82,12 +82,14 @@ class ZerbController {
   // shows, written with the window's options (CSV in the chosen style)
   // into a file the operator chooses, as Convert writes (the same safety).
   // Ignored during a run, without a loaded log, and with XML chosen.
-  void ExportShown(const RowSelection& shown);
+  // With a summary, the periods' figures as --every writes them.
+  void ExportShown(const RowSelection& shown, const std::optional<SummaryRequest>& summary = std::nullopt);
   // The table Export shown writes for rows that are not the open log's (a
   // store's): the chosen style, or the classic table of the options;
   // nothing during a run, under XML (Export shown is disabled then), or
   // when a field is not a number (said as Convert says it).
-  std::optional<TableSettings> ShownTable();
+  // With a summary, only an analysis style's text will do.
+  std::optional<TableSettings> ShownTable(bool summary);
   // The time base changed: the preview follows at once (after a run, when
   // changed during one).
   void TimeBaseChanged();
@@ -117,6 +119,8 @@ class ZerbController {
  private:
   // The run's options from the window; nothing (error shown) on a bad number.
   std::optional<ConvertOptions> ReadOptions();
+  // False, said to the operator, when the options' table can't hold a summary.
+  bool Summarised(const ConvertOptions& options);
   void ApplyStyle(ConvertOptions& options);
   void ShowResult(const RunResult& result, const std::string& outputPath, const ConvertOptions& options);
   void ReportProgress(uint16_t index);

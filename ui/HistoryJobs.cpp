@@ -8,6 +8,7 @@
 #include "history/Spans.h"
 #include "history/postgres/PgAddress.h"
 #include "series/SelectedSeries.h"
+#include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 
 namespace zerb {
@@ -82,7 +83,7 @@ SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t
 
 std::string ExportHistory(const std::string& location, uint32_t site, int64_t from, int64_t to,
                           const std::vector<std::size_t>& channels, const TableSettings& table,
-                          const std::string& path) {
+                          const std::optional<SummaryRequest>& summary, const std::string& path) {
   const StoreLocation store = LocateStore(location);
   if (!store.postgres)
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
@@ -98,7 +99,7 @@ std::string ExportHistory(const std::string& location, uint32_t site, int64_t fr
     SelectedSeries selected(*rows, chosen);
     TableResult written;
     const auto write = [&](OutputSink& sink) {
-      written = WriteTable(selected, table, sink);
+      written = summary ? WriteSummary(selected, table, *summary, sink) : WriteTable(selected, table, sink);
       return written.status == 1;
     };
     if (!WriteOutput(path, write, "the stored rows could not be read; " + path + " is left as it was", error))

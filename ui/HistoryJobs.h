@@ -13,6 +13,7 @@
 #include "chart/PreviewData.h"
 #include "history/Store.h"
 #include "styles/TableSettings.h"
+#include "summary/SummaryRequest.h"
 
 namespace zerb {
 
@@ -35,12 +36,13 @@ struct SiteHistory {
 SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t from, int64_t to);
 
 // Writes the site's stored rows with times in [from, to] and the chosen
-// channels (export's order) as `table` lays them out, as `export` writes
-// (a temporary file put in place whole). Empty when written, else why not;
+// channels (export's order) as `table` lays them out, or with a summary its
+// figures per period, as `export` (with --every) writes them (a temporary
+// file put in place whole). Empty when written, else why not;
 // the store itself is never the output.
 std::string ExportHistory(const std::string& location, uint32_t site, int64_t from, int64_t to,
                           const std::vector<std::size_t>& channels, const TableSettings& table,
-                          const std::string& path);
+                          const std::optional<SummaryRequest>& summary, const std::string& path);
 
 // Imports the logs as `import` does (one log failing never ends the
 // batch), one line per log: "stored LOG (site N, R readings)", "skipped LOG:

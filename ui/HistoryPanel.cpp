@@ -117,7 +117,7 @@ void HistoryPanel::OpenStoreClick() {
   if (!path.isEmpty()) OpenLocation("sqlite:" + QFile::encodeName(path).toStdString());
 }
 
-void HistoryPanel::OpenLocation(const std::string& location) {
+void HistoryPanel::OpenLocation(const std::string& location, bool plotFirst) {
   const int generation = ++storeGeneration_;
   ++fetchGeneration_;
   location_.clear();
@@ -127,15 +127,16 @@ void HistoryPanel::OpenLocation(const std::string& location) {
   SetMessage("Opening " + RedactedAddress(location) + "...");
   const std::string address = LocateStore(location).postgres ? LocateStore(location).text : location;
   Run<StoreListing>([location] { return ListStore(location); },
-                    [this, generation, address, location](StoreListing listing) {
-                      if (generation == storeGeneration_) ShowListing(address, location, std::move(listing));
+                    [this, generation, address, location, plotFirst](StoreListing listing) {
+                      if (generation == storeGeneration_) ShowListing(address, location, std::move(listing), plotFirst);
                     });
 }
 
-void HistoryPanel::ShowListing(const std::string& address, const std::string& location, StoreListing listing) {
+void HistoryPanel::ShowListing(const std::string& address, const std::string& location, StoreListing listing,
+                               bool plotFirst) {
   if (listing.passwordWanted) {
     if (const auto password = askPassword(Text(RedactedAddress(address)))) {
-      OpenLocation(WithPassword(address, *password));
+      OpenLocation(WithPassword(address, *password), plotFirst);
       return;
     }
   }
@@ -153,6 +154,10 @@ void HistoryPanel::ShowListing(const std::string& address, const std::string& lo
     item->setData(ColFirst, Qt::UserRole, qlonglong(s.first));
     item->setData(ColLast, Qt::UserRole, qlonglong(s.last));
     sites_->addTopLevelItem(item);
+  }
+  if (plotFirst && !listing.sites.empty()) {
+    const SiteSummary& first = listing.sites.front();
+    FetchSite(first.site, first.first, first.last);
   }
 }
 
@@ -189,12 +194,13 @@ void HistoryPanel::ShowHistory(std::unique_ptr<SiteHistory> history) {
 }
 
 void HistoryPanel::ExportShown(const std::string& path, int64_t from, int64_t to,
-                               const std::vector<std::size_t>& channels, const TableSettings& table) {
+                               const std::vector<std::size_t>& channels, const TableSettings& table,
+                               const std::optional<SummaryRequest>& summary) {
   if (!StoreOpen() || !shown_) return;
   SetMessage("Writing " + path + "...");
   const std::string location = location_;
   const uint32_t site = shown_->site;
-  Run<std::string>([=] { return ExportHistory(location, site, from, to, channels, table, path); },
+  Run<std::string>([=] { return ExportHistory(location, site, from, to, channels, table, summary, path); },
                    [this, path](std::string error) { SetMessage(error.empty() ? "Wrote " + path : error); });
 }
 

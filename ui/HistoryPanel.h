@@ -30,16 +30,18 @@ class HistoryPanel : public QWidget {
   explicit HistoryPanel(QWidget* parent);
   ~HistoryPanel() override;
 
-  // Opens the store at `location` (as `--db` takes it) and lists its sites.
-  void OpenLocation(const std::string& location);
+  // Opens the store at `location` (as `--db` takes it) and lists its sites;
+  // with plotFirst, the first site's history is fetched once listed.
+  void OpenLocation(const std::string& location, bool plotFirst = false);
   bool StoreOpen() const { return !location_.empty(); }
   // Imports the logs into the open store; the lines come by Imported, and
   // the sites are listed again.
   void Import(const std::vector<std::string>& logs);
   // Writes the shown site's rows in [from, to] and the channels as `table`
-  // lays them out into `path`; the outcome is said in the tab.
+  // lays them out (a summary's figures per period, when given) into
+  // `path`; the outcome is said in the tab.
   void ExportShown(const std::string& path, int64_t from, int64_t to, const std::vector<std::size_t>& channels,
-                   const TableSettings& table);
+                   const TableSettings& table, const std::optional<SummaryRequest>& summary);
   // Whether the plot's data is the history fetched last.
   bool Plots(const PreviewData* plotted) const { return shown_ && plotted == &shown_->data; }
   // Work on the store under way.
@@ -63,7 +65,7 @@ class HistoryPanel : public QWidget {
   void Run(std::function<Result()> job, std::function<void(Result)> done);
   void OpenStoreClick();
   void ImportClick();
-  void ShowListing(const std::string& address, const std::string& location, StoreListing listing);
+  void ShowListing(const std::string& address, const std::string& location, StoreListing listing, bool plotFirst);
   void FetchSite(uint32_t site, int64_t from, int64_t to);
   void ShowHistory(std::unique_ptr<SiteHistory> history);
   void SetMessage(const std::string& text);

@@ -2,6 +2,7 @@
 // tools, notes and readings table, the outcome of the last run, the channel
 // list and the results of a batch, and the logs dropped on the window.
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -29,6 +30,7 @@
 #include "app/WriteOutput.h"
 #include "chart/ChartFiles.h"
 #include "chart/Strips.h"
+#include "ui/PeriodPreview.h"
 #include "ui/PlotView.h"
 #if ZERB32_HISTORY
 #include "ui/HistoryPanel.h"
@@ -147,13 +149,23 @@ QWidget* TZerbDlg::BuildPlotTools() {
                                      "The rows of the time shown and the channels ticked, as Convert writes them "
                                      "(CSV in the chosen style)",
                                      tools);
-  for (QWidget* w : std::initializer_list<QWidget*>{whole, day, week}) row->addWidget(w);
+  periodChoice_ = new QComboBox(tools);
+  periodChoice_->setObjectName("comboPeriod");
+  periodChoice_->setToolTip("Each period's mean, with its lowest and highest reading as a band "
+                            "(Export shown writes the period's figures, as --every)");
+  for (const char* period : {"No summary", "Hourly", "Daily", "Weekly", "Monthly"}) periodChoice_->addItem(period);
+  for (QWidget* w : std::initializer_list<QWidget*>{whole, day, week, periodChoice_}) row->addWidget(w);
   row->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{picture, pictureWidth_, exported}) row->addWidget(w);
   connect(whole, &QPushButton::clicked, plot_, &PlotView::ShowAll);
   connect(day, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(86400); });
   connect(week, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(7 * 86400); });
   connect(picture, &QPushButton::clicked, this, &TZerbDlg::SavePictureClick);
+  connect(periodChoice_, &QComboBox::currentIndexChanged, this, [this] {
+    PlotWithPeriod(false, true);
+    readings_->Rebuild();
+    ShowCursorHeading();
+  });
   connect(exported, &QPushButton::clicked, this, &TZerbDlg::ExportShownClick);
   return tools;
 }
@@ -208,6 +220,12 @@ void TZerbDlg::ShowHistoryTab() {
   if (!history_) return;
   Expand();
   sideTabs_->setCurrentWidget(history_);
+}
+
+void TZerbDlg::OpenHistory(const std::string& location) {
+  if (!history_) return;
+  ShowHistoryTab();
+  history_->OpenLocation(location, true);
 }
 
 void TZerbDlg::ShowHistory(const PreviewData& history) {
@@ -270,7 +288,7 @@ void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   if (!preview.Empty() || !preview.error.empty()) Expand();
 #if ZERB32_HISTORY
   // The log's rows on another clock are other rows when a store's were shown.
-  if (history_->Plots(plot_->Data()) && plot_->Data() != &preview) sameRows = false;
+  if (history_->Plots(base_) && base_ != &preview) sameRows = false;
   if (const bool storeRows = history_->Plots(&preview); storeRows != controller_.StoreRowsShown) {
     controller_.StoreRowsShown = storeRows;
     if (!controller_.Busy) controller_.OptionsChanged();
@@ -278,7 +296,8 @@ void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
 #endif
   notes_->setText(QString::fromStdString(preview.note));
   notes_->setHidden(preview.note.empty() || !expanded_);
-  plot_->SetData(&preview, sameRows);
+  base_ = &preview;
+  PlotWithPeriod(sameRows, sameRows);
   if (!sameRows) {
     const QSignalBlocker quiet(channelList_);
     channelList_->clear();
@@ -302,6 +321,27 @@ void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   }
   ShowCursorHeading();
   PlaceAreas();
+}
+
+std::optional<Period> TZerbDlg::ChosenPeriod() const {
+  static constexpr Period periods[] = {Period::Hour, Period::Day, Period::Week, Period::Month};
+  const int chosen = periodChoice_->currentIndex();
+  if (chosen <= 0) return std::nullopt;
+  return periods[chosen - 1];
+}
+
+void TZerbDlg::PlotWithPeriod(bool sameRows, bool keepShown) {
+  const std::optional<Period> period = ChosenPeriod();
+  if (!period || !base_ || base_->Empty()) {
+    plot_->SetData(base_, sameRows);
+    return;
+  }
+  periodData_ = PeriodPreview(*base_, *period);
+  std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
+  for (std::size_t c = 0; c < shown.size(); ++c)
+    shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
+  plot_->SetData(&periodData_, false);
+  if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
 }
 
 void TZerbDlg::ShowCursorHeading() { cursorHeading_->setText(readings_->Heading()); }
@@ -341,20 +381,33 @@ std::optional<std::string> TZerbDlg::ChooseExportFile(const std::string& suggest
   return QFile::encodeName(path).toStdString();
 }
 
+std::optional<SummaryRequest> TZerbDlg::ShownSummary() const {
+  const std::optional<Period> period = ChosenPeriod();
+  if (!period) return std::nullopt;
+  SummaryRequest summary;
+  summary.every = *period;
+  return summary;
+}
+
 void TZerbDlg::ExportShownClick() {
   if (!plot_->Data()) return;
   // Whole seconds inside the range shown, and the channels ticked.
   std::vector<std::size_t> channels;
   for (std::size_t c = 0; c < plot_->Chart().Shown().size(); ++c)
     if (plot_->Chart().Shown()[c]) channels.push_back(c);
-  const double from = std::ceil(plot_->From()), to = std::floor(plot_->To());
+  double from = std::ceil(plot_->From()), to = std::floor(plot_->To());
+  // Summed up, the periods shown whole: a row stands for its period.
+  if (const std::optional<Period> period = ChosenPeriod()) {
+    from = double(PeriodStart(*period, int64_t(from)));
+    to = double(NextPeriodStart(*period, PeriodStart(*period, int64_t(to))) - 1);
+  }
 #if ZERB32_HISTORY
-  if (history_->Plots(plot_->Data())) {
-    const std::optional<TableSettings> table = controller_.ShownTable();
+  if (history_->Plots(base_)) {
+    const std::optional<TableSettings> table = controller_.ShownTable(ChosenPeriod().has_value());
     if (!table) return;
     const std::string suggested = "site-" + std::to_string(history_->Shown()->site) + "-shown.csv";
     if (const std::optional<std::string> path = ChooseExportFile(suggested))
-      history_->ExportShown(*path, int64_t(from), int64_t(to), channels, *table);
+      history_->ExportShown(*path, int64_t(from), int64_t(to), channels, *table, ShownSummary());
     return;
   }
 #endif
@@ -362,7 +415,7 @@ void TZerbDlg::ExportShownClick() {
   shown.from = uint32_t(std::clamp(from, 0.0, double(UINT32_MAX)));
   shown.to = uint32_t(std::clamp(to, 0.0, double(UINT32_MAX)));
   shown.channels = channels;
-  controller_.ExportShown(shown);
+  controller_.ExportShown(shown, ShownSummary());
 }
 
 void TZerbDlg::SavePictureClick() {

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "summary/SummaryRequest.h"
 #include "ui/Controller.h"
 #include "ui/WindowOps.h"
 
 class QButtonGroup;
+class QComboBox;
 class QFileDialog;
 class QLineEdit;
 class QListWidget;
@@ -118,6 +120,8 @@ class TZerbDlg : public QDialog, public WindowOps {
   HistoryPanel* History() const { return history_; }
   // Grows the window and brings the History tab up (Ctrl+H).
   void ShowHistoryTab();
+  // The History tab open on the store at `location`, its first site plotted.
+  void OpenHistory(const std::string& location);
 
   void SetWindowCaption(const std::string& text) override;
   void SetCaption(Control control, const std::string& text) override;
@@ -187,6 +191,13 @@ class TZerbDlg : public QDialog, public WindowOps {
   void ExportShownClick();
   void SavePictureClick();
   void ShowCursorHeading();
+  // The data last given to ShowPreview, plotted as it is or, with a period
+  // chosen, summed up per period; keepShown keeps the channels ticked in
+  // the list shown (the list is of this data).
+  void PlotWithPeriod(bool sameRows, bool keepShown = false);
+  std::optional<Period> ChosenPeriod() const;
+  // The summary Export shown writes with a period chosen.
+  std::optional<SummaryRequest> ShownSummary() const;
   QWidget* Find(Control control) const;
 
   void buttLogClick();
@@ -213,6 +224,9 @@ class TZerbDlg : public QDialog, public WindowOps {
   QTreeWidget* channelList_ = nullptr;
   QListWidget* batchList_ = nullptr;
   HistoryPanel* history_ = nullptr;
+  QComboBox* periodChoice_ = nullptr;
+  const PreviewData* base_ = nullptr;
+  PreviewData periodData_;
   PathLabel* outcome_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string folder_;

@@ -4,6 +4,7 @@
 // and what the window shows is held against what `history` and `export`
 // print for the same store.
 
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,38 @@ class HistoryTest : public QObject {
     const QStringList notes = w.Notes();
     QCOMPARE(notes.first(), "Gaps: 2");
     for (int g = 1; g <= 2; ++g) QVERIFY2(history.contains(notes[g].trimmed()), qPrintable(notes[g]));
+  }
+
+  // A period chosen: each period's mean with its lowest and highest
+  // reading as a band, and Export shown writes what --every writes.
+  void periodsAsSummaries() {
+    if (logs.empty()) logs = {WriteSiteLog(dir, 0, 40)};
+    const std::string store = Filled(dir.File("periods.db"), logs);
+    HistoryWindow w(store);
+    QVERIFY(w.PlotFirstSite());
+    const PreviewData rows = w.panel.Shown()->data;
+    Child<QComboBox>(&w.window, "comboPeriod")->setCurrentIndex(1);  // hourly
+    const PreviewData* hours = w.window.findChild<PlotView*>()->Data();
+    QVERIFY(hours != &w.panel.Shown()->data);
+    QCOMPARE(hours->times.front() % 3600, 0);
+    for (std::size_t c = 0; c < rows.channels.size(); ++c) {
+      if (rows.channels[c].digital) continue;
+      double sum = 0, low = 1e300, high = -1e300;
+      int count = 0;
+      for (std::size_t r = 0; r < rows.times.size() && rows.times[r] < hours->times[0] + 3600; ++r)
+        if (!std::isnan(rows.values[c][r])) sum += rows.values[c][r], ++count,
+            low = std::min(low, double(rows.values[c][r])), high = std::max(high, double(rows.values[c][r]));
+      QCOMPARE(hours->values[c][0], float(sum / count));
+      QCOMPARE(hours->lows[c][0], float(low));
+      QCOMPARE(hours->highs[c][0], float(high));
+    }
+    Child<QComboBox>(&w.window, "cbxStyle")->setCurrentText("pandas");
+    w.window.exportTo = dir.File("hours.csv");
+    QTest::mouseClick(Child<QPushButton>(&w.window, "buttExportShown"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QCOMPARE(test::ReadFile(dir.File("hours.csv")),
+             Cli({"export", "--db", store, "--site", "42", "--every", "1h", "--style", "pandas", "--from", TimeText(rows.times.front()),
+                  "--to", TimeText(rows.times.back()), "-q", "-o", "-"}));
   }
 
   // Dropped on the History tab, logs go into the store, each with its
