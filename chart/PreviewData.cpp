@@ -6,34 +6,11 @@
 #include <cstdio>
 #include <limits>
 
+#include "series/Envelope.h"
 #include "series/ReadingRule.h"
 #include "styles/TimeText.h"
 
 namespace zerb {
-
-namespace {
-
-// 10^exponent for the exponents a reading can have (a signed byte).
-class PowersOfTen {
- public:
-  PowersOfTen() {
-    for (int e = -128; e < 128; ++e) table_[std::size_t(e + 128)] = std::pow(10.0, e);
-  }
-  double operator()(int8_t exponent) const { return table_[std::size_t(exponent + 128)]; }
-
- private:
-  double table_[256];
-};
-
-const PowersOfTen powerOfTen;
-
-// A reading as the plot has it: NaN where the device gives no value.
-float PlotValue(const Reading& r) {
-  return r.present && r.valid ? static_cast<float>(r.value * powerOfTen(r.exponent))
-                              : std::numeric_limits<float>::quiet_NaN();
-}
-
-}  // namespace
 
 PreviewData LoadPreview(Series& series, std::size_t expectedRows) {
   PreviewData data;
@@ -200,7 +177,8 @@ class Column {
   float lowValue_ = 0, highValue_ = 0;
 };
 
-// A value holds until the next reading: a corner before every change.
+}  // namespace
+
 PlotLine AsSteps(const PlotLine& line) {
   PlotLine steps;
   steps.reserve(line.size() * 2);
@@ -210,6 +188,33 @@ PlotLine AsSteps(const PlotLine& line) {
   }
   return steps;
 }
+
+namespace {
+
+// Where a time's pixel column ends: the first whole second past it. Exact
+// (series/Envelope.h) where the range is whole seconds, as a store's
+// envelope is cut; in floating point otherwise.
+class ColumnEdges {
+ public:
+  ColumnEdges(double from, double to, int columns) : from_(from), to_(to), columns_(columns) {
+    whole_ = from == std::floor(from) && to == std::floor(to) && std::abs(from) < 0x1p53 && std::abs(to) < 0x1p53;
+  }
+  int64_t End(int64_t time) const {
+    if (whole_) {
+      const auto from = static_cast<int64_t>(from_), to = static_cast<int64_t>(to_);
+      return BucketStart(BucketOf(time, from, to, columns_) + 1, from, to, columns_);
+    }
+    const double columnsPerSecond = columns_ / (to_ - from_);
+    const double at = std::floor((double(time) - from_) * columnsPerSecond);
+    // Times are whole seconds: below the column's end is below its ceiling.
+    return static_cast<int64_t>(std::clamp(std::ceil(from_ + (at + 1) / columnsPerSecond), -0x1p62, 0x1p62));
+  }
+
+ private:
+  double from_, to_;
+  int columns_;
+  bool whole_ = false;
+};
 
 }  // namespace
 
@@ -224,9 +229,7 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   if (begin > 0) --begin;
   if (end < times.size()) ++end;
 
-  const double columnsPerSecond = columns / (to - from);
-  // Times only grow: the column is worked out again only past its end.
-  double columnEnd = -std::numeric_limits<double>::infinity();
+  const ColumnEdges edges(from, to, columns);
   PlotLine line;
   Column column;
   bool gapInColumn = false;
@@ -237,13 +240,9 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   };
   for (std::size_t row = begin; row < end;) {
     // A new column: its rows run up to the first at or past its end.
-    const long at = static_cast<long>(std::floor((double(times[row]) - from) * columnsPerSecond));
-    columnEnd = from + double(at + 1) / columnsPerSecond;
     column.FlushInto(line, data, values);
     gapInColumn = false;
-    // Times are whole seconds: below the column's end is below its ceiling.
-    const double ceiling = std::clamp(std::ceil(columnEnd), -0x1p62, 0x1p62);
-    const int64_t limit = static_cast<int64_t>(ceiling);
+    const int64_t limit = edges.End(times[row]);
     std::size_t stop = row + 1;
     while (stop < end && times[stop] < limit) ++stop;
     if (stop == row + 1 && !std::isnan(values[row])) {  // a row to itself: zoomed in, or a short log
@@ -268,6 +267,31 @@ std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel,
   if (data.channels[channel].digital)
     for (PlotLine& l : lines) l = AsSteps(l);
   return lines;
+}
+
+void AddOnRun(std::vector<std::pair<double, double>>& runs, double start, double end, double joinWithin) {
+  if (!runs.empty() && start - runs.back().second < joinWithin) {
+    runs.back().second = end;
+  } else {
+    runs.push_back({start, end});
+  }
+}
+
+std::vector<std::pair<double, double>> OnRuns(const PreviewData& data, std::size_t channel, double from, double to,
+                                              int columns) {
+  std::vector<std::pair<double, double>> runs;
+  if (channel >= data.values.size() || columns <= 0) return runs;
+  const auto& times = data.times;
+  const double joinWithin = (to - from) / columns;
+  const std::size_t begin = std::size_t(std::upper_bound(times.begin(), times.end(), from) - times.begin());
+  const std::vector<float>& values = data.values[channel];
+  for (std::size_t r = begin > 0 ? begin - 1 : 0; r < times.size() && double(times[r]) <= to; ++r) {
+    if (std::isnan(values[r]) || values[r] == 0) continue;
+    const double start = double(times[r]);
+    AddOnRun(runs, start, r + 1 < times.size() ? double(times[r + 1]) : start + std::max<double>(data.interval, 1),
+             joinWithin);
+  }
+  return runs;
 }
 
 std::size_t NearestRow(const PreviewData& data, double time) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "series/Series.h"
@@ -65,6 +66,17 @@ using PlotLine = std::vector<PlotPoint>;
 // column holds at most two stretches however the values come and go.
 std::vector<PlotLine> ChannelLines(const PreviewData& data, std::size_t channel, double from, double to,
                                    int columns);
+
+// A value holds until the next reading: a corner before every change.
+PlotLine AsSteps(const PlotLine& line);
+
+// An on/off channel's stretches on between `from` and `to` drawn `columns`
+// pixels wide, as [begin, end) times: each reading on holds until the next
+// row (the last one for the interval), from the row at or before `from`;
+// stretches closer than a pixel column join (AddOnRun).
+std::vector<std::pair<double, double>> OnRuns(const PreviewData& data, std::size_t channel, double from, double to,
+                                              int columns);
+void AddOnRun(std::vector<std::pair<double, double>>& runs, double start, double end, double joinWithin);
 
 // The row whose time is nearest `time`; data must not be empty.
 std::size_t NearestRow(const PreviewData& data, double time);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "chart/EnvelopeLines.h"
+
 namespace zerb {
 
 namespace {
@@ -15,6 +17,7 @@ constexpr double LaneGap = 2;      // between lanes
 constexpr double LaneMost = 14;    // a lane's height at most
 constexpr double LaneLeast = 3;    // ... and at least
 constexpr double LanesShare = 0.35;  // of the height, at most, where there are strips too
+const QColor GapShade(0xe4, 0xe4, 0xe4);
 const QColor Frame(0xc0, 0xc0, 0xc0), Grid(0xe8, 0xe8, 0xe8), Ink(0x30, 0x30, 0x30), LaneGround(0xf2, 0xf2, 0xf2);
 
 QColor ColorOf(const LineStyle& style) { return QColor::fromRgb(QRgb(0xff000000u | style.rgb)); }
@@ -37,6 +40,8 @@ StripChart::StripChart() : texts_(std::make_unique<IsoTexts>()) {}
 StripChart::~StripChart() = default;
 
 void StripChart::SetData(const PreviewData* data) {
+  envelope_ = nullptr;
+  gaps_.clear();
   data_ = data && !data->Empty() ? data : nullptr;
   const std::size_t channels = data_ ? data_->channels.size() : 0;
   shown_.assign(channels, true);
@@ -51,6 +56,33 @@ void StripChart::SetData(const PreviewData* data) {
     from_ = first < last ? first : first - 30;
     to_ = first < last ? last : last + 30;
   }
+}
+
+void StripChart::SetEnvelope(const SeriesEnvelope* envelope) {
+  shape_ = {};
+  if (envelope) {
+    shape_.channels = envelope->channels;
+    shape_.interval = envelope->interval;
+    const bool any = std::any_of(envelope->cells.begin(), envelope->cells.end(), [](const auto& c) { return !c.empty(); });
+    if (any) shape_.times = {envelope->first.value_or(envelope->from), envelope->last.value_or(envelope->to)};
+  }
+  SetData(&shape_);
+  if (!data_) return;
+  envelope_ = envelope;
+  from_ = double(envelope->from), to_ = double(envelope->to);
+}
+
+namespace {
+
+// The margin left of the strips for the value labels: that of a usual
+// number, widened where the labels need more.
+double UsualMargin(const QFontMetricsF& metrics) { return metrics.horizontalAdvance(QStringLiteral("-0000.0")) + 10; }
+constexpr double RightMargin = 8;
+
+}  // namespace
+
+int StripChart::LineColumns(const QRectF& area, const QFont& font) {
+  return std::max(1, int(area.width() - UsualMargin(QFontMetricsF(font)) - RightMargin));
 }
 
 void StripChart::SetShown(std::size_t channel, bool shown) {
@@ -82,12 +114,12 @@ void StripChart::Layout(const QRectF& area, const QFont& font) {
   plan_ = PlanStrips(data_->channels, shown_);
   // The margin left of the strips holds the value labels: widened once if
   // the fitted scales' labels need more than a usual number.
-  double margin = metrics.horizontalAdvance(QStringLiteral("-0000.0")) + 10;
+  double margin = UsualMargin(metrics);
+  CutLines(LineColumns(area, font));
   for (int round = 0; round < 2; ++round) {
-    plot_ = area.adjusted(margin, metrics.height() / 2 + 2, -8, -(2 * metrics.height() + 10));
+    plot_ = area.adjusted(margin, metrics.height() / 2 + 2, -RightMargin, -(2 * metrics.height() + 10));
     plot_.setSize(QSizeF(std::max(1.0, plot_.width()), std::max(1.0, plot_.height())));
     PlaceRows(metrics);
-    CutLines(std::max(1, int(plot_.width())));
     FitScales(metrics);
     double widest = 0;
     for (std::size_t s = 0; s < scales_.size(); ++s)
@@ -144,28 +176,15 @@ void StripChart::CutLines(int columns) {
   for (auto& l : lines_) l.clear();
   for (auto& p : polylines_) p.clear();
   for (auto& r : onRuns_) r.clear();
+  if (envelope_) {
+    for (const Strip& strip : plan_.strips)
+      for (std::size_t c : strip.channels) lines_[c] = EnvelopeLines(*envelope_, c);
+    for (std::size_t c : plan_.lanes) onRuns_[c] = EnvelopeOnRuns(*envelope_, c, (to_ - from_) / columns);
+    return;
+  }
   for (const Strip& strip : plan_.strips)
     for (std::size_t c : strip.channels) lines_[c] = ChannelLines(*data_, c, from_, to_, columns);
-  // An on/off channel holds each reading until the next row; stretches
-  // closer than a pixel column join.
-  const auto& times = data_->times;
-  const double joinWithin = (to_ - from_) / columns;
-  const std::size_t begin = std::size_t(std::upper_bound(times.begin(), times.end(), from_) - times.begin());
-  const std::size_t first = begin > 0 ? begin - 1 : 0;
-  for (std::size_t c : plan_.lanes) {
-    const std::vector<float>& values = data_->values[c];
-    auto& runs = onRuns_[c];
-    for (std::size_t r = first; r < times.size() && double(times[r]) <= to_; ++r) {
-      if (std::isnan(values[r]) || values[r] == 0) continue;
-      const double start = double(times[r]);
-      const double end = r + 1 < times.size() ? double(times[r + 1]) : start + std::max<double>(data_->interval, 1);
-      if (!runs.empty() && start - runs.back().second < joinWithin) {
-        runs.back().second = end;
-      } else {
-        runs.push_back({start, end});
-      }
-    }
-  }
+  for (std::size_t c : plan_.lanes) onRuns_[c] = zerb::OnRuns(*data_, c, from_, to_, columns);
 }
 
 void StripChart::FitScales(const QFontMetricsF& metrics) {
@@ -270,6 +289,7 @@ void StripChart::PaintStrip(QPainter& painter, std::size_t s) const {
     const QRectF label(area_.left(), top, rect.left() - area_.left() - 5, metrics.height());
     painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, Number(v, scale.decimals));
   }
+  PaintGaps(painter, rect);
   painter.setPen(QPen(Frame, 1));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect);
@@ -338,6 +358,7 @@ void StripChart::PaintLanes(QPainter& painter) const {
     const std::size_t c = plan_.lanes[l];
     const QColor color = ColorOf(styles_[c]);
     painter.fillRect(rect, LaneGround);
+    PaintGaps(painter, rect);
     for (const auto& [begin, end] : onRuns_[c]) {
       const double left = std::max(rect.left(), XOf(begin)), right = std::min(rect.right(), XOf(end));
       if (right > left) painter.fillRect(QRectF(left, rect.top(), std::max(1.0, right - left), rect.height()), color);
@@ -349,6 +370,15 @@ void StripChart::PaintLanes(QPainter& painter) const {
       painter.drawText(QRectF(area_.left(), rect.center().y() - metrics.height() / 2, room, metrics.height()),
                        Qt::AlignRight | Qt::AlignVCenter, metrics.elidedText(name, Qt::ElideRight, room));
     }
+  }
+}
+
+// A gap's stretch without rows, from just after the last row before it to
+// the first row after it, lightly shaded under the lines.
+void StripChart::PaintGaps(QPainter& painter, const QRectF& rect) const {
+  for (const auto& [after, before] : gaps_) {
+    const double left = std::max(rect.left(), XOf(double(after))), right = std::min(rect.right(), XOf(double(before)));
+    if (right > left) painter.fillRect(QRectF(left, rect.top(), std::max(1.0, right - left), rect.height()), GapShade);
   }
 }
 

@@ -4,7 +4,9 @@
 // data, the channels shown, the time range, the cursor) and, after
 // Layout(), where everything goes: each strip's value axis fitted to the
 // readings in the range, the time ticks, and every line cut to the width
-// (a few points per pixel column, however long the log).
+// (a few points per pixel column, however long the log: at the width the
+// plot has with the usual margin for the value labels, also where wider
+// labels narrow it a little, so that the cut does not depend on them).
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -21,6 +23,7 @@
 #include "chart/PreviewData.h"
 #include "chart/Strips.h"
 #include "chart/Ticks.h"
+#include "series/Envelope.h"
 
 class QPainter;
 
@@ -36,6 +39,23 @@ class StripChart {
   // message). The data must stay valid until the next call.
   void SetData(const PreviewData* data);
   const PreviewData* Data() const { return data_; }
+  // A series' envelope to show instead of its rows (a long stretch of a
+  // store's history): the envelope's channels, every one shown, and its
+  // range. Fetched for the chart's range in whole seconds and LineColumns
+  // columns, it draws the picture the rows would. There are no rows: Data()
+  // holds the channels and the first and last row time only, and a cursor
+  // means nothing. The envelope must stay valid until the next call;
+  // SetData ends it.
+  void SetEnvelope(const SeriesEnvelope* envelope);
+  const SeriesEnvelope* Envelope() const { return envelope_; }
+  // The pixel columns the lines are cut to when laid out in `area` with
+  // text in `font`: the width an envelope is to be fetched for.
+  static int LineColumns(const QRectF& area, const QFont& font);
+  // Stretches without rows (gaps between logs: the last row time before
+  // and the first after each), shaded across every strip and lane. SetData
+  // and SetEnvelope clear them.
+  void SetGaps(std::vector<std::pair<int64_t, int64_t>> gaps) { gaps_ = std::move(gaps); }
+  const std::vector<std::pair<int64_t, int64_t>>& Gaps() const { return gaps_; }
   void SetShown(std::size_t channel, bool shown);
   const std::vector<bool>& Shown() const { return shown_; }
   void SetClock(PlotClock clock) { clock_ = std::move(clock); }
@@ -90,8 +110,12 @@ class StripChart {
   void PaintLegend(QPainter& painter, std::size_t strip) const;
   void PaintLanes(QPainter& painter) const;
   void PaintTimeAxis(QPainter& painter) const;
+  void PaintGaps(QPainter& painter, const QRectF& rect) const;
 
   const PreviewData* data_ = nullptr;
+  const SeriesEnvelope* envelope_ = nullptr;
+  PreviewData shape_;  // an envelope's channels and time span
+  std::vector<std::pair<int64_t, int64_t>> gaps_;
   std::vector<bool> shown_;
   PlotClock clock_;
   std::unique_ptr<ChartTexts> texts_;

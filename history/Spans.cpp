@@ -58,6 +58,18 @@ std::vector<int64_t> FillTimes(const Gap& gap) {
   return times;
 }
 
+std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps) {
+  std::vector<int64_t> breaks;
+  for (const Gap& gap : gaps) breaks.push_back(gap.after + gap.interval);
+  return breaks;
+}
+
+std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& gaps) {
+  std::vector<std::pair<int64_t, int64_t>> stretches;
+  for (const Gap& gap : gaps) stretches.push_back({gap.after, gap.before});
+  return stretches;
+}
+
 uint64_t MissingRows(const Gap& gap) {
   if (gap.interval == 0 || gap.before <= gap.after) return 0;
   return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "history/HistoryTypes.h"
@@ -27,6 +28,14 @@ std::vector<LogSpan> ClipSpans(const std::vector<LogSpan>& spans, int64_t from, 
 // The times of the empty rows that fill a gap: on the grid of the rows
 // after it, from the oldest.
 std::vector<int64_t> FillTimes(const Gap& gap);
+
+// Where a plot breaks its lines for the gaps: the first fill time of each
+// (after + interval), oldest first; a row without readings there ends
+// every line.
+std::vector<int64_t> GapBreaks(const std::vector<Gap>& gaps);
+
+// The stretches a plot shades for the gaps: (after, before) of each.
+std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& gaps);
 
 // How many rows a gap misses: the count of its FillTimes, found without
 // making them (0 for a gap without an interval).

@@ -22,6 +22,7 @@ class SqliteStore final : public Store, private ImportEngine {
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
   std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) override;
+  std::optional<SiteEnvelope> Envelope(uint32_t site, int64_t from, int64_t to, int columns) override;
 
  private:
   struct Statements;

@@ -14,6 +14,7 @@
 #include "history/HistoryLog.h"
 #include "history/HistoryTypes.h"
 #include "history/SiteDescriptions.h"
+#include "series/Envelope.h"
 #include "series/Series.h"
 
 namespace zerb {
@@ -72,6 +73,13 @@ struct StoredLog {
   int64_t conflicts = 0;  // those naming it, kept or other
 };
 
+// A site's series over a range summed up per bucket for a plot, and the
+// gaps between its logs that meet the range.
+struct SiteEnvelope {
+  SeriesEnvelope series;
+  std::vector<Gap> gaps;  // oldest first, as FindGaps reports them over all the site's logs
+};
+
 // Fills a summary's first and last time, import count and gaps from the
 // spans of its stored logs.
 void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
@@ -99,6 +107,22 @@ class Store {
   // The stored logs of the site whose spans meet [from, to], oldest first
   // (their spans not clipped).
   virtual std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) = 0;
+
+  // --- A plot's view of a site (history/StoreEnvelope.h) ---
+  // The series Export(site, ...) gives, with an empty row at GapBreaks of
+  // the site's gaps (history/Spans.h), summed up over [from, to] in
+  // `columns` buckets (series/Envelope.h): the same readings, descriptions
+  // and scaling, the conflicts resolved alike, computed by the store (one
+  // GROUP BY on the bucket; rows are read back only for the buckets where a
+  // missing value splits a line). Drawn by StripChart::SetEnvelope with the
+  // chart's range [from, to] and StripChart::LineColumns columns, it gives
+  // the picture of the rows themselves. Costs about the same at any zoom:
+  // where the range holds fewer than about 4 rows per column, or where the
+  // rows themselves are wanted (a cursor's readings, an export), Export
+  // is the cheaper call. Nothing when the site is not stored. Needs to >
+  // from, to - from < 2^31 s (68 years), 0 < columns <= 1,000,000; throws
+  // StoreError otherwise or when the store fails (a lost connection).
+  virtual std::optional<SiteEnvelope> Envelope(uint32_t site, int64_t from, int64_t to, int columns) = 0;
 };
 
 enum class StoreAccess {

@@ -1,5 +1,6 @@
 #pragma once
-// The command line of zerb32-plot: logs, the picture file and what it shows.
+// The command line of zerb32-plot: logs or a store's site, the picture
+// file and what it shows.
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +14,8 @@ namespace zerb {
 
 struct PlotOptions {
   std::vector<std::string> logs;
+  std::string db;                      // a store (history/Store.h OpenStore) instead of logs
+  uint32_t site = 0;                   // the store's site drawn
   std::string output;
   PictureFormat format = PictureFormat::Svg;
   std::optional<uint32_t> from, to;     // the logger's civil times, both included

@@ -26,8 +26,11 @@ class PgStore final : public Store, private ImportEngine {
   std::unique_ptr<Series> Export(uint32_t site, int64_t from, int64_t to) override;
   std::vector<LogSpan> Spans(uint32_t site, int64_t from, int64_t to) override;
   std::vector<StoredLog> Logs(uint32_t site, int64_t from, int64_t to) override;
+  std::optional<SiteEnvelope> Envelope(uint32_t site, int64_t from, int64_t to, int columns) override;
 
   PgConnection& Connection() { return *connection_; }
+  // Runs a statement that reads; throws StoreError when it fails.
+  PgResult Read(const std::string& sql, const PgParams& params) { return Run(sql, params, "read"); }
 
  private:
   // The import plan's steps.
