@@ -75,9 +75,7 @@ SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t
     history.data.error = history.error;
     return history;
   }
-  std::vector<int64_t> breaks;
-  for (const Gap& gap : history.gaps) breaks.push_back(gap.after + gap.interval);
-  InsertEmptyRows(history.data, breaks);
+  InsertEmptyRows(history.data, GapBreaks(history.gaps));
   return history;
 }
 

@@ -33,6 +33,7 @@
 #include "ui/PeriodPreview.h"
 #include "ui/PlotView.h"
 #if ZERB32_HISTORY
+#include "history/Spans.h"
 #include "ui/HistoryPanel.h"
 #endif
 #include "ui/ReadingsTable.h"
@@ -334,14 +335,17 @@ void TZerbDlg::PlotWithPeriod(bool sameRows, bool keepShown) {
   const std::optional<Period> period = ChosenPeriod();
   if (!period || !base_ || base_->Empty()) {
     plot_->SetData(base_, sameRows);
-    return;
+  } else {
+    periodData_ = PeriodPreview(*base_, *period);
+    std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
+    for (std::size_t c = 0; c < shown.size(); ++c)
+      shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
+    plot_->SetData(&periodData_, false);
+    if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
   }
-  periodData_ = PeriodPreview(*base_, *period);
-  std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
-  for (std::size_t c = 0; c < shown.size(); ++c)
-    shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
-  plot_->SetData(&periodData_, false);
-  if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
+#if ZERB32_HISTORY
+  if (history_->Plots(base_)) plot_->SetGaps(GapStretches(history_->Shown()->gaps));
+#endif
 }
 
 void TZerbDlg::ShowCursorHeading() { cursorHeading_->setText(readings_->Heading()); }

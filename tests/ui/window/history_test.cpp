@@ -20,6 +20,7 @@
 #include <filesystem>
 
 #include "../ui_files.h"
+#include "styles/ZoneClock.h"
 #include "support/Process.h"
 #include "ui/HistoryPanel.h"
 #include "ui/PlotView.h"
@@ -196,6 +197,9 @@ class HistoryTest : public QObject {
     const QStringList notes = w.Notes();
     QCOMPARE(notes.first(), "Gaps: 2");
     for (int g = 1; g <= 2; ++g) QVERIFY2(history.contains(notes[g].trimmed()), qPrintable(notes[g]));
+    QCOMPARE(plot->Chart().Gaps().size(), std::size_t(2));
+    for (const auto& [after, before] : plot->Chart().Gaps())
+      QVERIFY(history.contains(QString::fromStdString("after " + IsoText(after) + " until " + IsoText(before))));
   }
 
   // A period chosen: each period's mean with its lowest and highest
