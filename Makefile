@@ -76,7 +76,8 @@ gui: build
 	$(RELDIR)/ui/zerb32 samples/42.log
 
 # Photographs the real window, open on the sample log, under a virtual X
-# server: docs/window.png, shown in the README.
+# server: docs/window.png, shown in the README; and open on a month of the
+# sample site's history: docs/history.png.
 screenshot: build
 	@tools/setup-deps.sh imagemagick x11-utils
 	xvfb-run -a -s "-screen 0 1280x800x24" sh -c '\
@@ -86,6 +87,7 @@ screenshot: build
 	    if timeout 20 import -window "ZERB32 $(VERSION)" docs/window.png 2>/dev/null; then status=0; break; fi; done; \
 	  kill $$pid; exit $$status'
 	@echo "Wrote docs/window.png"
+	tools/history-screenshot.sh $(RELDIR) $(CURDIR) $(VERSION) docs/history.png
 
 # The libFuzzer targets of fuzz/, built with clang and the sanitizers.
 fuzz-build: setup

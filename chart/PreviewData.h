@@ -22,6 +22,9 @@ struct PreviewData {
   // negative before it (where a log's 32-bit clock readings wrap).
   std::vector<int64_t> times;
   std::vector<std::vector<float>> values;  // values[channel][row]; NaN where the device gives none
+  // A band drawn under each channel's line, as values are: its lowest and
+  // highest reading per row (a summary's period); empty when there is none.
+  std::vector<std::vector<float>> lows, highs;
   uint32_t interval = 0;                   // seconds from row to row (the least step of a merged series)
   std::string error;                       // why the rows could not be read; empty when they could
   std::string note;                        // what opening the log had to say (a site file not found)

@@ -200,6 +200,13 @@ void StripChart::FitScales(const QFontMetricsF& metrics) {
           low = std::min(low, p.value), high = std::max(high, p.value);
         }
     if (!(low <= high)) low = anyLow, high = anyHigh;
+    for (std::size_t c : plan_.strips[s].channels) {
+      if (c >= data_->lows.size() || data_->lows[c].empty()) continue;
+      for (std::size_t r = 0; r < data_->times.size(); ++r) {
+        if (double(data_->times[r]) < from_ || double(data_->times[r]) > to_ || std::isnan(data_->lows[c][r])) continue;
+        low = std::min(low, double(data_->lows[c][r])), high = std::max(high, double(data_->highs[c][r]));
+      }
+    }
     const int maxTicks = std::max(1, int(valueRects_[s].height() / (metrics.height() * 1.6)));
     scales_.push_back(ValueScaleFor(low, high, maxTicks));
   }
@@ -235,6 +242,34 @@ void StripChart::Paint(QPainter& painter) const {
   painter.restore();
 }
 
+void StripChart::PaintBand(QPainter& painter, std::size_t c, const QRectF& values, const ValueScale& scale) const {
+  if (c >= data_->lows.size() || data_->lows[c].empty()) return;
+  const double perValue = values.height() / (scale.high - scale.low);
+  const auto y = [&](float v) { return values.bottom() - (double(v) - scale.low) * perValue; };
+  QColor fill = QColor::fromRgb(QRgb(0xff000000u | styles_[c].rgb));
+  fill.setAlpha(60);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(fill);
+  // Each unbroken stretch of rows is one polygon: the highs forward, the
+  // lows back.
+  const std::vector<float>& lows = data_->lows[c];
+  const std::vector<float>& highs = data_->highs[c];
+  for (std::size_t r = 0; r < lows.size();) {
+    if (std::isnan(lows[r])) {
+      ++r;
+      continue;
+    }
+    std::size_t end = r;
+    while (end < lows.size() && !std::isnan(lows[end])) ++end;
+    QPolygonF band;
+    for (std::size_t i = r; i < end; ++i) band << QPointF(XOf(double(data_->times[i])), y(highs[i]));
+    for (std::size_t i = end; i-- > r;) band << QPointF(XOf(double(data_->times[i])), y(lows[i]));
+    painter.drawPolygon(band);
+    r = end;
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
 void StripChart::PaintStrip(QPainter& painter, std::size_t s) const {
   const QRectF& rect = stripRects_[s];
   const QRectF& values = valueRects_[s];
@@ -261,6 +296,7 @@ void StripChart::PaintStrip(QPainter& painter, std::size_t s) const {
   painter.save();
   painter.setClipRect(rect.adjusted(0, -1, 0, 1));
   painter.setRenderHint(QPainter::Antialiasing, antialiased_);
+  for (std::size_t c : plan_.strips[s].channels) PaintBand(painter, c, values, scale);
   for (std::size_t c : plan_.strips[s].channels) {
     painter.setPen(PenOf(styles_[c], antialiased_ ? 1.3 : 1));
     for (const QPolygonF& line : polylines_[c]) painter.drawPolyline(line);

@@ -156,16 +156,7 @@ int Import(const HistoryCommand& c) {
       SayStored(c, "imported " + WithoutPasswords(log) + " (site " + std::to_string(done.site) + ", " +
                    Counted(done.readings, "reading") + ")\n");
     };
-    ImportOutcome outcome;
-    try {
-      outcome = store->Import(log, c.log, stored);
-    } catch (const StoreLost&) {
-      throw;
-    } catch (const StoreError& e) {
-      // One log the store refused (a constraint, a failed statement): the
-      // batch goes on with the next.
-      outcome.reason = e.what();
-    }
+    const ImportOutcome outcome = ImportOneOfMany(*store, log, c.log, stored);
     progress.Erase();
     if (outcome.status != ImportStatus::Imported && !outcome.warning.empty()) Problem(log, outcome.warning);
     switch (outcome.status) {

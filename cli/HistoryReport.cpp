@@ -39,11 +39,6 @@ void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list) {
                  WithoutPasswords(c.otherLog).c_str());
 }
 
-std::string GapText(const Gap& gap) {
-  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + Counted(MissingRows(gap), "row") +
-         " missing)";
-}
-
 void ReportGaps(std::FILE* out, const std::vector<Gap>& gaps, bool filled, bool list) {
   if (gaps.empty()) return;
   std::fprintf(out, "zerb32-cli: %s in the series%s%s\n", Counted(gaps.size(), "gap").c_str(),

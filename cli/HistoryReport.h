@@ -17,7 +17,5 @@ void ReportOffGrid(std::FILE* out, const HistoryReport& report);
 void ReportConflicts(std::FILE* out, const HistoryReport& report, bool list);
 // The count; with `list`, each gap.
 void ReportGaps(std::FILE* out, const std::vector<Gap>& gaps, bool filled, bool list);
-// One gap: "2026-03-01T10:00:00 to 2026-03-01T12:00:00 (23 rows missing)".
-std::string GapText(const Gap& gap);
 
 }  // namespace zerb

@@ -24,7 +24,7 @@ set(ZERB_ROOM_watch_SEES history app styles classic series model sensor system)
 set(ZERB_ROOM_tools_SEES model sensor)
 set(ZERB_ROOM_chart_SEES styles series model sensor)
 set(ZERB_ROOM_cli_SEES watch history app summary styles classic series model sensor system)
-set(ZERB_ROOM_ui_SEES chart summary app styles classic series model sensor system)
+set(ZERB_ROOM_ui_SEES chart history summary app styles classic series model sensor system)
 set(ZERB_ROOM_plot_SEES chart history app styles classic series model sensor system)
 set(ZERB_ROOM_python_SEES history app summary styles classic series model sensor system)
 # What measures or tests the rooms sees all of them.

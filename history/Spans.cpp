@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "app/CountedWords.h"
+#include "styles/ZoneClock.h"
+
 namespace zerb {
 
 bool Overlaps(const LogSpan& a, const LogSpan& b) { return a.first <= b.last && b.first <= a.last; }
@@ -70,6 +73,11 @@ std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& ga
 uint64_t MissingRows(const Gap& gap) {
   if (gap.interval == 0 || gap.before <= gap.after) return 0;
   return static_cast<uint64_t>(gap.before - gap.after - 1) / gap.interval;
+}
+
+std::string GapText(const Gap& gap) {
+  return "after " + IsoText(gap.after) + " until " + IsoText(gap.before) + " (" + Counted(MissingRows(gap), "row") +
+         " missing)";
 }
 
 }  // namespace zerb

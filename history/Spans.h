@@ -3,6 +3,7 @@
 // times, and the gaps between the spans of many.
 
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -39,5 +40,9 @@ std::vector<std::pair<int64_t, int64_t>> GapStretches(const std::vector<Gap>& ga
 // How many rows a gap misses: the count of its FillTimes, found without
 // making them (0 for a gap without an interval).
 uint64_t MissingRows(const Gap& gap);
+
+// One gap for the user: "after 2026-03-01T10:00:00 until
+// 2026-03-01T12:00:00 (23 rows missing)".
+std::string GapText(const Gap& gap);
 
 }  // namespace zerb

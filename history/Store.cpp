@@ -16,6 +16,19 @@ std::unique_ptr<Store> OpenStore(const std::string& location, StoreAccess access
   return std::make_unique<SqliteStore>(at.text, access);
 }
 
+ImportOutcome ImportOneOfMany(Store& store, const std::string& logPath, const HistoryLogOptions& options,
+                              const Store::StoredCall& stored) {
+  try {
+    return store.Import(logPath, options, stored);
+  } catch (const StoreLost&) {
+    throw;
+  } catch (const StoreError& e) {
+    ImportOutcome refused;
+    refused.reason = e.what();
+    return refused;
+  }
+}
+
 void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans) {
   for (const LogSpan& span : spans) {
     summary.first = summary.imports == 0 ? span.first : std::min(summary.first, span.first);

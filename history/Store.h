@@ -162,6 +162,13 @@ enum class StoreAccess {
   ReadOnly,  // must exist; never changed (export, history)
 };
 
+// One log of a batch into the store, as every front end imports: the
+// store refusing this log (a failed statement, a constraint) is this log's
+// failure, its reason in the outcome, and the batch goes on; a store that
+// is gone (StoreLost) ends the batch and is thrown.
+ImportOutcome ImportOneOfMany(Store& store, const std::string& logPath, const HistoryLogOptions& options,
+                              const Store::StoredCall& stored = {});
+
 // Opens the store at `location`: an SQLite file (also written
 // sqlite:FILE), or the PostgreSQL database of a connection URI
 // (postgresql://...) or key=value string (host=...); see LocateStore in

@@ -108,7 +108,7 @@ void ZerbController::OptionsChanged() {
   const bool ownStyle = window_.ItemIndex(Control::cbxStyle) > 0;
   window_.SetEnabled(Control::cbxStyle, !xml);
   for (Control control : {Control::rgSep, Control::rgDateTime}) window_.SetEnabled(control, xml || !ownStyle);
-  window_.SetEnabled(Control::buttExportShown, !xml && Doc.Opened().logLoaded);
+  window_.SetEnabled(Control::buttExportShown, !xml && (Doc.Opened().logLoaded || StoreRowsShown));
 }
 
 std::optional<ConvertOptions> ZerbController::ReadOptions() {
@@ -179,15 +179,30 @@ std::string ShownPathFor(const std::string& outputPath) {
 
 }  // namespace
 
-void ZerbController::ExportShown(const RowSelection& shown) {
+void ZerbController::ExportShown(const RowSelection& shown, const std::optional<SummaryRequest>& summary) {
   if (Busy || !LogOpen || !Doc.Opened().logLoaded || window_.Checked(Control::cbxXML)) return;
   std::optional<ConvertOptions> options = ReadOptions();
-  if (!options) return;
+  if (!options || (summary && !Summarised(*options))) return;
   const std::optional<std::string> path =
       window_.ChooseExportFile(ShownPathFor(OutputPathFor(LogPath, window_.Text(Control::editExt))));
   if (!path) return;
   options->selection = shown;
+  options->summary = summary;
   RunInto(*path, *options);
+}
+
+std::optional<TableSettings> ZerbController::ShownTable(bool summary) {
+  if (Busy || window_.Checked(Control::cbxXML)) return std::nullopt;
+  const std::optional<ConvertOptions> options = ReadOptions();
+  if (!options || (summary && !Summarised(*options))) return std::nullopt;
+  return options->table.value_or(ClassicTable(options->flags));
+}
+
+// Summaries are tables of an analysis style's text (as --every asks).
+bool ZerbController::Summarised(const ConvertOptions& options) {
+  if (options.table && options.table->file == TableFile::Text) return true;
+  window_.ShowError("A summary is written in an analysis style: choose Excel, Excel (EU), pandas or Long.");
+  return false;
 }
 
 void ZerbController::BeginRun(uint32_t entries) {

@@ -43,6 +43,7 @@ class ZerbController {
   TLog& Log = Doc.Log();
   int32_t LogOpen = 0;   // 1 once a log file could be opened
   int32_t Busy = 0;      // 1 while a run's passes are going
+  bool StoreRowsShown = false;  // the plot shows a store's rows, not the log's (Export shown writes them)
   PreviewData Preview;   // the open log's rows, as the preview shows them
 
   // Start-up when the window is first shown: caption "ZERB32 " + the file
@@ -81,7 +82,14 @@ class ZerbController {
   // shows, written with the window's options (CSV in the chosen style)
   // into a file the operator chooses, as Convert writes (the same safety).
   // Ignored during a run, without a loaded log, and with XML chosen.
-  void ExportShown(const RowSelection& shown);
+  // With a summary, the periods' figures as --every writes them.
+  void ExportShown(const RowSelection& shown, const std::optional<SummaryRequest>& summary = std::nullopt);
+  // The table Export shown writes for rows that are not the open log's (a
+  // store's): the chosen style, or the classic table of the options;
+  // nothing during a run, under XML (Export shown is disabled then), or
+  // when a field is not a number (said as Convert says it).
+  // With a summary, only an analysis style's text will do.
+  std::optional<TableSettings> ShownTable(bool summary);
   // The time base changed: the preview follows at once (after a run, when
   // changed during one).
   void TimeBaseChanged();
@@ -111,6 +119,8 @@ class ZerbController {
  private:
   // The run's options from the window; nothing (error shown) on a bad number.
   std::optional<ConvertOptions> ReadOptions();
+  // False, said to the operator, when the options' table can't hold a summary.
+  bool Summarised(const ConvertOptions& options);
   void ApplyStyle(ConvertOptions& options);
   void ShowResult(const RunResult& result, const std::string& outputPath, const ConvertOptions& options);
   void ReportProgress(uint16_t index);

@@ -56,6 +56,11 @@ void PlotView::SetData(const PreviewData* preview, bool sameRows) {
   emit CursorChanged();
 }
 
+void PlotView::SetGaps(std::vector<std::pair<int64_t, int64_t>> gaps) {
+  chart_.SetGaps(std::move(gaps));
+  update();
+}
+
 void PlotView::SetChannelShown(std::size_t channel, bool shown) {
   if (channel >= chart_.Shown().size() || chart_.Shown()[channel] == shown) return;
   chart_.SetShown(channel, shown);

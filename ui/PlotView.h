@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "chart/ChartFiles.h"
@@ -33,6 +34,8 @@ class PlotView : public QWidget {
   // With sameRows (the open log's rows on another clock) the channels
   // shown, the rows in view and the cursor's row stay.
   void SetData(const PreviewData* preview, bool sameRows = false);
+  // Stretches without rows shaded (StripChart::SetGaps); SetData clears them.
+  void SetGaps(std::vector<std::pair<int64_t, int64_t>> gaps);
   void SetChannelShown(std::size_t channel, bool shown);
   void SetChannelsShown(const std::vector<bool>& shown);
 

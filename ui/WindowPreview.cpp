@@ -2,6 +2,7 @@
 // tools, notes and readings table, the outcome of the last run, the channel
 // list and the results of a batch, and the logs dropped on the window.
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -28,7 +30,12 @@
 #include "app/WriteOutput.h"
 #include "chart/ChartFiles.h"
 #include "chart/Strips.h"
+#include "ui/PeriodPreview.h"
 #include "ui/PlotView.h"
+#if ZERB32_HISTORY
+#include "history/Spans.h"
+#include "ui/HistoryPanel.h"
+#endif
 #include "ui/ReadingsTable.h"
 #include "ui/WindowGeometry.h"
 #include "ui/zerbb.h"
@@ -118,6 +125,7 @@ void TZerbDlg::BuildPreviewArea() {
   batchList_->setObjectName("batchResults");
   sideTabs_->addTab(BuildChannelPage(), "Channels");
   sideTabs_->addTab(batchList_, "Dropped logs");
+  BuildHistoryPage();
   for (QWidget* w : std::initializer_list<QWidget*>{plot_, plotTools_, cursorHeading_, readingsView_, sideTabs_}) w->hide();
 }
 
@@ -142,13 +150,23 @@ QWidget* TZerbDlg::BuildPlotTools() {
                                      "The rows of the time shown and the channels ticked, as Convert writes them "
                                      "(CSV in the chosen style)",
                                      tools);
-  for (QWidget* w : std::initializer_list<QWidget*>{whole, day, week}) row->addWidget(w);
+  periodChoice_ = new QComboBox(tools);
+  periodChoice_->setObjectName("comboPeriod");
+  periodChoice_->setToolTip("Each period's mean, with its lowest and highest reading as a band "
+                            "(Export shown writes the period's figures, as --every)");
+  for (const char* period : {"No summary", "Hourly", "Daily", "Weekly", "Monthly"}) periodChoice_->addItem(period);
+  for (QWidget* w : std::initializer_list<QWidget*>{whole, day, week, periodChoice_}) row->addWidget(w);
   row->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{picture, pictureWidth_, exported}) row->addWidget(w);
   connect(whole, &QPushButton::clicked, plot_, &PlotView::ShowAll);
   connect(day, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(86400); });
   connect(week, &QPushButton::clicked, plot_, [this] { plot_->ShowSpanAroundCursor(7 * 86400); });
   connect(picture, &QPushButton::clicked, this, &TZerbDlg::SavePictureClick);
+  connect(periodChoice_, &QComboBox::currentIndexChanged, this, [this] {
+    PlotWithPeriod(false, true);
+    readings_->Rebuild();
+    ShowCursorHeading();
+  });
   connect(exported, &QPushButton::clicked, this, &TZerbDlg::ExportShownClick);
   return tools;
 }
@@ -181,6 +199,39 @@ QWidget* TZerbDlg::BuildChannelPage() {
   connect(all, &QPushButton::clicked, this, [this] { ShowFilteredChannels(true); });
   connect(none, &QPushButton::clicked, this, [this] { ShowFilteredChannels(false); });
   return page;
+}
+
+void TZerbDlg::BuildHistoryPage() {
+#if ZERB32_HISTORY
+  history_ = new HistoryPanel(sideTabs_);
+  history_->setObjectName("historyPanel");
+  sideTabs_->addTab(history_, "History");
+  connect(history_, &HistoryPanel::HistoryReady, this, &TZerbDlg::ShowHistory);
+  connect(history_, &HistoryPanel::Imported, this, [this](const QStringList& lines) {
+    batchList_->clear();
+    batchList_->addItems(lines);
+    sideTabs_->setCurrentWidget(batchList_);
+  });
+  auto* shortcut = new QShortcut(QKeySequence("Ctrl+H"), this);
+  connect(shortcut, &QShortcut::activated, this, &TZerbDlg::ShowHistoryTab);
+#endif
+}
+
+void TZerbDlg::ShowHistoryTab() {
+  if (!history_) return;
+  Expand();
+  sideTabs_->setCurrentWidget(history_);
+}
+
+void TZerbDlg::OpenHistory(const std::string& location) {
+  if (!history_) return;
+  ShowHistoryTab();
+  history_->OpenLocation(location, true);
+}
+
+void TZerbDlg::ShowHistory(const PreviewData& history) {
+  ShowPreview(history, false);
+  sideTabs_->setCurrentWidget(history_);
 }
 
 void TZerbDlg::PlaceAreas() {
@@ -236,9 +287,18 @@ void TZerbDlg::Expand() {
 
 void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   if (!preview.Empty() || !preview.error.empty()) Expand();
+#if ZERB32_HISTORY
+  // The log's rows on another clock are other rows when a store's were shown.
+  if (history_->Plots(base_) && base_ != &preview) sameRows = false;
+  if (const bool storeRows = history_->Plots(&preview); storeRows != controller_.StoreRowsShown) {
+    controller_.StoreRowsShown = storeRows;
+    if (!controller_.Busy) controller_.OptionsChanged();
+  }
+#endif
   notes_->setText(QString::fromStdString(preview.note));
   notes_->setHidden(preview.note.empty() || !expanded_);
-  plot_->SetData(&preview, sameRows);
+  base_ = &preview;
+  PlotWithPeriod(sameRows, sameRows);
   if (!sameRows) {
     const QSignalBlocker quiet(channelList_);
     channelList_->clear();
@@ -262,6 +322,30 @@ void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   }
   ShowCursorHeading();
   PlaceAreas();
+}
+
+std::optional<Period> TZerbDlg::ChosenPeriod() const {
+  static constexpr Period periods[] = {Period::Hour, Period::Day, Period::Week, Period::Month};
+  const int chosen = periodChoice_->currentIndex();
+  if (chosen <= 0) return std::nullopt;
+  return periods[chosen - 1];
+}
+
+void TZerbDlg::PlotWithPeriod(bool sameRows, bool keepShown) {
+  const std::optional<Period> period = ChosenPeriod();
+  if (!period || !base_ || base_->Empty()) {
+    plot_->SetData(base_, sameRows);
+  } else {
+    periodData_ = PeriodPreview(*base_, *period);
+    std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
+    for (std::size_t c = 0; c < shown.size(); ++c)
+      shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
+    plot_->SetData(&periodData_, false);
+    if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
+  }
+#if ZERB32_HISTORY
+  if (history_->Plots(base_)) plot_->SetGaps(GapStretches(history_->Shown()->gaps));
+#endif
 }
 
 void TZerbDlg::ShowCursorHeading() { cursorHeading_->setText(readings_->Heading()); }
@@ -301,16 +385,41 @@ std::optional<std::string> TZerbDlg::ChooseExportFile(const std::string& suggest
   return QFile::encodeName(path).toStdString();
 }
 
+std::optional<SummaryRequest> TZerbDlg::ShownSummary() const {
+  const std::optional<Period> period = ChosenPeriod();
+  if (!period) return std::nullopt;
+  SummaryRequest summary;
+  summary.every = *period;
+  return summary;
+}
+
 void TZerbDlg::ExportShownClick() {
   if (!plot_->Data()) return;
   // Whole seconds inside the range shown, and the channels ticked.
-  RowSelection shown;
-  shown.from = uint32_t(std::clamp(std::ceil(plot_->From()), 0.0, double(UINT32_MAX)));
-  shown.to = uint32_t(std::clamp(std::floor(plot_->To()), 0.0, double(UINT32_MAX)));
-  shown.channels.emplace();
+  std::vector<std::size_t> channels;
   for (std::size_t c = 0; c < plot_->Chart().Shown().size(); ++c)
-    if (plot_->Chart().Shown()[c]) shown.channels->push_back(c);
-  controller_.ExportShown(shown);
+    if (plot_->Chart().Shown()[c]) channels.push_back(c);
+  double from = std::ceil(plot_->From()), to = std::floor(plot_->To());
+  // Summed up, the periods shown whole: a row stands for its period.
+  if (const std::optional<Period> period = ChosenPeriod()) {
+    from = double(PeriodStart(*period, int64_t(from)));
+    to = double(NextPeriodStart(*period, PeriodStart(*period, int64_t(to))) - 1);
+  }
+#if ZERB32_HISTORY
+  if (history_->Plots(base_)) {
+    const std::optional<TableSettings> table = controller_.ShownTable(ChosenPeriod().has_value());
+    if (!table) return;
+    const std::string suggested = "site-" + std::to_string(history_->Shown()->site) + "-shown.csv";
+    if (const std::optional<std::string> path = ChooseExportFile(suggested))
+      history_->ExportShown(*path, int64_t(from), int64_t(to), channels, *table, ShownSummary());
+    return;
+  }
+#endif
+  RowSelection shown;
+  shown.from = uint32_t(std::clamp(from, 0.0, double(UINT32_MAX)));
+  shown.to = uint32_t(std::clamp(to, 0.0, double(UINT32_MAX)));
+  shown.channels = channels;
+  controller_.ExportShown(shown, ShownSummary());
 }
 
 void TZerbDlg::SavePictureClick() {
@@ -342,6 +451,11 @@ void TZerbDlg::ShowBatchResults(const std::vector<std::string>& lines) {
   sideTabs_->setCurrentWidget(batchList_);
 }
 
+bool TZerbDlg::ImportsDrops() const {
+  return history_ && history_->StoreOpen() && sideTabs_->isVisible() &&
+         (sideTabs_->currentWidget() == history_ || sideTabs_->currentWidget() == batchList_);
+}
+
 void TZerbDlg::dragEnterEvent(QDragEnterEvent* event) {
   if (!controller_.Busy && !DroppedLogs(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
@@ -352,6 +466,10 @@ void TZerbDlg::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   std::vector<std::string> paths;
   for (const QString& log : logs) paths.push_back(QFile::encodeName(log).toStdString());
+  if (ImportsDrops()) {
+    history_->Import(paths);
+    return;
+  }
   controller_.DropFiles(paths);
 }
 

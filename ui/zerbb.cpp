@@ -312,9 +312,10 @@ void TZerbDlg::SetTabOrder() {
     for (QRadioButton* radio : findChild<QWidget*>(name)->findChildren<QRadioButton*>()) order << radio;
   for (const char* name : {"buttConvert", "buttExit", "cbxXML", "cbxStyle"}) order << findChild<QWidget*>(name);
   // What the grown window adds comes after the dialog's own controls.
+  // The period chooser, added with the history, after what was there.
   for (QWidget* tool : plotTools_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (tool->focusPolicy() & Qt::TabFocus) order << tool;
-  order << plot_ << readingsView_ << sideTabs_ << channelFilter_;
+    if ((tool->focusPolicy() & Qt::TabFocus) && tool != periodChoice_) order << tool;
+  order << plot_ << readingsView_ << periodChoice_ << sideTabs_ << channelFilter_;
   for (const char* name : {"buttAllChannels", "buttNoChannels"}) order << findChild<QWidget*>(name);
   order << channelList_ << batchList_ << openFolder_;
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "summary/SummaryRequest.h"
 #include "ui/Controller.h"
 #include "ui/WindowOps.h"
 
 class QButtonGroup;
+class QComboBox;
 class QFileDialog;
 class QLineEdit;
 class QListWidget;
@@ -30,6 +32,7 @@ class QTreeWidgetItem;
 
 namespace zerb {
 
+class HistoryPanel;
 class PlotView;
 class ReadingsTable;
 
@@ -113,6 +116,12 @@ class TZerbDlg : public QDialog, public WindowOps {
   ~TZerbDlg() override;
 
   ZerbController& Controller() { return controller_; }
+  // The History tab; nullptr in a build without history stores.
+  HistoryPanel* History() const { return history_; }
+  // Grows the window and brings the History tab up (Ctrl+H).
+  void ShowHistoryTab();
+  // The History tab open on the store at `location`, its first site plotted.
+  void OpenHistory(const std::string& location);
 
   void SetWindowCaption(const std::string& text) override;
   void SetCaption(Control control, const std::string& text) override;
@@ -153,6 +162,9 @@ class TZerbDlg : public QDialog, public WindowOps {
   // during a run.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Dropped logs go into the open store while the History tab (or the list
+  // of what went in) is in front; otherwise they are converted.
+  bool ImportsDrops() const;
   // Esc presses Exit.
   void reject() override;
   // Draws the progress bar's position and handles all queued input.
@@ -163,6 +175,9 @@ class TZerbDlg : public QDialog, public WindowOps {
   void BuildPreviewArea();
   QWidget* BuildPlotTools();
   QWidget* BuildChannelPage();
+  void BuildHistoryPage();
+  // A site's history plotted as a log is, the History tab kept in front.
+  void ShowHistory(const PreviewData& history);
   void BuildStyleChoice();
   void SetTabOrder();
   // The controls keep their places at the top left; below them the run's
@@ -176,6 +191,13 @@ class TZerbDlg : public QDialog, public WindowOps {
   void ExportShownClick();
   void SavePictureClick();
   void ShowCursorHeading();
+  // The data last given to ShowPreview, plotted as it is or, with a period
+  // chosen, summed up per period; keepShown keeps the channels ticked in
+  // the list shown (the list is of this data).
+  void PlotWithPeriod(bool sameRows, bool keepShown = false);
+  std::optional<Period> ChosenPeriod() const;
+  // The summary Export shown writes with a period chosen.
+  std::optional<SummaryRequest> ShownSummary() const;
   QWidget* Find(Control control) const;
 
   void buttLogClick();
@@ -201,6 +223,10 @@ class TZerbDlg : public QDialog, public WindowOps {
   QLineEdit* channelFilter_ = nullptr;
   QTreeWidget* channelList_ = nullptr;
   QListWidget* batchList_ = nullptr;
+  HistoryPanel* history_ = nullptr;
+  QComboBox* periodChoice_ = nullptr;
+  const PreviewData* base_ = nullptr;
+  PreviewData periodData_;
   PathLabel* outcome_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string folder_;
