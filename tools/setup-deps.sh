@@ -29,7 +29,6 @@ for p in "${packages[@]}"; do
 done
 [ "${#missing[@]}" -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
 elif command -v sudo >/dev/null; then
@@ -39,6 +38,7 @@ else
   echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
   exit 1
 fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
