@@ -35,7 +35,7 @@ class SummaryText {
     if (s_.units != UnitsMode::Row) return text;
     std::string units;
     for (std::size_t i = 0; i < timeNames.size(); ++i) AppendField(units, "", s_);
-    for (const SummaryColumn& column : columns_.All()) AppendField(units, UnitOf(column), s_);
+    for (const SummaryColumn& column : columns_.All()) AppendField(units, ValueUnit(column), s_);
     EndLine(units, s_);
     return text + units;
   }

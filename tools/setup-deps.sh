@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs that are not there yet.
-# Runs apt-get directly as root, through sudo otherwise; does nothing when
+# Runs apt-get directly as root, through sudo otherwise (without sudo it
+# names what to install and fails); does nothing, and needs no root, when
 # everything is present, so every make target can call it.
 set -euo pipefail
 
@@ -28,8 +29,16 @@ for p in "${packages[@]}"; do
 done
 [ "${#missing[@]}" -eq 0 ] && exit 0
 
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "setup-deps: these packages are missing and installing them needs root; as root run:" >&2
+  echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
 echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -140,6 +140,11 @@ TEST(Meta, OptionsSayHowTheOutputWasMade) {
   selected.table = table(TimeForm::Off, {});
   selected.selection.from = 1394150400;
   selected.selection.channels = std::vector<std::size_t>{1, 99};
+  ConvertOptions untilThen, summedInBerlin, summedCivil;
+  untilThen.selection.to = 1394150400;
+  summedInBerlin.table = table(TimeForm::Iso, berlin);
+  summedInBerlin.summary = SummaryRequest{Period::Day, {}, 0, {{"1", HeatingBase, false}, {"2", CoolingBase, true}}};
+  summedCivil.summary = SummaryRequest{};
   const Row rows[] = {
       {"iso in a named zone", {.table = table(TimeForm::Iso, berlin)}, "/table/timeZone",
        {{"zone", "Europe/Berlin"}, {"utc", true}}},
@@ -152,6 +157,14 @@ TEST(Meta, OptionsSayHowTheOutputWasMade) {
                         {"overlap", 0}, {"skip", 0}, {"header", true}, {"isoTime", true}}},
       {"selection", selected, "/from", "2014-03-07T00:00:00"},
       {"no time", selected, "/table/time", "off"},
+      {"range end", untilThen, "/to", "2014-03-07T00:00:00"},
+      {"summary in a named zone", summedInBerlin, "/summary/periodsAlignedIn", "Europe/Berlin"},
+      {"default stats", summedInBerlin, "/summary/stats",
+       "default: mean,min,max,count; on/off channels: on,starts,count"},
+      {"degree days", summedInBerlin, "/summary/degreeDays/1",
+       {{"kind", "cooling"}, {"channel", "2"}, {"baseCelsius", CoolingBase},
+        {"method", "daily mean against the base, days summed over the period"}}},
+      {"summary in civil time", summedCivil, "/summary/periodsAlignedIn", "logger civil time"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.why);

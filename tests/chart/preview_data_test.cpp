@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "tests/classic/writer_support.h"
 
@@ -147,6 +149,32 @@ TEST(PreviewText, NearestRowAndValues) {
 
 // A logger clock set back to 1970 gives rows whose 32-bit readings wrap:
 // the plot keeps them in time order, before 1970.
+// Rows without readings go where the data has no row, once each, in time
+// order; the readings of the rows already there stay with their times.
+TEST(InsertEmptyRows, BreaksLinesOnlyWhereNoRowIs) {
+  const struct Row {
+    const char* why;
+    std::vector<int64_t> breaks;
+    std::vector<int64_t> times;
+    std::string values;  // one letter per row: a/b/c the readings 1/2/3, - none
+  } rows[] = {
+      {"no break", {}, {1000, 1060, 1120}, "abc"},
+      {"before the first row", {900}, {900, 1000, 1060, 1120}, "-abc"},
+      {"between rows and after the last", {1030, 1200}, {1000, 1030, 1060, 1120, 1200}, "a-bc-"},
+      {"at a row that is there", {1060}, {1000, 1060, 1120}, "abc"},
+      {"the same time twice", {1030, 1030}, {1000, 1030, 1060, 1120}, "a-bc"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    PreviewData data = OneChannel({1, 2, 3});
+    InsertEmptyRows(data, row.breaks);
+    EXPECT_EQ(data.times, row.times);
+    std::string values;
+    for (const float v : data.values.at(0)) values += std::isnan(v) ? '-' : char('a' + int(v) - 1);
+    EXPECT_EQ(values, row.values);
+  }
+}
+
 TEST(UnwrappedTimes, ReadingsBefore1970ComeFirst) {
   const struct {
     std::vector<uint32_t> readings;

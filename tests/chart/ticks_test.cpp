@@ -97,6 +97,35 @@ TEST(TimeScaleFor, AZoneChangesTheReadingsNotThePlace) {
   EXPECT_FALSE(berlin.PlotTimeOf(At("2026-03-29T02:30")).has_value());  // skipped
 }
 
+// The clock a plot is made with: civil where no zone is chosen or the zone
+// is unknown (then saying why), a zone's reading otherwise; plot times
+// beyond the 32-bit readings are shown as they are, and a reading leads
+// back to its plot time.
+TEST(PlotClock, ReadingsOfEachKindOfClock) {
+  const int64_t noon = At("2026-01-10T12:00");
+  const struct Row {
+    const char* why;
+    TimeZoneSetting zone;
+    const char* error;  // part of Error(); "" none
+    int64_t shift;      // reading minus plot time at noon
+  } rows[] = {
+      {"civil", {}, "", 0},
+      {"unknown zone", {ZoneKind::Named, 0, "Europe/Atlantis", false}, "Europe/Atlantis", 0},
+      {"fixed offset, local readings", {ZoneKind::FixedOffset, 60, "", false}, "", 0},
+      {"fixed offset, UTC readings", {ZoneKind::FixedOffset, 60, "", true}, "", -3600},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    const PlotClock clock(row.zone, noon);
+    EXPECT_EQ(clock.Error().empty(), !*row.error);
+    EXPECT_NE(clock.Error().find(row.error), std::string::npos) << clock.Error();
+    EXPECT_EQ(clock.Civil(), row.zone.kind == ZoneKind::Civil || *row.error);
+    EXPECT_EQ(clock.Shown(noon), noon + row.shift);
+    EXPECT_EQ(clock.PlotTimeOf(noon + row.shift), noon);
+    for (const int64_t beyond : {int64_t{-7200}, int64_t{UINT32_MAX} + 7200}) EXPECT_EQ(clock.Shown(beyond), beyond);
+  }
+}
+
 SeriesChannel Channel(const char* type, char units, bool digital = false) {
   SeriesChannel c;
   c.typeName = type;

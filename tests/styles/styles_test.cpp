@@ -8,6 +8,7 @@
 #include "classic/ConvertFlags.h"
 #include "series/Series.h"
 #include "styles/Styles.h"
+#include "styles/SummaryTable.h"
 #include "styles/TableWriter.h"
 #include "styles/Windows1252.h"
 #include "tests/classic/writer_support.h"
@@ -106,6 +107,22 @@ TEST(Styles, SettingsCombined) {
   }
 }
 
+// A summary's units on a row of their own: a blank under each time column
+// and the unit of each figure's values under it (a count has none).
+TEST(Styles, SummaryWithAUnitsRow) {
+  auto loaded = Load(FixtureSource());
+  TableSettings settings = Style("pandas");
+  settings.units = UnitsMode::Row;
+  LogSeries series(*loaded->log, false, -1, 0);
+  StringSink sink;
+  const SummaryRequest asked{Period::Day, {Stat::Max, Stat::Count}, 0, {}};
+  const TableResult result = WriteSummary(series, settings, asked, sink);
+  ASSERT_EQ(result.status, 1) << result.error;
+  EXPECT_EQ(sink.text.substr(0, sink.text.find("\r\n2014")),
+            "Time,Temp max,Temp count,Raw max,Raw count,Valve/A max,Valve/A count,Set pt max,Set pt count\r\n"
+            ",°C,,,,%,,,");
+}
+
 TEST(Windows1252, EveryByteGivesValidUtf8) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
@@ -117,6 +134,26 @@ TEST(Windows1252, EveryByteGivesValidUtf8) {
   EXPECT_EQ(back, all);
   EXPECT_EQ(Windows1252FromUtf8("a\xC3(\xE2\x82"), "a?(??");  // each stray byte
 }
+
+// Names from the system (file names) are kept when they are UTF-8, a
+// written replacement character included; any other byte makes the whole
+// text Windows-1252.
+TEST(Windows1252, Utf8TextKeepsUtf8AndReadsTheRestAs8Bit) {
+  const struct {
+    const char* text;
+    const char* utf8;
+  } rows[] = {
+      {"plain.log", "plain.log"},
+      {"\xC2\xB0" "C.log", "°C.log"},
+      {"\xB0" "C.log", "°C.log"},
+      {"\xEF\xBF\xBD.log", "\xEF\xBF\xBD.log"},
+      {"\xEF\xBF\xBD\xB0", "ï¿½°"},
+      {"\xC2", "Â"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Utf8Text(row.text), row.utf8) << row.text;
+}
+
+TEST(Styles, AnUnknownNameHasNoSettings) { EXPECT_FALSE(StyleSettings("no-such-style").has_value()); }
 
 }  // namespace
 }  // namespace zerb
