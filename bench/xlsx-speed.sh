@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times the xlsx style from outside, on the longest log (65,536 rows of three
 # channels) and a wide log (60 channels), against the classic CSV of the
-# same log and against `zip -6` of the workbook's data sheet XML: the least
-# any writer of the format does, deflating the sheet it must hold. Each
+# same log, against `zip -6` of the workbook's data sheet XML (the least
+# any writer of the format does, deflating the sheet it must hold) and
+# against libxlsxwriter alone writing the same cells (bench_xlsx_floor, the
+# least the library the style writes through takes). Each
 # measurement repeats the call CALLS times and is taken ROUNDS times, the
 # kinds interleaved; the median wall and CPU (user + system) time is shown,
 # and the peak memory (maximum resident set) of one call of each. On a busy
@@ -10,8 +12,8 @@
 # to read; no test asserts them.
 #
 #   bench/xlsx-speed.sh BUILD_DIR [ROUNDS] [CALLS]
-# BUILD_DIR is a Release build holding cli/zerb32-cli, tools/zerb32-mkbatch
-# and tools/zerb32-mklog.
+# BUILD_DIR is a Release build (ZERB32_BENCH=ON) holding cli/zerb32-cli,
+# tools/zerb32-mkbatch, tools/zerb32-mklog and bench/bench_xlsx_floor.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -44,6 +46,7 @@ repeat() { for ((i = 0; i < calls; ++i)); do "$@"; done; }
 csv() { "$cli" -q -o "$work/out.CSV" "$work/$1.log" 2> /dev/null; }
 xlsx() { "$cli" -q --style xlsx -o "$work/out.xlsx" "$work/$1.log" 2> /dev/null; }
 floor() { rm -f "$work/floor.zip"; (cd "$work/$1-sheet" && zip -6 -q "$work/floor.zip" xl/worksheets/sheet1.xml); }
+library() { "$build/bench/bench_xlsx_floor" "$work/library.xlsx" "$work/$1.cells" "$work/$1.formats"; }
 timed() {
   local label=$1 start
   shift
@@ -57,13 +60,15 @@ timed() {
 
 for log in 0long wide; do
   xlsx $log
-  mkdir -p "$work/$log-sheet" && (cd "$work/$log-sheet" && unzip -q "$work/out.xlsx" xl/worksheets/sheet1.xml)
+  mkdir -p "$work/$log-sheet" && (cd "$work/$log-sheet" && unzip -q "$work/out.xlsx" xl/worksheets/sheet1.xml xl/styles.xml)
+  python3 "$(dirname "$0")/xlsx/sheet_cells.py" "$work/$log-sheet" "$work/$log.cells" "$work/$log.formats"
 done
 for ((round = 0; round < rounds; ++round)); do
   for log in 0long wide; do
     timed "$log-csv" csv $log
     timed "$log-xlsx" xlsx $log
     timed "$log-floor" floor $log
+    timed "$log-library" library $log
   done
 done
 
@@ -72,15 +77,21 @@ peak() { /usr/bin/time -f '%M' -o "$work/peak" "$cli" -q -o "$work/peak-out" "$@
 # The median of a kind of time (wall, cpu) of a label, in microseconds.
 figure() { if [[ $1 == wall ]]; then echo "${times[$2]}"; else echo "${cpu[$2]}"; fi | median; }
 echo "median of $rounds interleaved rounds of $calls calls; ms a call, wall and CPU"
-printf '%-8s %-5s %9s %9s %9s %10s %10s\n' log "" csv xlsx floor "xlsx/csv" "xlsx/floor"
+printf '%-8s %-5s %9s %9s %9s %9s %10s %10s %10s\n' log "" csv xlsx library floor "xlsx/csv" "xlsx/floor" \
+  "lib/floor"
+ms() { echo "$1 / 1000" | bc -l; }
 for log in 0long wide; do
   for kind in wall cpu; do
     c=$(figure $kind "$log-csv")
     x=$(figure $kind "$log-xlsx")
+    l=$(figure $kind "$log-library")
     f=$(figure $kind "$log-floor")
-    printf '%-8s %-5s %9.1f %9.1f %9.1f %10.2f %10.2f\n' $log $kind "$(echo "$c / 1000" | bc -l)" \
-      "$(echo "$x / 1000" | bc -l)" "$(echo "$f / 1000" | bc -l)" "$(echo "$x / $c" | bc -l)" "$(echo "$x / $f" | bc -l)"
+    printf '%-8s %-5s %9.1f %9.1f %9.1f %9.1f %10.2f %10.2f %10.2f\n' $log $kind "$(ms "$c")" "$(ms "$x")" "$(ms "$l")" \
+      "$(ms "$f")" "$(echo "$x / $c" | bc -l)" "$(echo "$x / $f" | bc -l)" "$(echo "$l / $f" | bc -l)"
   done
-  echo "$log peak memory: csv $(peak "$work/$log.log") kB, xlsx $(peak --style xlsx "$work/$log.log") kB"
+  library_peak=$(/usr/bin/time -f '%M' -o "$work/peak" "$build/bench/bench_xlsx_floor" "$work/library.xlsx" \
+    "$work/$log.cells" "$work/$log.formats" && cat "$work/peak")
+  echo "$log peak memory: csv $(peak "$work/$log.log") kB, xlsx $(peak --style xlsx "$work/$log.log") kB," \
+    "library $library_peak kB (its cells held in memory)"
 done
 echo "sheet XML: 0long $(stat -c %s "$work/0long-sheet/xl/worksheets/sheet1.xml") bytes, wide $(stat -c %s "$work/wide-sheet/xl/worksheets/sheet1.xml") bytes"
