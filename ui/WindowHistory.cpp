@@ -53,9 +53,9 @@ void TZerbDlg::OpenHistory(const std::string& location) {
 #if ZERB32_HISTORY
 
 void TZerbDlg::ShowHistory(bool newSite) {
+  if (!newSite && !historyShown_) return;  // the view of a range the plot no longer shows (a log came)
   const SiteHistory& view = *history_->Shown();
   Expand();
-  newSite = newSite || !historyShown_;
   historyShown_ = true;
   if (!controller_.StoreRowsShown) {
     controller_.StoreRowsShown = true;
@@ -66,6 +66,7 @@ void TZerbDlg::ShowHistory(bool newSite) {
   plot_->SetExtent(PlotView::Extent{view.first, view.last, view.interval});
   PlotHistory(newSite);
   if (newSite) {
+    readings_->SetFigures({}, 0, -1);
     ListChannels(view.data.channels);
     sideTabs_->setCurrentWidget(history_);
   }
