@@ -14,6 +14,7 @@ build=$1
 rounds=${2:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+trap 'exit 143' INT TERM
 for program in "$build/bench/bench_store_plot" "$build/bench/bench_window_history"; do
   [ -x "$program" ] || { echo "no $program: build with ZERB32_BENCH=ON first" >&2; exit 2; }
 done
