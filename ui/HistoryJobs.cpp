@@ -5,7 +5,6 @@
 #include "app/CountedWords.h"
 #include "app/Paths.h"
 #include "app/WriteOutput.h"
-#include "history/Spans.h"
 #include "history/postgres/PgAddress.h"
 #include "series/SelectedSeries.h"
 #include "styles/SummaryTable.h"
@@ -50,33 +49,6 @@ StoreListing ListStore(const std::string& location) {
     listing.passwordWanted = LocateStore(location).postgres && AsksForPassword(listing.error);
   }
   return listing;
-}
-
-SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t from, int64_t to) {
-  SiteHistory history;
-  history.site = site;
-  try {
-    const std::unique_ptr<Store> store = OpenStore(location, StoreAccess::ReadOnly);
-    const std::unique_ptr<Series> series = store->Export(site, from, to);
-    if (!series) {
-      history.error = "no site " + std::to_string(site) + " in the store";
-      return history;
-    }
-    history.data = LoadPreview(*series);
-    history.gaps = FindGaps(store->Spans(site, from, to));
-    history.logs = store->Logs(site, from, to);
-  } catch (const std::exception& e) {
-    history.error = e.what();
-  }
-  if (history.error.empty()) history.error = history.data.error;
-  if (!history.error.empty()) {
-    history.error = ScrubbedMessage(history.error, location);
-    history.data = PreviewData{};
-    history.data.error = history.error;
-    return history;
-  }
-  InsertEmptyRows(history.data, GapBreaks(history.gaps));
-  return history;
 }
 
 std::string ExportHistory(const std::string& location, uint32_t site, int64_t from, int64_t to,

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/PreviewData.h"
 #include "history/Store.h"
 #include "styles/TableSettings.h"
 #include "summary/SummaryRequest.h"
+#include "ui/HistoryView.h"
 
 namespace zerb {
 
@@ -24,16 +24,6 @@ struct StoreListing {
 };
 // The sites of the store at `location` (as `--db` takes it), opened read-only.
 StoreListing ListStore(const std::string& location);
-
-struct SiteHistory {
-  uint32_t site = 0;
-  PreviewData data;              // the rows, an empty row opening each gap so lines break there
-  std::vector<Gap> gaps;
-  std::vector<StoredLog> logs;   // those whose spans meet the range, with their conflicts
-  std::string error;             // why the history could not be read (data then empty)
-};
-// A site's stored series with row times in [from, to].
-SiteHistory FetchSiteHistory(const std::string& location, uint32_t site, int64_t from, int64_t to);
 
 // Writes the site's stored rows with times in [from, to] and the chosen
 // channels (export's order) as `table` lays them out, or with a summary its

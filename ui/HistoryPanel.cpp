@@ -120,6 +120,9 @@ void HistoryPanel::OpenStoreClick() {
 void HistoryPanel::OpenLocation(const std::string& location, bool plotFirst) {
   const int generation = ++storeGeneration_;
   ++fetchGeneration_;
+  siteOpening_ = false;
+  wanted_.reset();
+  StopFigures();
   location_.clear();
   import_->setEnabled(false);
   sites_->clear();
@@ -161,36 +164,113 @@ void HistoryPanel::ShowListing(const std::string& address, const std::string& lo
   }
 }
 
-void HistoryPanel::FetchSite(uint32_t site, int64_t from, int64_t to) {
+void HistoryPanel::FetchSite(uint32_t site, int64_t first, int64_t last) {
   if (!StoreOpen()) return;
   const int generation = ++fetchGeneration_;
+  ++viewGeneration_;
+  wanted_.reset();
+  StopFigures();
+  siteOpening_ = true;
   SetMessage("Reading site " + std::to_string(site) + "...");
   const std::string location = location_;
-  Run<std::shared_ptr<SiteHistory>>(
-      [location, site, from, to] { return std::make_shared<SiteHistory>(FetchSiteHistory(location, site, from, to)); },
-      [this, generation](std::shared_ptr<SiteHistory> history) {
-        if (generation == fetchGeneration_) ShowHistory(std::make_unique<SiteHistory>(std::move(*history)));
+  const int columns = plotColumns();
+  Run<std::shared_ptr<const SiteHistory>>(
+      [location, site, first, last, columns] {
+        return std::make_shared<const SiteHistory>(OpenSiteHistory(location, site, first, last, columns));
+      },
+      [this, generation, location](std::shared_ptr<const SiteHistory> history) {
+        if (generation != fetchGeneration_) return;
+        siteOpening_ = false;
+        if (history->error.empty()) shownFrom_ = location;
+        ShowHistory(std::move(history), true);
       });
 }
 
-void HistoryPanel::ShowHistory(std::unique_ptr<SiteHistory> history) {
-  notes_->clear();
+void HistoryPanel::WantView(const ViewRequest& request) {
+  if (!shown_ || siteOpening_ || shownFrom_ != location_ || !StoreOpen()) return;
+  if (ViewHolds(*shown_, request)) {
+    // Back where the view is: what was asked for since is not wanted.
+    if (wanted_ || viewRunning_) ++viewGeneration_;
+    wanted_.reset();
+    if (shown_->envelope && stopFigures_ && *stopFigures_) StartFigures();
+    return;
+  }
+  ++viewGeneration_;
+  wanted_ = request;
+  StopFigures();
+  if (!viewRunning_) StartView();
+}
+
+void HistoryPanel::StartView() {
+  const ViewRequest request = *wanted_;
+  wanted_.reset();
+  viewRunning_ = true;
+  const int generation = viewGeneration_, site = fetchGeneration_;
+  const std::string location = location_;
+  const std::shared_ptr<const SiteHistory> frame = shown_;
+  Run<std::shared_ptr<const SiteHistory>>(
+      [location, frame, request] { return std::make_shared<const SiteHistory>(FetchSiteView(location, *frame, request)); },
+      [this, generation, site](std::shared_ptr<const SiteHistory> view) {
+        viewRunning_ = false;
+        if (site == fetchGeneration_ && generation == viewGeneration_) ShowHistory(std::move(view), false);
+        if (wanted_ && site == fetchGeneration_) StartView();
+      });
+}
+
+void HistoryPanel::ShowHistory(std::shared_ptr<const SiteHistory> history, bool newSite) {
   if (!history->error.empty()) {
     SetMessage(history->error);
     return;
   }
   SetMessage({});
-  notes_->addItem(QString("Gaps: %1").arg(history->gaps.size()));
-  for (const Gap& gap : history->gaps) notes_->addItem("  " + Text(GapText(gap)));
-  int64_t conflicts = 0;
-  for (const StoredLog& log : history->logs) conflicts += log.conflicts;
-  notes_->addItem(QString("Conflicts: %1").arg(conflicts));
-  for (const StoredLog& log : history->logs)
-    if (log.conflicts > 0) notes_->addItem(QString("  %1: %2").arg(QFile::decodeName(log.path.c_str())).arg(log.conflicts));
-  // The plot lets go of the old data before it goes.
-  std::unique_ptr<SiteHistory> old = std::move(shown_);
+  if (newSite) {
+    notes_->clear();
+    notes_->addItem(QString("Gaps: %1").arg(history->gaps.size()));
+    for (const Gap& gap : history->gaps) notes_->addItem("  " + Text(GapText(gap)));
+    int64_t conflicts = 0;
+    for (const StoredLog& log : history->logs) conflicts += log.conflicts;
+    notes_->addItem(QString("Conflicts: %1").arg(conflicts));
+    for (const StoredLog& log : history->logs)
+      if (log.conflicts > 0)
+        notes_->addItem(QString("  %1: %2").arg(QFile::decodeName(log.path.c_str())).arg(log.conflicts));
+  }
+  // The plot lets go of the old view before it goes.
+  const std::shared_ptr<const SiteHistory> old = std::move(shown_);
   shown_ = std::move(history);
-  emit HistoryReady(shown_->data);
+  emit ViewReady(newSite);
+  if (shown_->envelope) StartFigures();
+}
+
+namespace {
+
+struct RangeFigures {
+  std::optional<std::vector<Figures>> figures;
+  std::string error;
+};
+
+}  // namespace
+
+void HistoryPanel::StartFigures() {
+  StopFigures();
+  const auto stop = std::make_shared<std::atomic<bool>>(false);
+  stopFigures_ = stop;
+  const std::string location = location_;
+  const std::shared_ptr<const SiteHistory> view = shown_;
+  Run<std::shared_ptr<RangeFigures>>(
+      [location, view, stop] {
+        auto result = std::make_shared<RangeFigures>();
+        result->figures = FiguresOfRange(location, *view, *stop, result->error);
+        return result;
+      },
+      [this, view, stop](std::shared_ptr<RangeFigures> result) {
+        if (*stop || view != shown_) return;
+        if (!result->error.empty()) SetMessage(result->error);
+        if (result->figures) emit FiguresReady(*result->figures);
+      });
+}
+
+void HistoryPanel::StopFigures() {
+  if (stopFigures_) *stopFigures_ = true;
 }
 
 void HistoryPanel::ExportShown(const std::string& path, int64_t from, int64_t to,

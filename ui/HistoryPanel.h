@@ -4,10 +4,14 @@
 // stored series fetched for the plot with its gaps and conflicts, and logs
 // imported into it. Every look at the store runs on a worker thread with a
 // connection of its own; a result that comes back after the operator has
-// moved on (another store, another site) is dropped. The store's address
-// and password live only in memory, never on disk or on screen.
+// moved on (another store, another site, another range) is dropped. The
+// plot's view of a site is fetched for the range it shows (HistoryView.h):
+// while one fetch runs, the requests made meanwhile replace one another and
+// only the newest is fetched when it ends. The store's address and password
+// live only in memory, never on disk or on screen.
 
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,21 +46,28 @@ class HistoryPanel : public QWidget {
   // `path`; the outcome is said in the tab.
   void ExportShown(const std::string& path, int64_t from, int64_t to, const std::vector<std::size_t>& channels,
                    const TableSettings& table, const std::optional<SummaryRequest>& summary);
-  // Whether the plot's data is the history fetched last.
-  bool Plots(const PreviewData* plotted) const { return shown_ && plotted == &shown_->data; }
+  // The view of the shown site for the range the plot shows: fetched
+  // unless the view shown already draws it.
+  void WantView(const ViewRequest& request);
   // Work on the store under way.
   bool Busy() const { return running_ > 0; }
-  // The history last fetched (its data plotted by HistoryReady); nullptr
-  // before the first.
+  // The view last fetched (plotted on ViewReady); nullptr before the first.
   const SiteHistory* Shown() const { return shown_.get(); }
+
+  // The plot's width in pixel columns, for a site's first view.
+  std::function<int()> plotColumns = [] { return 1000; };
 
   // Asks for the password of a server that wants one; nothing when the
   // operator declines. A dialog with the typed text hidden; tests replace it.
   std::function<std::optional<std::string>(const QString& address)> askPassword;
 
  signals:
-  // A site's history to plot: valid until the next HistoryReady.
-  void HistoryReady(const zerb::PreviewData& data);
+  // A view of a site to plot (Shown(): valid until the next ViewReady);
+  // newSite: of another site than the view before.
+  void ViewReady(bool newSite);
+  // The figures per channel over the range of the envelope shown (whose
+  // data holds no rows to work them out from).
+  void FiguresReady(const std::vector<zerb::Figures>& figures);
   // One line per log of an import.
   void Imported(const QStringList& lines);
 
@@ -67,14 +78,21 @@ class HistoryPanel : public QWidget {
   void ImportClick();
   void ShowListing(const std::string& address, const std::string& location, StoreListing listing, bool plotFirst);
   void FetchSite(uint32_t site, int64_t from, int64_t to);
-  void ShowHistory(std::unique_ptr<SiteHistory> history);
+  void StartView();
+  void ShowHistory(std::shared_ptr<const SiteHistory> history, bool newSite);
+  void StartFigures();
+  void StopFigures();
   void SetMessage(const std::string& text);
 
   std::string location_;  // the open store's, with any password given
   // Bumped by every request whose answer replaces an earlier one's.
-  int storeGeneration_ = 0, fetchGeneration_ = 0;
+  int storeGeneration_ = 0, fetchGeneration_ = 0, viewGeneration_ = 0;
   int running_ = 0;
-  std::unique_ptr<SiteHistory> shown_;
+  bool siteOpening_ = false, viewRunning_ = false;
+  std::optional<ViewRequest> wanted_;  // to fetch once the running fetch ends
+  std::shared_ptr<const SiteHistory> shown_;
+  std::string shownFrom_;  // the location of the store shown_ came from
+  std::shared_ptr<std::atomic<bool>> stopFigures_;  // of the figures being worked out
   QLineEdit* address_ = nullptr;
   QPushButton* import_ = nullptr;
   QLabel* message_ = nullptr;

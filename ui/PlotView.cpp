@@ -56,6 +56,40 @@ void PlotView::SetData(const PreviewData* preview, bool sameRows) {
   emit CursorChanged();
 }
 
+void PlotView::SetStretch(const PreviewData* rows) {
+  const std::vector<bool> shown = chart_.Shown();
+  const PreviewData* before = chart_.Data();
+  std::optional<double> cursorTime;
+  if (before && chart_.Cursor() && *chart_.Cursor() < before->times.size())
+    cursorTime = double(before->times[*chart_.Cursor()]);
+  const double from = From(), to = To();
+  chart_.SetData(rows);
+  const PreviewData* now = chart_.Data();
+  if (now && shown.size() == now->channels.size())
+    for (std::size_t c = 0; c < shown.size(); ++c) chart_.SetShown(c, shown[c]);
+  if (now && cursorTime) chart_.SetCursor(NearestRow(*now, *cursorTime));
+  if (now) firstTime_ = now->times.front();
+  chart_.SetRange(from, to);
+  Relayout();
+  emit RangeChanged();
+  emit CursorChanged();
+}
+
+void PlotView::SetEnvelope(const SeriesEnvelope* envelope, bool sameSeries) {
+  const std::vector<bool> shown = chart_.Shown();
+  chart_.SetEnvelope(envelope);
+  if (const PreviewData* now = chart_.Data()) {
+    if (sameSeries && shown.size() == now->channels.size())
+      for (std::size_t c = 0; c < shown.size(); ++c) chart_.SetShown(c, shown[c]);
+    firstTime_ = now->times.front();
+  }
+  Relayout();
+  emit RangeChanged();
+  emit CursorChanged();
+}
+
+int PlotView::LineColumns() const { return StripChart::LineColumns(QRectF(rect()), font()); }
+
 void PlotView::SetGaps(std::vector<std::pair<int64_t, int64_t>> gaps) {
   chart_.SetGaps(std::move(gaps));
   update();
@@ -77,8 +111,9 @@ void PlotView::SetChannelsShown(const std::vector<bool>& shown) {
 void PlotView::ShowRange(double from, double to) {
   const PreviewData* preview = chart_.Data();
   if (!preview) return;
-  const double first = double(preview->times.front()), last = double(preview->times.back());
-  const double shortest = MinimumSpan(*preview);
+  const double first = extent_ ? double(extent_->first) : double(preview->times.front());
+  const double last = extent_ ? double(extent_->last) : double(preview->times.back());
+  const double shortest = !extent_ ? MinimumSpan(*preview) : extent_->interval ? 4.0 * extent_->interval : 60.0;
   const double span = std::clamp(to - from, shortest, std::max(last - first, shortest));
   from = std::clamp(from, first, std::max(first, last - span));
   chart_.SetRange(from, from + span);
@@ -87,7 +122,8 @@ void PlotView::ShowRange(double from, double to) {
 }
 
 void PlotView::ShowAll() {
-  if (const PreviewData* preview = chart_.Data()) ShowRange(double(preview->times.front()), double(preview->times.back()));
+  if (extent_ && extent_->first < extent_->last) ShowRange(double(extent_->first), double(extent_->last));
+  else if (const PreviewData* preview = chart_.Data()) ShowRange(double(preview->times.front()), double(preview->times.back()));
 }
 
 double PlotView::Middle() const {
@@ -112,7 +148,7 @@ void PlotView::Pan(double fraction) {
 
 void PlotView::SetCursorRow(std::size_t row) {
   const PreviewData* preview = chart_.Data();
-  if (!preview) return;
+  if (!preview || chart_.Envelope()) return;  // no rows to put it on
   row = std::min(row, preview->times.size() - 1);
   chart_.SetCursor(row);
   const double time = double(preview->times[row]);
@@ -157,6 +193,7 @@ void PlotView::paintEvent(QPaintEvent*) {
 void PlotView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Relayout();
+  emit Resized();
 }
 
 void PlotView::wheelEvent(QWheelEvent* event) {

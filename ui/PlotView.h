@@ -34,6 +34,23 @@ class PlotView : public QWidget {
   // With sameRows (the open log's rows on another clock) the channels
   // shown, the rows in view and the cursor's row stay.
   void SetData(const PreviewData* preview, bool sameRows = false);
+  // The range a stretch of a longer series may be shown in (a store's
+  // history, fetched for the range shown): ShowRange and ShowAll keep to
+  // [first, last] whatever the data holds, down to four steps of
+  // `interval`. Nothing: the data's own rows. The data calls keep it.
+  struct Extent {
+    int64_t first = 0, last = 0;
+    uint32_t interval = 0;
+  };
+  void SetExtent(std::optional<Extent> extent) { extent_ = extent; }
+  // Another stretch of the series shown, fetched for the range shown: the
+  // channels shown, the range and the cursor's time stay.
+  void SetStretch(const PreviewData* rows);
+  // A summary per pixel column to show (StripChart::SetEnvelope), with its
+  // range; sameSeries keeps the channels shown. There is no cursor then.
+  void SetEnvelope(const SeriesEnvelope* envelope, bool sameSeries);
+  // The pixel columns the lines are cut to at the plot's size.
+  int LineColumns() const;
   // Stretches without rows shaded (StripChart::SetGaps); SetData clears them.
   void SetGaps(std::vector<std::pair<int64_t, int64_t>> gaps);
   void SetChannelShown(std::size_t channel, bool shown);
@@ -67,6 +84,8 @@ class PlotView : public QWidget {
  signals:
   void RangeChanged();
   void CursorChanged();
+  // The plot's size changed (and with it, maybe, LineColumns).
+  void Resized();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -89,6 +108,7 @@ class PlotView : public QWidget {
   double dragTime_ = 0;
   QPointF dragStart_;
   int64_t firstTime_ = 0;  // of the data shown, to follow a change of clock
+  std::optional<Extent> extent_;
 };
 
 }  // namespace zerb

@@ -34,9 +34,23 @@ void ReadingsTable::Rebuild() {
   RangeChanged();
 }
 
+void ReadingsTable::SetFigures(std::vector<Figures> byChannel, double from, double to) {
+  given_ = std::move(byChannel);
+  givenFrom_ = from, givenTo_ = to;
+  RangeChanged();
+}
+
 void ReadingsTable::RangeChanged() {
   const PreviewData* data = plot_.Data();
   if (!data || channels_.empty()) return;
+  figuresKnown_ = data->values.size() == data->channels.size();
+  if (!figuresKnown_) {
+    // No rows: the figures given for the range shown, if any.
+    figuresKnown_ = given_.size() == data->channels.size() && givenFrom_ == plot_.From() && givenTo_ == plot_.To();
+    for (std::size_t i = 0; i < channels_.size(); ++i) figures_[i] = figuresKnown_ ? given_[channels_[i]] : Figures{};
+    emit dataChanged(index(0, Lowest), index(int(channels_.size()) - 1, Starts));
+    return;
+  }
   const auto& times = data->times;
   const std::size_t begin = std::size_t(std::lower_bound(times.begin(), times.end(), plot_.From()) - times.begin());
   const std::size_t end = std::size_t(std::upper_bound(times.begin(), times.end(), plot_.To()) - times.begin());
@@ -70,12 +84,13 @@ QString ReadingsTable::Text(int row, int column) const {
   const Figures& f = figures_[std::size_t(row)];
   const bool onOff = channel.digital;
   const int decimals = DecimalsOf(channel);
+  if (column >= Lowest && !figuresKnown_) return QString();
   switch (Column(column)) {
     case Channel: return SiteText(channel.name);
     case Unit: return QString::fromStdString(StripUnit(channel));
     case AtCursor: {
       const auto cursor = plot_.CursorRow();
-      if (!cursor) return QString();
+      if (!cursor || c >= data->values.size() || *cursor >= data->values[c].size()) return QString();
       const float value = data->values[c][*cursor];
       if (onOff && !std::isnan(value)) return value != 0 ? tr("on") : tr("off");
       return QString::fromStdString(ValueText(value, channel.exponent));

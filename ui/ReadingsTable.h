@@ -28,6 +28,10 @@ class ReadingsTable : public QAbstractTableModel {
   void RangeChanged();
   // The cursor moved: the values anew.
   void CursorChanged();
+  // The figures of each of the data's channels over [from, to], for a plot
+  // whose data holds no rows (a summary per pixel column): shown while the
+  // plot shows that range; the figures' cells stay empty otherwise.
+  void SetFigures(std::vector<Figures> byChannel, double from, double to);
 
   // "Cursor: <time> · Shown: <time> to <time>", in the plot's time texts.
   QString Heading() const;
@@ -43,6 +47,9 @@ class ReadingsTable : public QAbstractTableModel {
   const PlotView& plot_;
   std::vector<std::size_t> channels_;  // the table's rows
   std::vector<Figures> figures_;       // of each row's channel over the time shown
+  bool figuresKnown_ = false;
+  std::vector<Figures> given_;         // by SetFigures, per channel of the data
+  double givenFrom_ = 0, givenTo_ = -1;
 };
 
 }  // namespace zerb

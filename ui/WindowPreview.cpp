@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,7 +32,6 @@
 #include "ui/PeriodPreview.h"
 #include "ui/PlotView.h"
 #if ZERB32_HISTORY
-#include "history/Spans.h"
 #include "ui/HistoryPanel.h"
 #endif
 #include "ui/ReadingsTable.h"
@@ -103,7 +101,9 @@ void TZerbDlg::BuildPreviewArea() {
   connect(plot_, &PlotView::RangeChanged, this, [this] {
     readings_->RangeChanged();
     ShowCursorHeading();
+    WantHistoryView();
   });
+  connect(plot_, &PlotView::Resized, this, &TZerbDlg::WantHistoryView);
   connect(plot_, &PlotView::CursorChanged, this, [this] {
     readings_->CursorChanged();
     ShowCursorHeading();
@@ -201,39 +201,6 @@ QWidget* TZerbDlg::BuildChannelPage() {
   return page;
 }
 
-void TZerbDlg::BuildHistoryPage() {
-#if ZERB32_HISTORY
-  history_ = new HistoryPanel(sideTabs_);
-  history_->setObjectName("historyPanel");
-  sideTabs_->addTab(history_, "History");
-  connect(history_, &HistoryPanel::HistoryReady, this, &TZerbDlg::ShowHistory);
-  connect(history_, &HistoryPanel::Imported, this, [this](const QStringList& lines) {
-    batchList_->clear();
-    batchList_->addItems(lines);
-    sideTabs_->setCurrentWidget(batchList_);
-  });
-  auto* shortcut = new QShortcut(QKeySequence("Ctrl+H"), this);
-  connect(shortcut, &QShortcut::activated, this, &TZerbDlg::ShowHistoryTab);
-#endif
-}
-
-void TZerbDlg::ShowHistoryTab() {
-  if (!history_) return;
-  Expand();
-  sideTabs_->setCurrentWidget(history_);
-}
-
-void TZerbDlg::OpenHistory(const std::string& location) {
-  if (!history_) return;
-  ShowHistoryTab();
-  history_->OpenLocation(location, true);
-}
-
-void TZerbDlg::ShowHistory(const PreviewData& history) {
-  ShowPreview(history, false);
-  sideTabs_->setCurrentWidget(history_);
-}
-
 void TZerbDlg::PlaceAreas() {
   const int w = width(), h = height();
   status_->setGeometry(0, h - StatusHeight, w, StatusHeight);
@@ -287,25 +254,33 @@ void TZerbDlg::Expand() {
 
 void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
   if (!preview.Empty() || !preview.error.empty()) Expand();
-#if ZERB32_HISTORY
   // The log's rows on another clock are other rows when a store's were shown.
-  if (history_->Plots(base_) && base_ != &preview) sameRows = false;
-  if (const bool storeRows = history_->Plots(&preview); storeRows != controller_.StoreRowsShown) {
-    controller_.StoreRowsShown = storeRows;
+  if (historyShown_) {
+    historyShown_ = false;
+    sameRows = false;
+    plot_->SetExtent(std::nullopt);
+  }
+  if (controller_.StoreRowsShown) {
+    controller_.StoreRowsShown = false;
     if (!controller_.Busy) controller_.OptionsChanged();
   }
-#endif
   notes_->setText(QString::fromStdString(preview.note));
   notes_->setHidden(preview.note.empty() || !expanded_);
   base_ = &preview;
   PlotWithPeriod(sameRows, sameRows);
-  if (!sameRows) {
+  if (!sameRows) ListChannels(preview.Empty() ? std::vector<SeriesChannel>{} : preview.channels);
+  ShowCursorHeading();
+  PlaceAreas();
+}
+
+void TZerbDlg::ListChannels(const std::vector<SeriesChannel>& channels) {
+  {
     const QSignalBlocker quiet(channelList_);
     channelList_->clear();
-    const std::vector<LineStyle> styles = LineStyles(preview.channels);
+    const std::vector<LineStyle> styles = LineStyles(channels);
     QList<QTreeWidgetItem*> items;
-    for (std::size_t c = 0; c < preview.channels.size() && !preview.Empty(); ++c) {
-      const SeriesChannel& channel = preview.channels[c];
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+      const SeriesChannel& channel = channels[c];
       auto* item = new QTreeWidgetItem({SiteText(channel.name), QString::fromStdString(StripUnit(channel)),
                                         QString::fromLatin1(channel.typeName)});
       item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -316,12 +291,10 @@ void TZerbDlg::ShowPreview(const PreviewData& preview, bool sameRows) {
     channelList_->addTopLevelItems(items);
     for (int column = 0; column < 3; ++column) channelList_->resizeColumnToContents(column);
     FilterChannels(channelFilter_->text());
-    readings_->Rebuild();
-    readingsView_->resizeColumnsToContents();
-    if (expanded_) sideTabs_->setCurrentIndex(0);
   }
-  ShowCursorHeading();
-  PlaceAreas();
+  readings_->Rebuild();
+  readingsView_->resizeColumnsToContents();
+  if (expanded_) sideTabs_->setCurrentIndex(0);
 }
 
 std::optional<Period> TZerbDlg::ChosenPeriod() const {
@@ -332,20 +305,25 @@ std::optional<Period> TZerbDlg::ChosenPeriod() const {
 }
 
 void TZerbDlg::PlotWithPeriod(bool sameRows, bool keepShown) {
+  if (historyShown_) {
+    PlotHistory(false);
+    return;
+  }
   const std::optional<Period> period = ChosenPeriod();
   if (!period || !base_ || base_->Empty()) {
     plot_->SetData(base_, sameRows);
   } else {
-    periodData_ = PeriodPreview(*base_, *period);
-    std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
-    for (std::size_t c = 0; c < shown.size(); ++c)
-      shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
-    plot_->SetData(&periodData_, false);
-    if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
+    PlotPeriods(*base_, *period, keepShown);
   }
-#if ZERB32_HISTORY
-  if (history_->Plots(base_)) plot_->SetGaps(GapStretches(history_->Shown()->gaps));
-#endif
+}
+
+void TZerbDlg::PlotPeriods(const PreviewData& rows, Period period, bool keepShown) {
+  periodData_ = PeriodPreview(rows, period);
+  std::vector<bool> shown(std::size_t(channelList_->topLevelItemCount()), true);
+  for (std::size_t c = 0; c < shown.size(); ++c)
+    shown[c] = channelList_->topLevelItem(int(c))->checkState(0) == Qt::Checked;
+  plot_->SetData(&periodData_, false);
+  if (keepShown && shown.size() == periodData_.channels.size()) plot_->SetChannelsShown(shown);
 }
 
 void TZerbDlg::ShowCursorHeading() { cursorHeading_->setText(readings_->Heading()); }
@@ -406,7 +384,7 @@ void TZerbDlg::ExportShownClick() {
     to = double(NextPeriodStart(*period, PeriodStart(*period, int64_t(to))) - 1);
   }
 #if ZERB32_HISTORY
-  if (history_->Plots(base_)) {
+  if (historyShown_) {
     const std::optional<TableSettings> table = controller_.ShownTable(ChosenPeriod().has_value());
     if (!table) return;
     const std::string suggested = "site-" + std::to_string(history_->Shown()->site) + "-shown.csv";

@@ -176,8 +176,17 @@ class TZerbDlg : public QDialog, public WindowOps {
   QWidget* BuildPlotTools();
   QWidget* BuildChannelPage();
   void BuildHistoryPage();
-  // A site's history plotted as a log is, the History tab kept in front.
-  void ShowHistory(const PreviewData& history);
+  // The History tab's view of a site plotted (newSite: the channels
+  // listed anew), the History tab kept in front.
+  void ShowHistory(bool newSite);
+  // The view shown of the store's site: its rows, its summary per pixel
+  // column or, with a period chosen, its rows summed up per period once
+  // every row is there. fresh: every channel shown, the whole range.
+  void PlotHistory(bool fresh);
+  // The store's view wanted for the plot's range and width, while a store's
+  // site is shown.
+  void WantHistoryView();
+  void ListChannels(const std::vector<SeriesChannel>& channels);
   void BuildStyleChoice();
   void SetTabOrder();
   // The controls keep their places at the top left; below them the run's
@@ -195,6 +204,7 @@ class TZerbDlg : public QDialog, public WindowOps {
   // chosen, summed up per period; keepShown keeps the channels ticked in
   // the list shown (the list is of this data).
   void PlotWithPeriod(bool sameRows, bool keepShown = false);
+  void PlotPeriods(const PreviewData& rows, Period period, bool keepShown);
   std::optional<Period> ChosenPeriod() const;
   // The summary Export shown writes with a period chosen.
   std::optional<SummaryRequest> ShownSummary() const;
@@ -226,6 +236,7 @@ class TZerbDlg : public QDialog, public WindowOps {
   HistoryPanel* history_ = nullptr;
   QComboBox* periodChoice_ = nullptr;
   const PreviewData* base_ = nullptr;
+  bool historyShown_ = false;  // the plot shows a view of the History tab's site
   PreviewData periodData_;
   PathLabel* outcome_ = nullptr;
   QPushButton* openFolder_ = nullptr;

@@ -12,7 +12,9 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
@@ -20,10 +22,12 @@
 #include <filesystem>
 
 #include "../ui_files.h"
+#include "history/Spans.h"
 #include "styles/ZoneClock.h"
 #include "support/Process.h"
 #include "ui/HistoryPanel.h"
 #include "ui/PlotView.h"
+#include "ui/ReadingsTable.h"
 #include "ui/zerbb.h"
 
 namespace zerb {
@@ -91,6 +95,14 @@ T* Child(QWidget* window, const char* name) {
 
 QString Message(QWidget* window) { return Child<QLabel>(window, "historyMessage")->text(); }
 
+// Site 42's every row, an empty row opening each gap, as a log's plot holds them.
+PreviewData EveryRow(const std::string& store) {
+  const std::unique_ptr<Store> opened = OpenStore(store, StoreAccess::ReadOnly);
+  PreviewData rows = LoadPreview(*opened->Export(42, INT64_MIN, INT64_MAX));
+  InsertEmptyRows(rows, GapBreaks(FindGaps(opened->Spans(42, INT64_MIN, INT64_MAX))));
+  return rows;
+}
+
 // The window with Export shown's dialog answered by the test.
 class ExportDlg : public TZerbDlg {
  public:
@@ -130,13 +142,29 @@ class HistoryTest : public QObject {
   TempDir dir;
   std::vector<std::string> logs;
 
+  std::vector<std::string> longLogs;
+
   void addStoreRows() {
     QTest::addColumn<std::string>("store");
     if (logs.empty())
       for (int day = 0; day < 3; ++day) logs.push_back(WriteSiteLog(dir, day, 40));
-    static int stores = 0;
-    QTest::newRow("sqlite") << Filled(dir.File("store" + std::to_string(++stores) + ".db"), logs);
-    if (!Env("ZERB32_PG_URI").empty()) QTest::newRow("postgresql") << Filled(NewPgStore(), logs);
+    addStores(logs, "");
+  }
+  int stores = 0;
+  // A row per store engine holding `imported`, with the `extra` columns.
+  template <class... Extra>
+  void addStores(const std::vector<std::string>& imported, const std::string& name, const Extra&... extra) {
+    const std::string file = dir.File("store" + std::to_string(++stores) + ".db");
+    ((QTest::newRow(("sqlite" + name).c_str()) << Filled(file, imported)) << ... << extra);
+    if (!Env("ZERB32_PG_URI").empty())
+      ((QTest::newRow(("postgresql" + name).c_str()) << Filled(NewPgStore(), imported)) << ... << extra);
+  }
+  // Logs long enough that their whole span is drawn from the store's
+  // summary per pixel column.
+  const std::vector<std::string>& LongLogs() {
+    if (longLogs.empty())
+      for (int day = 10; day < 13; ++day) longLogs.push_back(WriteSiteLog(dir, day, 2000));
+    return longLogs;
   }
 
  private slots:
@@ -338,6 +366,96 @@ class HistoryTest : public QObject {
     locker.waitForFinished();
     QVERIFY(w.PlotFirstSite());
     QVERIFY(w.panel.Shown() && !w.panel.Shown()->data.Empty());
+  }
+
+  // Drawn from the store's summary per pixel column, the plot is the
+  // picture of the rows over the same range, with the same figures.
+  void summaryDrawsWhatTheRowsDraw_data() {
+    QTest::addColumn<std::string>("store");
+    QTest::addColumn<double>("shown");  // of the whole span, about its middle
+    addStores(LongLogs(), " whole", 1.0);
+    addStores(LongLogs(), " zoomed", 0.7);
+  }
+  void summaryDrawsWhatTheRowsDraw() {
+    QFETCH(std::string, store);
+    QFETCH(double, shown);
+    HistoryWindow w(store);
+    QVERIFY(w.PlotFirstSite());
+    PlotView* plot = w.window.findChild<PlotView*>();
+    const double first = plot->From(), span = plot->To() - first;
+    plot->ShowRange(first + span * (1 - shown) / 2, first + span * (1 + shown) / 2);
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QVERIFY(w.panel.Shown()->envelope);
+    const PreviewData rows = EveryRow(store);
+    PlotView rowsPlot(nullptr);
+    rowsPlot.resize(plot->size());
+    rowsPlot.setFont(plot->font());
+    rowsPlot.SetData(&rows);
+    rowsPlot.SetGaps(GapStretches(w.panel.Shown()->gaps));
+    rowsPlot.ShowRange(plot->From(), plot->To());
+    QVERIFY(plot->Picture(PictureFormat::Png) == rowsPlot.Picture(PictureFormat::Png));
+    ReadingsTable rowsTable(rowsPlot, nullptr);
+    rowsTable.Rebuild();
+    const auto* table = static_cast<ReadingsTable*>(Child<QTableView>(&w.window, "readingsTable")->model());
+    QCOMPARE(table->rowCount(), rowsTable.rowCount());
+    for (int row = 0; row < table->rowCount(); ++row)
+      for (int column = ReadingsTable::Lowest; column < ReadingsTable::Columns; ++column)
+        QCOMPARE(table->Text(row, column), rowsTable.Text(row, column));
+  }
+
+  // Zooming in fetches the narrower range; of requests made quickly one
+  // after another only the last is fetched once the running one ends.
+  void zoomFetchesTheLastRangeAskedFor_data() {
+    QTest::addColumn<std::string>("store");
+    addStores(LongLogs(), "");
+  }
+  void zoomFetchesTheLastRangeAskedFor() {
+    QFETCH(std::string, store);
+    HistoryWindow w(store);
+    QVERIFY(w.PlotFirstSite());
+    PlotView* plot = w.window.findChild<PlotView*>();
+    const ViewRequest whole = w.panel.Shown()->request;
+    QSignalSpy shown(&w.panel, &HistoryPanel::ViewReady);
+    for (const double factor : {0.8, 0.6, 0.5}) plot->ZoomAround((plot->From() + plot->To()) / 2, factor);
+    QVERIFY(w.panel.Busy());
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QCOMPARE(shown.count(), 1);
+    const ViewRequest now = w.panel.Shown()->request;
+    QCOMPARE(now.from, int64_t(std::floor(plot->From())));
+    QCOMPARE(now.to, int64_t(std::ceil(plot->To())));
+    QVERIFY(4 * (now.to - now.from) < whole.to - whole.from);
+  }
+
+  // The server ends a zoom's fetch while it waits on a lock: the tab says
+  // so once, the plot keeps what it showed, and the next zoom is fetched.
+  void droppedConnectionWhileZooming() {
+    if (Env("ZERB32_PG_URI").empty()) QSKIP("no test cluster");
+    const std::string store = Filled(NewPgStore(), LongLogs());
+    HistoryWindow w(store);
+    QVERIFY(w.PlotFirstSite());
+    const ViewRequest whole = w.panel.Shown()->request;
+    const std::string database = store.substr(14, store.find('?') - 14);
+    QProcess locker;
+    locker.start(QString::fromStdString(Env("ZERB32_PG_BINDIR") + "/psql"),
+                 {"-X", "-q", "-d", QString::fromStdString(store), "-c",
+                  "BEGIN; LOCK TABLE readings IN ACCESS EXCLUSIVE MODE; SELECT pg_sleep(60);"});
+    QVERIFY(QTest::qWaitFor([&] { return Psql("SELECT count(*) FROM pg_locks WHERE mode = 'AccessExclusiveLock' AND granted AND relation IS NOT NULL") != "0\n"; }, 20000));
+    PlotView* plot = w.window.findChild<PlotView*>();
+    plot->ZoomAround((plot->From() + plot->To()) / 2, 0.5);
+    QVERIFY(QTest::qWaitFor([&] {
+      return Psql("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + database +
+                  "' AND wait_event_type = 'Lock'").starts_with("t");
+    }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QVERIFY(!Message(&w.window).isEmpty());
+    QVERIFY(!Message(&w.window).contains('\n'));
+    QVERIFY(w.panel.Shown()->request == whole);
+    Psql("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE query LIKE '%pg_sleep(60)%' AND pid <> pg_backend_pid()");
+    locker.waitForFinished();
+    plot->ZoomAround((plot->From() + plot->To()) / 2, 0.5);
+    QVERIFY(QTest::qWaitFor([&] { return !w.panel.Busy(); }, 20000));
+    QVERIFY2(Message(&w.window).isEmpty(), qPrintable(Message(&w.window)));
+    QCOMPARE(w.panel.Shown()->request.from, int64_t(std::floor(plot->From())));
   }
 };
 
