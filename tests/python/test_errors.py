@@ -194,3 +194,15 @@ def test_a_summary_raises_what_read_log_raises(tmp_path, name, change, error):
         zerb32.read_log(path, site=site)
     with pytest.raises(error):
         log.summary("1h")
+
+
+
+def test_a_named_site_file_that_is_no_regular_file_raises_load_error(tmp_path):
+    path = small_log(tmp_path)
+    site = shutil.copy(tmp_path / "42.STE", tmp_path / "named.STE")
+    log = zerb32.read_log(path, site=site)
+    os.unlink(site)
+    os.mkfifo(site)
+    for read in (lambda: zerb32.read_log(path, site=site), lambda: zerb32.read_site(site), lambda: log.summary("1h")):
+        with pytest.raises(zerb32.LoadError, match="pipe, not a regular file"):
+            read()
