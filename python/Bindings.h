@@ -5,7 +5,9 @@
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,6 +22,15 @@ struct LoadFailure : std::runtime_error {
 struct StreamFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// Raises what reading the log `logPath` (with the site file `sitePath`
+// when one is named) failed with, as zerb32.read_log does: the site file's
+// OSError or LoadError first, then the log's OSError, LoadError or
+// StreamError. Returns when both were read.
+void RaiseReadFailure(const LogRead& read, const OpenedLog& opened, const std::string& logPath,
+                      const std::optional<std::string>& sitePath);
+// A named site file that could not be read (its log is then not read).
+bool SiteFailed(const OpenedLog& opened);
 
 // An array over the vector's own memory, which the array keeps alive.
 template <class T>

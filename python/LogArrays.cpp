@@ -63,20 +63,23 @@ std::vector<ReadingRule> RulesOf(const TLog& log) {
 
 }  // namespace
 
-LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
+LogRead CheckOpenedLog(Document& document) {
   LogRead read;
   const OpenedLog& opened = document.Opened();
   if (!opened.logLoaded) {
     read.status = opened.logOpened ? LogReadStatus::NotLoaded : LogReadStatus::NotOpened;
     read.error = opened.error;
-    return read;
-  }
-  TLog& log = document.Log();
-  if (log.ComputeOldestValues(nullptr) < 0) {
+  } else if (document.Log().ComputeOldestValues(nullptr) < 0) {
     read.status = LogReadStatus::StreamDamaged;
-    read.error = log.PassError();
-    return read;
+    read.error = document.Log().PassError();
   }
+  return read;
+}
+
+LogRead ReadOpenedLog(Document& document, const LogReadOptions& options) {
+  LogRead read = CheckOpenedLog(document);
+  if (read.status != LogReadStatus::Read) return read;
+  TLog& log = document.Log();
   read.endTime = CsvEndTime(TLogTime(log.PcTime()), TLogTime(log.LanTime()), options.lanTime).Seconds();
   LogArrays& out = read.arrays;
   for (const TDev* device : log.Channels()) out.channels.push_back(ChannelOf(*device));

@@ -46,6 +46,10 @@ struct LogRead {
   uint32_t endTime = 0;  // time of the log's newest row on the chosen clock
 };
 
+// Whether the rows of an opened document (Open has run) can be walked: pass
+// 1 run, status Read; else why not, without arrays.
+LogRead CheckOpenedLog(Document& document);
+
 // Pass 1 then the rows of an opened document (Open has run), the readings
 // as ReadingOf gives them, the rows and times as LogSeries selects them.
 LogRead ReadOpenedLog(Document& document, const LogReadOptions& options);

@@ -41,8 +41,6 @@ const char* SiteState(const OpenedLog& opened) {
   return opened.siteLoaded ? "loaded" : "incomplete";
 }
 
-bool SiteFailed(const OpenedLog& opened) { return opened.siteErrno != 0 || !opened.siteError.empty(); }
-
 // A named site file that can't be read: its OSError, else the reason.
 void RaiseSiteFailure(const OpenedLog& opened, const std::string& sitePath) {
   if (opened.siteErrno != 0) RaiseOsError(opened.siteErrno, sitePath);
@@ -113,9 +111,7 @@ py::dict ReadLog(const std::string& logPath, const std::optional<std::string>& s
     if (read.status == LogReadStatus::Read && setting.kind != ZoneKind::Civil)
       zoneNote = ToUtc(setting, read.endTime, read.arrays.times);
   }
-  const OpenedLog& opened = document->Opened();
-  if (sitePath && SiteFailed(opened)) RaiseSiteFailure(opened, *sitePath);
-  RaiseFailure(read, opened, logPath);
+  RaiseReadFailure(read, document->Opened(), logPath, sitePath);
   py::dict d = ResultOf(*document, read);
   d["zone_note"] = zoneNote;
   return d;
@@ -141,6 +137,14 @@ py::dict ReadSite(const std::string& path) {
 }
 
 }  // namespace
+
+bool SiteFailed(const OpenedLog& opened) { return opened.siteErrno != 0 || !opened.siteError.empty(); }
+
+void RaiseReadFailure(const LogRead& read, const OpenedLog& opened, const std::string& logPath,
+                      const std::optional<std::string>& sitePath) {
+  if (sitePath && SiteFailed(opened)) RaiseSiteFailure(opened, *sitePath);
+  RaiseFailure(read, opened, logPath);
+}
 
 py::dict ArraysDict(LogArrays& arrays) {
   const auto rows = static_cast<py::ssize_t>(arrays.Rows());

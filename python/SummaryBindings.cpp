@@ -74,18 +74,16 @@ py::bytes SummariseLog(const std::string& logPath, const std::optional<std::stri
   const TableSettings settings = PandasTable(zone, offsetMinutes);
   auto document = std::make_unique<Document>();
   StringSink sink;
+  LogRead read;
   std::string error, problem;
   {
     py::gil_scoped_release unlocked;
     const OpenedLog& opened =
         sitePath ? document->Open(logPath, SiteFileAt(*sitePath, logPath)) : document->Open(logPath);
-    TLog& log = document->Log();
-    if (!opened.logLoaded) {
-      error = opened.error;
-    } else if (log.ComputeOldestValues(nullptr) < 0) {
-      error = log.PassError();
-    } else {
-      LogSeries series(log, lanTime, overlap, skip);
+    const bool siteFailed = sitePath && SiteFailed(opened);
+    if (!siteFailed) read = CheckOpenedLog(*document);
+    if (!siteFailed && read.status == LogReadStatus::Read) {
+      LogSeries series(document->Log(), lanTime, overlap, skip);
       std::vector<SeriesChannel> channels(series.Channels().begin(), series.Channels().end());
       problem = SummaryProblem(channels, asked);
       if (problem.empty()) {
@@ -94,6 +92,7 @@ py::bytes SummariseLog(const std::string& logPath, const std::optional<std::stri
       }
     }
   }
+  RaiseReadFailure(read, document->Opened(), logPath, sitePath);
   if (!problem.empty()) throw py::value_error(problem);
   if (!error.empty()) throw LoadFailure(error);
   return py::bytes(sink.text);

@@ -1,15 +1,14 @@
-// A site's history drawn from a store: the envelope the store sums up
-// draws what its rows draw (lines, on/off stretches, the picture's bytes),
-// on both engines, over a history with a conflict, a gap, values the
-// devices gave none for, a channel added partway and changed meanings.
+// A site's history drawn from a store by zerb32-plot: the same picture as
+// the logs merged, on both engines (the store's envelope itself is checked
+// in tests/history/store_envelope_test.cpp).
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "chart/EnvelopeLines.h"
 #include "history/Spans.h"
 #include "history/engine_support.h"
+#include "history/plot_history.h"
 #include "history/history_support.h"
 #include "support/Files.h"
 #include "support/Process.h"
@@ -21,35 +20,11 @@ using test::BuildPath;
 using test::ProcessResult;
 using test::ReadFile;
 
-// The logs: rows 0-399 (site file 2), 380-799 with a third sensor and a
-// conflicting reading (site file 3: the output on/off, the ASM rescaled),
-// then after a gap rows 900-1100.
-std::vector<std::string> WriteLogs(const TempDir& dir) {
-  const auto series = LongSeries(1101, 7);
-  auto changed = series;
-  changed[390][0] = static_cast<int16_t>(changed[390][0] + 40);
-  const struct {
-    const char* folder;
-    int siteFile;
-    std::size_t first, last;
-    bool added;
-  } logs[] = {{"a", 2, 0, 399, false}, {"b", 3, 380, 799, true}, {"c", 3, 900, 1100, true}};
-  std::vector<std::string> paths;
-  for (const auto& log : logs) {
-    std::filesystem::create_directory(dir.File(log.folder));
-    WriteSiteFile(dir.File(std::string(log.folder) + "/42.STE"), log.siteFile);
-    paths.push_back(dir.File(std::string(log.folder) + "/42.log"));
-    EXPECT_TRUE(WriteLogFile(paths.back(), CutLog(log.folder[0] == 'b' ? changed : series, log.first, log.last,
-                                                  log.added)));
-  }
-  return paths;
-}
-
 class StorePlot : public ::testing::TestWithParam<Engine> {
  protected:
   void SetUp() override {
     ZERB32_NEED_ENGINE(GetParam());
-    logs = WriteLogs(dir);
+    logs = WritePlotHistory(dir);
     location = NewLocation(GetParam(), dir);
     auto store = OpenStore(location, StoreAccess::Write);
     for (const std::string& log : logs) ASSERT_EQ(store->Import(log, {}).status, ImportStatus::Imported) << log;
@@ -58,56 +33,6 @@ class StorePlot : public ::testing::TestWithParam<Engine> {
   std::vector<std::string> logs;
   std::string location;
 };
-
-int64_t At(std::size_t row) { return int64_t{FirstTime} + int64_t(row) * Interval; }
-
-TEST_P(StorePlot, EnvelopeDrawsWhatTheRowsDraw) {
-  auto store = OpenStore(location, StoreAccess::ReadOnly);
-  auto series = store->Export(42, INT64_MIN, INT64_MAX);
-  ASSERT_TRUE(series);
-  PreviewData rows = LoadPreview(*series);
-  InsertEmptyRows(rows, GapBreaks(FindGaps(store->Spans(42, INT64_MIN, INT64_MAX))));
-  const struct {
-    int64_t from, to;
-    int columns;
-  } views[] = {
-      {At(0), At(1100), 1600},         // everything, fewer rows than columns
-      {At(0), At(1100), 97},           // many rows per column
-      {At(0), At(1100), 11},           // a column holds the gap and the overlap
-      {At(0), At(1100), 1100},         // a column exactly per interval
-      {At(385), At(395), 3},           // the conflict, rows beyond both ends
-      {At(820), At(1000), 41},         // from inside the gap
-      {At(100), At(800) + 17, 64},     // off the grid
-      {At(0) - 5000, At(50), 7},       // before the first row
-      {At(1050), At(1100) + 9000, 5},  // past the last row
-  };
-  for (const auto& view : views) {
-    SCOPED_TRACE(std::to_string(view.from - At(0)) + ".." + std::to_string(view.to - At(0)) + " in " +
-                 std::to_string(view.columns));
-    const auto envelope = store->Envelope(42, view.from, view.to, view.columns);
-    ASSERT_TRUE(envelope);
-    ASSERT_EQ(envelope->series.channels.size(), rows.channels.size());
-    for (std::size_t c = 0; c < rows.channels.size(); ++c) {
-      SCOPED_TRACE(rows.channels[c].name);
-      const auto lines = ChannelLines(rows, c, double(view.from), double(view.to), view.columns);
-      const auto drawn = EnvelopeLines(envelope->series, c);
-      ASSERT_EQ(drawn.size(), lines.size());
-      for (std::size_t l = 0; l < lines.size(); ++l) {
-        ASSERT_EQ(drawn[l].size(), lines[l].size()) << "line " << l;
-        for (std::size_t p = 0; p < lines[l].size(); ++p) {
-          EXPECT_EQ(drawn[l][p].time, lines[l][p].time);
-          EXPECT_EQ(drawn[l][p].value, lines[l][p].value);
-        }
-      }
-      const double column = double(view.to - view.from) / view.columns;
-      EXPECT_EQ(EnvelopeOnRuns(envelope->series, c, column),
-                OnRuns(rows, c, double(view.from), double(view.to), view.columns));
-    }
-  }
-  EXPECT_FALSE(store->Envelope(43, At(0), At(1), 10));
-  EXPECT_THROW(store->Envelope(42, At(1), At(1), 10), StoreError);
-  EXPECT_THROW(store->Envelope(42, At(0), At(1), 0), StoreError);
-}
 
 ProcessResult Plot(std::vector<std::string> args) {
   args.insert(args.begin(), {"TZ=UTC", BuildPath("plot/zerb32-plot")});

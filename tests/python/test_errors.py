@@ -68,10 +68,14 @@ def test_a_damaged_file_raises_load_error(tmp_path, name, header, damage, reason
         zerb32.read_log(path)
 
 
-def test_a_damaged_stream_raises_stream_error_with_its_position(tmp_path):
-    path = small_log(tmp_path)
+def damage_stream(path):
     data = CONFIG + config_length(path) + 2 * 3
     patch(path, data, b"\xff" * (len(path.read_bytes()) - data))
+
+
+def test_a_damaged_stream_raises_stream_error_with_its_position(tmp_path):
+    path = small_log(tmp_path)
+    damage_stream(path)
     with pytest.raises(zerb32.StreamError, match=r"delta set 0, channel 1 .* at byte \d+, bit \d+"):
         zerb32.read_log(path)
 
@@ -169,3 +173,36 @@ def test_read_site_lists_units_and_devices():
     assert site.devices[-1].kind == "asm"
     with pytest.raises(FileNotFoundError):
         zerb32.read_site(SAMPLE_SITE.with_name("9.STE"))
+
+
+# Log.summary reads the files again: what changed since raises as read_log.
+SUMMARY_FAILURES = [
+    ("log gone", lambda log, site: log.unlink(), FileNotFoundError),
+    ("header cut", lambda log, site: truncate(log, 50), zerb32.LoadError),
+    ("stream damaged", lambda log, site: damage_stream(log), zerb32.StreamError),
+    ("site file gone", lambda log, site: site.unlink(), FileNotFoundError),
+]
+
+
+@pytest.mark.parametrize("name, change, error", SUMMARY_FAILURES, ids=[f[0] for f in SUMMARY_FAILURES])
+def test_a_summary_raises_what_read_log_raises(tmp_path, name, change, error):
+    path = small_log(tmp_path)
+    site = shutil.copy(tmp_path / "42.STE", tmp_path / "named.STE")
+    log = zerb32.read_log(path, site=site)
+    change(path, pathlib.Path(site))
+    with pytest.raises(error):
+        zerb32.read_log(path, site=site)
+    with pytest.raises(error):
+        log.summary("1h")
+
+
+
+def test_a_named_site_file_that_is_no_regular_file_raises_load_error(tmp_path):
+    path = small_log(tmp_path)
+    site = shutil.copy(tmp_path / "42.STE", tmp_path / "named.STE")
+    log = zerb32.read_log(path, site=site)
+    os.unlink(site)
+    os.mkfifo(site)
+    for read in (lambda: zerb32.read_log(path, site=site), lambda: zerb32.read_site(site), lambda: log.summary("1h")):
+        with pytest.raises(zerb32.LoadError, match="pipe, not a regular file"):
+            read()

@@ -54,3 +54,10 @@ def test_summary_has_the_command_lines_numbers(sample, kwargs, options):
 def test_summary_refuses_what_the_command_line_refuses(sample, kwargs, message):
     with pytest.raises(ValueError, match=message):
         zerb32.read_log(sample).summary(**kwargs)
+
+
+def test_a_summary_keeps_the_fixed_offset_the_log_was_read_at(sample):
+    frame = zerb32.read_log(sample, utc_offset="+05:30").summary("1h")
+    expected = cli_summary(sample, "--utc-offset", "+05:30", "--every", "1h")
+    np.testing.assert_array_equal(frame.index.values, expected.index.values)
+    np.testing.assert_array_equal(frame.to_numpy(), expected.to_numpy(dtype=float))

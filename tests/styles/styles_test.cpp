@@ -123,6 +123,44 @@ TEST(Styles, SummaryWithAUnitsRow) {
             ",°C,,,,%,,,");
 }
 
+// A summary's value units: degree-days in K·d (Windows-1252 where the text
+// stays as stored), the channel's unit for its figures, none for counts; in
+// the long layout one line per figure with its unit and count, decimal
+// commas where the style has them.
+TEST(Styles, SummaryUnitsInEachLayout) {
+  auto loaded = Load(FixtureSource());
+  const SummaryRequest asked{Period::Day, {Stat::Mean, Stat::Count}, 0, {{"Temp", 15.5, false}}};
+  TableSettings eu = Style("excel-eu");
+  eu.units = UnitsMode::Row;
+  TableSettings stored = Style("pandas");
+  stored.encoding = TextEncoding::AsStored;
+  stored.units = UnitsMode::Row;
+  const std::string wideHead =
+      "Time;Temp mean;Temp count;Raw mean;Raw count;Valve/A mean;Valve/A count;Set pt mean;Set pt count;"
+      "Temp heating-degree-days\r\n";
+  const struct {
+    const char* why;
+    TableSettings settings;
+    std::vector<std::string> parts;  // each found in the text
+  } rows[] = {
+      {"long", Style("long"),
+       {"Time,Channel,Name,Unit,Stat,Value,Count\r\n", ",S0/2,Temp,\xC2\xB0" "C,mean,", ",S0/2,Temp,,count,3,3\r\n",
+        ",O1/1,Valve/A,%,mean,", ",S0/2,Temp,K\xC2\xB7" "d,heating-degree-days,"}},
+      {"excel-eu with a units row", eu,
+       {"\xEF\xBB\xBF" + wideHead + ";\xC2\xB0" "C;;;;%;;;;K\xC2\xB7" "d\r\n2014-03-07 00:00:00;", ";35,167;3;"}},
+      {"as stored with a units row", stored, {",\xB0" "C,,,,%,,,,K\xB7" "d\r\n2014-03-07T00:00:00,"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.why);
+    LogSeries series(*loaded->log, false, -1, 0);
+    StringSink sink;
+    const TableResult result = WriteSummary(series, row.settings, asked, sink);
+    ASSERT_EQ(result.status, 1) << result.error;
+    for (const std::string& part : row.parts)
+      EXPECT_NE(sink.text.find(part), std::string::npos) << part << "\n" << sink.text;
+  }
+}
+
 TEST(Windows1252, EveryByteGivesValidUtf8) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);

@@ -4,11 +4,15 @@
 // (Its cells are read back by LibreOffice and openpyxl in
 // tests/cli/read_xlsx.py, a summary's in tests/summary/summary_xlsx.py.)
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include "classic/writer_support.h"
 #include "styles/Styles.h"
 #include "styles/Workbook.h"
+#include "support/Child.h"
 #include "support/Files.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -120,6 +124,33 @@ TEST(Workbook, FailuresAreReportedAndAStoppedWalkStillGivesAWorkbook) {
       }
       EXPECT_EQ(sink.writesAfterFailure, 0) << c.name << summary;
     }
+}
+
+// A workbook that can't be finished (a full disk) fails with the reason
+// and hands the sink nothing; a series without rows gives a whole workbook.
+TEST(Workbook, NoRowsGiveAWorkbookAndAFullDiskFailsIt) {
+  for (const bool summary : {false, true}) {
+    const auto write = [summary](OutputSink& sink, uint64_t rows) {
+      CountingSeries series(rows);
+      return summary ? WriteSummaryWorkbook(series, Xlsx(), QuarterHours(), {}, sink)
+                     : WriteWorkbook(series, Xlsx(), {}, sink);
+    };
+    StringSink empty;
+    const TableResult none = write(empty, 0);
+    EXPECT_EQ(none.status, 1) << none.error;
+    EXPECT_EQ(none.rows, 0u);
+    EXPECT_EQ(empty.text.substr(0, 2), "PK");
+    // Each file the library writes may hold 4 KiB: too little for the workbook.
+    const std::string said = test::InChild([&] {
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit small{4096, 4096};
+      if (setrlimit(RLIMIT_FSIZE, &small) != 0) return std::string("no limit");
+      StringSink sink;
+      const TableResult result = write(sink, 5000);
+      return std::to_string(result.status) + " " + std::to_string(sink.text.size()) + " " + result.error;
+    });
+    EXPECT_EQ(said.rfind("-1 0 the workbook could not be written: ", 0), 0u) << summary << ": " << said;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// The envelope a store sums up for a plot draws what the site's rows draw
+// (lines, on/off stretches), on both engines, over tests/history/
+// plot_history.h's history.
+
+#include <gtest/gtest.h>
+
+#include "chart/EnvelopeLines.h"
+#include "chart/PreviewData.h"
+#include "history/Spans.h"
+#include "history/engine_support.h"
+#include "history/plot_history.h"
+
+namespace zerb::historytest {
+namespace {
+
+class StoreEnvelope : public ::testing::TestWithParam<Engine> {
+ protected:
+  void SetUp() override {
+    ZERB32_NEED_ENGINE(GetParam());
+    location = NewLocation(GetParam(), dir);
+    auto store = OpenStore(location, StoreAccess::Write);
+    for (const std::string& log : WritePlotHistory(dir))
+      ASSERT_EQ(store->Import(log, {}).status, ImportStatus::Imported) << log;
+  }
+  TempDir dir;
+  std::string location;
+};
+
+int64_t At(std::size_t row) { return PlotRowTime(row); }
+
+TEST_P(StoreEnvelope, DrawsWhatTheRowsDraw) {
+  auto store = OpenStore(location, StoreAccess::ReadOnly);
+  auto series = store->Export(42, INT64_MIN, INT64_MAX);
+  ASSERT_TRUE(series);
+  PreviewData rows = LoadPreview(*series);
+  InsertEmptyRows(rows, GapBreaks(FindGaps(store->Spans(42, INT64_MIN, INT64_MAX))));
+  const struct {
+    int64_t from, to;
+    int columns;
+  } views[] = {
+      {At(0), At(1100), 1600},         // everything, fewer rows than columns
+      {At(0), At(1100), 97},           // many rows per column
+      {At(0), At(1100), 11},           // a column holds the gap and the overlap
+      {At(0), At(1100), 1100},         // a column exactly per interval
+      {At(385), At(395), 3},           // the conflict, rows beyond both ends
+      {At(820), At(1000), 41},         // from inside the gap
+      {At(100), At(800) + 17, 64},     // off the grid
+      {At(0) - 5000, At(50), 7},       // before the first row
+      {At(1050), At(1100) + 9000, 5},  // past the last row
+  };
+  for (const auto& view : views) {
+    SCOPED_TRACE(std::to_string(view.from - At(0)) + ".." + std::to_string(view.to - At(0)) + " in " +
+                 std::to_string(view.columns));
+    const auto envelope = store->Envelope(42, view.from, view.to, view.columns);
+    ASSERT_TRUE(envelope);
+    ASSERT_EQ(envelope->series.channels.size(), rows.channels.size());
+    for (std::size_t c = 0; c < rows.channels.size(); ++c) {
+      SCOPED_TRACE(rows.channels[c].name);
+      const auto lines = ChannelLines(rows, c, double(view.from), double(view.to), view.columns);
+      const auto drawn = EnvelopeLines(envelope->series, c);
+      ASSERT_EQ(drawn.size(), lines.size());
+      for (std::size_t l = 0; l < lines.size(); ++l) {
+        ASSERT_EQ(drawn[l].size(), lines[l].size()) << "line " << l;
+        for (std::size_t p = 0; p < lines[l].size(); ++p) {
+          EXPECT_EQ(drawn[l][p].time, lines[l][p].time);
+          EXPECT_EQ(drawn[l][p].value, lines[l][p].value);
+        }
+      }
+      const double column = double(view.to - view.from) / view.columns;
+      EXPECT_EQ(EnvelopeOnRuns(envelope->series, c, column),
+                OnRuns(rows, c, double(view.from), double(view.to), view.columns));
+    }
+  }
+  EXPECT_FALSE(store->Envelope(43, At(0), At(1), 10));
+  EXPECT_THROW(store->Envelope(42, At(1), At(1), 10), StoreError);
+  EXPECT_THROW(store->Envelope(42, At(0), At(1), 0), StoreError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, StoreEnvelope,
+                         ::testing::Values(Engine{"SQLite", false}, Engine{"PostgreSQL", true}), EngineName);
+
+}  // namespace
+}  // namespace zerb::historytest
