@@ -37,8 +37,14 @@ const char* const kRowCounts =
 const char* const kValues =
     "SELECT r.kind, r.key, r.meaning, r.time, r.value, r.exponent " ZERB_SITE_READINGS("BETWEEN @2 AND @3")
     " ORDER BY r.time";
-const char* const kRowBefore = "SELECT max(r.time) " ZERB_SITE_READINGS("< @2");
-const char* const kRowAfter = "SELECT min(r.time) " ZERB_SITE_READINGS("> @2");
+// The nearest row time before or after @2: per channel one step down its
+// readings' key; over the join, both engines would read every reading on
+// that side of @2.
+#define ZERB_NEAREST_ROW(extreme, side)                                                                    \
+  "SELECT " extreme "((SELECT " extreme "(r.time) FROM readings r WHERE r.site = c.site AND r.kind = c.kind " \
+  "AND r.key = c.key AND r.time " side " @2)) FROM channels c WHERE c.site = @1"
+const char* const kRowBefore = ZERB_NEAREST_ROW("max", "<");
+const char* const kRowAfter = ZERB_NEAREST_ROW("min", ">");
 
 // The packed figures: time offsets below 2^31, values of 32 bits.
 constexpr int64_t Low31 = (int64_t{1} << 31) - 1;
