@@ -4,8 +4,9 @@
 // URI, that database. `run` then times, in rounds that take the engines in
 // turn: the envelope of the whole year at the picture's width (1,600
 // columns) drawn as a PNG, a zoom to a week and to a day (each fetched and
-// drawn), then once the whole year drawn from every row (Export) for
-// comparison. Peak memory (RSS) after the envelope runs and after the
+// drawn), the year fetched alone, then once the whole year drawn from every
+// row (Export) for comparison; each as time and this process's processor
+// time. Peak memory (RSS) after the envelope runs and after the
 // rows. bench/store-plot.sh runs both on a throw-away server.
 
 #include <sys/resource.h>
