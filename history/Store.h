@@ -144,14 +144,16 @@ class Store {
   // The series Export(site, ...) gives, with an empty row at GapBreaks of
   // the site's gaps (history/Spans.h), summed up over [from, to] in
   // `columns` buckets (series/Envelope.h): the same readings, descriptions
-  // and scaling, the conflicts resolved alike, computed by the store (one
-  // GROUP BY on the bucket; rows are read back only for the buckets where a
-  // missing value splits a line). Drawn by StripChart::SetEnvelope with the
-  // chart's range [from, to] and StripChart::LineColumns columns, it gives
-  // the picture of the rows themselves. Costs about the same at any zoom:
-  // where the range holds fewer than about 4 rows per column, or where the
-  // rows themselves are wanted (a cursor's readings, an export), Export
-  // is the cheaper call. Nothing when the site is not stored. Needs to >
+  // and scaling, the conflicts resolved alike, summed up from the range's
+  // readings read once in one statement, in no order (grouping or sorting
+  // them in the engine costs more than reading them, most of all where
+  // missing values split the lines in most buckets, as on real data).
+  // Drawn by StripChart::SetEnvelope with the chart's range [from, to] and
+  // StripChart::LineColumns columns, it gives the picture of the rows
+  // themselves. Costs grow with the rows in the range, a fraction of
+  // Export's and of drawing every row; where the rows themselves are
+  // wanted (a cursor's readings, an export), Export is the call. Nothing
+  // when the site is not stored. Needs to >
   // from, to - from < 2^31 s (68 years), 0 < columns <= 1,000,000; throws
   // StoreError otherwise or when the store fails (a lost connection).
   virtual std::optional<SiteEnvelope> Envelope(uint32_t site, int64_t from, int64_t to, int columns) = 0;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 
 #include "history/Spans.h"
 
@@ -19,39 +18,18 @@ namespace {
   "FROM channels c CROSS JOIN readings r WHERE c.site = @1 AND r.site = c.site AND r.kind = c.kind " \
   "AND r.key = c.key AND r.time " range
 
-// Per column (kind, key, meaning) and bucket of [@2, @3] (@4 columns, @5 =
-// @3 - @2): the readings, those with a value, and the first, last, lowest
-// and highest of those packed with their time into one whole number each
-// (Packed below), and the rows on.
-const char* const kFigures =
-    "SELECT r.kind, r.key, r.meaning, (r.time - @2) * @4 / @5 AS b, count(*), count(r.value), "
-    "min((r.time - @2) * 4294967296 + r.value + 2147483648), max((r.time - @2) * 4294967296 + r.value + 2147483648), "
-    "min(r.value * 2147483648 + (r.time - @2)), max(r.value * 2147483648 + (2147483647 - (r.time - @2))), "
-    "sum(CASE WHEN r.value <> 0 THEN 1 ELSE 0 END), min(CASE WHEN r.value <> 0 THEN r.time END), "
-    "max(CASE WHEN r.value <> 0 THEN r.time END), min(r.exponent) " ZERB_SITE_READINGS("BETWEEN @2 AND @3")
-    " GROUP BY r.kind, r.key, r.meaning, b";
-// Per bucket, the rows (distinct times).
-const char* const kRowCounts =
-    "SELECT (t.time - @2) * @4 / @5 AS b, count(*) FROM (SELECT DISTINCT r.time "
-    ZERB_SITE_READINGS("BETWEEN @2 AND @3") ") AS t GROUP BY b";
+// The readings of [@2, @3], in no order: sorted by time here, so that no
+// engine sorts them.
 const char* const kValues =
-    "SELECT r.kind, r.key, r.meaning, r.time, r.value, r.exponent " ZERB_SITE_READINGS("BETWEEN @2 AND @3")
-    " ORDER BY r.time";
-const char* const kRowBefore = "SELECT max(r.time) " ZERB_SITE_READINGS("< @2");
-const char* const kRowAfter = "SELECT min(r.time) " ZERB_SITE_READINGS("> @2");
-
-// The packed figures: time offsets below 2^31, values of 32 bits.
-constexpr int64_t Low31 = (int64_t{1} << 31) - 1;
-EnvelopePoint FirstOrLast(int64_t packed, int64_t from, int8_t exponent) {
-  const int64_t value = (packed & 0xffffffff) - (int64_t{1} << 31);
-  return {from + (packed >> 32), PlotValue(static_cast<int32_t>(value), exponent)};
-}
-EnvelopePoint Lowest(int64_t packed, int64_t from, int8_t exponent) {
-  return {from + (packed & Low31), PlotValue(static_cast<int32_t>(packed >> 31), exponent)};
-}
-EnvelopePoint Highest(int64_t packed, int64_t from, int8_t exponent) {
-  return {from + (Low31 - (packed & Low31)), PlotValue(static_cast<int32_t>(packed >> 31), exponent)};
-}
+    "SELECT r.kind, r.key, r.meaning, r.time, r.value, r.exponent " ZERB_SITE_READINGS("BETWEEN @2 AND @3");
+// The nearest row time before or after @2: per channel one step down its
+// readings' key; over the join, both engines would read every reading on
+// that side of @2.
+#define ZERB_NEAREST_ROW(extreme, side)                                                                    \
+  "SELECT " extreme "((SELECT " extreme "(r.time) FROM readings r WHERE r.site = c.site AND r.kind = c.kind " \
+  "AND r.key = c.key AND r.time " side " @2)) FROM channels c WHERE c.site = @1"
+const char* const kRowBefore = ZERB_NEAREST_ROW("max", "<");
+const char* const kRowAfter = ZERB_NEAREST_ROW("min", ">");
 
 struct ColumnKey {
   ChannelId id;
@@ -92,9 +70,7 @@ class Builder {
   }
 
   SiteEnvelope Build() {
-    CountRows();
-    Figures();
-    DetailRuns();
+    AddBuckets(from_, to_);
     Before();
     After();
     for (auto& cells : result_.series.cells)
@@ -116,20 +92,6 @@ class Builder {
     return params;
   }
 
-  // Rows per bucket, gap breaks counted, and the first and last row.
-  void CountRows() {
-    q_.Run(kRowCounts, Params({from_, to_, width_, to_ - from_}), [&](const EnvelopeQueries::Row& row) {
-      rows_[row.Int(0)] += row.Int(1);
-      result_.series.rows += row.Int(1);
-    });
-    for (int64_t t : breaks_)
-      if (t >= from_ && t <= to_) ++rows_[Bucket(t)], detailed_.insert(Bucket(t));
-    if (result_.series.rows > 0) {
-      result_.series.first = Edge(kRowAfter, from_ - 1);
-      result_.series.last = Edge(kRowBefore, to_ + 1);
-    }
-  }
-
   std::optional<int64_t> Edge(const char* sql, int64_t time) {
     std::optional<int64_t> edge;
     q_.Run(sql, Params({time}), [&](const EnvelopeQueries::Row& row) {
@@ -138,65 +100,72 @@ class Builder {
     return edge;
   }
 
-  // The buckets the GROUP BY sums up whole; a bucket where a channel lacks
-  // a value in some row is read back row by row.
-  void Figures() {
-    std::map<std::pair<std::size_t, int64_t>, bool> seen;
-    q_.Run(kFigures, Params({from_, to_, width_, to_ - from_}), [&](const EnvelopeQueries::Row& row) {
-      const auto found = column_.find({IdAt(row, 0), row.Int(2)});
-      if (found == column_.end()) return;
-      const std::size_t c = found->second;
-      const int64_t bucket = row.Int(3), readings = row.Int(4), valid = row.Int(5);
-      seen[{c, bucket}] = true;
-      if (valid > 0 && (valid < readings || readings < rows_[bucket])) detailed_.insert(bucket);
-      if (detailed_.count(bucket)) return;
-      const auto exponent = static_cast<int8_t>(row.Int(13));
-      EnvelopeColumn column;
-      column.bucket = bucket;
-      column.broken = valid < rows_[bucket];
-      if (valid > 0) {
-        EnvelopeCell& cell = column.before;
-        cell.count = static_cast<uint32_t>(valid);
-        cell.first = FirstOrLast(row.Int(6), from_, exponent);
-        cell.last = FirstOrLast(row.Int(7), from_, exponent);
-        cell.low = Lowest(row.Int(8), from_, exponent);
-        cell.high = Highest(row.Int(9), from_, exponent);
+  // One reading of the rows read back: its column's value (NaN: none), or
+  // NoColumn for a reading of no column or a gap's break, which still make
+  // a row.
+  struct Value {
+    int64_t time;
+    uint32_t column;
+    float value;
+  };
+  static constexpr uint32_t NoColumn = UINT32_MAX;
+
+  // The readings of [first, last] and the gap breaks there, by time.
+  std::vector<Value> ValuesIn(int64_t first, int64_t last) {
+    std::vector<Value> values;
+    std::optional<std::pair<ColumnKey, uint32_t>> recent;  // a channel's readings mostly come together
+    q_.Run(kValues, Params({first, last}), [&](const EnvelopeQueries::Row& row) {
+      const ColumnKey key{IdAt(row, 0), row.Int(2)};
+      if (!recent || recent->first != key) {
+        const auto found = column_.find(key);
+        recent = {key, found != column_.end() ? static_cast<uint32_t>(found->second) : NoColumn};
       }
-      if (row.Int(10) > 0 && !row.IsNull(11)) {
-        column.on = static_cast<uint32_t>(row.Int(10));
-        column.firstOn = row.Int(11);
-        column.lastOn = row.Int(12);
-        column.lastOnEnd = NextRow(column.lastOn);
-      }
-      result_.series.cells[c].push_back(column);
+      values.push_back({row.Int(3), row.IsNull(4) ? NoColumn : recent->second,
+                        PlotValue(static_cast<int32_t>(row.Int(4)), static_cast<int8_t>(row.Int(5)))});
     });
-    // A channel without a reading in a bucket that has rows: its line breaks.
-    for (const auto& [bucket, count] : rows_) {
-      if (count == 0 || detailed_.count(bucket)) continue;
-      for (std::size_t c = 0; c < result_.series.cells.size(); ++c)
-        if (!seen.count({c, bucket})) result_.series.cells[c].push_back({bucket, {}, true, {}, 0, 0, 0, 0});
+    for (int64_t t : breaks_)
+      if (t >= first && t <= last) values.push_back({t, NoColumn, 0});
+    std::sort(values.begin(), values.end(), [](const Value& a, const Value& b) { return a.time < b.time; });
+    return values;
+  }
+
+  // Values by time made rows.
+  std::vector<PlotRow> RowsOf(std::vector<Value>::const_iterator begin, std::vector<Value>::const_iterator end) const {
+    std::vector<PlotRow> rows;
+    const std::size_t channels = result_.series.channels.size();
+    for (auto v = begin; v != end; ++v) {
+      if (rows.empty() || rows.back().time != v->time) rows.push_back({v->time, std::vector<float>(channels, std::nanf(""))});
+      if (v->column != NoColumn) rows.back().values[v->column] = v->value;
     }
-    for (auto& cells : result_.series.cells)
-      std::erase_if(cells, [&](const EnvelopeColumn& column) { return detailed_.count(column.bucket) > 0; });
+    return rows;
   }
 
   // The rows of [first, last], gap breaks among them, oldest first.
   std::vector<PlotRow> RowsIn(int64_t first, int64_t last) {
-    std::map<int64_t, std::vector<float>> rows;
-    const std::size_t channels = result_.series.channels.size();
-    const float none = std::nanf("");
-    q_.Run(kValues, Params({first, last}), [&](const EnvelopeQueries::Row& row) {
-      const auto found = column_.find({IdAt(row, 0), row.Int(2)});
-      auto& values = rows[row.Int(3)];
-      if (values.empty()) values.assign(channels, none);
-      if (found != column_.end() && !row.IsNull(4))
-        values[found->second] = PlotValue(static_cast<int32_t>(row.Int(4)), static_cast<int8_t>(row.Int(5)));
-    });
-    for (int64_t t : breaks_)
-      if (t >= first && t <= last && !rows.count(t)) rows[t].assign(channels, none);
-    std::vector<PlotRow> list;
-    for (auto& [time, values] : rows) list.push_back({time, std::move(values)});
-    return list;
+    const std::vector<Value> values = ValuesIn(first, last);
+    return RowsOf(values.begin(), values.end());
+  }
+
+  // Every bucket of [first, last] from its rows, read in one statement;
+  // the stored rows among them (gap breaks are none) counted in the
+  // series' rows, first and last.
+  void AddBuckets(int64_t first, int64_t last) {
+    const std::vector<Value> values = ValuesIn(first, last);
+    SeriesEnvelope& e = result_.series;
+    for (auto begin = values.begin(); begin != values.end();) {
+      const int64_t bucket = Bucket(begin->time);
+      const int64_t next = BucketStart(bucket + 1, from_, to_, width_);
+      const auto stop = std::find_if(begin, values.end(), [&](const Value& v) { return v.time >= next; });
+      const std::vector<PlotRow> rows = RowsOf(begin, stop);
+      for (const PlotRow& row : rows) {
+        if (std::find(breaks_.begin(), breaks_.end(), row.time) != breaks_.end()) continue;
+        ++e.rows;
+        if (!e.first) e.first = row.time;
+        e.last = row.time;
+      }
+      AddRows(bucket, rows);
+      begin = stop;
+    }
   }
 
   // Each channel's column of `bucket` from its rows; the rows past `to`
@@ -219,27 +188,6 @@ class Builder {
         column.lastOn = t;
         column.lastOnEnd = r + 1 < rows.size() ? rows[r + 1].time : NextRow(t);
       }
-    }
-  }
-
-  // The buckets read back row by row, a run of neighbouring buckets in one
-  // statement: on real data most buckets hold a missing value somewhere, and
-  // a statement per bucket would cost a year's plot minutes.
-  void DetailRuns() {
-    for (auto run = detailed_.begin(); run != detailed_.end();) {
-      auto end = std::next(run);
-      int64_t lastBucket = *run;
-      while (end != detailed_.end() && *end == lastBucket + 1) lastBucket = *end++;
-      const int64_t first = std::max(from_, BucketStart(*run, from_, to_, width_));
-      const int64_t last = std::min(to_, BucketStart(lastBucket + 1, from_, to_, width_) - 1);
-      std::vector<PlotRow> rows = RowsIn(first, last);
-      for (auto begin = rows.begin(); begin != rows.end();) {
-        const int64_t bucket = Bucket(begin->time);
-        auto stop = std::find_if(begin, rows.end(), [&](const PlotRow& row) { return Bucket(row.time) != bucket; });
-        AddRows(bucket, std::vector<PlotRow>(std::make_move_iterator(begin), std::make_move_iterator(stop)));
-        begin = stop;
-      }
-      run = end;
     }
   }
 
@@ -298,8 +246,6 @@ class Builder {
   int64_t from_, to_, width_;
   std::map<ColumnKey, std::size_t> column_;
   std::vector<int64_t> breaks_;
-  std::map<int64_t, int64_t> rows_;  // per bucket
-  std::set<int64_t> detailed_;
   SiteEnvelope result_;
 };
 

@@ -4,8 +4,9 @@
 // URI, that database. `run` then times, in rounds that take the engines in
 // turn: the envelope of the whole year at the picture's width (1,600
 // columns) drawn as a PNG, a zoom to a week and to a day (each fetched and
-// drawn), then once the whole year drawn from every row (Export) for
-// comparison. Peak memory (RSS) after the envelope runs and after the
+// drawn), the year fetched alone, then once the whole year drawn from every
+// row (Export) for comparison; each as time and this process's processor
+// time. Peak memory (RSS) after the envelope runs and after the
 // rows. bench/store-plot.sh runs both on a throw-away server.
 
 #include <sys/resource.h>
@@ -41,6 +42,14 @@ constexpr uint32_t Site = 42;
 const QSize Picture(1690, 800);  // lines cut to 1,600 columns
 
 double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+// This process's processor time (user and system), in seconds: on a shared
+// machine steadier than the clock, though it leaves out a server's work.
+double ProcessorSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 long PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -86,14 +95,19 @@ QFont Font() {
   return font;
 }
 
-// The envelope of [from, to] fetched and drawn; its size in bytes.
-std::size_t DrawEnvelope(Store& store, int64_t from, int64_t to) {
-  const auto envelope =
+SiteEnvelope FetchEnvelope(Store& store, int64_t from, int64_t to) {
+  auto envelope =
       store.Envelope(Site, from, to, StripChart::LineColumns(QRectF(QPointF(0, 0), QSizeF(Picture)), Font()));
   if (!envelope) std::exit(1);
+  return std::move(*envelope);
+}
+
+// The envelope of [from, to] fetched and drawn; its size in bytes.
+std::size_t DrawEnvelope(Store& store, int64_t from, int64_t to) {
+  const auto envelope = FetchEnvelope(store, from, to);
   StripChart chart;
-  chart.SetEnvelope(&envelope->series);
-  chart.SetGaps(GapStretches(envelope->gaps));
+  chart.SetEnvelope(&envelope.series);
+  chart.SetGaps(GapStretches(envelope.gaps));
   return std::size_t(ChartPicture(chart, Picture, Font(), PictureFormat::Png).size());
 }
 
@@ -114,7 +128,7 @@ void Run(const std::vector<std::pair<std::string, std::string>>& stores) {
     const char* name;
     int64_t from, to;
   } views[] = {{"year", first, last}, {"week", middle, middle + 7 * 86400}, {"day", middle, middle + 86400}};
-  std::map<std::string, std::vector<double>> times;
+  std::map<std::string, std::vector<double>> times, processor;
   std::vector<std::unique_ptr<Store>> opened;
   for (const auto& [name, location] : stores) opened.push_back(OpenStore(location, StoreAccess::ReadOnly));
   constexpr int Rounds = 5;
@@ -122,21 +136,36 @@ void Run(const std::vector<std::pair<std::string, std::string>>& stores) {
     for (std::size_t s = 0; s < stores.size(); ++s)
       for (const auto& view : views) {
         const auto start = Clock::now();
+        const double cpu = ProcessorSeconds();
         DrawEnvelope(*opened[s], view.from, view.to);
         times[stores[s].first + " " + view.name].push_back(Since(start));
+        processor[stores[s].first + " " + view.name].push_back(ProcessorSeconds() - cpu);
       }
+  // The store's part of the year alone, without the drawing.
+  for (int round = 0; round < Rounds; ++round)
+    for (std::size_t s = 0; s < stores.size(); ++s) {
+      const auto start = Clock::now();
+      const double cpu = ProcessorSeconds();
+      FetchEnvelope(*opened[s], first, last);
+      times[stores[s].first + " year, fetched only"].push_back(Since(start));
+      processor[stores[s].first + " year, fetched only"].push_back(ProcessorSeconds() - cpu);
+    }
   const long envelopePeak = PeakMegabytes();
   for (std::size_t s = 0; s < stores.size(); ++s) {
     const auto start = Clock::now();
+    const double cpu = ProcessorSeconds();
     DrawRows(*opened[s], first, last);
     times[stores[s].first + " year, every row"].push_back(Since(start));
+    processor[stores[s].first + " year, every row"].push_back(ProcessorSeconds() - cpu);
   }
-  std::printf("%-28s %8s %8s %8s  (s, %d rounds, engines in turn)\n", "fetched and drawn", "median", "min", "max",
-              Rounds);
+  std::printf("%-28s %8s %8s %8s %8s  (s, %d rounds, engines in turn; cpu: this process's median)\n",
+              "fetched and drawn", "median", "min", "max", "cpu", Rounds);
   for (auto& [name, seconds] : times) {
     std::sort(seconds.begin(), seconds.end());
-    std::printf("%-28s %8.3f %8.3f %8.3f\n", name.c_str(), seconds[seconds.size() / 2], seconds.front(),
-                seconds.back());
+    std::vector<double>& cpu = processor[name];
+    std::sort(cpu.begin(), cpu.end());
+    std::printf("%-28s %8.3f %8.3f %8.3f %8.3f\n", name.c_str(), seconds[seconds.size() / 2], seconds.front(),
+                seconds.back(), cpu[cpu.size() / 2]);
   }
   std::printf("peak RSS: %ld MB after the envelopes, %ld MB after every row\n", envelopePeak, PeakMegabytes());
 }

@@ -19,8 +19,15 @@ class PgEnvelopeQueries final : public EnvelopeQueries {
       if (c == '@') c = '$';
     PgParams values;
     for (int64_t p : params) values.push_back(std::to_string(p));
-    const PgResult result = store_.Read(text, values);
-    for (int r = 0; r < result.Rows(); ++r) row(ResultRow(result, r));
+    // Through a cursor, in batches: a year's readings read back whole would
+    // be held as text several times their size.
+    store_.Read("DECLARE zerb32_envelope NO SCROLL CURSOR FOR " + text, values);
+    for (;;) {
+      const PgResult batch = store_.Read("FETCH 50000 FROM zerb32_envelope", {});
+      if (batch.Rows() == 0) break;
+      for (int r = 0; r < batch.Rows(); ++r) row(ResultRow(batch, r));
+    }
+    store_.Read("CLOSE zerb32_envelope", {});
   }
 
  private:
@@ -43,6 +50,9 @@ std::optional<SiteEnvelope> PgStore::Envelope(uint32_t site, int64_t from, int64
   if (const std::string problem = EnvelopeRangeProblem(from, to, columns); !problem.empty()) throw StoreError(problem);
   Run("BEGIN READ ONLY ISOLATION LEVEL REPEATABLE READ", {}, "read");
   try {
+    // Every row a cursor of the envelope yields is read: plan for all of
+    // them, not for the first few.
+    Run("SET LOCAL cursor_tuple_fraction = 1", {}, "read");
     std::optional<SiteEnvelope> envelope;
     if (Run(pg::kSiteKnown, {std::to_string(site)}, "read").Rows() > 0) {
       PgEnvelopeQueries queries(*this);

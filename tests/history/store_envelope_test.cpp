@@ -34,10 +34,11 @@ TEST_P(StoreEnvelope, DrawsWhatTheRowsDraw) {
   ASSERT_TRUE(series);
   PreviewData rows = LoadPreview(*series);
   InsertEmptyRows(rows, GapBreaks(FindGaps(store->Spans(42, INT64_MIN, INT64_MAX))));
-  const struct {
+  struct View {
     int64_t from, to;
     int columns;
-  } views[] = {
+  };
+  std::vector<View> views = {
       {At(0), At(1100), 1600},         // everything, fewer rows than columns
       {At(0), At(1100), 97},           // many rows per column
       {At(0), At(1100), 11},           // a column holds the gap and the overlap
@@ -47,7 +48,21 @@ TEST_P(StoreEnvelope, DrawsWhatTheRowsDraw) {
       {At(100), At(800) + 17, 64},     // off the grid
       {At(0) - 5000, At(50), 7},       // before the first row
       {At(1050), At(1100) + 9000, 5},  // past the last row
+      {At(370), At(410), 1},           // the added channel, new meanings and the conflict in one column
+      {At(200), At(260), 4},           // missing values scattered in each column
   };
+  // One column from a row where the output gives no value to the next such
+  // row at least two rows on: a column that starts and ends without one.
+  const auto logged = LongSeries(1101, 7);
+  for (std::size_t first = 0, r = 1; r < 380; ++r) {
+    if (logged[r][3] >= 0) continue;
+    if (first > 0 && r >= first + 2) {
+      views.push_back({At(first), At(r) + 1, 1});
+      break;
+    }
+    if (first == 0) first = r;
+  }
+  ASSERT_EQ(views.size(), 12u);
   for (const auto& view : views) {
     SCOPED_TRACE(std::to_string(view.from - At(0)) + ".." + std::to_string(view.to - At(0)) + " in " +
                  std::to_string(view.columns));
