@@ -107,7 +107,7 @@ def main():
 
     print(f"{args.rounds} rounds of {args.repeat} runs each; medians of a round, seconds")
     print(f"{'':10} {'cpu':>8} {'x floor':>8} {'wall':>8} {'x floor':>8}")
-    floor = {name: "convert" if name.startswith("merge") else "scan" for name in jobs}
+    floor = {name: "convert" if name.startswith(("merge", "convert")) else "scan" for name in jobs}
     for name in jobs:
         c, w = statistics.median(cpu[name]), statistics.median(wall[name])
         fc, fw = statistics.median(cpu[floor[name]]), statistics.median(wall[floor[name]])
