@@ -1,6 +1,7 @@
 #include "history/Merge.h"
 
 #include <algorithm>
+#include <cassert>
 #include <iterator>
 #include <map>
 #include <span>
@@ -8,6 +9,7 @@
 
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
+#include "series/LogSeriesWalk.h"
 
 namespace zerb {
 
@@ -18,7 +20,7 @@ constexpr const char* BookName = "among the merged logs";
 // What the first reading of a log tells the merge.
 struct LogFacts {
   std::string path;
-  std::string bytes;  // the one reading of the log, hashed and decoded alike
+  std::unique_ptr<HistoryLog> log;  // read, hashed and through pass 1 once; decoded when its rows are read
   uint32_t site = 0;
   LogRank rank;
   LogSpan span;
@@ -30,14 +32,18 @@ struct LogFacts {
 std::vector<LogFacts> ReadFacts(const std::vector<std::string>& paths, const HistoryLogOptions& options,
                                 DescriptionBook& book, MergeResult& result) {
   std::vector<LogFacts> facts;
-  HistoryLog log;
   for (const std::string& path : paths) {
-    if (!log.Open(path, options)) {
-      result.failures.push_back({path, log.Error()});
+    auto log = std::make_unique<HistoryLog>();
+    if (!log->Open(path, options)) {
+      result.failures.push_back({path, log->Error()});
       continue;
     }
-    for (DescriptionVersion& version : log.OwnDescriptions()) book.Add(std::move(version));
-    facts.push_back({path, log.Bytes(), log.SiteNumber(), log.Rank(), log.Span(), log.Inputs(), {}, {}});
+    for (DescriptionVersion& version : log->OwnDescriptions()) book.Add(std::move(version));
+    const uint32_t site = log->SiteNumber();
+    const LogRank rank = log->Rank();
+    const LogSpan span = log->Span();
+    DecodeInputs inputs = log->Inputs();
+    facts.push_back({path, std::move(log), site, rank, span, std::move(inputs), {}, {}});
   }
   std::sort(facts.begin(), facts.end(), [](const LogFacts& a, const LogFacts& b) { return a.rank > b.rank; });
   return facts;
@@ -97,53 +103,24 @@ std::string KeptLog(const std::vector<LogFacts>& facts, ChannelId id, int64_t ti
   return {};
 }
 
-// One log's rows as read, before they take their places in the grid.
-struct Piece {
-  const LogFacts* facts = nullptr;
+// The times of a log's rows on the merged grid: every interval of its span
+// but those newer logs off its grid drop, oldest first. A log's rows lie
+// exactly there: the logger writes one every interval up to its last.
+std::vector<int64_t> RowTimes(const LogFacts& f) {
   std::vector<int64_t> times;
-  std::vector<Reading> readings;  // row after row, a reading per channel of the log
-  std::vector<ChannelId> ids;     // of the log's channels
-  // Per channel of the log: the grid's columns of its channel (whatever
-  // meaning put a reading in one, a reading is kept once), and its own
-  // column; -1 when it has none or is listed twice (read once).
-  std::vector<const std::vector<std::size_t>*> columnsOf;
-  std::vector<int> column;
-};
-
-// Reads one log's rows but those newer logs off its grid drop. A log that
-// fails midway keeps the rows read before.
-bool ReadPiece(const LogFacts& f, HistoryLog& log, std::span<const SeriesChannel> columns,
-               const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, Piece& piece,
-               MergeResult& result) {
-  piece.facts = &f;
-  piece.column = ColumnsOf(log.Channels(), columns);
-  const std::vector<bool> repeated = RepeatedChannels(log.Channels());
-  for (std::size_t i = 0; i < log.Channels().size(); ++i) {
-    piece.ids.push_back(IdOf(log.Channels()[i]));
-    const auto found = columnsOfChannel.find(piece.ids.back());
-    piece.columnsOf.push_back(found == columnsOfChannel.end() ? nullptr : &found->second);
-    if (repeated[i] || !piece.columnsOf.back()) piece.column[i] = -1;
-  }
-  const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
-    const int64_t time = log.TimeOf(clock);
-    if (Dropped(f, time)) return true;
-    piece.times.push_back(time);
-    piece.readings.insert(piece.readings.end(), readings.begin(), readings.end());
-    return true;
-  });
-  if (walked != 1) result.failures.push_back({f.path, log.Rows().Error()});
-  return walked == 1;
+  const int64_t step = f.span.interval == 0 ? 1 : f.span.interval;
+  times.reserve(static_cast<std::size_t>((f.span.last - f.span.first) / step) + 1);
+  const bool drops = !f.dropped.empty();
+  for (int64_t t = f.span.first; t <= f.span.last; t += step)
+    if (!drops || !Dropped(f, t)) times.push_back(t);
+  return times;
 }
 
-// The distinct times of every piece, oldest first: sorted runs joined in
+// The distinct row times of every log, oldest first: sorted runs joined in
 // pairs.
-std::vector<int64_t> GridTimes(const std::vector<Piece>& pieces) {
+std::vector<int64_t> GridTimes(const std::vector<LogFacts>& facts) {
   std::vector<std::vector<int64_t>> runs;
-  for (const Piece& p : pieces) {
-    std::vector<int64_t>& run = runs.emplace_back(p.times);
-    if (!std::is_sorted(run.begin(), run.end())) std::sort(run.begin(), run.end());
-    run.erase(std::unique(run.begin(), run.end()), run.end());
-  }
+  for (const LogFacts& f : facts) runs.push_back(RowTimes(f));
   if (runs.empty()) return {};
   while (runs.size() > 1) {
     std::vector<std::vector<int64_t>> joined;
@@ -158,34 +135,84 @@ std::vector<int64_t> GridTimes(const std::vector<Piece>& pieces) {
   return std::move(runs.front());
 }
 
-// Places one log's rows; readings already there come from newer logs and
+// Where one channel of a log goes in the grid: its own column (-1 when it
+// has none or is listed twice: read once), and every column of its channel
+// (whatever meaning put a reading in one, a reading is kept once).
+struct ChannelTarget {
+  ChannelId id;
+  int column = -1;
+  std::span<const std::size_t> columns;
+  bool alone = false;  // its own column is its channel's only one
+};
+
+std::vector<ChannelTarget> TargetsOf(std::span<const SeriesChannel> channels, std::span<const SeriesChannel> columns,
+                                     const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel) {
+  std::vector<ChannelTarget> targets;
+  const std::vector<int> column = ColumnsOf(channels, columns);
+  const std::vector<bool> repeated = RepeatedChannels(channels);
+  for (std::size_t i = 0; i < channels.size(); ++i) {
+    ChannelTarget& t = targets.emplace_back(ChannelTarget{IdOf(channels[i]), column[i], {}, false});
+    const auto found = columnsOfChannel.find(t.id);
+    if (found != columnsOfChannel.end()) t.columns = found->second;
+    if (repeated[i] || t.columns.empty()) t.column = -1;
+    t.alone = t.columns.size() == 1 && t.column >= 0 && t.columns[0] == static_cast<std::size_t>(t.column);
+  }
+  return targets;
+}
+
+// The reading a row holds for a channel, from any of its columns; null
+// when it has none.
+const Reading* KeptReading(const ChannelTarget& t, std::span<const Reading> row) {
+  if (t.alone) return row[static_cast<std::size_t>(t.column)].present ? &row[static_cast<std::size_t>(t.column)] : nullptr;
+  const Reading* kept = nullptr;
+  for (const std::size_t c : t.columns)
+    if (row[c].present) kept = &row[c];
+  return kept;
+}
+
+// Places one row of a log; readings already there come from newer logs and
 // stay, a differing one is a conflict.
-void PlaceRows(const Piece& piece, const std::vector<LogFacts>& facts, MergeResult& result) {
-  const LogFacts& f = *piece.facts;
-  const std::size_t width = piece.ids.size();
-  std::size_t next = 0;
-  for (std::size_t r = 0; r < piece.times.size(); ++r) {
-    const int64_t time = piece.times[r];
-    const std::size_t at = result.series.RowIndex(time, next);
-    next = at + 1;
-    result.series.SetAnchor(at, f.span.last);
-    const std::span<Reading> row = result.series.Row(at);
-    const Reading* readings = piece.readings.data() + r * width;
-    for (std::size_t i = 0; i < width; ++i) {
-      if (piece.column[i] < 0) continue;
-      const Reading* kept = nullptr;
-      for (const std::size_t c : *piece.columnsOf[i])
-        if (row[c].present) kept = &row[c];
-      if (!kept) {
-        row[static_cast<std::size_t>(piece.column[i])] = readings[i];
-      } else if (kept->raw != readings[i].raw) {
-        if (result.report.conflicts.size() < HistoryReport::ListedConflicts)
-          result.report.Add({piece.ids[i], time, kept->raw, readings[i].raw, KeptLog(facts, piece.ids[i], time), f.path});
-        else
-          ++result.report.conflictCount;
-      }
+void PlaceRow(std::span<const ChannelTarget> targets, std::span<const Reading> readings, std::span<Reading> row,
+              int64_t time, const LogFacts& f, const std::vector<LogFacts>& facts, HistoryReport& report) {
+  for (std::size_t i = 0; i < readings.size(); ++i) {
+    const ChannelTarget& t = targets[i];
+    if (t.column < 0) continue;
+    const Reading* kept = KeptReading(t, row);
+    if (!kept) {
+      row[static_cast<std::size_t>(t.column)] = readings[i];
+    } else if (kept->raw != readings[i].raw) {
+      if (report.conflicts.size() < HistoryReport::ListedConflicts)
+        report.Add({t.id, time, kept->raw, readings[i].raw, KeptLog(facts, t.id, time), f.path});
+      else
+        ++report.conflictCount;
     }
   }
+}
+
+// Places one log's rows in the grid as they are read, but those newer logs
+// off its grid drop; counts them in `rows`. A log that fails midway keeps
+// the rows read before.
+bool PlaceLog(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& facts,
+              const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, MergeResult& result,
+              uint64_t& rows) {
+  MergedSeries& series = result.series;
+  const std::vector<ChannelTarget> targets = TargetsOf(log.Channels(), series.Channels(), columnsOfChannel);
+  const bool drops = !f.dropped.empty();
+  std::size_t next = 0;  // the row after the last placed: where the next row mostly is
+  // A history log's rows are always its one log's; their walk is inlined.
+  const int walked = static_cast<LogSeries&>(log.Rows()).WalkReadings([&](uint32_t clock, std::span<const Reading> readings, auto) {
+    const int64_t time = log.TimeOf(clock);
+    if (drops && Dropped(f, time)) return true;
+    const std::size_t at = series.RowIndex(time, next);
+    next = at + 1;
+    assert(at < series.RowCount() && series.TimeAt(at) == time);  // the grid holds every row time of the log
+    series.SetAnchor(at, f.span.last);
+    PlaceRow(targets, readings, series.Row(at), time, f, facts, result.report);
+    ++rows;
+    return true;
+  });
+  if (walked != 1) result.failures.push_back({f.path, log.Rows().Error()});
+  return walked == 1;
 }
 
 }  // namespace
@@ -200,32 +227,25 @@ MergeResult MergeLogs(const std::vector<std::string>& paths, const HistoryLogOpt
   DecideDescriptions(facts, book, result);
   ChannelTable table;
   for (const LogFacts& f : facts) table.Add(f.channels, f.span);
-  const std::vector<SeriesChannel> columns = table.Columns();
+  std::vector<SeriesChannel> columns = table.Columns();
   std::map<ChannelId, std::vector<std::size_t>> columnsOfChannel;
   for (std::size_t c = 0; c < columns.size(); ++c) columnsOfChannel[IdOf(columns[c])].push_back(c);
   FindOffGrid(facts, result.report);
-  std::vector<Piece> pieces;
-  HistoryLog log;
+  result.series = MergedSeries(std::move(columns), GridTimes(facts));
   for (LogFacts& f : facts) {
     uint64_t rows = 0;
-    if (!log.FromBytes(f.path, std::move(f.bytes), options) || !log.Decode(book, BookName)) {
-      result.failures.push_back({f.path, log.Error()});
-    } else {
-      Piece& piece = pieces.emplace_back();
-      if (ReadPiece(f, log, columns, columnsOfChannel, piece, result)) {
-        result.spans.push_back(f.span);
-        result.sources.push_back(f.path);
-        ++result.merged;
-      }
-      rows = piece.times.size();
+    if (!f.log->Decode(book, BookName)) {
+      result.failures.push_back({f.path, f.log->Error()});
+    } else if (PlaceLog(f, *f.log, facts, columnsOfChannel, result, rows)) {
+      result.spans.push_back(f.span);
+      result.sources.push_back(f.path);
+      ++result.merged;
     }
+    f.log.reset();
     if (logMerged) logMerged(rows);
   }
-  result.series = MergedSeries(columns, GridTimes(pieces));
-  for (Piece& piece : pieces) {
-    PlaceRows(piece, facts, result);
-    piece = {};
-  }
+  // Times only a log that failed would have given.
+  result.series.DropRowsWithoutLog();
   result.report.gaps = FindGaps(result.spans);
   return result;
 }

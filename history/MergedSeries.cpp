@@ -7,8 +7,7 @@ namespace zerb {
 MergedSeries::MergedSeries(std::vector<SeriesChannel> channels, std::vector<int64_t> times)
     : channels_(std::move(channels)),
       times_(std::move(times)),
-      anchors_(times_.size()),
-      anchored_(times_.size()),
+      anchors_(times_.size(), NoAnchor),
       readings_(times_.size() * channels_.size()) {}
 
 int MergedSeries::ForEachRow(const RowFn& row) {
@@ -25,11 +24,29 @@ std::optional<uint32_t> MergedSeries::NewestTime() const {
   return static_cast<uint32_t>(times_.back());
 }
 
-std::size_t MergedSeries::RowIndex(int64_t time, std::size_t hint) const {
+std::size_t MergedSeries::Search(int64_t time, std::size_t hint) const {
   const auto from = hint < times_.size() && times_[hint] <= time ? times_.begin() + static_cast<std::ptrdiff_t>(hint)
                                                                  : times_.begin();
-  if (from != times_.end() && *from == time) return static_cast<std::size_t>(from - times_.begin());
   return static_cast<std::size_t>(std::lower_bound(from, times_.end(), time) - times_.begin());
+}
+
+void MergedSeries::DropRowsWithoutLog() {
+  const std::size_t width = channels_.size();
+  const auto first = std::find(anchors_.begin(), anchors_.end(), NoAnchor);
+  std::size_t kept = static_cast<std::size_t>(first - anchors_.begin());
+  for (std::size_t i = kept; i < times_.size(); ++i) {
+    if (anchors_[i] == NoAnchor) continue;
+    if (kept != i) {
+      times_[kept] = times_[i];
+      anchors_[kept] = anchors_[i];
+      std::copy_n(readings_.begin() + static_cast<std::ptrdiff_t>(i * width), width,
+                  readings_.begin() + static_cast<std::ptrdiff_t>(kept * width));
+    }
+    ++kept;
+  }
+  times_.resize(kept);
+  anchors_.resize(kept);
+  readings_.resize(kept * width);
 }
 
 int GapFilledSeries::ForEachRow(const RowFn& row) {

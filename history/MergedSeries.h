@@ -28,24 +28,35 @@ class MergedSeries final : public Series {
   std::optional<uint32_t> NewestTime() const override;
 
   // The row at a time of the grid, searched from `hint` (a row at or
-  // before it, when the caller walks forward) or from the start.
-  std::size_t RowIndex(int64_t time, std::size_t hint) const;
+  // before it, when the caller walks forward) or from the start. A caller
+  // walking a log on the grid's own interval finds each row at its hint.
+  std::size_t RowIndex(int64_t time, std::size_t hint) const {
+    if (hint < times_.size() && times_[hint] == time) return hint;
+    return Search(time, hint);
+  }
   std::span<Reading> Row(std::size_t index) {
     return {readings_.data() + index * channels_.size(), channels_.size()};
   }
   // `anchor` is the newest time of the log the row is kept from: the first
   // one given stays.
   void SetAnchor(std::size_t index, int64_t anchor) {
-    if (!anchored_[index]) anchors_[index] = anchor, anchored_[index] = true;
+    if (anchors_[index] == NoAnchor) anchors_[index] = anchor;
   }
   std::optional<uint32_t> RowAnchor() const override { return anchor_; }
   std::size_t RowCount() const { return times_.size(); }
+  int64_t TimeAt(std::size_t index) const { return times_[index]; }
+  // Removes the rows no anchor was set for: times no log gave a row at.
+  void DropRowsWithoutLog();
 
  private:
+  // No log time is this far back: the anchor of a row no log was placed in.
+  static constexpr int64_t NoAnchor = INT64_MIN;
+
+  std::size_t Search(int64_t time, std::size_t hint) const;
+
   std::vector<SeriesChannel> channels_;
   std::vector<int64_t> times_;
   std::vector<int64_t> anchors_;
-  std::vector<bool> anchored_;
   std::vector<Reading> readings_;
   std::optional<uint32_t> anchor_;
   std::string error_;

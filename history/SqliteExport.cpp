@@ -70,8 +70,8 @@ class StoredSeries final : public Series {
         SqliteStatement& c = *cursors_[i];
         r.present = true;
         r.raw = static_cast<int16_t>(c.Int(1));
-        r.valid = !c.IsNull(2);
         r.value = static_cast<int32_t>(c.Int(2));
+        r.valid = r.value != 0 || !c.IsNull(2);  // NULL reads as 0: its type is asked only then
         r.exponent = static_cast<int8_t>(c.Int(3));
         if (const int64_t import = c.Int(4); import != imports[i]) {
           const auto end = importEnds_.find(import);

@@ -54,6 +54,11 @@ std::vector<PaddedText> LongPrefixes(const Series& series, const TableSettings& 
   return prefixes;
 }
 
+bool SameReading(const Reading& a, const Reading& b) {
+  return a.raw == b.raw && a.value == b.value && a.exponent == b.exponent && a.valid == b.valid &&
+         a.present == b.present;
+}
+
 class RowWriter {
  public:
   RowWriter(const TableSettings& s, std::size_t channels, ZoneClock& clock, TextBuffer& text)
@@ -176,9 +181,19 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   if (auto* log = dynamic_cast<LogSeries*>(&series)) {
     walked = WalkLog(*log, settings, rows, result);
   } else {
+    // A field is looked up again only when its channel's reading changes:
+    // readings mostly repeat from row to row, and a field stays valid until
+    // its own channel's next lookup.
+    std::vector<Reading> last(series.Channels().size());
+    bool first = true;
     walked = series.ForEachRow([&](uint32_t time, std::span<const Reading> readings) {
       clock.BeforeRow(series);
-      for (std::size_t i = 0; i < readings.size(); ++i) rows.Set(i, readings[i]);
+      for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (!first && SameReading(readings[i], last[i])) continue;
+        rows.Set(i, readings[i]);
+        last[i] = readings[i];
+      }
+      first = false;
       rows.Write(time, readings, result);
       return true;
     });
