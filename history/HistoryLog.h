@@ -65,8 +65,8 @@ class HistoryLog {
   // it fails; a missing or incomplete site file fails only with
   // options.requireSite.
   bool Open(const std::string& path, const HistoryLogOptions& options);
-  // The same from the bytes of the log at `path`, read before: a job that
-  // takes a log twice (merge) hashes and decodes the one reading of it.
+  // The same from the bytes of the log at `path`, read before: the log is
+  // hashed and decoded from that one reading of it.
   bool FromBytes(const std::string& path, std::string bytes, const HistoryLogOptions& options);
   // The bytes the log was read from.
   const std::string& Bytes() const { return bytes_; }
