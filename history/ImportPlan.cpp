@@ -1,5 +1,7 @@
 #include "history/ImportPlan.h"
 
+#include <algorithm>
+
 #include "app/TemporaryNames.h"
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
@@ -27,6 +29,21 @@ void ReportOffGrid(const HistoryLog& log, const StoredImport& self, const std::m
   }
 }
 
+// The ranges `import` holds within the span.
+std::vector<Holding> WithinSpan(const std::vector<Holding>& holdings, int64_t import, const LogSpan& span) {
+  std::vector<Holding> ranges;
+  for (const Holding& h : holdings)
+    if (h.import == import && h.last >= span.first && h.first <= span.last)
+      ranges.push_back({h.id, std::max(h.first, span.first), std::min(h.last, span.last), import});
+  return ranges;
+}
+
+// The stored reading is the one the log would write.
+bool SameReading(const StoredReading& stored, const Reading& r, int64_t meaning) {
+  return stored.raw == r.raw && stored.valid == r.valid && (!r.valid || stored.value == r.value) &&
+         stored.exponent == r.exponent && stored.meaning == meaning;
+}
+
 bool ImportRows(ImportEngine& engine, HistoryLog& log, int64_t import, const std::vector<int64_t>& meanings,
                 ImportOutcome& outcome) {
   const uint32_t site = log.SiteNumber();
@@ -37,31 +54,45 @@ bool ImportRows(ImportEngine& engine, HistoryLog& log, int64_t import, const std
   std::map<int64_t, StoredImport> stored = engine.OverlappingLogs(site, import, span);
   std::vector<StoredConflict> conflicts;
   std::vector<StoredReading> before;
+  std::vector<Holding> holdings;
   ConflictChanges changes;
   if (!stored.empty()) {
     conflicts = engine.ConflictsIn(site, span);
+    holdings = engine.HoldingsIn(site, span);
     ReportOffGrid(log, self, stored, outcome.report);
     const std::vector<int64_t> outranked = ReadingJudge(import, self, stored, {}, {}).Outranked();
     DropConflictsOf(outranked, conflicts, changes, outcome.report);
-    for (const int64_t id : outranked) engine.DeleteReadings(site, id, stored[id], span);
+    for (const int64_t id : outranked)
+      if (auto ranges = WithinSpan(holdings, id, span); !ranges.empty()) engine.DeleteReadings(site, ranges);
     before = engine.Existing(site, channels, span);
+    const HoldingIndex holders(holdings);
+    for (StoredReading& r : before) r.import = holders.HolderOf(r.id, r.time).value_or(r.import);
   }
   ReadingJudge judge(import, self, std::move(stored), std::move(before), conflicts);
+  HeldRuns runs(import);
   const std::vector<bool> repeated = RepeatedChannels(channels);  // a slot listed twice is read once
+  uint64_t row = 0;
   const int walked = log.Rows().ForEachRow([&](uint32_t clock, std::span<const Reading> readings) {
     const int64_t time = log.TimeOf(clock);
+    ++row;
     if (judge.Dropped(time)) return true;
     for (std::size_t i = 0; i < readings.size(); ++i) {
       if (repeated[i]) continue;
       ++outcome.readings;
-      const auto verdict = judge.Judge(IdOf(channels[i]), time, readings[i].raw, changes, outcome.report);
-      if (verdict != ReadingJudge::Verdict::Keep)
+      const ChannelId id = IdOf(channels[i]);
+      const auto verdict = judge.Judge(id, time, readings[i].raw, changes, outcome.report);
+      if (verdict == ReadingJudge::Verdict::Keep) continue;
+      const auto last = runs.LastOf(i);
+      runs.Held(i, id, time, row, last && judge.StoredBetween(id, *last, time));
+      const StoredReading* kept = verdict == ReadingJudge::Verdict::Replace ? judge.Find(id, time) : nullptr;
+      if (!kept || !SameReading(*kept, readings[i], meanings[i]))
         engine.PutReading(verdict, site, channels[i], time, readings[i], import, meanings[i]);
     }
     return true;
   });
   if (walked != 1) return false;
   engine.ReadingsDone(site, import);
+  engine.ChangeHoldings(site, TakeOver(holdings, runs.Done()));
   engine.ApplyConflicts(site, changes);
   return true;
 }

@@ -9,7 +9,9 @@
 // site file falls short; then its rows are judged against the stored logs
 // it overlaps (ReadingJudge): an outranked log's readings in the span go,
 // every reading goes in where the store has none at its time or the log
-// ranks highest, and a differing raw count is a conflict. A log with a
+// ranks highest, and a differing raw count is a conflict. A reading the
+// store holds already, the same in every column, is not written again: the
+// log takes it over in the holdings. A log with a
 // complete site file decodes again the stored logs its descriptions now
 // apply to.
 
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "history/HistoryLog.h"
+#include "history/Holdings.h"
 #include "history/ReadingJudge.h"
 #include "history/Store.h"
 #include "history/StoredSite.h"
@@ -49,13 +52,17 @@ class ImportEngine {
   // The other stored logs of the site whose spans meet `span`.
   virtual std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) = 0;
   virtual std::vector<StoredConflict> ConflictsIn(uint32_t site, const LogSpan& span) = 0;
-  // Removes the readings of stored log `import` (`log`) in the span.
-  virtual void DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) = 0;
-  // The stored readings of the channels in the span.
+  // The site's holdings (history/Holdings.h) that meet the span.
+  virtual std::vector<Holding> HoldingsIn(uint32_t site, const LogSpan& span) = 0;
+  virtual void ChangeHoldings(uint32_t site, const HoldingChanges& changes) = 0;
+  // Removes the readings of the site within the ranges.
+  virtual void DeleteReadings(uint32_t site, const std::vector<Holding>& ranges) = 0;
+  // The stored readings of the channels in the span, each with the import
+  // that wrote it as `import` (the plan finds the holder).
   virtual std::vector<StoredReading> Existing(uint32_t site, std::span<const SeriesChannel> channels,
                                               const LogSpan& span) = 0;
-  // A reading of the log that goes in (Insert or Replace), then, once the
-  // rows are walked, ReadingsDone.
+  // A reading of the log that goes in (new, or other than the stored one),
+  // then, once the rows are walked, ReadingsDone.
   virtual void PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
                           const Reading& reading, int64_t import, int64_t meaning) = 0;
   virtual void ReadingsDone(uint32_t site, int64_t import) = 0;

@@ -54,11 +54,22 @@ void ReadingJudge::Add(StoredConflict c, ConflictChanges& changes, HistoryReport
   changes.added.push_back(c);
 }
 
+const StoredReading* ReadingJudge::Find(ChannelId id, int64_t time) const {
+  const StoredReading key{id, time};
+  const auto found = std::lower_bound(readings_.begin(), readings_.end(), key);
+  return found == readings_.end() || !(*found == key) ? nullptr : &*found;
+}
+
+bool ReadingJudge::StoredBetween(ChannelId id, int64_t after, int64_t before) const {
+  if (before - after < 2) return false;
+  const auto next = std::upper_bound(readings_.begin(), readings_.end(), StoredReading{id, after});
+  return next != readings_.end() && next->id == id && next->time < before;
+}
+
 ReadingJudge::Verdict ReadingJudge::Judge(ChannelId id, int64_t time, int16_t raw, ConflictChanges& changes,
                                           HistoryReport& report) {
-  const StoredReading key{id, time, 0, 0};
-  const auto found = std::lower_bound(readings_.begin(), readings_.end(), key);
-  if (found == readings_.end() || !(*found == key)) return Verdict::Insert;
+  const StoredReading* found = Find(id, time);
+  if (!found) return Verdict::Insert;
   const StoredReading& kept = *found;
   const auto keptLog = stored_.find(kept.import);
   if (keptLog != stored_.end() && keptLog->second.rank > log_.rank) {

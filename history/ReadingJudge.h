@@ -27,7 +27,13 @@ struct StoredReading {
   ChannelId id;
   int64_t time = 0;
   int16_t raw = 0;
-  int64_t import = 0;
+  int64_t import = 0;  // the import that holds it
+  // What the row holds besides: a reading that would write the same again
+  // is not written.
+  bool valid = false;
+  int32_t value = 0;
+  int8_t exponent = 0;
+  int64_t meaning = 0;
   friend auto operator<=>(const StoredReading& a, const StoredReading& b) {
     return std::tie(a.id, a.time) <=> std::tie(b.id, b.time);
   }
@@ -67,6 +73,10 @@ class ReadingJudge {
   // The new log's reading: whether it goes in, and the conflicts it makes
   // or ends (added to `changes` and `report`).
   Verdict Judge(ChannelId id, int64_t time, int16_t raw, ConflictChanges& changes, HistoryReport& report);
+  // The stored reading at the time, if any.
+  const StoredReading* Find(ChannelId id, int64_t time) const;
+  // Whether a stored reading of the channel lies strictly between two times.
+  bool StoredBetween(ChannelId id, int64_t after, int64_t before) const;
 
  private:
   bool Holds(int64_t import, const StoredImport& log, ChannelId id, int64_t time) const;

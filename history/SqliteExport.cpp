@@ -5,6 +5,7 @@
 #include <map>
 
 #include "history/ChannelTable.h"
+#include "history/Holdings.h"
 #include "history/Spans.h"
 #include "history/SqliteStatements.h"
 #include "history/SqliteStore.h"
@@ -19,9 +20,9 @@ namespace {
 // anchor is the end of the newest log it holds a reading of.
 class StoredSeries final : public Series {
  public:
-  StoredSeries(const SqliteDb& db, StoredColumns columns, std::map<int64_t, int64_t> importEnds, uint32_t site,
-               int64_t from, int64_t to)
-      : channels_(std::move(columns.columns)), importEnds_(std::move(importEnds)) {
+  StoredSeries(const SqliteDb& db, StoredColumns columns, std::map<int64_t, int64_t> importEnds,
+               HoldingIndex holders, uint32_t site, int64_t from, int64_t to)
+      : channels_(std::move(columns.columns)), importEnds_(std::move(importEnds)), holders_(std::move(holders)) {
     for (std::size_t i = 0; i < channels_.size(); ++i) {
       const SeriesChannel& c = channels_[i];
       auto& cursor = cursors_.emplace_back(std::make_unique<SqliteStatement>(
@@ -46,9 +47,9 @@ class StoredSeries final : public Series {
   }
 
  private:
-  // Each cursor's time is read once a step, and the end of its reading's
-  // import looked up when the import changes (a column's readings come in
-  // long runs of one import).
+  // Each cursor's time is read once a step, and the end of the import
+  // holding its reading looked up when the holder changes (a column's
+  // readings come in long runs of one holder).
   int Walk(const RowFn& row) {
     constexpr int64_t Done = INT64_MAX;
     std::vector<int64_t> at(cursors_.size());  // the time each cursor stands on, Done past its last
@@ -73,7 +74,8 @@ class StoredSeries final : public Series {
         r.value = static_cast<int32_t>(c.Int(2));
         r.valid = r.value != 0 || !c.IsNull(2);  // NULL reads as 0: its type is asked only then
         r.exponent = static_cast<int8_t>(c.Int(3));
-        if (const int64_t import = c.Int(4); import != imports[i]) {
+        const int64_t import = holders_.HolderOf(IdOf(channels_[i]), time).value_or(c.Int(4));
+        if (import != imports[i]) {
           const auto end = importEnds_.find(import);
           imports[i] = import;
           ends[i] = end == importEnds_.end() ? INT64_MIN : end->second;
@@ -88,6 +90,7 @@ class StoredSeries final : public Series {
 
   std::vector<SeriesChannel> channels_;
   std::map<int64_t, int64_t> importEnds_;
+  HoldingIndex holders_;
   std::vector<std::unique_ptr<SqliteStatement>> cursors_;
   std::optional<uint32_t> anchor_;
   std::string error_;
@@ -106,7 +109,15 @@ std::unique_ptr<Series> SqliteStore::Export(uint32_t site, int64_t from, int64_t
     sql_->importEnds.Bind(1, site);
     while (sql_->importEnds.Step()) ends[sql_->importEnds.Int(0)] = sql_->importEnds.Int(1);
     sql_->importEnds.Reset();
-    return std::make_unique<StoredSeries>(*db_, ColumnsOfSite(SiteChannels(site)), std::move(ends), site, from, to);
+    std::vector<Holding> holdings;
+    SqliteStatement& held = sql_->siteHoldings;
+    held.Bind(1, site);
+    while (held.Step())
+      holdings.push_back({{KindFromCode(held.Int(0)), static_cast<uint16_t>(held.Int(1))}, held.Int(2), held.Int(3),
+                          held.Int(4)});
+    held.Reset();
+    return std::make_unique<StoredSeries>(*db_, ColumnsOfSite(SiteChannels(site)), std::move(ends),
+                                          HoldingIndex(std::move(holdings)), site, from, to);
   } catch (const SqliteError& e) {
     throw StoreError("cannot read the store " + path_ + ": " + e.what());
   }

@@ -202,12 +202,30 @@ std::vector<StoredConflict> SqliteStore::ConflictsIn(uint32_t site, const LogSpa
   return conflicts;
 }
 
-void SqliteStore::DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) {
-  SqliteStatement& deleteSpan = sql_->writes->deleteSpan;
-  for (ChannelId c : log.channels) {
-    deleteSpan.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first);
-    deleteSpan.Bind(5, span.last).Bind(6, import).Run();
+std::vector<Holding> SqliteStore::HoldingsIn(uint32_t site, const LogSpan& span) {
+  std::vector<Holding> holdings;
+  SqliteStatement& in = sql_->writes->holdingsIn;
+  in.Bind(1, site).Bind(2, span.first).Bind(3, span.last);
+  while (in.Step())
+    holdings.push_back({{KindFromCode(in.Int(0)), static_cast<uint16_t>(in.Int(1))}, in.Int(2), in.Int(3), in.Int(4)});
+  in.Reset();
+  return holdings;
+}
+
+void SqliteStore::ChangeHoldings(uint32_t site, const HoldingChanges& changes) {
+  auto& w = *sql_->writes;
+  for (const Holding& h : changes.removed)
+    w.dropHolding.Bind(1, site).Bind(2, KindCode(h.id.kind)).Bind(3, h.id.key).Bind(4, h.first).Run();
+  for (const Holding& h : changes.added) {
+    w.addHolding.Bind(1, site).Bind(2, KindCode(h.id.kind)).Bind(3, h.id.key).Bind(4, h.first);
+    w.addHolding.Bind(5, h.last).Bind(6, h.import).Run();
   }
+}
+
+void SqliteStore::DeleteReadings(uint32_t site, const std::vector<Holding>& ranges) {
+  SqliteStatement& deleteSpan = sql_->writes->deleteSpan;
+  for (const Holding& h : ranges)
+    deleteSpan.Bind(1, site).Bind(2, KindCode(h.id.kind)).Bind(3, h.id.key).Bind(4, h.first).Bind(5, h.last).Run();
 }
 
 std::vector<StoredReading> SqliteStore::Existing(uint32_t site, std::span<const SeriesChannel> channels,
@@ -217,7 +235,9 @@ std::vector<StoredReading> SqliteStore::Existing(uint32_t site, std::span<const 
   for (const SeriesChannel& c : channels) {
     existing.Bind(1, site).Bind(2, KindCode(c.kind)).Bind(3, c.key).Bind(4, span.first).Bind(5, span.last);
     while (existing.Step())
-      before.push_back({IdOf(c), existing.Int(0), static_cast<int16_t>(existing.Int(1)), existing.Int(2)});
+      before.push_back({IdOf(c), existing.Int(0), static_cast<int16_t>(existing.Int(1)), existing.Int(2),
+                        !existing.IsNull(3), static_cast<int32_t>(existing.Int(3)),
+                        static_cast<int8_t>(existing.Int(4)), existing.Int(5)});
     existing.Reset();
   }
   return before;
@@ -237,25 +257,36 @@ void SqliteStore::SetReadingCount(int64_t import, int64_t readings) {
   sql_->writes->setReadings.Bind(1, import).Bind(2, readings).Run();
 }
 
+std::vector<std::pair<int64_t, int64_t>> SqliteStore::HeldBy(uint32_t site, ChannelId id, int64_t import) {
+  std::vector<std::pair<int64_t, int64_t>> ranges;
+  SqliteStatement& of = sql_->writes->holdingsOf;
+  of.Bind(1, site).Bind(2, KindCode(id.kind)).Bind(3, id.key).Bind(4, import);
+  while (of.Step()) ranges.emplace_back(of.Int(0), of.Int(1));
+  of.Reset();
+  return ranges;
+}
+
 void SqliteStore::RedecodeStored(uint32_t site) {
   const std::vector<StoredChannel> rows = SiteChannels(site);
   auto& w = *sql_->writes;
   for (const Redecode& r : RedecodesOf(rows, BookOf(rows))) {
     const int64_t meaning = MeaningId(site, r.channel);
     const std::unique_ptr<TDev> device = DeviceFor(r.id, r.device);
-    std::vector<int16_t> raws;
-    w.rawsOf.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.import);
-    while (w.rawsOf.Step()) raws.push_back(static_cast<int16_t>(w.rawsOf.Int(0)));
-    w.rawsOf.Reset();
-    for (const int16_t raw : raws) {
-      const Reading reading = ReadingOf(*device, raw);
-      SqliteStatement& s = w.redecodeReadings;
-      s.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.import).Bind(5, raw);
-      if (reading.valid)
-        s.Bind(6, reading.value);
-      else
-        s.BindNull(6);
-      s.Bind(7, reading.exponent).Bind(8, meaning).Run();
+    for (const auto& [first, last] : HeldBy(site, r.id, r.import)) {
+      std::vector<int16_t> raws;
+      w.rawsOf.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, first).Bind(5, last);
+      while (w.rawsOf.Step()) raws.push_back(static_cast<int16_t>(w.rawsOf.Int(0)));
+      w.rawsOf.Reset();
+      for (const int16_t raw : raws) {
+        const Reading reading = ReadingOf(*device, raw);
+        SqliteStatement& s = w.redecodeReadings;
+        s.Bind(1, site).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, first).Bind(5, raw);
+        if (reading.valid)
+          s.Bind(6, reading.value);
+        else
+          s.BindNull(6);
+        s.Bind(7, reading.exponent).Bind(8, meaning).Bind(9, last).Run();
+      }
     }
     SqliteStatement& c = w.redecodeChannel;
     c.Bind(1, r.import).Bind(2, KindCode(r.id.kind)).Bind(3, r.id.key).Bind(4, r.device.name);

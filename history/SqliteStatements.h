@@ -24,7 +24,8 @@ struct SqliteStore::Statements {
                   "WHERE site = ?1 AND last_time >= ?2 AND first_time <= ?3"),
         readingCount(db, "SELECT count(*) FROM readings WHERE site = ?1"),
         conflictCount(db, "SELECT count(*) FROM conflicts WHERE site = ?1"),
-        importEnds(db, "SELECT id, last_time FROM imports WHERE site = ?1") {
+        importEnds(db, "SELECT id, last_time FROM imports WHERE site = ?1"),
+        siteHoldings(db, "SELECT kind, key, first_time, last_time, import FROM holdings WHERE site = ?1") {
     if (write) writes = std::make_unique<Writes>(db);
   }
 
@@ -66,11 +67,20 @@ struct SqliteStore::Statements {
                       "WHERE site = ?1 AND id <> ?2 AND last_time >= ?3 AND first_time <= ?4"),
           importChannels(db, "SELECT kind, key FROM import_channels WHERE import = ?1 ORDER BY position"),
           deleteSpan(db,
-                     "DELETE FROM readings WHERE site = ?1 AND kind = ?2 AND key = ?3 AND time BETWEEN ?4 AND ?5 "
-                     "AND import = ?6"),
+                     "DELETE FROM readings WHERE site = ?1 AND kind = ?2 AND key = ?3 AND time BETWEEN ?4 AND ?5"),
           existing(db,
-                   "SELECT time, raw, import FROM readings WHERE site = ?1 AND kind = ?2 AND key = ?3 "
-                   "AND time BETWEEN ?4 AND ?5 ORDER BY time"),
+                   "SELECT time, raw, import, value, exponent, meaning FROM readings WHERE site = ?1 AND kind = ?2 "
+                   "AND key = ?3 AND time BETWEEN ?4 AND ?5 ORDER BY time"),
+          holdingsIn(db,
+                     "SELECT kind, key, first_time, last_time, import FROM holdings WHERE site = ?1 "
+                     "AND last_time >= ?2 AND first_time <= ?3"),
+          dropHolding(db, "DELETE FROM holdings WHERE site = ?1 AND kind = ?2 AND key = ?3 AND first_time = ?4"),
+          addHolding(db,
+                     "INSERT INTO holdings (site, kind, key, first_time, last_time, import) "
+                     "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"),
+          holdingsOf(db,
+                     "SELECT first_time, last_time FROM holdings WHERE site = ?1 AND kind = ?2 AND key = ?3 "
+                     "AND import = ?4"),
           conflictsIn(db,
                       "SELECT kind, key, time, kept_raw, other_raw, kept_import, other_import FROM conflicts "
                       "WHERE site = ?1 AND time BETWEEN ?2 AND ?3"),
@@ -84,10 +94,12 @@ struct SqliteStore::Statements {
                          "INSERT INTO conflicts (site, kind, key, time, kept_raw, other_raw, kept_import, "
                          "other_import) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"),
           clearConflicts(db, "DELETE FROM conflicts WHERE site = ?1 AND kind = ?2 AND key = ?3 AND time = ?4"),
-          rawsOf(db, "SELECT DISTINCT raw FROM readings WHERE site = ?1 AND kind = ?2 AND key = ?3 AND import = ?4"),
+          rawsOf(db,
+                 "SELECT DISTINCT raw FROM readings WHERE site = ?1 AND kind = ?2 AND key = ?3 "
+                 "AND time BETWEEN ?4 AND ?5"),
           redecodeReadings(db,
                            "UPDATE readings SET value = ?6, exponent = ?7, meaning = ?8 WHERE site = ?1 AND kind = ?2 "
-                           "AND key = ?3 AND import = ?4 AND raw = ?5"),
+                           "AND key = ?3 AND time BETWEEN ?4 AND ?9 AND raw = ?5"),
           redecodeChannel(db,
                           "UPDATE import_channels SET name = ?4, type_code = ?5, exp_byte = ?6, units_byte = ?7, "
                           "description = 'stored', meaning = ?8 WHERE import = ?1 AND kind = ?2 AND key = ?3"),
@@ -97,11 +109,12 @@ struct SqliteStore::Statements {
 
     SqliteStatement upsertSite, insertImport, siteTimeBase, setReadings, addConflicts, insertImportChannel;
     SqliteStatement addMeaning, meaning, upsertChannel, overlapping, importChannels, deleteSpan, existing;
+    SqliteStatement holdingsIn, dropHolding, addHolding, holdingsOf;
     SqliteStatement conflictsIn, insertReading, updateReading, insertConflict, clearConflicts, rawsOf;
     SqliteStatement redecodeReadings, redecodeChannel, redecodeImport;
   };
 
-  SqliteStatement knownHash, siteChannelRows, sites, siteSpans, readingCount, conflictCount, importEnds;
+  SqliteStatement knownHash, siteChannelRows, sites, siteSpans, readingCount, conflictCount, importEnds, siteHoldings;
   std::unique_ptr<Writes> writes;
 };
 

@@ -35,7 +35,9 @@ class SqliteStore final : public Store, private ImportEngine {
   int64_t AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) override;
   std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) override;
   std::vector<StoredConflict> ConflictsIn(uint32_t site, const LogSpan& span) override;
-  void DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) override;
+  std::vector<Holding> HoldingsIn(uint32_t site, const LogSpan& span) override;
+  void ChangeHoldings(uint32_t site, const HoldingChanges& changes) override;
+  void DeleteReadings(uint32_t site, const std::vector<Holding>& ranges) override;
   std::vector<StoredReading> Existing(uint32_t site, std::span<const SeriesChannel> channels,
                                       const LogSpan& span) override;
   void PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
@@ -50,6 +52,8 @@ class SqliteStore final : public Store, private ImportEngine {
   void PlaceImports(uint32_t site, const std::string& zone,
                     const std::vector<std::pair<int64_t, int32_t>>& offsets) override;
   int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
+  // The ranges of time (first, last) in which `import` holds the channel's readings.
+  std::vector<std::pair<int64_t, int64_t>> HeldBy(uint32_t site, ChannelId id, int64_t import);
 
   std::string path_;
   std::unique_ptr<SqliteDb> db_;

@@ -42,6 +42,12 @@
 //   meaning_labels  per meaning the kind as a word, the channel's newest
 //                   name and the unit as text, which reading_values reads
 //                   (kept by every import); reading_values gains day
+// Version 5 adds (upgraded by `import` as above):
+//   holdings        per channel, ranges of time and the import that holds
+//                   the readings within them (history/Holdings.h);
+//                   readings.import becomes the import that wrote the
+//                   reading, which a later log holding the same reading
+//                   leaves as it is
 // Sites are the whole number of the site file's name (0 to 4294967295).
 // Kinds: 0 sensor, 1 output, 2 ASM. Times: seconds since 1970-01-01 in the
 // logger's civil time, signed. The file is marked with an application id
@@ -52,6 +58,7 @@
 
 #include "history/StoreSchema.h"
 
+#include "history/HoldingsSchema.h"
 #include "history/SchemaNotes.h"
 #include "history/StoreViews.h"
 
@@ -60,7 +67,7 @@ namespace zerb {
 namespace {
 
 constexpr int64_t ApplicationId = 0x5A455242;  // "ZERB"
-constexpr int64_t SchemaVersion = 4;
+constexpr int64_t SchemaVersion = 5;
 
 constexpr const char* Schema = R"sql(
 CREATE TABLE sites (
@@ -193,6 +200,13 @@ void UpgradeTo4(SqliteDb& db) {
   db.Execute(MeaningLabelsFill(Engine::Sqlite, true).c_str());
 }
 
+// From version 4 to 5: the holdings of the readings stored so far, each
+// run of neighbouring readings of one import a range.
+void UpgradeTo5(SqliteDb& db) {
+  db.Execute(HoldingsTable(Engine::Sqlite).c_str());
+  db.Execute(HoldingsFill());
+}
+
 // After any upgrade: the views and the notes of this version.
 void DescribeAndView(SqliteDb& db) {
   db.Execute("DROP VIEW IF EXISTS reading_values; DROP VIEW IF EXISTS site_gaps; DELETE FROM schema_notes;");
@@ -219,6 +233,12 @@ CREATE TEMP VIEW import_channels AS
   FROM main.import_channels c JOIN main.imports i ON i.id = c.import;
 CREATE TEMP VIEW readings AS SELECT *, kind * 65536 + key AS meaning FROM main.readings;
 )sql";
+
+// A store before version 5 read as it is: each reading is held by the
+// import it names.
+constexpr const char* ReadBefore5 =
+    "CREATE TEMP VIEW holdings AS SELECT site, kind, key, time AS first_time, time AS last_time, import "
+    "FROM readings";
 
 // The schema version of the file: 0 empty (a new store); throws when it is
 // not a store of ours or is of a newer version.
@@ -261,7 +281,8 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
   }
   if (version < 2) db.Execute(UpgradeTo2);
   if (version < 3) UpgradeTo3(db);
-  UpgradeTo4(db);
+  if (version < 4) UpgradeTo4(db);
+  UpgradeTo5(db);
   DescribeAndView(db);
   db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
   transaction.Commit();
@@ -275,8 +296,10 @@ void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   if (version == SchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
     if (version == 0) throw StoreError(path + " is not a ZERB32 store (it is empty)");
-    // Version 2 has every table and column the commands read.
+    // Version 2 has every table and column the commands read; holdings
+    // come from the readings before version 5.
     if (version == 1) db.Execute(ReadVersion1);
+    db.Execute(ReadBefore5);
     return;
   }
   MakeOrUpgrade(db, path);

@@ -1,5 +1,6 @@
 #include "history/StoreViews.h"
 
+#include "history/HoldingsSchema.h"
 #include "history/ImportPlan.h"
 #include "styles/UnitText.h"
 
@@ -63,7 +64,9 @@ std::string CivilDay(Engine engine, const std::string& seconds) {
 std::string ReadingValuesView(Engine engine) {
   const bool pg = engine == Engine::Postgres;
   const std::string civil = pg ? "to_timestamp(r.time) AT TIME ZONE 'UTC'" : "strftime('%Y-%m-%dT%H:%M:%S', r.time, 'unixepoch')";
-  const std::string offset = pg ? "i.utc_offset" : "(SELECT i.utc_offset FROM imports i WHERE i.id = r.import)";
+  // The offset of the import holding the reading.
+  const std::string offset =
+      pg ? "i.utc_offset" : std::string("(SELECT i.utc_offset FROM imports i WHERE i.id = ") + HolderOfReading() + ")";
   const std::string instant = pg ? "to_timestamp(r.time - i.utc_offset)"
                                  : "strftime('%Y-%m-%dT%H:%M:%SZ', r.time - " + offset + ", 'unixepoch')";
   const std::string zone = pg ? "s.zone" : "(SELECT s.zone FROM sites s WHERE s.site = r.site)";
@@ -74,7 +77,9 @@ std::string ReadingValuesView(Engine engine) {
          "  " + zone + " AS zone, " + CivilDay(engine, "r.time") + " AS day\n"
          "FROM readings r\n"
          "LEFT JOIN meaning_labels l ON l.meaning = r.meaning" +
-         (pg ? "\nLEFT JOIN imports i ON i.id = r.import\nLEFT JOIN sites s ON s.site = r.site" : "");
+         (pg ? std::string("\nLEFT JOIN LATERAL (SELECT ") + HolderOfReading() +
+                   " AS import) h ON true\nLEFT JOIN imports i ON i.id = h.import\nLEFT JOIN sites s ON s.site = r.site"
+             : "");
 }
 
 std::string SiteGapsView(Engine engine) {

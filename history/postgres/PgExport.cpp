@@ -6,6 +6,7 @@
 #include <map>
 
 #include "history/ChannelTable.h"
+#include "history/Holdings.h"
 #include "history/Spans.h"
 #include "history/postgres/PgStatements.h"
 #include "history/postgres/PgStore.h"
@@ -21,10 +22,11 @@ std::string Number(int64_t number) { return std::to_string(number); }
 class PgStoredSeries final : public Series {
  public:
   PgStoredSeries(PgConnection& connection, StoredColumns columns, std::map<int64_t, int64_t> importEnds,
-                 uint32_t site, int64_t from, int64_t to)
+                 HoldingIndex holders, uint32_t site, int64_t from, int64_t to)
       : connection_(connection),
         channels_(std::move(columns.columns)),
         importEnds_(std::move(importEnds)),
+        holders_(std::move(holders)),
         params_{Number(site), Number(from), Number(to)} {
     for (std::size_t i = 0; i < channels_.size(); ++i) column_[{IdOf(channels_[i]), columns.meanings[i]}] = i;
   }
@@ -68,7 +70,8 @@ class PgStoredSeries final : public Series {
         const ChannelId id{KindFromCode(batch.Integer(r, 1)), static_cast<uint16_t>(batch.Integer(r, 2))};
         const auto column = column_.find({id, batch.Integer(r, 6)});
         if (column == column_.end()) continue;
-        if (const auto end = importEnds_.find(batch.Integer(r, 7)); end != importEnds_.end())
+        const int64_t holder = holders_.HolderOf(id, at).value_or(batch.Integer(r, 7));
+        if (const auto end = importEnds_.find(holder); end != importEnds_.end())
           anchor = std::max(anchor, end->second);
         Reading& reading = readings[column->second];
         reading.present = true;
@@ -93,6 +96,7 @@ class PgStoredSeries final : public Series {
   PgConnection& connection_;
   std::vector<SeriesChannel> channels_;
   std::map<int64_t, int64_t> importEnds_;
+  HoldingIndex holders_;
   std::map<std::pair<ChannelId, int64_t>, std::size_t> column_;
   std::optional<uint32_t> anchor_;
   PgParams params_;
@@ -106,8 +110,8 @@ std::unique_ptr<Series> PgStore::Export(uint32_t site, int64_t from, int64_t to)
   std::map<int64_t, int64_t> ends;
   PgResult imports = Run(pg::kImportEnds, {Number(site)}, "read");
   for (int row = 0; row < imports.Rows(); ++row) ends[imports.Integer(row, 0)] = imports.Integer(row, 1);
-  return std::make_unique<PgStoredSeries>(*connection_, ColumnsOfSite(SiteChannels(site)), std::move(ends), site, from,
-                                          to);
+  return std::make_unique<PgStoredSeries>(*connection_, ColumnsOfSite(SiteChannels(site)), std::move(ends),
+                                          HoldingIndex(HoldingsIn(site, {INT64_MIN, INT64_MAX, 0})), site, from, to);
 }
 
 std::vector<LogSpan> PgStore::Spans(uint32_t site, int64_t from, int64_t to) {

@@ -1,4 +1,4 @@
-// The store's schema on PostgreSQL, version 4: the tables and columns of the
+// The store's schema on PostgreSQL, version 5: the tables and columns of the
 // SQLite store (history/StoreSchema.cpp), with its types mapped:
 //   INTEGER site                           -> bigint (integer in version 1)
 //   INTEGER key, position, interval        -> integer
@@ -27,6 +27,7 @@
 
 #include "history/postgres/PgSchema.h"
 
+#include "history/HoldingsSchema.h"
 #include "history/SchemaNotes.h"
 #include "history/StoreViews.h"
 
@@ -239,6 +240,17 @@ void UpgradeTo3(PgConnection& connection) {
             {row.units, row.typeName, row.unit});
 }
 
+// A store before version 5 read as it is: each reading is held by the
+// import it names.
+constexpr const char* kReadBefore5 =
+    "CREATE TEMPORARY VIEW holdings AS SELECT site, kind, key, time AS first_time, time AS last_time, import "
+    "FROM readings";
+
+void UpgradeTo5(PgConnection& connection) {
+  MustRun(connection, HoldingsTable(Engine::Postgres));
+  MustRun(connection, HoldingsFill());
+}
+
 void UpgradeTo4(PgConnection& connection) {
   MustRun(connection, MeaningLabelsTable(Engine::Postgres));
   MustRun(connection, MeaningLabelsFill(Engine::Postgres, true));
@@ -266,10 +278,11 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
   CheckVersion(connection, version);
   if (version == PgSchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
-    // Version 2 has every table and column the commands read.
-    if (version >= 2) return;
-    PgResult views = connection.ExecScript(kReadVersion1);
-    if (!views.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + views.Error());
+    // Version 2 has every table and column the commands read; holdings
+    // come from the readings before version 5.
+    const std::string views = std::string(version >= 2 ? "" : kReadVersion1) + kReadBefore5;
+    PgResult made = connection.ExecScript(views.c_str());
+    if (!made.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + made.Error());
     return;
   }
   // Importers that start together: one makes or upgrades the schema, the
@@ -290,6 +303,7 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
   }
   if (version < 3) UpgradeTo3(connection);
   if (version < 4) UpgradeTo4(connection);
+  if (version < 5) UpgradeTo5(connection);
   if (version < PgSchemaVersion) DescribeAndView(connection);
   MustRun(connection, "COMMIT");
 }

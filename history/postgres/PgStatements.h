@@ -73,15 +73,32 @@ inline constexpr const char* kOverlapping =
 inline constexpr const char* kChannelsOfImports =
     "SELECT import, kind, key FROM import_channels WHERE import = ANY($1::bigint[]) ORDER BY import, position";
 // The readings of an older import off the new log's grid, within its span.
-inline constexpr const char* kDeleteSpan =
-    "DELETE FROM readings WHERE site = $1 AND import = $2 AND time BETWEEN $3 AND $4";
+// $1 the site; $2..$5 kinds, keys, first and last times of the ranges
+// whose readings go.
+inline constexpr const char* kDeleteRanges =
+    "DELETE FROM readings r USING unnest($2::smallint[], $3::integer[], $4::bigint[], $5::bigint[]) "
+    "AS u(kind, key, first_time, last_time) WHERE r.site = $1 AND r.kind = u.kind AND r.key = u.key "
+    "AND r.time BETWEEN u.first_time AND u.last_time";
+inline constexpr const char* kHoldingsIn =
+    "SELECT kind, key, first_time, last_time, import FROM holdings WHERE site = $1 AND last_time >= $2 "
+    "AND first_time <= $3";
+// $1 the site; $2..$4 kinds, keys and first times of the ranges that go.
+inline constexpr const char* kDropHoldings =
+    "DELETE FROM holdings h USING unnest($2::smallint[], $3::integer[], $4::bigint[]) AS u(kind, key, first_time) "
+    "WHERE h.site = $1 AND h.kind = u.kind AND h.key = u.key AND h.first_time = u.first_time";
+inline constexpr const char* kAddHoldings =
+    "INSERT INTO holdings (site, kind, key, first_time, last_time, import) SELECT $1, kind, key, first_time, "
+    "last_time, import FROM unnest($2::smallint[], $3::integer[], $4::bigint[], $5::bigint[], $6::bigint[]) "
+    "AS u(kind, key, first_time, last_time, import)";
 inline constexpr const char* kConflictsIn =
     "SELECT kind, key, time, kept_raw, other_raw, kept_import, other_import FROM conflicts "
     "WHERE site = $1 AND time BETWEEN $2 AND $3";
 // The stored readings of the log's channels ($4 kinds, $5 keys) in its span.
 inline constexpr const char* kExisting =
-    "SELECT r.kind, r.key, r.time, r.raw, r.import FROM unnest($4::smallint[], $5::integer[]) AS u(kind, key) "
-    "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import FROM readings WHERE site = $1 AND kind = u.kind "
+    "SELECT r.kind, r.key, r.time, r.raw, r.import, r.value, r.exponent, r.meaning "
+    "FROM unnest($4::smallint[], $5::integer[]) AS u(kind, key) "
+    "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import, value, exponent, meaning FROM readings "
+    "WHERE site = $1 AND kind = u.kind "
     "AND key = u.key AND time BETWEEN $2 AND $3) r";
 // The staged readings go in ($1 the site, $2 the import): the fresh ones by
 // a plain insert, which skips the arbiter's look-up of every row.
@@ -108,12 +125,16 @@ inline constexpr const char* kInsertConflicts =
 
 // Decoding a stored log's channel again: its raw counts, then $5..$7 the
 // arrays of raw counts, values and exponents, $8 the meaning.
+// The readings of a channel ($1 site, $2 kind, $3 key) that import $4 holds.
 inline constexpr const char* kRawsOf =
-    "SELECT DISTINCT raw FROM readings WHERE site = $1 AND kind = $2 AND key = $3 AND import = $4";
+    "SELECT DISTINCT r.raw FROM holdings h JOIN readings r ON r.site = h.site AND r.kind = h.kind AND r.key = h.key "
+    "AND r.time BETWEEN h.first_time AND h.last_time WHERE h.site = $1 AND h.kind = $2 AND h.key = $3 "
+    "AND h.import = $4";
 inline constexpr const char* kRedecodeReadings =
     "UPDATE readings r SET value = u.value, exponent = u.exponent, meaning = $8 "
-    "FROM unnest($5::smallint[], $6::integer[], $7::smallint[]) AS u(raw, value, exponent) "
-    "WHERE r.site = $1 AND r.kind = $2 AND r.key = $3 AND r.import = $4 AND r.raw = u.raw";
+    "FROM unnest($5::smallint[], $6::integer[], $7::smallint[]) AS u(raw, value, exponent), holdings h "
+    "WHERE h.site = $1 AND h.kind = $2 AND h.key = $3 AND h.import = $4 AND r.site = $1 AND r.kind = $2 "
+    "AND r.key = $3 AND r.time BETWEEN h.first_time AND h.last_time AND r.raw = u.raw";
 inline constexpr const char* kRedecodeChannel =
     "UPDATE import_channels SET name = $4, type_code = $5, exp_byte = $6, units_byte = $7, description = 'stored', "
     "meaning = $8 WHERE import = $1 AND kind = $2 AND key = $3";

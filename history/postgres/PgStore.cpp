@@ -269,8 +269,47 @@ std::vector<StoredConflict> PgStore::ConflictsIn(uint32_t site, const LogSpan& s
   return conflicts;
 }
 
-void PgStore::DeleteReadings(uint32_t site, int64_t import, const StoredImport&, const LogSpan& span) {
-  Run(pg::kDeleteSpan, {Number(site), Number(import), Number(span.first), Number(span.last)}, "write");
+std::vector<Holding> PgStore::HoldingsIn(uint32_t site, const LogSpan& span) {
+  PgResult rows = Run(pg::kHoldingsIn, {Number(site), Number(span.first), Number(span.last)}, "read");
+  std::vector<Holding> holdings;
+  for (int row = 0; row < rows.Rows(); ++row)
+    holdings.push_back({{KindFromCode(rows.Integer(row, 0)), static_cast<uint16_t>(rows.Integer(row, 1))},
+                        rows.Integer(row, 2), rows.Integer(row, 3), rows.Integer(row, 4)});
+  return holdings;
+}
+
+void PgStore::ChangeHoldings(uint32_t site, const HoldingChanges& changes) {
+  std::vector<std::string> kinds, keys, firsts, lasts, imports;
+  for (const Holding& h : changes.removed) {
+    kinds.push_back(Number(KindCode(h.id.kind)));
+    keys.push_back(Number(h.id.key));
+    firsts.push_back(Number(h.first));
+  }
+  if (!kinds.empty()) Run(pg::kDropHoldings, {Number(site), TextArray(kinds), TextArray(keys), TextArray(firsts)}, "write");
+  kinds.clear(), keys.clear(), firsts.clear();
+  for (const Holding& h : changes.added) {
+    kinds.push_back(Number(KindCode(h.id.kind)));
+    keys.push_back(Number(h.id.key));
+    firsts.push_back(Number(h.first));
+    lasts.push_back(Number(h.last));
+    imports.push_back(Number(h.import));
+  }
+  if (!kinds.empty())
+    Run(pg::kAddHoldings,
+        {Number(site), TextArray(kinds), TextArray(keys), TextArray(firsts), TextArray(lasts), TextArray(imports)},
+        "write");
+}
+
+void PgStore::DeleteReadings(uint32_t site, const std::vector<Holding>& ranges) {
+  std::vector<std::string> kinds, keys, firsts, lasts;
+  for (const Holding& h : ranges) {
+    kinds.push_back(Number(KindCode(h.id.kind)));
+    keys.push_back(Number(h.id.key));
+    firsts.push_back(Number(h.first));
+    lasts.push_back(Number(h.last));
+  }
+  Run(pg::kDeleteRanges, {Number(site), TextArray(kinds), TextArray(keys), TextArray(firsts), TextArray(lasts)},
+      "write");
 }
 
 std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const SeriesChannel> channels,
@@ -285,7 +324,9 @@ std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const Seri
                    "read");
   for (int row = 0; row < r.Rows(); ++row)
     before.push_back({{KindFromCode(r.Integer(row, 0)), static_cast<uint16_t>(r.Integer(row, 1))}, r.Integer(row, 2),
-                      static_cast<int16_t>(r.Integer(row, 3)), r.Integer(row, 4)});
+                      static_cast<int16_t>(r.Integer(row, 3)), r.Integer(row, 4), !r.IsNull(row, 5),
+                      static_cast<int32_t>(r.Integer(row, 5)), static_cast<int8_t>(r.Integer(row, 6)),
+                      r.Integer(row, 7)});
   return before;
 }
 

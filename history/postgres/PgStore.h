@@ -43,7 +43,9 @@ class PgStore final : public Store, private ImportEngine {
   int64_t AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) override;
   std::map<int64_t, StoredImport> OverlappingLogs(uint32_t site, int64_t self, const LogSpan& span) override;
   std::vector<StoredConflict> ConflictsIn(uint32_t site, const LogSpan& span) override;
-  void DeleteReadings(uint32_t site, int64_t import, const StoredImport& log, const LogSpan& span) override;
+  std::vector<Holding> HoldingsIn(uint32_t site, const LogSpan& span) override;
+  void ChangeHoldings(uint32_t site, const HoldingChanges& changes) override;
+  void DeleteReadings(uint32_t site, const std::vector<Holding>& ranges) override;
   std::vector<StoredReading> Existing(uint32_t site, std::span<const SeriesChannel> channels,
                                       const LogSpan& span) override;
   void PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,

@@ -236,7 +236,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
   SqliteDb(foreign, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE).Execute("CREATE TABLE t (x)");
   const std::string newer = folder.File("newer.db");
   fs::copy_file(Db(), newer);
-  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 5");
+  SqliteDb(newer, SQLITE_OPEN_READWRITE).Execute("PRAGMA user_version = 999");
 
   const struct {
     std::vector<std::string> args;
@@ -250,7 +250,7 @@ TEST_F(HistoryCli, BadInputsFailClearlyAndChangeNothing) {
       {{"import", "--db", folder.File("text.db"), good}, "is not a ZERB32 store", folder.File("text.db")},
       {{"history", "--db", foreign}, "is not a ZERB32 store", foreign},
       {{"import", "--db", foreign, good}, "is not a ZERB32 store", foreign},
-      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 5", newer},
+      {{"import", "--db", newer, good}, "made by a newer ZERB32 (schema version 999", newer},
       {{"export", "--db", newer, "--site", "42", "-o", folder.File("m.csv")}, "newer ZERB32", newer},
       {{"export", "--db", folder.File("none.db"), "--site", "42", "-o", folder.File("m.csv")}, "no store at", ""},
       {{"history", "--db", folder.File("none.db")}, "no store at", ""},

@@ -3,6 +3,7 @@
 // the test cluster runs (tools/pg-test-cluster.sh); new store locations and
 // a series written out as text to compare.
 
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ inline void SetNewerSchema(const Engine& engine, const std::string& location) {
     test::PgSql(location.substr(location.find("///") + 3, location.find('?') - location.find("///") - 3),
                 "UPDATE zerb32_store SET schema_version = schema_version + 1");
   } else {
-    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 5"});
+    const auto run = test::RunProcess("/usr/bin/sqlite3", {location, "PRAGMA user_version = 999"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
   }
 }
@@ -53,6 +54,24 @@ inline std::string Dump(Series& series) {
     return true;
   });
   EXPECT_EQ(walked, 1) << series.Error();
+  return text;
+}
+
+// A series as Dump writes it, each row followed by its anchor.
+inline std::string DumpWithAnchors(Series& series) {
+  std::vector<std::string> anchors;
+  const int walked = series.ForEachRow([&](uint32_t, std::span<const Reading>) {
+    const auto anchor = series.RowAnchor();
+    anchors.push_back(anchor ? std::to_string(*anchor) : "-");
+    return true;
+  });
+  EXPECT_EQ(walked, 1) << series.Error();
+  std::istringstream lines(Dump(series));
+  std::string text, line;
+  for (std::size_t row = 0; std::getline(lines, line); ++row) {
+    const std::size_t header = series.Channels().size();
+    text += line + (row >= header && row - header < anchors.size() ? " @" + anchors[row - header] : "") + "\n";
+  }
   return text;
 }
 

@@ -73,7 +73,7 @@ TEST_P(SchemaUpgrade, ExportAndHistoryReadAnOlderStoreWithoutChangingIt) {
 TEST_P(SchemaUpgrade, ImportUpgradesAndKnowsTheOldLogsByTheirOldIdentity) {
   const std::string before = Contents();
   auto store = OpenStore(old, StoreAccess::Write);
-  EXPECT_EQ(Version(), "4\n");
+  EXPECT_EQ(Version(), "5\n");
   EXPECT_EQ(Contents(), before);
   EXPECT_EQ(store->Import(folder.File("42.log"), {}).status, ImportStatus::Skipped);
   EXPECT_EQ(Dump(*store->Export(42, INT64_MIN, INT64_MAX)), expected);
@@ -94,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(Versions, SchemaUpgrade,
                                            OldStore{{"SQLite", false}, "2", "complete|0"},
                                            OldStore{{"PostgreSQL", true}, "2", "complete|f"},
                                            OldStore{{"SQLite", false}, "3", "complete|0"},
-                                           OldStore{{"PostgreSQL", true}, "3", "complete|f"}),
+                                           OldStore{{"PostgreSQL", true}, "3", "complete|f"},
+                                           OldStore{{"SQLite", false}, "4", "complete|0"},
+                                           OldStore{{"PostgreSQL", true}, "4", "complete|f"}),
                          [](const ::testing::TestParamInfo<OldStore>& p) {
                            return std::string(p.param.engine.name) + "Version" + p.param.version;
                          });

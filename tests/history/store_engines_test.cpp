@@ -89,6 +89,53 @@ TEST_P(StoreEngine, StoredSeriesIsTheMergeWhateverTheImportOrder) {
   }
 }
 
+// Logs that repeat stored readings take them over without writing them
+// again. In every order, each log imported twice (the second time
+// skipped), the store gives merge's rows and anchors and its conflict
+// count, and the same conflicts and holder of every reading.
+TEST_P(StoreEngine, RepeatedReadingsLeaveTheSameStoreInEveryOrder) {
+  const HistoryLogOptions options{false, true};
+  const auto series = LongSeries(300, 11);
+  const struct {
+    const char* name;
+    std::size_t first, last;
+    bool withAdded;
+  } repeats[] = {{"42_f.log", 100, 221, true}, {"42_g.log", 30, 90, false}, {"42_h.log", 0, 299, true}};
+  for (const auto& r : repeats) {
+    paths.push_back(folder.File(std::string("v1/") + r.name));
+    ASSERT_TRUE(WriteLogFile(paths.back(), CutLog(series, r.first, r.last, r.withAdded)));
+  }
+  MergeResult merged = MergeLogs(paths, options);
+  ASSERT_EQ(merged.merged, paths.size());
+  const std::string expected = DumpWithAnchors(merged.series);
+  const std::vector<std::size_t> orders[] = {
+      {0, 1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1, 0}, {5, 6, 0, 3, 7, 1, 4, 2}, {2, 7, 4, 0, 6, 1, 3, 5}};
+  const std::string holders =
+      "SELECT r.kind, r.key, r.time, r.raw, i.log_path FROM readings r JOIN imports i ON i.id = (SELECT h.import "
+      "FROM holdings h WHERE h.site = r.site AND h.kind = r.kind AND h.key = r.key AND h.first_time <= r.time "
+      "ORDER BY h.first_time DESC LIMIT 1) ORDER BY 1, 2, 3";
+  const std::string conflicts =
+      "SELECT c.kind, c.key, c.time, c.kept_raw, c.other_raw, k.log_path, o.log_path, k.conflicts FROM conflicts c "
+      "JOIN imports k ON k.id = c.kept_import JOIN imports o ON o.id = c.other_import ORDER BY 1, 2, 3, 7";
+  std::string first;
+  for (const auto& order : orders) {
+    const std::string location = NewLocation(GetParam(), folder);
+    auto store = OpenStore(location, StoreAccess::Write);
+    std::size_t found = 0;
+    for (const std::size_t i : order)
+      for (const ImportStatus status : {ImportStatus::Imported, ImportStatus::Skipped}) {
+        const ImportOutcome outcome = store->Import(paths[i], options);
+        EXPECT_EQ(outcome.status, status) << paths[i] << ": " << outcome.reason;
+        found += outcome.report.conflictCount - outcome.report.resolvedCount;
+      }
+    EXPECT_EQ(found, merged.report.conflictCount);
+    EXPECT_EQ(DumpWithAnchors(*store->Export(42, INT64_MIN, INT64_MAX)), expected);
+    const std::string state = Sql(GetParam(), location, holders) + Sql(GetParam(), location, conflicts);
+    if (first.empty()) first = state;
+    EXPECT_EQ(state, first) << "order from " << order[0];
+  }
+}
+
 TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogOrAnotherClockAddsNothing) {
   auto store = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
   const HistoryLogOptions options{false, false};
