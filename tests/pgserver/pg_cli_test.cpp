@@ -206,7 +206,7 @@ TEST_F(PgCli, SummariesFoldedByTheServerAreThoseOfTheLogsMerged) {
        {"1w", "1mo"}},
       {{"--style", "excel", "--tz", "Europe/Berlin", "--min-coverage", "0.3", "--degree-days", "Temp room:8.5"},
        {"1d", "1mo"}}};
-  WriteSiteFile(folder.File("42.STE"), 3);  // its output is on/off, its Count a temperature in °F
+  WriteSiteFile(folder.File("42.STE"), 4);  // its output is on/off, its Count a temperature in °F
   for (const auto& c : cases) {
     const test::TempDir site;
     std::filesystem::copy_file(folder.File("42.STE"), site.File("42.STE"));
