@@ -192,7 +192,7 @@ int Export(const HistoryCommand& c) {
   };
   const std::vector<LogSpan> spans = store->Spans(*c.site, c.from, c.to);
   std::optional<FoldedSummary> folded;
-  if (c.summary && !c.fillGaps) folded = FoldInStore(*store, *c.site, c.from, c.to, c.table, *c.summary);
+  if (c.summary && !c.fillGaps) folded = FoldInStore(*store, *c.site, c.from, c.to, series->Channels(), c.table, *c.summary);
   // Periods the store folded come back few and at once: only rows walked
   // here are worth a progress line.
   RowProgressSeries counted(*series, EstimatedRows(spans),

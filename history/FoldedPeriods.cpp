@@ -5,13 +5,15 @@
 namespace zerb {
 
 std::optional<FoldedSummary> FoldInStore(Store& store, uint32_t site, int64_t from, int64_t to,
-                                         const TableSettings& table, const SummaryRequest& asked) {
-  if (!asked.degreeDays.empty()) return std::nullopt;
+                                         std::span<const SeriesChannel> channels, const TableSettings& table,
+                                         const SummaryRequest& asked) {
+  PeriodQuery query;
+  if (!DegreeDayColumns(channels, asked, query.degreeDays).empty()) return std::nullopt;
+  query.minCoverage = asked.minCoverage;
   // As the summary writers align periods: in the zone where times are
   // shown in one (a workbook always), on the logger's clock otherwise.
   const bool zoned =
       table.file == TableFile::Workbook || table.time == TimeForm::Iso || table.time == TimeForm::Excel;
-  PeriodQuery query;
   query.every = asked.every;
   FoldedSummary folded;
   if (zoned && table.zone.kind == ZoneKind::Named) {

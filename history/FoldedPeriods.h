@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "history/Store.h"
 #include "styles/SummaryColumns.h"
@@ -12,12 +13,14 @@
 
 namespace zerb {
 
-// The periods of the export of [from, to] folded by the store, for writing
-// with `table`. Nothing, and the caller walks the export's rows, when the
-// store does not fold periods, when degree-days are asked, or when the
-// periods are aligned in a zone and the logs of the range have clocks of
-// different offsets (each row is then placed by its own log's clock).
+// The periods of the export of [from, to] (a series of `channels`) folded
+// by the store, for writing with `table`. Nothing, and the caller walks the
+// export's rows, when the store does not fold periods, when the degree-days
+// asked do not fit the channels (the walk says why), or when the periods
+// are aligned in a zone and the logs of the range have clocks of different
+// offsets (each row is then placed by its own log's clock).
 std::optional<FoldedSummary> FoldInStore(Store& store, uint32_t site, int64_t from, int64_t to,
-                                         const TableSettings& table, const SummaryRequest& asked);
+                                         std::span<const SeriesChannel> channels, const TableSettings& table,
+                                         const SummaryRequest& asked);
 
 }  // namespace zerb

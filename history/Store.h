@@ -17,6 +17,7 @@
 #include "series/Envelope.h"
 #include "series/Series.h"
 #include "summary/Figures.h"
+#include "summary/PeriodTally.h"
 #include "summary/Periods.h"
 
 namespace zerb {
@@ -89,11 +90,16 @@ void SummarizeSpans(SiteSummary& summary, const std::vector<LogSpan>& spans);
 // Periods to fold a site's rows into where they are stored: aligned on
 // the logger's civil time (no zone) or on the local clock of `zone` for
 // rows whose clock runs `clockOffset` seconds ahead of UTC (ZoneClock's
-// ClockOffset of their logs' newest times).
+// ClockOffset of their logs' newest times). Degree-day figures of export
+// columns (days and longer only), a day's figure left out when fewer than
+// `minCoverage` of the readings the day holds at the rows' shortest step
+// are valid.
 struct PeriodQuery {
   Period every = Period::Day;
   std::string zone;
   int64_t clockOffset = 0;
+  std::vector<DegreeDayColumn> degreeDays;
+  double minCoverage = 0;
 };
 
 // What a store folded: per period, each export column's figures of the
@@ -104,7 +110,7 @@ struct StoredPeriods {
   int64_t first = 0, last = 0;
   // By key, ascending: the period's start on the logger's clock for
   // periods shorter than a day, on the local clock for days and longer.
-  std::vector<std::pair<int64_t, std::vector<Figures>>> periods;
+  std::vector<std::pair<int64_t, FoldedPeriod>> periods;
 };
 
 class Store {

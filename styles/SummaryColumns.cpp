@@ -126,8 +126,8 @@ SummaryColumns::ValueUnit SummaryColumns::UnitKind(const SummaryColumn& column) 
 namespace {
 
 TableResult WalkFolded(std::span<const SeriesChannel> channels, const TableSettings& settings,
-                       const SummaryRequest& asked, bool zoned, const SummaryStart& start,
-                       const SummaryPeriod& period, const FoldedSummary& folded) {
+                       const SummaryRequest& asked, std::vector<DegreeDayColumn> degree, bool zoned,
+                       const SummaryStart& start, const SummaryPeriod& period, const FoldedSummary& folded) {
   TableResult result;
   ZoneClock shown(zoned ? settings.zone : TimeZoneSetting{});
   TimeZoneSetting local = settings.zone;
@@ -142,19 +142,20 @@ TableResult WalkFolded(std::span<const SeriesChannel> channels, const TableSetti
     shown.Anchor(folded.anchor);
   }
   if (aligned.NeedsAnchor()) aligned.Anchor(folded.anchor);
-  const SummaryColumns columns(channels, asked, {}, folded.interval);
+  const std::size_t degreeColumns = degree.size();
+  const SummaryColumns columns(channels, asked, std::move(degree), folded.interval);
   if (!start(shown, columns)) return {-1, 0, {}, {}, {}, {}};
   if (folded.empty) return result;
   AlignClock clock(aligned);
-  std::map<int64_t, const std::vector<Figures>*> byStart;
+  std::map<int64_t, const FoldedPeriod*> byStart;
   for (const auto& [key, figures] : folded.periods)
     byStart[folded.localKeys ? clock.CivilOf(key) : key] = &figures;
-  const FoldedFigures figuresAt = [&](int64_t begin, std::size_t channel) -> const Figures* {
+  const FoldedFigures figuresAt = [&](int64_t begin) -> const FoldedPeriod* {
     const auto found = byStart.find(begin);
-    return found == byStart.end() || channel >= found->second->size() ? nullptr : &(*found->second)[channel];
+    return found == byStart.end() ? nullptr : found->second;
   };
   const TallySettings tally{asked.every, asked.minCoverage, folded.interval};
-  const bool whole = EmitFolded(tally, channels.size(), clock, folded.first, folded.last, figuresAt,
+  const bool whole = EmitFolded(tally, channels.size(), degreeColumns, clock, folded.first, folded.last, figuresAt,
                                 [&](const PeriodRow& row) {
                                   const auto begin = static_cast<uint32_t>(std::clamp<int64_t>(row.start, 0, UINT32_MAX));
                                   if (result.rows++ == 0) result.first = begin;
@@ -173,7 +174,7 @@ TableResult WalkSummary(Series& series, const TableSettings& settings, const Sum
   std::vector<DegreeDayColumn> degree;
   if (std::string problem = DegreeDayColumns(series.Channels(), asked, degree); !problem.empty())
     return {-1, 0, {}, {}, {}, problem};
-  if (folded && degree.empty()) return WalkFolded(series.Channels(), settings, asked, zoned, start, period, *folded);
+  if (folded) return WalkFolded(series.Channels(), settings, asked, std::move(degree), zoned, start, period, *folded);
   SeriesClock shown(series, settings.zone, zoned);
   TimeZoneSetting local = settings.zone;
   local.utc = false;

@@ -75,7 +75,8 @@ using SummaryStart = std::function<bool(ZoneClock& shown, const SummaryColumns& 
 using SummaryPeriod = std::function<bool(uint32_t start, const PeriodRow& row)>;
 
 // Periods folded elsewhere (a store's query) from the rows a walk of the
-// series would give: each channel's figures per period start (the logger's
+// series would give: each channel's figures and each degree-day figure (in
+// the order DegreeDayColumns gives them) per period start (the logger's
 // civil time), the interval, the first and last row time, and the newest
 // time of the logs the rows came from (where every row has one clock: the
 // anchor each row would place, see styles/SeriesClock.h).
@@ -87,7 +88,7 @@ struct FoldedSummary {
   // By key, ascending, each channel's figures: the key is the period's
   // start on the logger's clock, or on the local clock when `localKeys`
   // (the walk finds the logger's time of it).
-  std::vector<std::pair<int64_t, std::vector<Figures>>> periods;
+  std::vector<std::pair<int64_t, FoldedPeriod>> periods;
   bool localKeys = false;
 };
 

@@ -46,16 +46,24 @@ bool Covered(uint64_t count, PeriodSpan span, double minCoverage, uint32_t inter
   return count > 0 && double(count) >= minCoverage * expected;
 }
 
-bool EmitFolded(const TallySettings& settings, std::size_t channels, PeriodClock& clock, int64_t first, int64_t last,
-                const FoldedFigures& figures, const PeriodTally::Emit& emit) {
+bool EmitFolded(const TallySettings& settings, std::size_t channels, std::size_t degreeColumns, PeriodClock& clock,
+                int64_t first, int64_t last, const FoldedFigures& folded, const PeriodTally::Emit& emit) {
   const uint32_t interval = settings.interval == 0 ? 1 : settings.interval;
   std::vector<Figures> shown(channels);
   std::vector<uint8_t> covered(channels);
+  std::vector<std::optional<double>> degree(degreeColumns);
+  std::vector<uint32_t> degreeCount(degreeColumns);
   for (PeriodSpan span = SpanOf(first, settings.period, clock);; span = SpanOf(span.end, settings.period, clock)) {
+    const FoldedPeriod* found = folded(span.start);
     for (std::size_t c = 0; c < channels; ++c) {
-      const Figures* folded = figures(span.start, c);
-      shown[c] = folded ? *folded : Figures{};
+      shown[c] = found && c < found->channels.size() ? found->channels[c] : Figures{};
       covered[c] = Covered(shown[c].count, span, settings.minCoverage, interval) ? 1 : 0;
+    }
+    const uint32_t days = degreeColumns == 0 ? 0 : DaysIn(span, clock);
+    for (std::size_t k = 0; k < degreeColumns; ++k) {
+      const bool has = found && k < found->degreeDays.size() && k < found->degreeDayTotal.size();
+      degreeCount[k] = has ? found->degreeDays[k] : 0;
+      degree[k] = has && degreeCount[k] == days ? std::optional<double>(found->degreeDayTotal[k]) : std::nullopt;
     }
     PeriodRow row;
     row.start = span.start;
@@ -63,14 +71,16 @@ bool EmitFolded(const TallySettings& settings, std::size_t channels, PeriodClock
     row.expected = double(span.end - span.start) / interval;
     row.channels = shown;
     row.covered = covered;
+    row.degreeDays = degree;
+    row.degreeDayCount = degreeCount;
     if (!emit(row)) return false;
     if (last < span.end) return true;
   }
 }
 
-uint32_t PeriodTally::DaysIn(Span span) {
-  const int64_t first = PeriodStart(Period::Day, clock_.LocalOf(span.start));
-  const int64_t last = PeriodStart(Period::Day, clock_.LocalOf(span.end - 1));
+uint32_t DaysIn(PeriodSpan span, PeriodClock& clock) {
+  const int64_t first = PeriodStart(Period::Day, clock.LocalOf(span.start));
+  const int64_t last = PeriodStart(Period::Day, clock.LocalOf(span.end - 1));
   return static_cast<uint32_t>((last - first) / 86400 + 1);
 }
 
@@ -103,7 +113,7 @@ bool PeriodTally::EmitPeriod() {
     figures_.push_back(tally.Result());
     covered_.push_back(Covers(figures_.back().count, *current_) ? 1 : 0);
   }
-  const uint32_t days = degreeColumns_.empty() ? 0 : DaysIn(*current_);
+  const uint32_t days = degreeColumns_.empty() ? 0 : DaysIn(*current_, clock_);
   for (std::size_t k = 0; k < degreeColumns_.size(); ++k) {
     CloseDay(means_[k], degreeColumns_[k]);
     degreeDayCount_[k] = means_[k].days;

@@ -88,7 +88,6 @@ class PeriodTally {
   void StartPeriod(Span span);
   bool EmitPeriod();
   void CloseDay(DayMean& mean, const DegreeDayColumn& column);
-  uint32_t DaysIn(Span span);
 
   TallySettings settings_;
   std::vector<bool> onOff_;
@@ -107,14 +106,27 @@ class PeriodTally {
   bool stopped_ = false;
 };
 
-// Periods whose figures were folded elsewhere (a store's query), emitted as
-// PeriodTally emits them: every period from the one holding `first` to the
-// one holding `last` (row times), each channel's figures those `figures`
-// gives for the period's start (none: no readings). No degree-days. False
-// when the emit function stopped.
-using FoldedFigures = std::function<const Figures*(int64_t start, std::size_t channel)>;
-bool EmitFolded(const TallySettings& settings, std::size_t channels, PeriodClock& clock, int64_t first, int64_t last,
-                const FoldedFigures& figures, const PeriodTally::Emit& emit);
+// The local days a period spans (1 for a period shorter than a day): a
+// period's degree-day figure is the sum of its days' only when each of them
+// has one.
+uint32_t DaysIn(PeriodSpan span, PeriodClock& clock);
+
+// A period's figures folded elsewhere (a store's query): per channel, and
+// per degree-day column the sum of the figures of the period's days that
+// have one and how many do.
+struct FoldedPeriod {
+  std::vector<Figures> channels;
+  std::vector<double> degreeDayTotal;
+  std::vector<uint32_t> degreeDays;
+};
+
+// Periods folded elsewhere, emitted as PeriodTally emits them: every period
+// from the one holding `first` to the one holding `last` (row times), each
+// with what `folded` gives for the period's start (nothing: no readings),
+// `degreeColumns` degree-day figures. False when the emit function stopped.
+using FoldedFigures = std::function<const FoldedPeriod*(int64_t start)>;
+bool EmitFolded(const TallySettings& settings, std::size_t channels, std::size_t degreeColumns, PeriodClock& clock,
+                int64_t first, int64_t last, const FoldedFigures& folded, const PeriodTally::Emit& emit);
 
 // The engineering value of a valid reading.
 double ValueOf(const Reading& reading);

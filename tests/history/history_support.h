@@ -29,16 +29,17 @@ void AddDevice(TDevList& list, const char* name, uint16_t key, uint8_t type, int
   list.Append(std::move(device));
 }
 
-// Version 1, 2 or 3 of site 42's file (3: the ASM's exponent and the
-// output's type, ON/OFF instead of VARIABLE, changed).
+// Version 1, 2, 3 or 4 of site 42's file (3: the ASM's exponent and the
+// output's type, ON/OFF instead of VARIABLE, changed; 4: also Count's, a
+// temperature in °F).
 inline void WriteSiteFile(const std::string& path, int version) {
   TSite site;
   site.SetName(version == 1 ? "Riverside" : "Riverside Offices");
   AddDevice<TSensor>(site.Sensors, version == 1 ? "Temp" : "Temp room", 1, 2, 0);
-  AddDevice<TSensor>(site.Sensors, "Count", 2, 0, 0);
+  AddDevice<TSensor>(site.Sensors, "Count", 2, version == 4 ? 3 : 0, 0);
   AddDevice<TSensor>(site.Sensors, "Added", 3, 2, 0);
-  AddDevice<TOutput>(site.Outputs, "Valve", 8, version == 3 ? 0 : 1, -1);
-  AddDevice<TAsm>(site.Asms, "Set pt", AsmKey, 0, static_cast<int8_t>(version == 3 ? -2 : -1));
+  AddDevice<TOutput>(site.Outputs, "Valve", 8, version >= 3 ? 0 : 1, -1);
+  AddDevice<TAsm>(site.Asms, "Set pt", AsmKey, 0, static_cast<int8_t>(version >= 3 ? -2 : -1));
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f || site.Save(f) != 1) throw std::runtime_error("cannot write " + path);
   std::fclose(f);

@@ -174,42 +174,62 @@ TEST_F(PgCli, SummariesOfTheStoreAreThoseOfTheLogsMerged) {
 }
 
 // The same across clock changes, gaps between logs, invalid readings and a
-// conflict (overlapping logs), where the server folds the periods (logs of
-// one clock offset) and where it cannot (logs of two).
+// conflict (overlapping logs), degree-days included, where the server folds
+// the periods (logs of one clock offset) and where it cannot (logs of two).
 TEST_F(PgCli, SummariesFoldedByTheServerAreThoseOfTheLogsMerged) {
   constexpr uint32_t Mar30 = 1774828800, Oct25 = 1792886400, Day = 86400;  // civil midnights, 2026
   const struct {
     const char* name;
     std::vector<std::pair<uint32_t, std::size_t>> logs;  // newest time, rows
     bool folded;                                         // by the server
+    uint16_t interval = Interval;
   } cases[] = {
       {"spring, a gap, a conflict", {{Mar30, 600}, {Mar30 - Day / 2, 50}, {Mar30 + Day + Day / 2, 100}}, true},
       {"autumn, a gap", {{Oct25 + Day + Day / 2, 700}, {Oct25 + 3 * Day, 100}}, true},
       {"autumn, two clocks", {{Oct25 + Day + Day / 2, 700}, {Oct25 - Day / 2, 50}}, false},
+      {"autumn, weeks whole, a gap", {{Oct25 + 14 * Day, 1200}, {Oct25 + 20 * Day, 200}}, true, 1800},
   };
-  const std::vector<std::vector<std::string>> layouts = {
-      {"--style", "pandas", "--tz", "Europe/Berlin", "--stats", "mean,min,max,first,last,on,starts,count"},
-      {"--style", "long", "--min-coverage", "0.5"},
-      {"--style", "excel", "--tz", "Europe/Berlin", "--utc"}};
-  WriteSiteFile(folder.File("42.STE"), 3);  // its output is on/off
+  const std::vector<const char*> all = {"15min", "1h", "1d", "1w", "1mo"};
+  const struct {
+    std::vector<std::string> args;
+    std::vector<const char*> periods;
+  } layouts[] = {
+      {{"--style", "pandas", "--tz", "Europe/Berlin", "--stats", "mean,min,max,first,last,on,starts,count"}, all},
+      {{"--style", "long", "--min-coverage", "0.5"}, all},
+      {{"--style", "excel", "--tz", "Europe/Berlin", "--utc"}, all},
+      // Temp in °C, Count in °F, bases amid their daily means; days under
+      // the coverage rule at the logs' ends and gaps.
+      {{"--style", "pandas", "--tz", "Europe/Berlin", "--degree-days", "Temp room:5", "--cooling-degree-days",
+        "Count:75", "--stats", "count"},
+       {"1d", "1w"}},
+      {{"--style", "long", "--min-coverage", "0.9", "--degree-days", "Count", "--cooling-degree-days", "Temp room:4"},
+       {"1w", "1mo"}},
+      {{"--style", "excel", "--tz", "Europe/Berlin", "--min-coverage", "0.3", "--degree-days", "Temp room:8.5"},
+       {"1d", "1mo"}}};
+  WriteSiteFile(folder.File("42.STE"), 4);  // its output is on/off, its Count a temperature in °F
   for (const auto& c : cases) {
     const test::TempDir site;
     std::filesystem::copy_file(folder.File("42.STE"), site.File("42.STE"));
     std::vector<std::string> logs;
     for (const auto& [newest, rows] : c.logs) {
       logs.push_back(site.File("42_" + std::to_string(logs.size()) + ".log"));
-      ASSERT_TRUE(WriteLogFile(logs.back(), ClockLog(series, newest, Interval, rows)));
+      ASSERT_TRUE(WriteLogFile(logs.back(), ClockLog(series, newest, c.interval, rows)));
     }
     const std::string sqlite = site.File("site.db"), pg = test::PgUri(test::NewPgDatabase());
     for (const std::string& store : {sqlite, pg}) ASSERT_EQ(Cli(Concat({"import", "--db", store}, logs)).exitCode, 0);
     PgStore server(pg, StoreAccess::ReadOnly);
     TableSettings berlin = StyleSettings("pandas").value();
     berlin.zone = {ZoneKind::Named, 0, "Europe/Berlin", false};
-    EXPECT_EQ(FoldInStore(server, 42, INT64_MIN, INT64_MAX, berlin, SummaryRequest{}).has_value(), c.folded) << c.name;
+    const auto stored = server.Export(42, INT64_MIN, INT64_MAX);
+    SummaryRequest degreeDays;
+    degreeDays.degreeDays = {{"Temp room", HeatingBase, false}, {"Count", CoolingBase, true}};
+    for (const SummaryRequest& asked : {SummaryRequest{}, degreeDays})
+      EXPECT_EQ(FoldInStore(server, 42, INT64_MIN, INT64_MAX, stored->Channels(), berlin, asked).has_value(), c.folded)
+          << c.name;
     for (const auto& layout : layouts)
-      for (const char* every : {"15min", "1h", "1d", "1w", "1mo"}) {
-        SCOPED_TRACE(std::string(c.name) + " " + layout[1] + " " + every);
-        const std::vector<std::string> summary = Concat(layout, {"--every", every, "-o", "-"});
+      for (const char* every : layout.periods) {
+        SCOPED_TRACE(std::string(c.name) + " " + layout.args[1] + " " + layout.args[3] + " " + every);
+        const std::vector<std::string> summary = Concat(layout.args, {"--every", every, "-o", "-"});
         const auto merged = Cli(Concat(Concat({"merge"}, summary), logs));
         ASSERT_EQ(merged.exitCode, 0) << merged.err;
         for (const std::string& store : {sqlite, pg}) {

@@ -192,7 +192,8 @@ namespace zerb {
 namespace {
 
 // Figures folded elsewhere come out as the tally's periods: the same spans
-// (a 23-hour day, the empty periods of a gap), coverage and figures.
+// (a 23-hour day, the empty periods of a gap), coverage, figures and
+// degree-days (a period's only when each of its days has one).
 TEST(EmitFolded, GivesTheTallysPeriods) {
   const std::vector<SeriesChannel> channels(1);
   std::vector<int64_t> times;
@@ -203,12 +204,16 @@ TEST(EmitFolded, GivesTheTallysPeriods) {
     SpringClock clock(At("2026-03-29T02:00"));
     const TallySettings settings{period, 0.9, 3600};
     std::vector<PeriodRow> tallied;
-    std::vector<std::vector<Figures>> figures;
+    std::vector<FoldedPeriod> folded;
     std::vector<std::vector<uint8_t>> covered;
-    PeriodTally tally(settings, channels, {}, clock, [&](const PeriodRow& row) {
+    std::vector<std::optional<double>> degreeDays;
+    PeriodTally tally(settings, channels, {{0, 20, false, false}}, clock, [&](const PeriodRow& row) {
       tallied.push_back(row);
-      figures.emplace_back(row.channels.begin(), row.channels.end());
+      folded.push_back({{row.channels.begin(), row.channels.end()},
+                        {row.degreeDays[0].value_or(0)},
+                        {row.degreeDayCount.begin(), row.degreeDayCount.end()}});
       covered.emplace_back(row.covered.begin(), row.covered.end());
+      degreeDays.push_back(row.degreeDays[0]);
       return true;
     });
     for (const int64_t t : times) {
@@ -218,10 +223,10 @@ TEST(EmitFolded, GivesTheTallysPeriods) {
     tally.Finish();
     std::size_t at = 0;
     const bool whole = EmitFolded(
-        settings, 1, clock, times.front(), times.back(),
-        [&](int64_t start, std::size_t) -> const Figures* {
+        settings, 1, 1, clock, times.front(), times.back(),
+        [&](int64_t start) -> const FoldedPeriod* {
           for (std::size_t i = 0; i < tallied.size(); ++i)
-            if (tallied[i].start == start && figures[i][0].count > 0) return &figures[i][0];
+            if (tallied[i].start == start && folded[i].channels[0].count > 0) return &folded[i];
           return nullptr;
         },
         [&](const PeriodRow& row) {
@@ -229,9 +234,11 @@ TEST(EmitFolded, GivesTheTallysPeriods) {
           if (at >= tallied.size()) return false;
           EXPECT_EQ(row.start, tallied[at].start);
           EXPECT_EQ(row.end, tallied[at].end);
-          EXPECT_EQ(row.channels[0].count, figures[at][0].count);
-          EXPECT_EQ(row.channels[0].sum, figures[at][0].sum);
+          EXPECT_EQ(row.channels[0].count, folded[at].channels[0].count);
+          EXPECT_EQ(row.channels[0].sum, folded[at].channels[0].sum);
           EXPECT_EQ(row.covered[0], covered[at][0]);
+          EXPECT_EQ(row.degreeDays[0], degreeDays[at]);
+          EXPECT_EQ(row.degreeDayCount[0], folded[at].degreeDays[0]);
           ++at;
           return true;
         });
