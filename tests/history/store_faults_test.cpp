@@ -2,8 +2,6 @@
 // fails with a sentence that names the store, the logs committed before
 // stay whole and readable, and the store can take the log afterwards.
 
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -23,11 +21,9 @@ using test::TempDir;
 
 // Imports `log` in a child whose files may not grow past `limit` bytes (a
 // full disk, as the store sees it); returns what the import said.
-std::string ImportOnAFullDisk(const std::string& store, const std::string& log, rlim_t limit) {
-  return test::InChild([&] {
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{limit, limit};
-    std::string said = setrlimit(RLIMIT_FSIZE, &small) == 0 ? "imported" : "no limit";
+std::string ImportOnAFullDisk(const std::string& store, const std::string& log, unsigned long limit) {
+  return test::WithFileSizeLimit(limit, [&] {
+    std::string said = "imported";
     try {
       const ImportOutcome outcome = OpenStore(store, StoreAccess::Write)->Import(log, {});
       if (outcome.status != ImportStatus::Imported) said = "not imported: " + outcome.reason;

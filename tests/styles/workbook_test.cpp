@@ -4,9 +4,6 @@
 // (Its cells are read back by LibreOffice and openpyxl in
 // tests/cli/read_xlsx.py, a summary's in tests/summary/summary_xlsx.py.)
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
 
 #include "classic/writer_support.h"
@@ -141,10 +138,7 @@ TEST(Workbook, NoRowsGiveAWorkbookAndAFullDiskFailsIt) {
     EXPECT_EQ(none.rows, 0u);
     EXPECT_EQ(empty.text.substr(0, 2), "PK");
     // Each file the library writes may hold 4 KiB: too little for the workbook.
-    const std::string said = test::InChild([&] {
-      signal(SIGXFSZ, SIG_IGN);
-      const rlimit small{4096, 4096};
-      if (setrlimit(RLIMIT_FSIZE, &small) != 0) return std::string("no limit");
+    const std::string said = test::WithFileSizeLimit(4096, [&] {
       StringSink sink;
       const TableResult result = write(sink, 5000);
       return std::to_string(result.status) + " " + std::to_string(sink.text.size()) + " " + result.error;

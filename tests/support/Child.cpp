@@ -1,10 +1,12 @@
 #include "support/Child.h"
 
 #include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,6 +39,20 @@ std::string WithoutCapabilities(const std::function<std::string()>& check) {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct none[2]{};
     return syscall(SYS_capset, &header, none) == 0 ? check() : std::string("capset failed");
+  });
+}
+
+std::string WithFileSizeLimit(unsigned long bytes, const std::function<std::string()>& work) {
+  return InChild([&] {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    if (getrlimit(RLIMIT_FSIZE, &previous) != 0) return std::string("no limit");
+    rlimit small = previous;
+    small.rlim_cur = bytes;
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) return std::string("no limit");
+    std::string said = work();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    return said;
   });
 }
 

@@ -15,4 +15,9 @@ std::string InChild(const std::function<std::string()>& work);
 // that root's permission checks apply to it as to an ordinary user.
 std::string WithoutCapabilities(const std::function<std::string()>& check);
 
+// `work` in a child whose files may hold at most `bytes` (writes past that
+// fail with EFBIG, as on a full disk). The limit is lifted before the child
+// ends, so the coverage counts it writes at exit are whole.
+std::string WithFileSizeLimit(unsigned long bytes, const std::function<std::string()>& work);
+
 }  // namespace zerb::test
