@@ -4,8 +4,9 @@
 #
 # Makes the logs of bench_history_logs (from a build with ZERB32_BENCH=ON,
 # $ZERB32_BENCH_BUILD, by default build/release), keeps the first LOGS of
-# each of the four sites (all 250 by default: 1,000 logs), and with each CLI
-# imports them all (--tz Europe/Berlin) into a new store of each engine of
+# each of the four sites (all 250 by default: 1,000 logs), adds a site of
+# conflicting downloads (below), and with each CLI imports them all
+# (--tz Europe/Berlin) into a new store of each engine of
 # ENGINES ("sqlite postgres" by default; PostgreSQL in a throw-away server
 # of tools/pg-test-cluster.sh unless ZERB32_PG_URI names one). Then it
 # compares, byte for byte between the two CLIs, per engine:
@@ -37,8 +38,11 @@ done
 shift $((OPTIND - 1))
 [ "$#" -eq 2 ] || { echo "usage: $0 [-n LOGS] [-e ENGINES] [-k DIR] CLI_BEFORE CLI_AFTER" >&2; exit 2; }
 declare -A clis=([before]=$(realpath "$1") [after]=$(realpath "$2"))
-make_logs=${ZERB32_BENCH_BUILD:-$root/build/release}/bench/bench_history_logs
-[ -x "$make_logs" ] || { echo "no $make_logs: build with ZERB32_BENCH=ON first" >&2; exit 2; }
+build=${ZERB32_BENCH_BUILD:-$root/build/release}
+make_logs=$build/bench/bench_history_logs make_log=$build/tools/zerb32-mklog
+for program in "$make_logs" "$make_log"; do
+  [ -x "$program" ] || { echo "no $program: build with ZERB32_BENCH=ON first" >&2; exit 2; }
+done
 
 if [[ " $engines " == *" postgres "* && -z "${ZERB32_PG_URI:-}" ]]; then
   exec "$root/tools/pg-test-cluster.sh" "$0" "${arguments[@]}"
@@ -49,9 +53,41 @@ if [ -n "$keep" ]; then
 else
   work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 fi
-[ -d "$work/logs" ] || "$make_logs" "$root/samples/42.STE" "$work/logs"
-sites=(101 102 103 104)
-site_logs() { for ((k = 0; k < logs; ++k)); do printf '%s/logs/%d_%03d.log\n' "$work" "$1" "$k"; done; }
+[ -f "$work/logs/distinct.csv" ] || "$make_logs" "$root/samples/42.STE" "$work/logs"
+
+# The benchmark's downloads all agree where they overlap. Site 105 adds
+# conflicts: 30 downloads of 600 rows, one every 300 rows, across the
+# spring clock change of Europe/Berlin, where each gives some readings
+# (one in 37) a value of its own.
+conflict_site=105 conflict_logs=30
+make_conflicting_site() {
+  cp "$root/samples/42.STE" "$work/logs/$conflict_site.STE"
+  for ((k = 0; k < conflict_logs; ++k)); do
+    awk -v k="$k" -v first=$((300 * k)) -v newest=$((1711000000 + (300 * k + 599) * 300)) 'BEGIN {
+      print "interval = 300"
+      print "pcTime = " newest; print "lanTime = " newest; print "localLanTime = " newest
+      print "sensors = 8 11 17 18 40"; print "outputs = 8 9"; print "asms = 1570"
+      for (i = first; i < first + 600; ++i) {
+        row = ""
+        for (c = 0; c < 8; ++c) row = row (c ? " " : "") (400 + (i * 7 + c * 13) % 90 + ((i + c) % 37 ? 0 : k))
+        print row
+      }
+    }' | "$make_log" - "$(printf '%s/logs/%d_%03d.log' "$work" "$conflict_site" "$k")"
+  done
+}
+[ -f "$work/logs/$conflict_site.STE" ] || make_conflicting_site
+sites=(101 102 103 104 "$conflict_site")
+# A site's logs in the order they are taken: the benchmark's first LOGS in
+# turn; site 105's newest first at odd numbers, then the rest oldest first.
+site_logs() {
+  local order
+  if [ "$1" = "$conflict_site" ]; then
+    order=$( (seq $((conflict_logs - 1)) -2 1; seq 0 2 $((conflict_logs - 1))) )  # conflict_logs is even
+  else
+    order=$(seq 0 $((logs - 1)))
+  fi
+  for k in $order; do printf '%s/logs/%d_%03d.log\n' "$work" "$1" "$k"; done
+}
 mapfile -t all_logs < <(for s in "${sites[@]}"; do site_logs "$s"; done)
 
 pg_uri() { echo "postgresql:///$1?host=$ZERB32_PG_SOCKET&port=$ZERB32_PG_PORT&user=zerb32"; }
