@@ -51,22 +51,23 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-details=${TMPDIR:-/tmp}/zerb32-speed-report.txt
+details=$(mktemp "${TMPDIR:-/tmp}/zerb32-speed-report.XXXXXX")
 export ZERB32_BENCH_SAMPLES=$work/samples ZERB32_BENCH_BUILD=$build
 "$build/bench/bench_history_logs" "$root/samples/42.STE" "$work/logs"
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 started=$(date -u '+%F %T') load_before=$(load)
 
-: > "$details"
+# Runs one script, its report into the details; stops the run if it fails.
+step() {
+  "$@" >> "$details" 2>&1 || { echo "failed: $* (its report: $details)" >&2; exit 1; }
+}
 for ((round = 1; round <= rounds; ++round)); do
   echo "round $round of $rounds at $(date -u +%T), load $(load)" | tee -a "$details" >&2
-  {
-    "$root/bench/history-speed.sh" -n "$logs" -r 1 -l "$work/logs" "$cli"
-    python3 "$root/bench/merge-speed.py" -r 1 -k "$repeat" -n "$logs" -l "$work/logs" "$cli"
-    "$root/bench/cli-batch.sh" "$build" 0 1
-    "$root/bench/window-open.sh" "$build" 3
-    /usr/bin/python3 "$root/bench/python_read_bench.py" "$build" "$repeat"
-  } >> "$details" 2>&1
+  step "$root/bench/history-speed.sh" -n "$logs" -r 1 -l "$work/logs" "$cli"
+  step python3 "$root/bench/merge-speed.py" -r 1 -k "$repeat" -n "$logs" -l "$work/logs" "$cli"
+  step "$root/bench/cli-batch.sh" "$build" 0 1
+  step "$root/bench/window-open.sh" "$build" 3
+  step /usr/bin/python3 "$root/bench/python_read_bench.py" "$build" "$repeat"
 done
 
 echo "$rounds rounds from $started UTC, $logs logs a site; load average $load_before at the start, $(load) at the end"
