@@ -176,7 +176,7 @@ describe_store() {
 # Lists each file of BEFORE that AFTER does not hold byte for byte, with
 # its first differing line; fails if any.
 compare() {
-  local before=$1 after=$2 differ=0 file line
+  local before=$1 after=$2 differ=0 file line result
   for file in "$before"/*; do
     local name=${file##*/}
     [ "$name" != import ] || continue  # the import's own lines are not the store
@@ -186,7 +186,12 @@ compare() {
     fi
     if ! cmp -s "$file" "$after/$name"; then
       differ=1
-      line=$(cmp "$file" "$after/$name" 2>&1 | grep -o 'line [0-9]*' | cut -d' ' -f2 || true)
+      result=$(cmp "$file" "$after/$name" 2>&1 || true)
+      if [[ $result == *EOF* ]]; then  # one is the other's beginning
+        echo "DIFFERS: $name (${before##*/} vs ${after##*/}): ${result#cmp: }"
+        continue
+      fi
+      line=$(echo "$result" | grep -o 'line [0-9]*' | cut -d' ' -f2 || true)
       echo "DIFFERS: $name (${before##*/} vs ${after##*/}), first at line ${line:-?}:"
       [ -z "$line" ] || { echo "  before: $(sed -n "${line}p" "$file" | cut -c1-300)"
                           echo "  after:  $(sed -n "${line}p" "$after/$name" | cut -c1-300)"; }
