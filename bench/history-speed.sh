@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# bench/history-speed.sh [-n LOGS] [-r ROUNDS] CLI...: the history stores
-# on overlapping downloads, against the engines' own bulk loads.
+# bench/history-speed.sh [-n LOGS] [-r ROUNDS] [-l DIR] CLI...: the history
+# stores on overlapping downloads, against the engines' own bulk loads.
 #
 # Makes the logs of bench_history_logs (from a build with ZERB32_BENCH=ON,
 # $ZERB32_BENCH_BUILD, by default build/release), keeps the first LOGS of
@@ -14,34 +14,42 @@
 #   postgres    the same into a new PostgreSQL database
 #   psql        psql's \copy of the distinct readings (the floor)
 #   pg-2, pg-4  2 and 4 importers at once, each on its own sites
-# and prints per job the median and the spread (min-max) in seconds, and
-# each import's median as a multiple of its floor's.
+# and prints per job the median and the spread (min-max) of the wall time
+# and the median CPU time of its processes (not the server's) in seconds,
+# and each import's median as a multiple of its floor's (wall time).
+# -l DIR takes the logs bench_history_logs made in DIR (makes them there if
+# missing). Samples go to $ZERB32_BENCH_SAMPLES too (bench/samples.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-logs=250 rounds=3
-while getopts n:r: option; do
+logs=250 rounds=3 made=""
+while getopts n:r:l: option; do
   case $option in
     n) logs=$OPTARG ;;
     r) rounds=$OPTARG ;;
+    l) made=$(realpath "$OPTARG") ;;
     *) exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ "$#" -gt 0 ] || { echo "usage: $0 [-n LOGS] [-r ROUNDS] CLI..." >&2; exit 2; }
+[ "$#" -gt 0 ] || { echo "usage: $0 [-n LOGS] [-r ROUNDS] [-l DIR] CLI..." >&2; exit 2; }
 make_logs=${ZERB32_BENCH_BUILD:-$root/build/release}/bench/bench_history_logs
 [ -x "$make_logs" ] || { echo "no $make_logs: build with ZERB32_BENCH=ON first" >&2; exit 2; }
 
 if [ -z "${ZERB32_PG_URI:-}" ]; then
-  exec "$root/tools/pg-test-cluster.sh" "$0" -n "$logs" -r "$rounds" "$@"
+  exec "$root/tools/pg-test-cluster.sh" "$0" -n "$logs" -r "$rounds" ${made:+-l "$made"} "$@"
 fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$make_logs" "$root/samples/42.STE" "$work/logs"
+# shellcheck source=bench/samples.sh
+. "$root/bench/samples.sh"
+bench_scratch=$work/times
+made=${made:-$work/logs}
+[ -f "$made/distinct.csv" ] || "$make_logs" "$root/samples/42.STE" "$made"
 # The kept logs' distinct readings: a site's log k ends at row 2,699 + 582k.
 last_time=$((1700000000 + (2699 + 582 * (logs - 1)) * 300))
-awk -F, -v last="$last_time" '$4 <= last' "$work/logs/distinct.csv" > "$work/distinct.csv"
-site_logs() { for ((k = 0; k < logs; ++k)); do printf '%s/logs/%d_%03d.log\n' "$work" "$1" "$k"; done; }
+awk -F, -v last="$last_time" '$4 <= last' "$made/distinct.csv" > "$work/distinct.csv"
+site_logs() { for ((k = 0; k < logs; ++k)); do printf '%s/%d_%03d.log\n' "$made" "$1" "$k"; done; }
 
 pg_uri() { echo "postgresql:///$1?host=$ZERB32_PG_SOCKET&port=$ZERB32_PG_PORT&user=zerb32"; }
 psql_on() { local db=$1; shift; psql -X -q -v ON_ERROR_STOP=1 -d "$(pg_uri "$db")" "$@" > /dev/null; }
@@ -51,9 +59,6 @@ readings_table='(site INTEGER NOT NULL, kind INTEGER NOT NULL, key INTEGER NOT N
   PRIMARY KEY (site, kind, key, time))'
 
 export PGOPTIONS="-c client_min_messages=warning"
-now() { date +%s.%N; }
-declare -A times
-record() { times[$1]+="$(echo "$(now) - $2" | bc) "; }
 
 # Runs `CLI import` of the sites' logs into DB, one importer per site list.
 import_sites() {
@@ -70,12 +75,10 @@ for ((round = 1; round <= rounds; ++round)); do
   for ((c = 1; c <= $#; ++c)); do
     cli=${!c}
     rm -f "$work/store.db"*
-    start=$(now); import_sites "$cli" "$work/store.db" "101 102 103 104"; record "sqlite:$c" "$start"
+    measure "sqlite:$c" import_sites "$cli" "$work/store.db" "101 102 103 104"
     rm -f "$work/floor.db"
-    start=$(now)
-    sqlite3 "$work/floor.db" "CREATE TABLE readings $readings_table" ".mode csv" \
+    measure sqlite3 sqlite3 "$work/floor.db" "CREATE TABLE readings $readings_table" ".mode csv" \
       ".import $work/distinct.csv readings"
-    record sqlite3 "$start"
     for importers in 1 2 4; do
       case $importers in
         1) lists=("101 102 103 104") job=postgres ;;
@@ -83,23 +86,21 @@ for ((round = 1; round <= rounds; ++round)); do
         4) lists=(101 102 103 104) job=pg-4 ;;
       esac
       new_database zerb32_speed
-      start=$(now); import_sites "$cli" "$(pg_uri zerb32_speed)" "${lists[@]}"; record "$job:$c" "$start"
+      measure "$job:$c" import_sites "$cli" "$(pg_uri zerb32_speed)" "${lists[@]}"
     done
     new_database zerb32_floor
     psql_on zerb32_floor -c "CREATE TABLE readings $readings_table"
-    start=$(now)
-    psql_on zerb32_floor -c "\\copy readings FROM '$work/distinct.csv' WITH (FORMAT csv)"
-    record psql "$start"
+    measure psql psql_on zerb32_floor -c "\\copy readings FROM '$work/distinct.csv' WITH (FORMAT csv)"
   done
 done
 
-median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[1], v[NR] }'; }
 echo "$logs logs a site, 4 sites, $(wc -l < "$work/distinct.csv") distinct readings, $rounds rounds"
 declare -A medians
-for job in $(printf '%s\n' "${!times[@]}" | sort); do
-  read -r m lo hi <<< "$(echo "${times[$job]}" | median)"
+for job in $(printf '%s\n' "${!wall_of[@]}" | sort); do
+  read -r m lo hi <<< "$(echo "${wall_of[$job]}" | median)"
   medians[$job]=$m
-  printf '%-12s median %8.3f s  (%.3f-%.3f)\n' "$job" "$m" "$lo" "$hi"
+  printf '%-12s median %8.3f s  (%.3f-%.3f), CPU %8.3f s\n' "$job" "$m" "$lo" "$hi" \
+    "$(echo "${cpu_of[$job]}" | median | cut -d' ' -f1)"
 done
 for ((c = 1; c <= $#; ++c)); do
   printf 'CLI %d (%s): sqlite %.2fx sqlite3, postgres %.2fx psql, pg-2 %.2fx and pg-4 %.2fx postgres\n' "$c" "${!c}" \

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""bench/merge-speed.py [-r ROUNDS] [-k REPEAT] CLI...: `merge` and `export`
-timed from outside, each against its floor, interleaved round by round.
+"""bench/merge-speed.py [-r ROUNDS] [-k REPEAT] [-n LOGS] [-l DIR] CLI...: `merge`
+and `export` timed from outside, each against its floor, interleaved round by
+round.
 
 Makes the logs of bench_history_logs (from a build with ZERB32_BENCH=ON,
-$ZERB32_BENCH_BUILD, by default build/release) and, with each CLI given
-(e.g. two builds of zerb32-cli, before and after a change), an SQLite store
-of site 101's 250 overlapping downloads (1.17 million readings). Each
+$ZERB32_BENCH_BUILD, by default build/release; -l DIR takes those made in DIR,
+making them there if missing) and, with each CLI given (e.g. two builds of
+zerb32-cli, before and after a change), an SQLite store of site 101's first
+LOGS overlapping downloads (all 250 by default: 1.17 million readings). Each
 round runs every job REPEAT times (default 10), the jobs in turn:
   convert     the first CLI converting the longest log (65,536 rows) to the
               classic CSV (the floor of merge)
@@ -16,7 +18,9 @@ round runs every job REPEAT times (default 10), the jobs in turn:
   export:N    CLI N exporting the site to the classic CSV
 and prints per job the median over ROUNDS (default 5) of a round's CPU
 time (user + system of the finished processes) and wall time, and each
-job's median as a multiple of its floor's. Measured, never asserted.
+job's median as a multiple of its floor's. Measured, never asserted. Each
+round's sample is also appended to $ZERB32_BENCH_SAMPLES, where set, as a
+line "JOB CPU WALL" (bench/speed-report.sh gathers them).
 """
 
 import argparse
@@ -62,6 +66,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("-r", "--rounds", type=int, default=5)
     parser.add_argument("-k", "--repeat", type=int, default=10)
+    parser.add_argument("-n", "--logs", type=int, default=250)
+    parser.add_argument("-l", "--made", metavar="DIR", help="the logs made in DIR (made there if missing)")
     parser.add_argument("clis", nargs="+", metavar="CLI")
     args = parser.parse_args()
     build = os.environ.get("ZERB32_BENCH_BUILD", os.path.join(ROOT, "build", "release"))
@@ -70,9 +76,10 @@ def main():
         sys.exit(f"no {make_logs}: build with ZERB32_BENCH=ON first")
 
     with tempfile.TemporaryDirectory() as work:
-        logs = os.path.join(work, "logs")
-        subprocess.run([make_logs, os.path.join(ROOT, "samples", "42.STE"), logs], check=True)
-        site_logs = [os.path.join(logs, f"{SITE}_{k:03d}.log") for k in range(250)]
+        logs = os.path.abspath(args.made) if args.made else os.path.join(work, "logs")
+        if not os.path.exists(os.path.join(logs, "distinct.csv")):
+            subprocess.run([make_logs, os.path.join(ROOT, "samples", "42.STE"), logs], check=True)
+        site_logs = [os.path.join(logs, f"{SITE}_{k:03d}.log") for k in range(args.logs)]
         pieces = [os.path.join(logs, f"7_piece{p}.log") for p in range(1, 5)]
         out = os.path.join(work, "out.csv")
         jobs = {"convert": [args.clis[0], "-q", "-o", out, os.path.join(logs, "7_long.log")]}
@@ -104,6 +111,9 @@ def main():
                 c, w = timed(command, out, args.repeat)
                 cpu[name].append(c)
                 wall[name].append(w)
+                if os.environ.get("ZERB32_BENCH_SAMPLES"):
+                    with open(os.environ["ZERB32_BENCH_SAMPLES"], "a") as samples:
+                        samples.write(f"{name} {c:.3f} {w:.3f}\n")
 
     print(f"{args.rounds} rounds of {args.repeat} runs each; medians of a round, seconds")
     print(f"{'':10} {'cpu':>8} {'x floor':>8} {'wall':>8} {'x floor':>8}")

@@ -8,29 +8,47 @@ of 3 channels, written by zerb32-mklog):
                                  (bench_convert_bench, into /dev/null)
 
 Usage (a Release build with -DZERB32_BENCH=ON):
-  /usr/bin/python3 bench/python_read_bench.py build/release
-Figures are the best of several runs, in milliseconds.
+  /usr/bin/python3 bench/python_read_bench.py build/release [REPEAT]
+Figures are the best of REPEAT runs (7), in milliseconds; the first two
+paths take turns run by run. Each of their runs is also appended to
+$ZERB32_BENCH_SAMPLES, where set, as a line "JOB CPU WALL" (seconds; CPU of
+this process and its finished children; bench/speed-report.sh gathers them).
 """
 
 import os
 import pathlib
 import re
+import resource
 import subprocess
 import sys
 import tempfile
 import time
 
 
-def best_ms(run, repeat=7):
-    times = []
+def cpu_seconds():
+    """CPU time of this process and of its finished children."""
+    children = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return time.process_time() + children.ru_utime + children.ru_stime
+
+
+def best_ms(runs, repeat=7):
+    """The best wall time of each named run in milliseconds, the runs taking
+    turns; every run is a sample for $ZERB32_BENCH_SAMPLES."""
+    walls = {name: [] for name in runs}
+    samples = os.environ.get("ZERB32_BENCH_SAMPLES")
     for _ in range(repeat):
-        start = time.perf_counter()
-        run()
-        times.append(time.perf_counter() - start)
-    return 1000 * min(times)
+        for name, run in runs.items():
+            cpu, start = cpu_seconds(), time.perf_counter()
+            run()
+            wall, cpu = time.perf_counter() - start, cpu_seconds() - cpu
+            walls[name].append(wall)
+            if samples:
+                with open(samples, "a") as out:
+                    out.write(f"{name} {cpu:.4f} {wall:.4f}\n")
+    return {name: 1000 * min(w) for name, w in walls.items()}
 
 
-def main(build):
+def main(build, repeat):
     build = pathlib.Path(build).resolve()
     source = pathlib.Path(__file__).resolve().parents[1]
     sys.path[:0] = [str(build / "python"), str(source / "tests" / "python")]
@@ -50,9 +68,10 @@ def main(build):
             frame.index = pandas.to_datetime(frame.pop("DATE") + " " + frame.pop("TIME"), format="%d/%m/%Y %H:%M:%S")
             return frame
 
-        module_frame = best_ms(lambda: zerb32.read_log(log).to_pandas())
-        csv_frame = best_ms(cli_then_read_csv)
-        module_read = best_ms(lambda: zerb32.read_log(log), repeat=20)
+        best = best_ms({"to_pandas": lambda: zerb32.read_log(log).to_pandas(), "read_csv": cli_then_read_csv},
+                       repeat)
+        module_frame, csv_frame = best["to_pandas"], best["read_csv"]
+        module_read = best_ms({"read_log": lambda: zerb32.read_log(log)}, repeat=20)["read_log"]
         cxx = subprocess.run([str(build / "bench" / "bench_convert_bench"), "--benchmark_min_time=0.5"],
                              env=dict(os.environ, ZERB32_BENCH_LOG=str(log)), capture_output=True, text=True,
                              check=True).stdout
@@ -66,4 +85,4 @@ def main(build):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "build/release")
+    main(sys.argv[1] if len(sys.argv) > 1 else "build/release", int(sys.argv[2]) if len(sys.argv) > 2 else 7)
