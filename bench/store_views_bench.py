@@ -8,7 +8,7 @@ throw-away server, PostgreSQL.
 runs this under tools/pg-test-cluster.sh (BUILD_DIR holds cli/zerb32-cli
 and tools/zerb32-mklog). Three queries, interleaved, ROUNDS times each:
   view   the README's query: channel, unit, civil day, mean, grouped by the
-         view's channel, unit and day
+         view's channel, day and unit
   raw    the same rows from the tables as one would write them without the
          view: readings grouped by meaning and the same civil day (text in
          SQLite, a date in PostgreSQL), named after grouping from channels,
@@ -28,14 +28,25 @@ work = tempfile.mkdtemp()
 
 VIEW = """SELECT channel, unit, day, avg(value) AS mean
 FROM reading_values WHERE site = 42
-GROUP BY channel, unit, day ORDER BY channel, day"""
-MEAN = "avg(CASE WHEN exponent < 0 THEN value / power(10.0, -exponent) ELSE value * power(10.0, exponent) END)"
+GROUP BY channel, day, unit ORDER BY channel, day"""
+
+
+def mean(engine):
+    """avg of value × 10^exponent as the view scales it: the common exponents
+    by a constant, in SQLite's real or PostgreSQL's float8 arithmetic."""
+    real = (lambda n: f"{n}::float8") if engine == "PostgreSQL" else (lambda n: f"{n}.0")
+    common = [(-1, "/", 10), (0, "*", 1), (-2, "/", 100), (-3, "/", 1000), (1, "*", 10), (2, "*", 100), (3, "*", 1000)]
+    cases = " ".join(f"WHEN {e} THEN value {op} {real(f)}" for e, op, f in common)
+    return (f"avg(CASE exponent {cases} ELSE CASE WHEN exponent < 0 THEN value / power({real(10)}, -exponent)"
+            f" ELSE value * power({real(10)}, exponent) END END)")
+
+
 DAY = {"SQLite": "date(time, 'unixepoch')", "PostgreSQL": "date '1970-01-01' + floor(time / 86400::float8)::integer"}
 
 
 def raw(engine):
     return f"""SELECT c.name AS channel, coalesce(u.unit, m.units) AS unit, d.day, d.mean
-FROM (SELECT meaning, {DAY[engine]} AS day, {MEAN} AS mean
+FROM (SELECT meaning, {DAY[engine]} AS day, {mean(engine)} AS mean
       FROM readings WHERE site = 42 GROUP BY meaning, day) d
 JOIN meanings m ON m.id = d.meaning
 JOIN channels c ON c.site = m.site AND c.kind = m.kind AND c.key = m.key
@@ -43,8 +54,10 @@ LEFT JOIN unit_texts u ON u.units = m.units AND u.type_name = m.type_name
 ORDER BY channel, day"""
 
 
-FLOOR = f"""SELECT kind, key, time / 86400 AS day, {MEAN} AS mean
+def floor(engine):
+    return f"""SELECT kind, key, time / 86400 AS day, {mean(engine)} AS mean
 FROM readings WHERE site = 42 GROUP BY kind, key, day ORDER BY kind, key, day"""
+
 
 # A year in 30 logs of 3,504 rows (a log's data area holds about 4,000 rows
 # of 20 channels): 20 sensors moving slowly.
@@ -86,7 +99,7 @@ def same(a, b):
 
 
 def bench(engine, run):
-    queries = {"view": VIEW, "raw": raw(engine.split()[0]), "floor": FLOOR}
+    queries = {"view": VIEW, "raw": raw(engine.split()[0]), "floor": floor(engine.split()[0])}
     timed = {name: [] for name in queries}
     rows = {}
     for _ in range(rounds):

@@ -48,6 +48,9 @@
 //                   readings.import becomes the import that wrote the
 //                   reading, which a later log holding the same reading
 //                   leaves as it is
+// Version 6 (upgraded by `import` as above) makes reading_values again:
+//   reading_values  scales the common exponents by constants, the same
+//                   values for less work per reading
 // Sites are the whole number of the site file's name (0 to 4294967295).
 // Kinds: 0 sensor, 1 output, 2 ASM. Times: seconds since 1970-01-01 in the
 // logger's civil time, signed. The file is marked with an application id
@@ -67,7 +70,7 @@ namespace zerb {
 namespace {
 
 constexpr int64_t ApplicationId = 0x5A455242;  // "ZERB"
-constexpr int64_t SchemaVersion = 5;
+constexpr int64_t SchemaVersion = 6;
 
 constexpr const char* Schema = R"sql(
 CREATE TABLE sites (
@@ -282,7 +285,7 @@ void MakeOrUpgrade(SqliteDb& db, const std::string& path) {
   if (version < 2) db.Execute(UpgradeTo2);
   if (version < 3) UpgradeTo3(db);
   if (version < 4) UpgradeTo4(db);
-  UpgradeTo5(db);
+  if (version < 5) UpgradeTo5(db);
   DescribeAndView(db);
   db.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
   transaction.Commit();
@@ -297,9 +300,10 @@ void PrepareStore(SqliteDb& db, const std::string& path, StoreAccess access) {
   if (access == StoreAccess::ReadOnly) {
     if (version == 0) throw StoreError(path + " is not a ZERB32 store (it is empty)");
     // Version 2 has every table and column the commands read; holdings
-    // come from the readings before version 5.
+    // come from the readings before version 5. The views of an older
+    // version give the same rows.
     if (version == 1) db.Execute(ReadVersion1);
-    db.Execute(ReadBefore5);
+    if (version < 5) db.Execute(ReadBefore5);
     return;
   }
   MakeOrUpgrade(db, path);

@@ -16,9 +16,24 @@ std::string KindWords() {
   return words + " END";
 }
 
-std::string Scaled(const char* toReal) {
-  return std::string("CASE WHEN r.exponent < 0 THEN r.value / power(") + toReal +
-         ", -r.exponent) ELSE r.value * power(" + toReal + ", r.exponent) END";
+// value × 10^exponent as a real number. The common exponents scale by a
+// constant, exactly the power (10^n is exact for these n) without a
+// function call per reading; the others fall back to the power.
+std::string Scaled(Engine engine) {
+  const auto real = [engine](const char* digits) {
+    return std::string(digits) + (engine == Engine::Postgres ? "::float8" : ".0");
+  };
+  static constexpr struct {
+    const char* exponent;
+    const char* operation;
+    const char* factor;
+  } Common[] = {{"-1", "/", "10"}, {"0", "*", "1"},     {"-2", "/", "100"}, {"-3", "/", "1000"},
+                {"1", "*", "10"},  {"2", "*", "100"}, {"3", "*", "1000"}};
+  std::string scaled = "CASE r.exponent";
+  for (const auto& c : Common)
+    scaled += std::string(" WHEN ") + c.exponent + " THEN r.value " + c.operation + " " + real(c.factor);
+  return scaled + " ELSE CASE WHEN r.exponent < 0 THEN r.value / power(" + real("10") +
+         ", -r.exponent) ELSE r.value * power(" + real("10") + ", r.exponent) END END";
 }
 
 }  // namespace
@@ -72,7 +87,7 @@ std::string ReadingValuesView(Engine engine) {
   const std::string zone = pg ? "s.zone" : "(SELECT s.zone FROM sites s WHERE s.site = r.site)";
   return "CREATE VIEW reading_values AS\n"
          "SELECT r.site, l.kind, r.key, l.channel, l.unit,\n"
-         "  " + Scaled(pg ? "10::float8" : "10.0") + " AS value,\n"
+         "  " + Scaled(engine) + " AS value,\n"
          "  " + civil + " AS civil_time, " + instant + " AS time, r.time - " + offset + " AS unix_time,\n"
          "  " + zone + " AS zone, " + CivilDay(engine, "r.time") + " AS day\n"
          "FROM readings r\n"

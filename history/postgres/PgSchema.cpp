@@ -1,4 +1,4 @@
-// The store's schema on PostgreSQL, version 5: the tables and columns of the
+// The store's schema on PostgreSQL, version 6: the tables and columns of the
 // SQLite store (history/StoreSchema.cpp), with its types mapped:
 //   INTEGER site                           -> bigint (integer in version 1)
 //   INTEGER key, position, interval        -> integer
@@ -279,7 +279,9 @@ void PreparePgStore(PgConnection& connection, StoreAccess access) {
   if (version == PgSchemaVersion) return;
   if (access == StoreAccess::ReadOnly) {
     // Version 2 has every table and column the commands read; holdings
-    // come from the readings before version 5.
+    // come from the readings before version 5. The views of an older
+    // version give the same rows.
+    if (version >= 5) return;
     const std::string views = std::string(version >= 2 ? "" : kReadVersion1) + kReadBefore5;
     PgResult made = connection.ExecScript(views.c_str());
     if (!made.Ok()) throw StoreError("cannot read the PostgreSQL store " + connection.Address() + ": " + made.Error());

@@ -7,7 +7,7 @@
 namespace zerb {
 
 // The schema version this program writes and reads up to.
-inline constexpr int PgSchemaVersion = 5;
+inline constexpr int PgSchemaVersion = 6;
 
 // Checks that the database holds a store this program can use, or makes
 // one (Write only, when the database holds none of its tables); Write
