@@ -53,7 +53,10 @@ class SqliteStatement {
   SqliteStatement& operator=(const SqliteStatement&) = delete;
   ~SqliteStatement();
 
-  // Binds by 1-based index; chains.
+  // Binds by 1-based index; chains. A bind fails only for an index the
+  // statement lacks (statements and their indices are fixed in the code)
+  // or a text past SQLite's limit of a billion bytes (those bound are
+  // names and paths): a branch no test can take.
   SqliteStatement& Bind(int index, int64_t value);
   SqliteStatement& Bind(int index, std::string_view text);
   SqliteStatement& BindNull(int index);

@@ -186,6 +186,7 @@ TEST_F(Conversion, FailuresLeaveTheOutputAsItWas) {
     rlim_t fileSizeLimit = 0;     // 0: none
     int rows = 3;                 // rows of the log (4000: more than one 64 KiB block)
     const char* errorText = "";   // part of the reported error
+    bool xmlFrom = false;         // XML output asked for from a time on
   };
   const std::string out = dir.File("42.CSV");
   const Row rows[] = {
@@ -202,6 +203,7 @@ TEST_F(Conversion, FailuresLeaveTheOutputAsItWas) {
       {"output folder missing", dir.File("nowhere/42.CSV"), RunStatus::WriteFailed, -1, false, 0, 3,
        "No such file or directory"},
       {"output is a folder", dir.File("sub"), RunStatus::WriteFailed},
+      {"XML output of part of the log", out, RunStatus::WriteFailed, -1, false, 0, 3, "holds whole logs", true},
   };
   fs::create_directory(dir.File("sub"));
   for (const Row& row : rows) {
@@ -226,7 +228,10 @@ TEST_F(Conversion, FailuresLeaveTheOutputAsItWas) {
     {
       std::optional<FileSizeLimit> limit;
       if (row.fileSizeLimit) limit.emplace(row.fileSizeLimit);
-      result = ConvertToFile(*o->log, logPath, row.output, ConvertOptions{}, WatchOutput);
+      ConvertOptions options;
+      options.xml = row.xmlFrom;
+      if (row.xmlFrom) options.selection.from = 0;
+      result = ConvertToFile(*o->log, logPath, row.output, options, WatchOutput);
     }
     EXPECT_EQ(result.status, row.status);
     EXPECT_NE(result.error, "");

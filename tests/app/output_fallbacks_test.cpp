@@ -111,11 +111,33 @@ TEST_P(OutputFallbacks, FoldersThatRefuseTheUsualWay) {
   }
 }
 
-// A device is written in place, never replaced by a regular file.
+// A device is written in place, never replaced by a regular file; one
+// that takes no bytes fails the output with its reason, whether the
+// bytes fail on the way (more than a stream's buffer) or at the commit.
 TEST(OutputDevices, AreWrittenInPlace) {
-  std::string error;
-  ASSERT_TRUE(WriteAndCommit("/dev/null", "new", error)) << error;
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  const struct Row {
+    const char* device;
+    std::size_t bytes;
+    const char* error;  // "" when written
+  } rows[] = {
+      {"/dev/null", 3, ""},
+      {"/dev/full", 3, "No space left on device"},
+      {"/dev/full", 1 << 20, "No space left on device"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.device) + " " + std::to_string(row.bytes));
+    if (!fs::is_character_file(row.device)) continue;  // a container without it
+    std::string error;
+    auto output = OutputFile::Open(row.device, error);
+    ASSERT_TRUE(output) << error;
+    const bool written = output->Sink().Write(std::string(row.bytes, 'x'));
+    EXPECT_EQ(output->WriteError(), written ? "" : "cannot write " + std::string(row.device) + ": " + row.error);
+    EXPECT_EQ(output->Commit(error), !*row.error);
+    if (*row.error) {
+      EXPECT_EQ(error, "cannot write " + std::string(row.device) + ": " + row.error);
+    }
+    EXPECT_TRUE(fs::is_character_file(row.device));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(TemporaryFiles, OutputFallbacks, ::testing::Values(false, true),
