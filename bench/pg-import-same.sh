@@ -8,6 +8,7 @@
 # CLI (`import --tz Europe/Berlin`, the downloads fall on both sides of
 # clock changes) into a database of its own. Then writes, per CLI, into
 # DIR/N (default a temporary folder, removed afterwards):
+#   import              what the import said on standard error, and its exit
 #   export-SITE-STYLE   `export` of each site in the styles classic, excel,
 #                       long and pandas (in UTC instants through the zone),
 #                       as sha256 and line count
@@ -77,8 +78,11 @@ for cli in "$@"; do
   n=$((n + 1))
   query "$ZERB32_PG_URI" "CREATE DATABASE zerb32_same_$n"
   db=$(pg_uri "zerb32_same_$n")
+  mkdir -p "$out/$n"
+  status=0
   for s in $sites; do for ((k = 0; k < logs; ++k)); do printf '%s/logs/%d_%03d.log\n' "$work" "$s" "$k"; done; done |
-    xargs "$cli" import --db "$db" --tz Europe/Berlin > /dev/null 2>&1
+    xargs "$cli" import --db "$db" --tz Europe/Berlin 2>&1 > /dev/null | sed "s|$work/||g" > "$out/$n/import" || status=$?
+  echo "exit $status" >> "$out/$n/import"
   dump "$cli" "$db" "$out/$n"
   if [ "$n" -gt 1 ]; then
     diff -rq "$out/1" "$out/$n" || same=1
