@@ -46,9 +46,11 @@ pg_uri() { echo "postgresql:///$1?host=$ZERB32_PG_SOCKET&port=$ZERB32_PG_PORT&us
 export PGOPTIONS="-c client_min_messages=warning"
 query() { psql -X -q -A -t -v ON_ERROR_STOP=1 -d "$1" -c "$2"; }
 
-# The rows of a table or view in a stable order, one JSON object a line.
+# The rows of a table or view in a stable order, one JSON object a line,
+# the logs' folder left out of their paths.
 rows_of() {
-  query "$1" "SELECT j FROM (SELECT (to_jsonb(t) - 'imported_at')::text AS j FROM $2 t) s ORDER BY j COLLATE \"C\""
+  query "$1" "SELECT j FROM (SELECT (to_jsonb(t) - 'imported_at')::text AS j FROM $2 t) s ORDER BY j COLLATE \"C\"" |
+    sed "s|$work/||g"
 }
 digest() { printf '%s %s\n' "$(sha256sum < "$1" | cut -d' ' -f1)" "$(wc -l < "$1")"; }
 
