@@ -4,14 +4,20 @@
 
 namespace zerb::pg {
 
-// Per connection: the readings of the log being imported that go in, as
-// ReadingJudge decided (`fresh`: none is stored at its time yet), before
-// they are merged. Emptied at every commit and rollback.
+// Per connection: the readings of the log being imported that replace
+// stored ones, as ReadingJudge decided, before they are merged. Emptied at
+// every commit and rollback.
 inline constexpr const char* kCreateStaging =
     "CREATE TEMPORARY TABLE IF NOT EXISTS zerb32_staging (kind smallint, key integer, time bigint, raw smallint, "
-    "value integer, exponent smallint, meaning bigint, fresh boolean) ON COMMIT DELETE ROWS";
+    "value integer, exponent smallint, meaning bigint) ON COMMIT DELETE ROWS";
 inline constexpr const char* kCopyStaging =
-    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning, fresh) FROM STDIN";
+    "COPY zerb32_staging (kind, key, time, raw, value, exponent, meaning) FROM STDIN";
+// The readings new to the store go straight in: the judge has seen every
+// stored reading of the site in the log's span under the site's lock, so
+// none meets a stored one (if one did, the COPY fails on the key and the
+// log is rolled back).
+inline constexpr const char* kCopyFreshReadings =
+    "COPY readings (site, kind, key, time, raw, value, exponent, import, meaning) FROM STDIN";
 
 inline constexpr const char* kKnownHash = "SELECT 1 FROM imports WHERE content_hash = $1 OR legacy_hash = $2";
 
@@ -37,12 +43,20 @@ inline constexpr const char* kAddConflictCounts =
     "UPDATE imports SET conflicts = conflicts + d.delta FROM unnest($1::bigint[], $2::bigint[]) AS d(id, delta) "
     "WHERE imports.id = d.id";
 
-inline constexpr const char* kAddMeaning =
-    "INSERT INTO meanings (site, kind, key, type_name, units, exponent, digital) VALUES ($1, $2, $3, $4, $5, $6, $7) "
-    "ON CONFLICT DO NOTHING";
-inline constexpr const char* kMeaning =
-    "SELECT id FROM meanings WHERE site = $1 AND kind = $2 AND key = $3 AND type_name = $4 AND units = $5 "
-    "AND exponent = $6 AND digital = $7";
+// $1 the site; $2..$7 arrays of kinds, keys, type names, units, exponents
+// and digital flags, one entry a channel. Each entry takes a number of the
+// id's sequence in its turn, stored or not, as one INSERT a channel would.
+inline constexpr const char* kAddMeanings =
+    "INSERT INTO meanings (site, kind, key, type_name, units, exponent, digital) "
+    "SELECT $1, u.kind, u.key, u.type_name, u.units, u.exponent, u.digital "
+    "FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::text[], $6::smallint[], $7::boolean[]) "
+    "WITH ORDINALITY AS u(kind, key, type_name, units, exponent, digital, n) ORDER BY u.n ON CONFLICT DO NOTHING";
+// The same parameters: the id of each entry's meaning, in the entries' order.
+inline constexpr const char* kMeanings =
+    "SELECT m.id FROM unnest($2::smallint[], $3::integer[], $4::text[], $5::text[], $6::smallint[], $7::boolean[]) "
+    "WITH ORDINALITY AS u(kind, key, type_name, units, exponent, digital, n) JOIN meanings m ON m.site = $1 "
+    "AND m.kind = u.kind AND m.key = u.key AND m.type_name = u.type_name AND m.units = u.units "
+    "AND m.exponent = u.exponent AND m.digital = u.digital ORDER BY u.n";
 
 // $1 the import; $2.. arrays of kinds, keys, names, type codes, exponent
 // bytes, units bytes, descriptions, meanings.
@@ -100,18 +114,14 @@ inline constexpr const char* kExisting =
     "CROSS JOIN LATERAL (SELECT kind, key, time, raw, import, value, exponent, meaning FROM readings "
     "WHERE site = $1 AND kind = u.kind "
     "AND key = u.key AND time BETWEEN $2 AND $3) r";
-// The staged readings go in ($1 the site, $2 the import): the fresh ones by
-// a plain insert, which skips the arbiter's look-up of every row.
-inline constexpr const char* kInsertFreshReadings =
-    "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging WHERE fresh";
-// The others replace the stored ones. ON CONFLICT finds each through the
+// The staged readings replace the stored ones ($1 the site, $2 the
+// import). ON CONFLICT finds each through the
 // readings' key, row by row: no join for the planner to misjudge (it knows
 // nothing of the staging table, and little of a site growing in a bulk
 // import, and would scan the site's readings).
 inline constexpr const char* kReplaceReadings =
     "INSERT INTO readings (site, kind, key, time, raw, value, exponent, import, meaning) "
-    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging WHERE NOT fresh "
+    "SELECT $1, kind, key, time, raw, value, exponent, $2, meaning FROM zerb32_staging "
     "ON CONFLICT (site, kind, key, time) DO UPDATE SET raw = excluded.raw, value = excluded.value, "
     "exponent = excluded.exponent, import = excluded.import, meaning = excluded.meaning";
 // $1 the site; $2..$4 kinds, keys, times of the readings whose conflicts go.

@@ -1,7 +1,8 @@
 // Opening the store on PostgreSQL, and import: the steps of the import plan
 // (history/ImportPlan.h) in one transaction under the site's advisory lock.
-// The readings that go in reach a temporary staging table by COPY; the new
-// ones are inserted, the stored ones replaced through the readings' key.
+// The readings new to the store go in by COPY; those over stored ones reach
+// a temporary staging table by COPY and replace them through the readings'
+// key.
 
 #include "history/postgres/PgStore.h"
 
@@ -109,16 +110,25 @@ std::vector<StoredChannel> PgStore::SiteChannels(uint32_t site) {
   return rows;
 }
 
-int64_t PgStore::MeaningId(uint32_t site, const SeriesChannel& c) {
-  const PgParams params = {Number(site),
-                           Number(KindCode(c.kind)),
-                           Number(c.key),
-                           Latin1ToUtf8(c.typeName),
-                           Latin1ToUtf8(std::string(1, c.unitsLetter)),
-                           Number(c.exponent),
-                           c.digital ? "t" : "f"};
-  Run(pg::kAddMeaning, params, "write");
-  return Run(pg::kMeaning, params, "read").Integer(0, 0);
+std::vector<int64_t> PgStore::MeaningIds(uint32_t site, std::span<const SeriesChannel> channels) {
+  std::vector<std::string> kinds, keys, types, units, exponents, digital;
+  for (const SeriesChannel& c : channels) {
+    kinds.push_back(Number(KindCode(c.kind)));
+    keys.push_back(Number(c.key));
+    types.push_back(Latin1ToUtf8(c.typeName));
+    units.push_back(Latin1ToUtf8(std::string(1, c.unitsLetter)));
+    exponents.push_back(Number(c.exponent));
+    digital.push_back(c.digital ? "t" : "f");
+  }
+  const PgParams params = {Number(site),     TextArray(kinds),     TextArray(keys),   TextArray(types),
+                           TextArray(units), TextArray(exponents), TextArray(digital)};
+  Run(pg::kAddMeanings, params, "write");
+  PgResult found = Run(pg::kMeanings, params, "read");
+  if (found.Rows() != static_cast<int>(channels.size()))
+    throw StoreError("cannot read the PostgreSQL store " + connection_->Address() + ": a meaning went missing");
+  std::vector<int64_t> ids;
+  for (int row = 0; row < found.Rows(); ++row) ids.push_back(found.Integer(row, 0));
+  return ids;
 }
 
 int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, std::vector<int64_t>& meanings) {
@@ -137,9 +147,10 @@ int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, std::ve
   const std::vector<DeviceDescription> devices = log.Descriptions();
   std::vector<std::string> kinds, keys, names, typeCodes, expBytes, unitsBytes, sources, meaningIds, types, units,
       exponents, digital, ends;
+  const std::vector<int64_t> ids = MeaningIds(log.SiteNumber(), channels);
+  meanings.insert(meanings.end(), ids.begin(), ids.end());
   for (std::size_t i = 0; i < channels.size(); ++i) {
     const SeriesChannel& c = channels[i];
-    meanings.push_back(MeaningId(log.SiteNumber(), c));
     kinds.push_back(Number(KindCode(c.kind)));
     keys.push_back(Number(c.key));
     names.push_back(Latin1ToUtf8(c.name));
@@ -147,7 +158,7 @@ int64_t PgStore::AddImport(HistoryLog& log, const std::string& timeBase, std::ve
     expBytes.push_back(Number(devices[i].expByte));
     unitsBytes.push_back(Number(static_cast<uint8_t>(devices[i].unitsByte)));
     sources.push_back(std::string(SourceName(log.Sources()[i])));
-    meaningIds.push_back(Number(meanings.back()));
+    meaningIds.push_back(Number(ids[i]));
     types.push_back(Latin1ToUtf8(c.typeName));
     units.push_back(Latin1ToUtf8(std::string(1, c.unitsLetter)));
     exponents.push_back(Number(c.exponent));
@@ -330,12 +341,15 @@ std::vector<StoredReading> PgStore::Existing(uint32_t site, std::span<const Seri
   return before;
 }
 
-// The readings that go in, in COPY's text format: kind, key, time, raw,
-// value (\N when the device gives none), exponent, meaning, fresh (t for
-// an insert, f for a replacement).
-void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t, const SeriesChannel& channel, int64_t time,
-                         const Reading& r, int64_t, int64_t meaning) {
-  std::string& data = import_.copy;
+// The readings that go in, in COPY's text format: a new one as a row of
+// readings (site, kind, key, time, raw, value, exponent, import, meaning),
+// one over a stored reading as a row of the staging table (the same without
+// site and import); value is \N when the device gives none.
+void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t site, const SeriesChannel& channel, int64_t time,
+                         const Reading& r, int64_t import, int64_t meaning) {
+  const bool fresh = verdict == ReadingJudge::Verdict::Insert;
+  std::string& data = fresh ? import_.fresh : import_.replaced;
+  if (fresh) AppendField(data, site, '\t');
   AppendField(data, KindCode(channel.kind), '\t');
   AppendField(data, channel.key, '\t');
   AppendField(data, time, '\t');
@@ -345,24 +359,24 @@ void PgStore::PutReading(ReadingJudge::Verdict verdict, uint32_t, const SeriesCh
   else
     data += "\\N\t";
   AppendField(data, r.exponent, '\t');
-  AppendField(data, meaning, '\t');
-  const bool fresh = verdict == ReadingJudge::Verdict::Insert;
-  data += fresh ? "t\n" : "f\n";
-  ++(fresh ? import_.fresh : import_.replaced);
+  if (fresh) AppendField(data, import, '\t');
+  AppendField(data, meaning, '\n');
+}
+
+void PgStore::CopyIn(const char* sql, std::string& data) {
+  const std::string copyError = connection_->CopyIn(sql, data);
+  data.clear();
+  if (copyError.empty()) return;
+  if (connection_->Lost())
+    throw StoreError("lost the connection to the PostgreSQL store " + connection_->Address() + " (" + copyError + ")");
+  throw StoreError("cannot write the PostgreSQL store " + connection_->Address() + ": " + copyError);
 }
 
 void PgStore::ReadingsDone(uint32_t site, int64_t import) {
-  const std::string copyError = connection_->CopyIn(pg::kCopyStaging, import_.copy);
-  import_.copy.clear();
-  if (!copyError.empty()) {
-    if (connection_->Lost())
-      throw StoreError("lost the connection to the PostgreSQL store " + connection_->Address() + " (" + copyError + ")");
-    throw StoreError("cannot write the PostgreSQL store " + connection_->Address() + ": " + copyError);
-  }
-  const PgParams which = {Number(site), Number(import)};
-  if (import_.fresh > 0) Run(pg::kInsertFreshReadings, which, "write");
-  if (import_.replaced > 0) Run(pg::kReplaceReadings, which, "write");
-  import_.fresh = import_.replaced = 0;
+  if (!import_.fresh.empty()) CopyIn(pg::kCopyFreshReadings, import_.fresh);
+  if (import_.replaced.empty()) return;
+  CopyIn(pg::kCopyStaging, import_.replaced);
+  Run(pg::kReplaceReadings, {Number(site), Number(import)}, "write");
 }
 
 void PgStore::SetReadingCount(int64_t import, int64_t readings) {
@@ -373,7 +387,7 @@ void PgStore::RedecodeStored(uint32_t siteNumber) {
   const std::vector<StoredChannel> rows = SiteChannels(siteNumber);
   const std::string site = Number(siteNumber);
   for (const Redecode& r : RedecodesOf(rows, BookOf(rows))) {
-    const std::string meaning = Number(MeaningId(siteNumber, r.channel));
+    const std::string meaning = Number(MeaningIds(siteNumber, {&r.channel, 1}).front());
     const std::unique_ptr<TDev> device = DeviceFor(r.id, r.device);
     const PgParams which = {site, Number(KindCode(r.id.kind)), Number(r.id.key), Number(r.import)};
     PgResult raws = Run(pg::kRawsOf, which, "read");

@@ -59,7 +59,10 @@ class PgStore final : public Store, private ImportEngine {
   std::vector<std::pair<int64_t, int64_t>> UnplacedImports(uint32_t site) override;
   void PlaceImports(uint32_t site, const std::string& zone,
                     const std::vector<std::pair<int64_t, int32_t>>& offsets) override;
-  int64_t MeaningId(uint32_t site, const SeriesChannel& channel);
+  // The store's meaning of each channel, added where it is new.
+  std::vector<int64_t> MeaningIds(uint32_t site, std::span<const SeriesChannel> channels);
+  // Runs COPY `sql` with `data` (then emptied); throws StoreError when it fails.
+  void CopyIn(const char* sql, std::string& data);
   // Runs a statement of the store; throws StoreError when it fails (`doing`
   // says what for: "write", "read").
   PgResult Run(const std::string& sql, const PgParams& params, const char* doing);
@@ -70,9 +73,8 @@ class PgStore final : public Store, private ImportEngine {
     bool begun = false;       // BEGIN was sent
     bool open = false;        // and the transaction is open
     bool committing = false;  // COMMIT was sent
-    std::string copy;         // the readings that go in, for COPY
-    int64_t fresh = 0;        // of them, new to the store
-    int64_t replaced = 0;     // of them, over stored ones
+    std::string fresh;        // the readings new to the store, for COPY
+    std::string replaced;     // the readings over stored ones, for COPY
   } import_;
   PgParams siteRow_;  // the log's row of sites: number, name, newest time
 };

@@ -136,6 +136,33 @@ TEST_P(StoreEngine, RepeatedReadingsLeaveTheSameStoreInEveryOrder) {
   }
 }
 
+// A slot listed twice is one channel with one meaning, read from its first
+// column; a later log of the same channels finds the meanings stored.
+TEST_P(StoreEngine, ASlotListedTwiceIsOneChannel) {
+  const auto series = LongSeries(40, 5);
+  const std::string location = NewLocation(GetParam(), folder);
+  auto store = OpenStore(location, StoreAccess::Write);
+  for (const std::size_t last : {20, 39}) {
+    LogSource s;
+    s.interval = Interval;
+    s.pcTime = s.lanTime = s.localLanTime = FirstTime + static_cast<uint32_t>(last) * Interval;
+    s.sensorSlotsA = {1, 2, 1};
+    s.outputSlotsA = {8};
+    s.asmSlots = {AsmKey};
+    for (std::size_t r = last - 20; r <= last; ++r) s.rows.push_back(series[r]);  // the third column is Added's
+    const std::string path = folder.File("v1/42_t" + std::to_string(last) + ".log");
+    ASSERT_TRUE(WriteLogFile(path, MakeLogImage(s)));
+    ASSERT_EQ(store->Import(path, {}).status, ImportStatus::Imported) << path;
+  }
+  EXPECT_EQ(Sql(GetParam(), location, "SELECT count(*), count(DISTINCT id) FROM meanings"), "4|4\n");
+  EXPECT_EQ(Sql(GetParam(), location,
+                "SELECT count(DISTINCT meaning) FROM import_channels WHERE kind = 0 AND key = 1"),
+            "1\n");
+  std::string temps;
+  for (std::size_t r = 0; r < 40; ++r) temps += std::to_string(series[r][0]) + "\n";
+  EXPECT_EQ(Sql(GetParam(), location, "SELECT raw FROM readings WHERE kind = 0 AND key = 1 ORDER BY time"), temps);
+}
+
 TEST_P(StoreEngine, KnownLogsAreSkippedAndABadLogOrAnotherClockAddsNothing) {
   auto store = OpenStore(NewLocation(GetParam(), folder), StoreAccess::Write);
   const HistoryLogOptions options{false, false};
