@@ -270,6 +270,17 @@ void StripChart::PaintBand(QPainter& painter, std::size_t c, const QRectF& value
   painter.setBrush(Qt::NoBrush);
 }
 
+// Antialiased, a line is drawn a little wider than a pixel, except where it
+// has more points than the pixel columns it crosses: its points already
+// fill those columns, and outlining a wider pen along a line that turns
+// within every column costs many times the one-pixel pen, which the
+// painter draws directly.
+double StripChart::LineWidth(const QPolygonF& line) const {
+  if (!antialiased_) return 1;
+  const double columns = line.isEmpty() ? 0 : line.back().x() - line.front().x();
+  return double(line.size()) > columns + 1 ? 1 : 1.3;
+}
+
 void StripChart::PaintStrip(QPainter& painter, std::size_t s) const {
   const QRectF& rect = stripRects_[s];
   const QRectF& values = valueRects_[s];
@@ -297,10 +308,11 @@ void StripChart::PaintStrip(QPainter& painter, std::size_t s) const {
   painter.setClipRect(rect.adjusted(0, -1, 0, 1));
   painter.setRenderHint(QPainter::Antialiasing, antialiased_);
   for (std::size_t c : plan_.strips[s].channels) PaintBand(painter, c, values, scale);
-  for (std::size_t c : plan_.strips[s].channels) {
-    painter.setPen(PenOf(styles_[c], antialiased_ ? 1.3 : 1));
-    for (const QPolygonF& line : polylines_[c]) painter.drawPolyline(line);
-  }
+  for (std::size_t c : plan_.strips[s].channels)
+    for (const QPolygonF& line : polylines_[c]) {
+      painter.setPen(PenOf(styles_[c], LineWidth(line)));
+      painter.drawPolyline(line);
+    }
   painter.restore();
   PaintLegend(painter, s);
 }

@@ -105,6 +105,7 @@ class StripChart {
   void FitScales(const QFontMetricsF& metrics);
   void PlaceRows(const QFontMetricsF& metrics);
   void PaintStrip(QPainter& painter, std::size_t strip) const;
+  double LineWidth(const QPolygonF& line) const;
   // A channel's band (PreviewData::lows, highs), if it has one.
   void PaintBand(QPainter& painter, std::size_t channel, const QRectF& values, const ValueScale& scale) const;
   void PaintLegend(QPainter& painter, std::size_t strip) const;

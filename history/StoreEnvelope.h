@@ -32,6 +32,26 @@ class EnvelopeQueries {
                    const std::function<void(const Row&)>& row) = 0;
 };
 
+// Where a site's rows stand, from the spans of all its logs: its gaps, the
+// rows without readings that open them (GapBreaks), the least step between
+// rows (how long the last row holds), and the row that follows a row.
+class RowGrid {
+ public:
+  explicit RowGrid(std::vector<LogSpan> spans);
+  const std::vector<Gap>& Gaps() const { return gaps_; }
+  const std::vector<int64_t>& Breaks() const { return breaks_; }
+  uint32_t Interval() const { return interval_; }
+  // The time of the row after `time`: the next time on the grid of a
+  // stored log, or a gap's break; a row without one holds for the interval.
+  int64_t NextRow(int64_t time) const;
+
+ private:
+  std::vector<LogSpan> spans_;
+  std::vector<Gap> gaps_;
+  std::vector<int64_t> breaks_;
+  uint32_t interval_ = 0;
+};
+
 // The envelope of the site's readings in [from, to] (the arguments checked
 // as Store::Envelope says), from its columns and the spans of all its logs.
 SiteEnvelope BuildEnvelope(EnvelopeQueries& queries, const StoredColumns& columns, const std::vector<LogSpan>& spans,

@@ -174,9 +174,10 @@ void HistoryPanel::FetchSite(uint32_t site, int64_t first, int64_t last) {
   SetMessage("Reading site " + std::to_string(site) + "...");
   const std::string location = location_;
   const int columns = plotColumns();
+  const std::size_t cells = heldCells;
   Run<std::shared_ptr<const SiteHistory>>(
-      [location, site, first, last, columns] {
-        return std::make_shared<const SiteHistory>(OpenSiteHistory(location, site, first, last, columns));
+      [location, site, first, last, columns, cells] {
+        return std::make_shared<const SiteHistory>(OpenSiteHistory(location, site, first, last, columns, cells));
       },
       [this, generation, location](std::shared_ptr<const SiteHistory> history) {
         if (generation != fetchGeneration_) return;

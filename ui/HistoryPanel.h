@@ -54,6 +54,10 @@ class HistoryPanel : public QWidget {
   // The view last fetched (plotted on ViewReady); nullptr before the first.
   const SiteHistory* Shown() const { return shown_.get(); }
 
+  // The most values of a site's rows held in memory (HeldCellsMost): a
+  // site with more is fetched from the store at every view.
+  std::size_t heldCells = HeldCellsMost;
+
   // The plot's width in pixel columns, for a site's first view.
   std::function<int()> plotColumns = [] { return 1000; };
 

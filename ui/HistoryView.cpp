@@ -5,6 +5,7 @@
 
 #include "history/Spans.h"
 #include "history/postgres/PgAddress.h"
+#include "series/RowsEnvelope.h"
 
 namespace zerb {
 
@@ -58,6 +59,76 @@ void ReadView(Store& store, SiteHistory& view) {
   ReadRows(store, view);
 }
 
+// Where the request's range starts and ends among the held rows.
+std::pair<std::size_t, std::size_t> HeldRange(const std::vector<int64_t>& times, int64_t from, int64_t to) {
+  return {std::size_t(std::lower_bound(times.begin(), times.end(), from) - times.begin()),
+          std::size_t(std::upper_bound(times.begin(), times.end(), to) - times.begin())};
+}
+
+// The rows of [view.heldFrom, view.heldTo] as ReadRows reads them.
+void CutRows(const HeldSite& held, SiteHistory& view) {
+  const PreviewData& all = held.rows;
+  const auto [begin, end] = HeldRange(all.times, view.heldFrom, view.heldTo);
+  const std::vector<int64_t>& breaks = held.grid.Breaks();
+  PreviewData& data = view.data;
+  data = PreviewData{};
+  data.channels = all.channels;
+  data.values.resize(all.values.size());
+  std::optional<int64_t> last;  // the stored row before, a gap's row counting not
+  for (std::size_t r = begin; r < end; ++r) {
+    const int64_t t = all.times[r];
+    const bool gap = std::binary_search(breaks.begin(), breaks.end(), t);
+    if (gap && (t == view.heldFrom || t == view.heldTo)) continue;
+    if (!gap) {
+      const int64_t step = last ? t - *last : 0;
+      if (step > 0 && (data.interval == 0 || step < data.interval)) data.interval = uint32_t(step);
+      last = t;
+    }
+    data.times.push_back(t);
+    for (std::size_t c = 0; c < all.values.size(); ++c) data.values[c].push_back(all.values[c][r]);
+  }
+  // last: the previous stored row, a gap's row between them counting not.
+  if (data.Empty()) InsertEmptyRows(data, std::vector<int64_t>{view.heldFrom, view.heldTo});
+  if (view.interval == 0) view.interval = data.interval;
+}
+
+// The view of the request from the held rows, as ReadView reads it.
+void CutView(const HeldSite& held, SiteHistory& view) {
+  const ViewRequest& request = view.request;
+  const std::vector<int64_t>& times = held.rows.times;
+  const std::vector<int64_t>& breaks = held.grid.Breaks();
+  const auto [begin, end] = HeldRange(times, request.from, request.to);
+  std::size_t rows = end - begin;
+  for (const int64_t t : breaks) rows -= t >= request.from && t <= request.to ? 1 : 0;
+  if (view.interval == 0) view.interval = held.grid.Interval();
+  if (!request.wholeRows && int64_t(rows) > RowsPerColumn * request.columns) {
+    const HeldRows source{times, held.rows.values, breaks, [&held](int64_t t) { return held.grid.NextRow(t); }};
+    view.envelope = EnvelopeOfRows(source, held.rows.channels, held.grid.Interval(), request.from, request.to,
+                                   request.columns);
+    view.data.channels = held.rows.channels;
+    view.data.interval = held.grid.Interval();
+    return;
+  }
+  const int64_t span = request.to - request.from;
+  view.heldFrom = request.wholeRows ? view.first : std::max(view.first, request.from - span);
+  view.heldTo = request.wholeRows ? view.last : std::min(view.last, request.to + span);
+  CutRows(held, view);
+}
+
+// The site's every row, where they come to at most `cells` values.
+std::shared_ptr<const HeldSite> HoldRows(Store& store, uint32_t site, const std::vector<LogSpan>& spans,
+                                         std::size_t cells) {
+  const std::unique_ptr<Series> series = store.Export(site, INT64_MIN, INT64_MAX);
+  if (!series) return nullptr;
+  uint64_t rows = 0;
+  for (const LogSpan& span : spans) rows += span.interval > 0 ? uint64_t(span.last - span.first) / span.interval + 1 : 1;
+  if (rows * std::max<std::size_t>(series->Channels().size(), 1) > cells) return nullptr;
+  auto held = std::make_shared<HeldSite>(HeldSite{LoadPreview(*series, std::size_t(rows)), RowGrid(spans)});
+  if (!held->rows.error.empty()) throw StoreError(held->rows.error);
+  InsertEmptyRows(held->rows, held->grid.Breaks());
+  return held;
+}
+
 // `view` failed: its message scrubbed of any password, and nothing held.
 SiteHistory& Failed(SiteHistory& view, const std::string& location) {
   view.error = ScrubbedMessage(view.error, location);
@@ -70,7 +141,8 @@ SiteHistory& Failed(SiteHistory& view, const std::string& location) {
 
 }  // namespace
 
-SiteHistory OpenSiteHistory(const std::string& location, uint32_t site, int64_t first, int64_t last, int columns) {
+SiteHistory OpenSiteHistory(const std::string& location, uint32_t site, int64_t first, int64_t last, int columns,
+                            std::size_t heldCells) {
   SiteHistory view;
   view.site = site;
   view.first = first, view.last = last;
@@ -78,9 +150,12 @@ SiteHistory OpenSiteHistory(const std::string& location, uint32_t site, int64_t 
   view.request = {first < last ? first : first - 30, first < last ? last : last + 30, std::max(1, columns)};
   try {
     const std::unique_ptr<Store> store = OpenStore(location, StoreAccess::ReadOnly);
-    view.gaps = FindGaps(store->Spans(site, first, last));
+    const std::vector<LogSpan> spans = store->Spans(site, first, last);
+    view.gaps = FindGaps(spans);
     view.logs = store->Logs(site, first, last);
-    ReadView(*store, view);
+    view.held = HoldRows(*store, site, spans, heldCells);
+    if (view.held) CutView(*view.held, view);
+    else ReadView(*store, view);
   } catch (const std::exception& e) {
     view.error = e.what();
   }
@@ -92,9 +167,11 @@ SiteHistory FetchSiteView(const std::string& location, const SiteHistory& shown,
   view.site = shown.site;
   view.first = shown.first, view.last = shown.last, view.interval = shown.interval;
   view.gaps = shown.gaps, view.logs = shown.logs;
+  view.held = shown.held;
   view.request = request;
   try {
-    ReadView(*OpenStore(location, StoreAccess::ReadOnly), view);
+    if (view.held) CutView(*view.held, view);
+    else ReadView(*OpenStore(location, StoreAccess::ReadOnly), view);
   } catch (const std::exception& e) {
     view.error = e.what();
   }
@@ -114,6 +191,18 @@ std::optional<std::vector<Figures>> FiguresOfRange(const std::string& location, 
                                                    const std::atomic<bool>& stop, std::string& error) {
   if (!shown.envelope) return std::nullopt;
   const SeriesEnvelope& envelope = *shown.envelope;
+  if (shown.held) {
+    // As the readings table has them from its rows: the reading before the
+    // range is the last valid one, however many rows back.
+    const PreviewData& rows = shown.held->rows;
+    const auto [begin, end] = HeldRange(rows.times, envelope.from, envelope.to);
+    std::vector<Figures> figures;
+    for (std::size_t c = 0; c < envelope.channels.size(); ++c) {
+      if (stop.load(std::memory_order_relaxed)) return std::nullopt;
+      figures.push_back(FiguresOf(rows.values[c], begin, end, envelope.channels[c].digital));
+    }
+    return figures;
+  }
   std::vector<FigureTally> tallies;
   for (std::size_t c = 0; c < envelope.channels.size(); ++c) {
     tallies.emplace_back(envelope.channels[c].digital);

@@ -9,12 +9,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/PreviewData.h"
 #include "history/Store.h"
+#include "history/StoreEnvelope.h"
 #include "series/Envelope.h"
 #include "summary/Figures.h"
 
@@ -33,6 +35,18 @@ struct ViewRequest {
 // the rows (the store's own advice: Store::Envelope).
 constexpr int64_t RowsPerColumn = 4;
 
+// A site's every row, read once when the site is opened where they are few
+// enough (HeldCellsMost): every view of it, summary or rows, and its
+// figures come from them without the store.
+struct HeldSite {
+  PreviewData rows;  // an empty row opening each gap
+  RowGrid grid;
+};
+
+// The most values (rows x columns) a site's rows are held for: a year of
+// twenty channels every five minutes is about 2 million, 8 MB.
+constexpr std::size_t HeldCellsMost = 16'000'000;
+
 struct SiteHistory {
   uint32_t site = 0;
   int64_t first = 0, last = 0;  // the site's first and last row time
@@ -47,21 +61,26 @@ struct SiteHistory {
   PreviewData data;
   int64_t heldFrom = 0, heldTo = -1;
   std::optional<SeriesEnvelope> envelope;  // of the request's range and width
+  std::shared_ptr<const HeldSite> held;    // shared by the site's views; none for a site too long
   std::string error;  // why the view could not be read (nothing else then holds)
 };
 
-// The site's history as first shown: its gaps and stored logs, and the
-// view of [first, last] at `columns` (whose envelope tells the interval).
-SiteHistory OpenSiteHistory(const std::string& location, uint32_t site, int64_t first, int64_t last, int columns);
+// The site's history as first shown: its gaps and stored logs, its rows
+// held where they come to at most `heldCells` values, and the view of
+// [first, last] at `columns` (whose envelope tells the interval).
+SiteHistory OpenSiteHistory(const std::string& location, uint32_t site, int64_t first, int64_t last, int columns,
+                            std::size_t heldCells = HeldCellsMost);
 // The view of `request` for the site of `shown` (its first, last, interval,
-// gaps and logs are kept).
+// gaps, logs and held rows are kept): from the held rows where there are
+// any, else from the store.
 SiteHistory FetchSiteView(const std::string& location, const SiteHistory& shown, const ViewRequest& request);
 // Whether `shown` already draws `request` as a fetch would.
 bool ViewHolds(const SiteHistory& shown, const ViewRequest& request);
 
 // The figures of each channel over the rows in [from, to], as the readings
 // table works them out from rows in memory (the reading before `from` as
-// the envelope's cell before the range has it). Nothing when `stop` turned
+// the envelope's cell before the range has it), from the held rows or the
+// store's. Nothing when `stop` turned
 // true during the walk (a newer view is wanted) or the rows could not be
 // read (`error` then says why).
 std::optional<std::vector<Figures>> FiguresOfRange(const std::string& location, const SiteHistory& shown,

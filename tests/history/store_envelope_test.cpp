@@ -1,14 +1,17 @@
 // The envelope a store sums up for a plot draws what the site's rows draw
 // (lines, on/off stretches), on both engines, over tests/history/
-// plot_history.h's history.
+// plot_history.h's history; summed up from the rows held in memory, it is
+// the same envelope.
 
 #include <gtest/gtest.h>
 
 #include "chart/EnvelopeLines.h"
 #include "chart/PreviewData.h"
 #include "history/Spans.h"
+#include "history/StoreEnvelope.h"
 #include "history/engine_support.h"
 #include "history/plot_history.h"
+#include "series/RowsEnvelope.h"
 
 namespace zerb::historytest {
 namespace {
@@ -63,12 +66,21 @@ TEST_P(StoreEnvelope, DrawsWhatTheRowsDraw) {
     if (first == 0) first = r;
   }
   ASSERT_EQ(views.size(), 12u);
+  // The same envelopes summed up from every row held in memory.
+  const RowGrid grid(store->Spans(42, INT64_MIN, INT64_MAX));
+  const HeldRows held{rows.times, rows.values, grid.Breaks(), [&grid](int64_t t) { return grid.NextRow(t); }};
   for (const auto& view : views) {
     SCOPED_TRACE(std::to_string(view.from - At(0)) + ".." + std::to_string(view.to - At(0)) + " in " +
                  std::to_string(view.columns));
     const auto envelope = store->Envelope(42, view.from, view.to, view.columns);
     ASSERT_TRUE(envelope);
     ASSERT_EQ(envelope->series.channels.size(), rows.channels.size());
+    const SeriesEnvelope fromRows = EnvelopeOfRows(held, rows.channels, grid.Interval(), view.from, view.to, view.columns);
+    EXPECT_EQ(fromRows.cells, envelope->series.cells);
+    EXPECT_EQ(fromRows.rows, envelope->series.rows);
+    EXPECT_EQ(fromRows.first, envelope->series.first);
+    EXPECT_EQ(fromRows.last, envelope->series.last);
+    EXPECT_EQ(fromRows.interval, envelope->series.interval);
     for (std::size_t c = 0; c < rows.channels.size(); ++c) {
       SCOPED_TRACE(rows.channels[c].name);
       const auto lines = ChannelLines(rows, c, double(view.from), double(view.to), view.columns);
