@@ -18,7 +18,7 @@ bool Load(std::string& error);
 #define ZERB32_XLSX_FUNCTIONS(X)                                                                          \
   X(workbook_new_opt) X(workbook_add_worksheet) X(workbook_add_format) X(workbook_close)                  \
   X(format_set_num_format) X(format_set_bold) X(worksheet_write_number) X(worksheet_write_string)          \
-  X(worksheet_set_column) X(worksheet_freeze_panes) X(worksheet_autofilter) X(lxw_strerror)
+  X(worksheet_set_column) X(worksheet_freeze_panes) X(worksheet_autofilter) X(lxw_strerror) X(lxw_workbook_free)
 
 struct Functions {
 #define ZERB32_XLSX_POINTER(name) decltype(&::name) name = nullptr;

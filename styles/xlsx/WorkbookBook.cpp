@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "series/LogTime.h"
 #include "styles/TimeText.h"
@@ -51,10 +52,24 @@ Book::Book(const std::string& name) {
 }
 
 Book::~Book() {
-  if (book_) Lib().workbook_close(book_);
+  if (book_) Close();
 }
 
-lxw_worksheet* Book::AddSheet(const std::string& name) { return Lib().workbook_add_worksheet(book_, name.c_str()); }
+lxw_worksheet* Book::AddSheet(const std::string& name) {
+  // A sheet of this mode writes its rows to a temporary file. The library
+  // can't take back a sheet whose file it failed to make (closing the book
+  // then dereferences it), so the file is tried first; a book that lacks a
+  // sheet is freed, never closed, as closing adds a sheet to a book of none.
+  std::FILE* room = std::tmpfile();
+  if (!room) {
+    sheetMissing_ = true;
+    return nullptr;
+  }
+  std::fclose(room);
+  lxw_worksheet* sheet = Lib().workbook_add_worksheet(book_, name.c_str());
+  sheetMissing_ = sheetMissing_ || sheet == nullptr;
+  return sheet;
+}
 
 lxw_format* Book::NumberFormat(const std::string& format) {
   lxw_format* made = Lib().workbook_add_format(book_);
@@ -70,6 +85,11 @@ lxw_format* Book::Decimals(int exponent) {
 }
 
 std::string Book::Close() {
+  if (sheetMissing_) {
+    Lib().lxw_workbook_free(book_);
+    book_ = nullptr;
+    return "a sheet could not be made";
+  }
   const lxw_error error = Lib().workbook_close(book_);
   book_ = nullptr;
   return error == LXW_NO_ERROR ? std::string() : Lib().lxw_strerror(error);

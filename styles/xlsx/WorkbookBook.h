@@ -31,12 +31,15 @@ class Book {
   ~Book();
 
   bool Made() const { return book_ != nullptr; }
+  // The new sheet; null when the library can't make one (its temporary
+  // file, in constant-memory mode), which Close() then reports.
   lxw_worksheet* AddSheet(const std::string& name);
   lxw_format* Bold() const { return bold_; }
   lxw_format* DateTime() const { return dateTime_; }
   // "0", "0.0", "0.00", ...: as many decimals as a negative exponent says.
   lxw_format* Decimals(int exponent);
-  // Writes the file; "" when it was written, else the library's reason.
+  // Writes the file; "" when it was written, else the library's reason, or
+  // that a sheet could not be made (then nothing is written).
   std::string Close();
 
  private:
@@ -46,6 +49,7 @@ class Book {
   lxw_workbook* book_ = nullptr;
   lxw_format* bold_ = nullptr;
   lxw_format* dateTime_ = nullptr;
+  bool sheetMissing_ = false;
   std::array<lxw_format*, MostDecimals + 1> decimals_{};
 };
 

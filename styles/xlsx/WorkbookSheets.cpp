@@ -24,6 +24,7 @@ DataSheets::DataSheets(Book& book, std::vector<std::string> heads, std::vector<s
 
 lxw_error DataSheets::StartRow(uint32_t civil) {
   if (!sheet_ || row_ == SheetRows) Start();
+  if (!sheet_) return LXW_ERROR_MEMORY_MALLOC_FAILED;
   const ShownTime shown = clock_.At(civil);
   lxw_error failed = Lib().worksheet_write_number(sheet_, row_, 0, SerialTime(shown.seconds), book_.DateTime());
   if (offsetColumn_) failed = std::max(failed, Lib().worksheet_write_string(sheet_, row_, 1, OffsetOf(shown), nullptr));
@@ -35,6 +36,7 @@ lxw_error DataSheets::StartRow(uint32_t civil) {
 
 bool DataSheets::Row(uint32_t civil, std::span<const Reading> readings) {
   lxw_error failed = StartRow(civil);
+  if (!sheet_) return false;
   auto column = static_cast<lxw_col_t>(timeColumns_);
   for (const Reading& r : readings) {
     if (r.present && r.valid)
@@ -48,6 +50,7 @@ bool DataSheets::Row(uint32_t civil, std::span<const Reading> readings) {
 
 bool DataSheets::Row(uint32_t civil, std::span<const SheetNumber> numbers) {
   lxw_error failed = StartRow(civil);
+  if (!sheet_) return false;
   auto column = static_cast<lxw_col_t>(timeColumns_);
   for (const SheetNumber& n : numbers) {
     if (n.value) failed = std::max(failed, Lib().worksheet_write_number(sheet_, row_, column, *n.value, n.format));
@@ -67,6 +70,7 @@ void DataSheets::Start() {
   if (sheet_) Filter();
   sheets_.push_back({sheets_.empty() ? "Data" : "Data " + std::to_string(sheets_.size() + 1), 0, 0, 0});
   sheet_ = book_.AddSheet(sheets_.back().name);
+  if (!sheet_) return;
   for (uint32_t c = 0; c < heads_.size(); ++c) {
     const std::size_t unitWidth = c < timeColumns_ ? 0 : CharacterCount(units_[c - timeColumns_]);
     const double width =
@@ -82,6 +86,7 @@ void DataSheets::Start() {
 
 // The autofilter over the sheet's last header row and its rows.
 void DataSheets::Filter() {
+  if (!sheet_) return;
   const lxw_row_t head = unitsRow_ ? 1 : 0;
   Lib().worksheet_autofilter(sheet_, head, 0, std::max(head, row_ - 1), lxw_col_t(heads_.size() - 1));
 }
@@ -160,7 +165,9 @@ std::string TimesText(const TimeZoneSetting& zone) {
 void WriteNotes(Book& book, const TableSettings& settings, const WorkbookNotes& notes,
                 const std::vector<std::pair<std::string, NoteCell>>& more, const NoteTable& columns,
                 const std::vector<SheetSpan>& sheets) {
-  NotesSheet sheet(book, book.AddSheet("Channels"));
+  lxw_worksheet* made = book.AddSheet("Channels");
+  if (!made) return;
+  NotesSheet sheet(book, made);
   for (const auto& [label, value] : notes.about) sheet.Line(label, value);
   sheet.Line("Times", NoteCell::Text(TimesText(settings.zone)));
   for (const auto& [label, value] : more) sheet.Line(label, value);
