@@ -26,6 +26,14 @@ std::optional<int64_t> HoldingIndex::HolderOf(ChannelId id, int64_t time) const 
   return h.import;
 }
 
+HolderWalk::HolderWalk(const HoldingIndex& index, ChannelId id) {
+  const std::vector<Holding>& all = index.All();
+  const auto [first, last] = std::equal_range(all.begin(), all.end(), Holding{id, 0, 0, 0},
+                                              [](const Holding& a, const Holding& b) { return a.id < b.id; });
+  next_ = first;
+  end_ = last;
+}
+
 HoldingChanges TakeOver(const std::vector<Holding>& stored, std::vector<Holding> taken) {
   std::sort(taken.begin(), taken.end(), ByStart);
   HoldingChanges changes;

@@ -35,6 +35,23 @@ class HoldingIndex {
   std::vector<Holding> holdings_;
 };
 
+// The holders of one channel's readings asked oldest first, as a walk of
+// the stored rows asks them: each range is passed once, with no search per
+// reading.
+class HolderWalk {
+ public:
+  HolderWalk(const HoldingIndex& index, ChannelId id);
+  // The holder of the reading at `time`, no earlier than the last asked.
+  std::optional<int64_t> HolderOf(int64_t time) {
+    while (next_ != end_ && next_->last < time) ++next_;
+    if (next_ == end_ || next_->first > time) return std::nullopt;
+    return next_->import;
+  }
+
+ private:
+  std::vector<Holding>::const_iterator next_, end_;  // the channel's ranges not passed yet
+};
+
 struct HoldingChanges {
   std::vector<Holding> removed;  // stored ranges that go (by channel and first time)
   std::vector<Holding> added;

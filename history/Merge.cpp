@@ -4,12 +4,14 @@
 #include <cassert>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <span>
 #include <set>
 
 #include "history/ChannelTable.h"
 #include "history/Spans.h"
 #include "series/LogSeriesWalk.h"
+#include "series/ReadingRule.h"
 
 namespace zerb {
 
@@ -116,9 +118,32 @@ std::vector<int64_t> RowTimes(const LogFacts& f) {
   return times;
 }
 
+// Every interval from the first row of the logs to the last, when they
+// share one interval and phase (no log is then off another's grid): a
+// time no log gives goes with the rows without a log. Nothing when that
+// grid would be more than twice as long as their rows together, so that a
+// gap of years between two logs costs no memory.
+std::optional<std::vector<int64_t>> SharedGrid(const std::vector<LogFacts>& facts) {
+  if (facts.empty() || facts.front().span.interval == 0) return std::nullopt;
+  const int64_t step = facts.front().span.interval;
+  int64_t first = INT64_MAX, last = INT64_MIN, rows = 0;
+  for (const LogFacts& f : facts) {
+    if (f.span.interval != step || (f.span.first - facts.front().span.first) % step != 0) return std::nullopt;
+    first = std::min(first, f.span.first);
+    last = std::max(last, f.span.last);
+    rows += (f.span.last - f.span.first) / step + 1;
+  }
+  const int64_t count = (last - first) / step + 1;
+  if (count > 2 * rows) return std::nullopt;
+  std::vector<int64_t> times(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < times.size(); ++i) times[i] = first + static_cast<int64_t>(i) * step;
+  return times;
+}
+
 // The distinct row times of every log, oldest first: sorted runs joined in
 // pairs.
 std::vector<int64_t> GridTimes(const std::vector<LogFacts>& facts) {
+  if (auto shared = SharedGrid(facts)) return std::move(*shared);
   std::vector<std::vector<int64_t>> runs;
   for (const LogFacts& f : facts) runs.push_back(RowTimes(f));
   if (runs.empty()) return {};
@@ -170,19 +195,21 @@ const Reading* KeptReading(const ChannelTarget& t, std::span<const Reading> row)
   return kept;
 }
 
-// Places one row of a log; readings already there come from newer logs and
-// stay, a differing one is a conflict.
-void PlaceRow(std::span<const ChannelTarget> targets, std::span<const Reading> readings, std::span<Reading> row,
-              int64_t time, const LogFacts& f, const std::vector<LogFacts>& facts, HistoryReport& report) {
-  for (std::size_t i = 0; i < readings.size(); ++i) {
+// Places one row of a log's raw counts; a reading already there comes from
+// a newer log and stays, a differing one is a conflict. A reading is made
+// only for a count that is placed.
+void PlaceRow(std::span<const ChannelTarget> targets, std::span<ReadingRule> rules, std::span<const int16_t> counts,
+              std::span<Reading> row, int64_t time, const LogFacts& f, const std::vector<LogFacts>& facts,
+              HistoryReport& report) {
+  for (std::size_t i = 0; i < counts.size(); ++i) {
     const ChannelTarget& t = targets[i];
     if (t.column < 0) continue;
     const Reading* kept = KeptReading(t, row);
     if (!kept) {
-      row[static_cast<std::size_t>(t.column)] = readings[i];
-    } else if (kept->raw != readings[i].raw) {
+      row[static_cast<std::size_t>(t.column)] = rules[i].Cached(counts[i]);
+    } else if (kept->raw != counts[i]) {
       if (report.conflicts.size() < HistoryReport::ListedConflicts)
-        report.Add({t.id, time, kept->raw, readings[i].raw, KeptLog(facts, t.id, time), f.path});
+        report.Add({t.id, time, kept->raw, counts[i], KeptLog(facts, t.id, time), f.path});
       else
         ++report.conflictCount;
     }
@@ -196,18 +223,21 @@ bool PlaceLog(const LogFacts& f, HistoryLog& log, const std::vector<LogFacts>& f
               const std::map<ChannelId, std::vector<std::size_t>>& columnsOfChannel, MergeResult& result,
               uint64_t& rows) {
   MergedSeries& series = result.series;
+  // A history log's rows are always its one log's; their walk is inlined.
+  auto& walk = static_cast<LogSeries&>(log.Rows());
   const std::vector<ChannelTarget> targets = TargetsOf(log.Channels(), series.Channels(), columnsOfChannel);
+  std::vector<ReadingRule> rules;
+  for (const TDev* device : walk.Devices()) rules.emplace_back(*device);
   const bool drops = !f.dropped.empty();
   std::size_t next = 0;  // the row after the last placed: where the next row mostly is
-  // A history log's rows are always its one log's; their walk is inlined.
-  const int walked = static_cast<LogSeries&>(log.Rows()).WalkReadings([&](uint32_t clock, std::span<const Reading> readings, auto) {
+  const int walked = walk.WalkCounts([&](uint32_t clock, std::span<const int16_t> counts) {
     const int64_t time = log.TimeOf(clock);
     if (drops && Dropped(f, time)) return true;
     const std::size_t at = series.RowIndex(time, next);
     next = at + 1;
     assert(at < series.RowCount() && series.TimeAt(at) == time);  // the grid holds every row time of the log
     series.SetAnchor(at, f.span.last);
-    PlaceRow(targets, readings, series.Row(at), time, f, facts, result.report);
+    PlaceRow(targets, rules, counts, series.Row(at), time, f, facts, result.report);
     ++rows;
     return true;
   });

@@ -12,11 +12,11 @@
 #include <span>
 #include <vector>
 
-#include "series/Series.h"
+#include "series/RowGrid.h"
 
 namespace zerb {
 
-class MergedSeries final : public Series {
+class MergedSeries final : public GridSeries {
  public:
   MergedSeries() = default;
   // Every row empty and without an anchor; `times` sorted and distinct.
@@ -43,6 +43,7 @@ class MergedSeries final : public Series {
     if (anchors_[index] == NoAnchor) anchors_[index] = anchor;
   }
   std::optional<uint32_t> RowAnchor() const override { return anchor_; }
+  RowGrid Grid() const override { return {times_, anchors_, readings_}; }
   std::size_t RowCount() const { return times_.size(); }
   int64_t TimeAt(std::size_t index) const { return times_[index]; }
   // Removes the rows no anchor was set for: times no log gave a row at.

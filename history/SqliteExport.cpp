@@ -60,6 +60,8 @@ class StoredSeries final : public Series {
       step(i);
     }
     std::vector<Reading> readings(cursors_.size());
+    std::vector<HolderWalk> holders;
+    for (const SeriesChannel& c : channels_) holders.emplace_back(holders_, IdOf(c));
     for (;;) {
       const int64_t time = cursors_.empty() ? Done : *std::min_element(at.begin(), at.end());
       if (time == Done) return 1;
@@ -74,7 +76,8 @@ class StoredSeries final : public Series {
         r.value = static_cast<int32_t>(c.Int(2));
         r.valid = r.value != 0 || !c.IsNull(2);  // NULL reads as 0: its type is asked only then
         r.exponent = static_cast<int8_t>(c.Int(3));
-        const int64_t import = holders_.HolderOf(IdOf(channels_[i]), time).value_or(c.Int(4));
+        const auto holder = holders[i].HolderOf(time);
+        const int64_t import = holder ? *holder : c.Int(4);
         if (import != imports[i]) {
           const auto end = importEnds_.find(import);
           imports[i] = import;

@@ -28,8 +28,10 @@ class SeriesClock {
   const std::string& AnchorNote() const { return note_; }
 
   // Called in a walk before each row is shown.
-  void BeforeRow(const Series& series) {
-    if (const auto own = series.RowAnchor(); zoned_ && own && own != anchor_) clock_.Anchor(*(anchor_ = own));
+  void BeforeRow(const Series& series) { BeforeRow(series.RowAnchor()); }
+  // The same with the row's anchor as RowAnchor() gives it.
+  void BeforeRow(std::optional<uint32_t> own) {
+    if (zoned_ && own && own != anchor_) clock_.Anchor(*(anchor_ = own));
   }
 
  private:

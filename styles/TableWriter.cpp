@@ -6,6 +6,7 @@
 #include "classic/ChannelFields.h"
 #include "classic/TextBuffer.h"
 #include "series/LogSeriesWalk.h"
+#include "series/RowGrid.h"
 #include "styles/TableText.h"
 #include "styles/TimeColumns.h"
 #include "styles/SeriesClock.h"
@@ -162,6 +163,21 @@ int WalkLog(LogSeries& log, const TableSettings& s, RowWriter& rows, TableResult
   });
 }
 
+// Rows held as a grid, walked in place: a field is looked up again only
+// when its channel's reading differs from the row before's.
+int WalkGrid(const RowGrid& grid, std::size_t width, SeriesClock& clock, RowWriter& rows, TableResult& result) {
+  const Reading* previous = nullptr;
+  for (std::size_t r = 0; r < grid.times.size(); ++r) {
+    const std::span<const Reading> readings = grid.readings.subspan(r * width, width);
+    clock.BeforeRow(static_cast<uint32_t>(grid.anchors[r]));
+    for (std::size_t i = 0; i < width; ++i)
+      if (!previous || !SameReading(readings[i], previous[i])) rows.Set(i, readings[i]);
+    previous = readings.data();
+    rows.Write(static_cast<uint32_t>(grid.times[r]), readings, result);
+  }
+  return 1;
+}
+
 }  // namespace
 
 TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink& out) {
@@ -175,11 +191,13 @@ TableResult WriteTable(Series& series, const TableSettings& settings, OutputSink
   if (settings.bom) text->Append("\xEF\xBB\xBF");
   if (settings.header) text->Append(HeaderOf(series, rows.TimeNames(), settings));
   if (settings.layout == Layout::Long) rows.SetPrefixes(LongPrefixes(series, settings));
-  // One log's rows as WalkLog has them; any other series through its
-  // interface.
+  // One log's rows as WalkLog has them, a grid's in place; any other
+  // series through its interface.
   int walked = 0;
   if (auto* log = dynamic_cast<LogSeries*>(&series)) {
     walked = WalkLog(*log, settings, rows, result);
+  } else if (auto* grid = dynamic_cast<GridSeries*>(&series)) {
+    walked = WalkGrid(grid->Grid(), series.Channels().size(), clock, rows, result);
   } else {
     // A field is looked up again only when its channel's reading changes:
     // readings mostly repeat from row to row, and a field stays valid until

@@ -54,6 +54,8 @@ class PgStoredSeries final : public Series {
 
   int Walk(const RowFn& row) {
     std::vector<Reading> readings(channels_.size());
+    std::vector<HolderWalk> holders;  // per column: its readings come oldest first
+    for (const SeriesChannel& c : channels_) holders.emplace_back(holders_, IdOf(c));
     int64_t time = 0, anchor = INT64_MIN;
     bool any = false;
     for (;;) {
@@ -70,7 +72,8 @@ class PgStoredSeries final : public Series {
         const ChannelId id{KindFromCode(batch.Integer(r, 1)), static_cast<uint16_t>(batch.Integer(r, 2))};
         const auto column = column_.find({id, batch.Integer(r, 6)});
         if (column == column_.end()) continue;
-        const int64_t holder = holders_.HolderOf(id, at).value_or(batch.Integer(r, 7));
+        const auto held = holders[column->second].HolderOf(at);
+        const int64_t holder = held ? *held : batch.Integer(r, 7);
         if (const auto end = importEnds_.find(holder); end != importEnds_.end())
           anchor = std::max(anchor, end->second);
         Reading& reading = readings[column->second];

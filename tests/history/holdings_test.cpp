@@ -54,6 +54,15 @@ TEST(Holdings, TheHolderIsTheRangeTheTimeLiesIn) {
   for (const auto& c : cases) EXPECT_EQ(index.HolderOf(c.id, c.time), c.holder) << c.time;
 }
 
+TEST(Holdings, AWalkInTimeOrderFindsTheHoldersASearchFinds) {
+  const HoldingIndex index({{A, 61, 100, 2}, {A, 0, 39, 1}, {A, 45, 60, 9}, {B, 0, 100, 3}, {B, 200, 300, 4}});
+  for (const ChannelId id : {A, B, ChannelId{ChannelKind::Asm, 1}}) {
+    HolderWalk walk(index, id);
+    for (const int64_t time : {-5, 0, 39, 40, 44, 45, 60, 61, 100, 101, 150, 200, 300, 301})
+      EXPECT_EQ(walk.HolderOf(time), index.HolderOf(id, time)) << time;
+  }
+}
+
 TEST(Holdings, ARunEndsWhereTheImportDoesNotHoldARow) {
   HeldRuns runs(9);
   runs.Held(0, A, 0, 1, false);

@@ -108,7 +108,8 @@ int WriteMerged(Series& series, const std::vector<Gap>& gaps, bool fillGaps, uin
     for (int64_t t : fillGaps ? FillTimes(gap) : std::vector<int64_t>{}) fill.push_back(t);
   GapFilledSeries filled(series, fill, 0);
   StringSink sink;
-  const int written = WriteTable(filled, ClassicTable(flags), sink).status;
+  // Without fill rows the series goes to the writer itself, as the CLI hands it.
+  const int written = WriteTable(fill.empty() ? series : filled, ClassicTable(flags), sink).status;
   csv = sink.text;
   return written;
 }
@@ -179,6 +180,31 @@ INSTANTIATE_TEST_SUITE_P(Cuts, MergeExactness,
                                            Case{"SiteFileChanged", false, false, true, false, false, 6},
                                            Case{"Everything", true, true, true, true, true, 7}),
                          [](const ::testing::TestParamInfo<Case>& p) { return std::string(p.param.name); });
+
+// Two cuts apart: the merged rows are theirs alone, oldest first, however
+// far apart they lie.
+TEST(MergeGrid, HoldsTheRowsOfTheLogsAndNoTimeBetween) {
+  const auto series = LongSeries(Rows, 8);
+  const struct {
+    std::size_t firstA, lastA, firstB, lastB;
+  } cases[] = {{0, 99, 110, 209}, {0, 9, 600, 609}, {0, 199, 150, 250}, {5, 5, 600, 699}};
+  for (const auto& c : cases) {
+    TempDir folder;
+    WriteSiteFile(folder.File("42.STE"), 1);
+    const std::vector<std::string> paths = {folder.File("42_a.log"), folder.File("42_b.log")};
+    ASSERT_TRUE(WriteLogFile(paths[0], CutLog(series, c.firstA, c.lastA, true)));
+    ASSERT_TRUE(WriteLogFile(paths[1], CutLog(series, c.firstB, c.lastB, true)));
+    MergeResult merged = MergeLogs(paths, HistoryLogOptions{false, true});
+    ASSERT_EQ(merged.merged, 2u) << c.firstB;
+    std::vector<int64_t> expected;
+    for (const LogSpan& span : {merged.spans[1], merged.spans[0]})
+      for (int64_t t = span.first; t <= span.last; t += span.interval)
+        if (expected.empty() || t > expected.back()) expected.push_back(t);
+    std::vector<int64_t> times;
+    for (std::size_t r = 0; r < merged.series.RowCount(); ++r) times.push_back(merged.series.TimeAt(r));
+    EXPECT_EQ(times, expected) << c.firstB;
+  }
+}
 
 }  // namespace
 }  // namespace zerb::historytest
