@@ -145,7 +145,7 @@ class Builder {
 
   EnvelopeQueries& q_;
   const StoredColumns& columns_;
-  RowGrid grid_;
+  SiteGrid grid_;
   uint32_t site_;
   int64_t from_, to_, width_;
   std::map<ColumnKey, std::size_t> column_;
@@ -155,7 +155,7 @@ class Builder {
 
 }  // namespace
 
-RowGrid::RowGrid(std::vector<LogSpan> spans) : spans_(std::move(spans)), gaps_(FindGaps(spans_)), breaks_(GapBreaks(gaps_)) {
+SiteGrid::SiteGrid(std::vector<LogSpan> spans) : spans_(std::move(spans)), gaps_(FindGaps(spans_)), breaks_(GapBreaks(gaps_)) {
   const auto least = [this](int64_t step) {
     if (step > 0 && (interval_ == 0 || step < interval_)) interval_ = static_cast<uint32_t>(std::min<int64_t>(step, UINT32_MAX));
   };
@@ -167,7 +167,7 @@ RowGrid::RowGrid(std::vector<LogSpan> spans) : spans_(std::move(spans)), gaps_(F
   }
 }
 
-int64_t RowGrid::NextRow(int64_t time) const {
+int64_t SiteGrid::NextRow(int64_t time) const {
   int64_t next = INT64_MAX;
   for (const LogSpan& span : spans_) {
     if (span.last <= time) continue;

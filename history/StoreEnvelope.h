@@ -35,9 +35,9 @@ class EnvelopeQueries {
 // Where a site's rows stand, from the spans of all its logs: its gaps, the
 // rows without readings that open them (GapBreaks), the least step between
 // rows (how long the last row holds), and the row that follows a row.
-class RowGrid {
+class SiteGrid {
  public:
-  explicit RowGrid(std::vector<LogSpan> spans);
+  explicit SiteGrid(std::vector<LogSpan> spans);
   const std::vector<Gap>& Gaps() const { return gaps_; }
   const std::vector<int64_t>& Breaks() const { return breaks_; }
   uint32_t Interval() const { return interval_; }

@@ -123,7 +123,7 @@ std::shared_ptr<const HeldSite> HoldRows(Store& store, uint32_t site, const std:
   uint64_t rows = 0;
   for (const LogSpan& span : spans) rows += span.interval > 0 ? uint64_t(span.last - span.first) / span.interval + 1 : 1;
   if (rows * std::max<std::size_t>(series->Channels().size(), 1) > cells) return nullptr;
-  auto held = std::make_shared<HeldSite>(HeldSite{LoadPreview(*series, std::size_t(rows)), RowGrid(spans)});
+  auto held = std::make_shared<HeldSite>(HeldSite{LoadPreview(*series, std::size_t(rows)), SiteGrid(spans)});
   if (!held->rows.error.empty()) throw StoreError(held->rows.error);
   InsertEmptyRows(held->rows, held->grid.Breaks());
   return held;

@@ -40,7 +40,7 @@ constexpr int64_t RowsPerColumn = 4;
 // figures come from them without the store.
 struct HeldSite {
   PreviewData rows;  // an empty row opening each gap
-  RowGrid grid;
+  SiteGrid grid;
 };
 
 // The most values (rows x columns) a site's rows are held for: a year of

@@ -67,7 +67,7 @@ TEST_P(StoreEnvelope, DrawsWhatTheRowsDraw) {
   }
   ASSERT_EQ(views.size(), 12u);
   // The same envelopes summed up from every row held in memory.
-  const RowGrid grid(store->Spans(42, INT64_MIN, INT64_MAX));
+  const SiteGrid grid(store->Spans(42, INT64_MIN, INT64_MAX));
   const HeldRows held{rows.times, rows.values, grid.Breaks(), [&grid](int64_t t) { return grid.NextRow(t); }};
   for (const auto& view : views) {
     SCOPED_TRACE(std::to_string(view.from - At(0)) + ".." + std::to_string(view.to - At(0)) + " in " +
